@@ -1,0 +1,39 @@
+#include "Schedule.h"
+
+namespace rundaro {
+
+TimeParts SplitRaceTime(std::int32_t raceMs)
+{
+    const std::int32_t cs = raceMs / 10;
+    return {(cs / 6000) % 60, (cs / 100) % 60, cs % 100};
+}
+
+std::int32_t LapsDue(std::int32_t raceMs, std::int32_t targetLapMs, Real allowanceSeconds)
+{
+    if (targetLapMs == 0)
+        return 0;
+    const std::int32_t half = targetLapMs / 2;
+    const std::int64_t sinceHalfLap = Round(Real(raceMs) - allowanceSeconds * 1000 - half);
+    return static_cast<std::int32_t>(Div(sinceHalfLap, targetLapMs));
+}
+
+std::optional<std::int32_t> AheadBehindSeconds(std::int32_t raceMs, std::int32_t targetLapMs,
+                                               Real allowanceSeconds)
+{
+    if (targetLapMs == 0)
+        return std::nullopt;
+    const std::int32_t half = targetLapMs / 2;
+    const std::int64_t shift = Round(allowanceSeconds * 1000 + 500);
+    // The sum is a 32-bit one, as the race time itself is.
+    const auto sum = static_cast<std::int32_t>(static_cast<std::uint32_t>(half) + static_cast<std::uint32_t>(raceMs));
+    const std::int64_t r = Mod(std::int64_t(sum) - shift, targetLapMs);
+    const std::int64_t ms = half - r;
+    return static_cast<std::int32_t>(Round(Real(ms) / 1000));
+}
+
+std::string AheadBehindText(std::int32_t seconds)
+{
+    return (seconds > 0 ? "+" : "") + IntToStr(seconds);
+}
+
+} // namespace rundaro
