@@ -1,0 +1,50 @@
+#pragma once
+
+#include "SettingsStore.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+// Which values the program keeps between runs, in which order they are read
+// and written, and what a failure does to the rest.
+namespace rundaro {
+
+enum class Setting { Port, Alg, Left, Top, Width, Height, Len, LenDop, LenKrug, Krugs, Time, DopTime };
+
+// Reading applies each value as soon as it is read, so the order matters:
+// the port first, then the window, then the race set-up with the extra
+// metres before the lap length.
+constexpr std::array<Setting, 12> kReadOrder{
+    Setting::Port, Setting::Alg, Setting::Left, Setting::Top, Setting::Width, Setting::Height,
+    Setting::Len, Setting::LenDop, Setting::LenKrug, Setting::Krugs, Setting::Time, Setting::DopTime,
+};
+
+constexpr std::array<Setting, 12> kWriteOrder{
+    Setting::Left, Setting::Top, Setting::Width, Setting::Height, Setting::Port, Setting::Alg,
+    Setting::Len, Setting::LenDop, Setting::LenKrug, Setting::Krugs, Setting::Time, Setting::DopTime,
+};
+
+// The stored value name ("Port", "LenDop", ...).
+const char *SettingName(Setting setting);
+
+// "\Software\" followed by the program file's name without folder and
+// extension: renaming the program gives it a fresh set of settings.
+std::string RegistryKeyFor(std::string_view programPath);
+
+// Reads the values in reading order and hands each to `apply` at once. The
+// first value that is missing, of another type, or whose application throws
+// ends the reading silently; it and all later values keep what they had.
+// Returns how many values were applied. A missing key reads nothing.
+int ReadSettings(SettingsStore &store, const std::string &key,
+                 const std::function<void(Setting, std::int32_t)> &apply);
+
+// Writes the values in writing order. A key that cannot be opened writes
+// nothing; a value that cannot be written throws (the values after it are
+// not written). The key is closed in every case.
+void WriteSettings(SettingsStore &store, const std::string &key,
+                   const std::function<std::int32_t(Setting)> &value);
+
+} // namespace rundaro
