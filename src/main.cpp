@@ -1,12 +1,11 @@
+#include "Application.h"
 #include "Main.h"
-
-#include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Rundaro"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Rundaro"));
+    TApplication app(argc, argv);
+    TApplication::setApplicationName(QStringLiteral("Rundaro"));
+    TApplication::setApplicationDisplayName(QStringLiteral("Rundaro"));
     TFormMain window;
     window.show();
     return app.exec();

@@ -1,0 +1,31 @@
+#include "Application.h"
+
+#include <QMessageBox>
+
+TApplication::TApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+}
+
+bool TApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ShowException(std::current_exception());
+    }
+    return false;
+}
+
+void TApplication::ShowException(const std::exception_ptr &error)
+{
+    QString text;
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception &e) {
+        text = QString::fromUtf8(e.what());
+    } catch (...) {
+        text = QStringLiteral("Unknown error");
+    }
+    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(), text);
+}

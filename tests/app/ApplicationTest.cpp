@@ -1,0 +1,47 @@
+#include "Application.h"
+#include "Errors.h"
+#include "ModalCloser.h"
+
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Throws from its event handler, as a handler of the window may.
+class Thrower : public QObject
+{
+public:
+    int events = 0;
+    bool event(QEvent *e) override
+    {
+        if (e->type() == QEvent::User) {
+            ++events;
+            throw rundaro::Exception("Unable to open com port: 2");
+        }
+        return QObject::event(e);
+    }
+};
+
+} // namespace
+
+TEST(Application, AnEscapedErrorIsShownAndTheProgramGoesOn)
+{
+    ModalCloser closer;
+    Thrower thrower;
+    QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
+    QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
+    QTimer::singleShot(200, qApp, &QCoreApplication::quit);
+    qApp->exec();
+    EXPECT_EQ(thrower.events, 2);
+    EXPECT_EQ(closer.texts(), QStringList({QStringLiteral("Unable to open com port: 2"),
+                                           QStringLiteral("Unable to open com port: 2")}));
+}
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    TApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
