@@ -1,10 +1,13 @@
 #include "Application.h"
 
+#include "Fonts.h"
+
 #include <QMessageBox>
 
 TApplication::TApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
+    InstallFontSubstitutes();
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)

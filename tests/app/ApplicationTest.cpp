@@ -2,6 +2,7 @@
 #include "Errors.h"
 #include "ModalCloser.h"
 
+#include <QFontInfo>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -36,6 +37,21 @@ TEST(Application, AnEscapedErrorIsShownAndTheProgramGoesOn)
     EXPECT_EQ(thrower.events, 2);
     EXPECT_EQ(closer.texts(), QStringList({QStringLiteral("Unable to open com port: 2"),
                                            QStringLiteral("Unable to open com port: 2")}));
+}
+
+TEST(Application, WindowsFontNamesResolveToInstalledTwins)
+{
+    struct Case { const char *family; const char *resolved; };
+    const Case cases[] = {
+        {"Arial", "Liberation Sans"},
+        {"Arial Narrow", "Liberation Sans Narrow"},
+        {"Times New Roman", "Liberation Serif"},
+        {"MS Sans Serif", "DejaVu Sans"},
+    };
+    for (const auto &c : cases) {
+        const QFont font(QLatin1String(c.family), 20, QFont::Bold);
+        EXPECT_EQ(QFontInfo(font).family(), QLatin1String(c.resolved)) << c.family;
+    }
 }
 
 int main(int argc, char **argv)
