@@ -74,7 +74,7 @@ public:
 
     // Background colour: fills the control and outlines every segment.
     QColor Color() const;
-    // Gives the digit its own background colour (ParentColor becomes false).
+    // A different colour becomes the digit's own (ParentColor becomes false).
     void setColor(const QColor &color);
 
     // True while the background follows the parent's colour.

@@ -116,30 +116,6 @@ TEST(DigitPixels, LargeDigitSeamsAndCornerMark)
     EXPECT_EQ(at(image, 34, 86), Yellow);
 }
 
-TEST(DigitPixels, PatternsLightExactlyTheirBits)
-{
-    const struct
-    {
-        std::uint8_t pattern;
-        int litSegments;
-    } cases[] = {{255, 8}, {128, 1}, {0, 0}};
-    for (const auto &c : cases) {
-        TDigit digit;
-        makeLarge(digit);
-        digit.setColorOff(DarkBlue);
-        digit.setValueBinary(c.pattern);
-        const QImage image = picture(digit);
-        int lit = 0;
-        for (int s = 0; s < SegmentCount; ++s) {
-            const QPoint centre = centreOf(LargeDigit[s]);
-            const QColor colour = at(image, centre.x(), centre.y());
-            EXPECT_EQ(colour, isLit(c.pattern, s) ? Yellow : DarkBlue) << int(c.pattern) << '/' << s;
-            lit += colour == Yellow;
-        }
-        EXPECT_EQ(lit, c.litSegments);
-    }
-}
-
 TEST(DigitPixels, NewDigitShowsZeroAtTheConstructionSize)
 {
     TDigit digit;

@@ -234,17 +234,3 @@ TEST_F(ShownDigit, GeometryWritesRequestOnePaintLater)
         EXPECT_EQ(paintsLater(), 1) << name;
     }
 }
-
-TEST_F(ShownDigit, RunningDisplayRepaintsOnlyChangedDigits)
-{
-    // Writing the same value a hundred times, as a 10 ms display does while
-    // this digit's place does not change, paints nothing.
-    digit->setValue(4);
-    const int afterChange = paints->count;
-    for (int tick = 0; tick < 100; ++tick) {
-        digit->setValue(4);
-        digit->setColorOn(Qt::yellow);
-    }
-    EXPECT_EQ(paints->count, afterChange);
-    EXPECT_EQ(paintsLater(), 0);
-}
