@@ -5,6 +5,7 @@
 #include "FlEdit.h"
 #include "Panel.h"
 #include "PlanEditors.h"
+#include "SpinButtons.h"
 #include "SpinEdit.h"
 
 #include <QGridLayout>
@@ -138,8 +139,9 @@ QWidget *TFormMain::createPanelControl()
     PanelControl = panel;
 
     auto *grid = new QGridLayout(panel);
-    grid->setContentsMargins(4, 2, 4, 2);
+    grid->setContentsMargins(2, 2, 2, 2);
     grid->setVerticalSpacing(2);
+    grid->setHorizontalSpacing(2);
     // Two rows of label, editor, unit groups; the right-hand two groups keep
     // to the right edge.
     constexpr int kStretchColumn = 6;
@@ -159,13 +161,16 @@ QWidget *TFormMain::createPanelControl()
     for (std::size_t i = 0; i < std::size(kPlanEditors); ++i) {
         const PlanEditorSpec &spec = kPlanEditors[i];
         *members[i] = createSpinEdit(spec, panel);
-        (*members[i])->setFixedWidth(spec.typingLimit > 0 ? 56 : 80);
+        // Wide enough for the longest value, plus the arrow buttons.
+        const auto digits = spec.typingLimit > 0 ? spec.typingLimit : QString::number(spec.maxValue).size();
+        const int digitWidth = QFontMetrics(panel->font()).horizontalAdvance(QLatin1Char('0'));
+        (*members[i])->setFixedWidth(int(digits) * digitWidth + TSpinButtons::kWidth + 8);
         place(*members[i], fromTable(spec.label), fromTable(spec.unit), places[i].row, places[i].group);
     }
 
     seDopTime = new TSpinFloatEdit(panel);
     seDopTime->setObjectName(QStringLiteral("seDopTime"));
-    seDopTime->setFixedWidth(56);
+    seDopTime->setFixedWidth(seKrugov->width());
     // Its value is applied once the window is built, like a loaded form.
     seDopTime->beginLoading();
     seDopTime->setIncrement(kAllowanceEditor.increment);
