@@ -121,7 +121,7 @@ void TSpinEdit::keyPressEvent(QKeyEvent *event)
         const int length = hasSelectedText() ? int(selectedText().size()) : 0;
         const qsizetype prospective = current.size() - length + typed.size();
         if (!std::all_of(typed.cbegin(), typed.cend(), isIntegerCharacter)
-            || (m_typingLimit > 0 && prospective > m_typingLimit && !isReadOnly())) {
+            || (m_typingLimit > 0 && prospective > m_typingLimit)) {
             event->accept();
             return;
         }
