@@ -1,0 +1,113 @@
+// The race plan: the set-up editors are tied together through their change
+// notifications, and every change ends in Recompute, which derives the
+// target lap time and the speeds.
+#include "Main.h"
+
+#include "FlEdit.h"
+#include "LocaleNumber.h"
+#include "Numbers.h"
+#include "Panel.h"
+#include "SpinEdit.h"
+
+#include <QColor>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <limits>
+
+using rundaro::Real;
+
+namespace {
+
+// Plan figures are computed in 64 bits; an editor takes what fits an int and
+// clamps it into its range.
+int toEditor(std::int64_t v)
+{
+    return int(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+std::int32_t TFormMain::TargetLapMs() const
+{
+    return pTimeOneKrug->tag();
+}
+
+void TFormMain::seLengthChange(QObject *)
+{
+    // A lap length being typed may read as 0 or less: no plan until it is one.
+    if (seLenKrug->value() < 1)
+        return;
+    seKrugov->setValue(toEditor(rundaro::Div(seLength->value(), seLenKrug->value())));
+    seLengthDop->setValue(
+        toEditor(seLength->value() - std::int64_t(seKrugov->value()) * seLenKrug->value()));
+}
+
+void TFormMain::seLenKrugChange(QObject *)
+{
+    Recompute();
+}
+
+void TFormMain::seKrugovChange(QObject *)
+{
+    Recompute();
+}
+
+void TFormMain::seMinChange(QObject *)
+{
+    seTime->setValue(toEditor(std::int64_t(seMin->value()) * 60 + seSek->value()));
+}
+
+void TFormMain::seTimeChange(QObject *)
+{
+    const int v = seTime->value();
+    seMin->setValue(toEditor(rundaro::Div(v, 60)));
+    seSek->setValue(toEditor(rundaro::Mod(v, 60)));
+    Recompute();
+}
+
+void TFormMain::seDopTimeChange(QObject *)
+{
+    Recompute();
+    PanelPlusMin->setFontColor(QColor(0x00, 0xff, 0x00));
+    PanelPlusMin->setCaption(QStringLiteral("+")
+                             + QString::fromStdString(rundaro::IntToStr(rundaro::Round(seDopTime->value()))));
+}
+
+void TFormMain::Recompute()
+{
+    // A lap length of 0 or less (possible only while typing) leaves the
+    // last plan standing.
+    if (seLenKrug->value() < 1)
+        return;
+    seLengthDop->setMaxValue(seLenKrug->value() - 1);
+    // Extra metres at or above the lap length would turn every track length
+    // written below into one more lap, up to the maximum; they are brought
+    // below the lap length first. The write runs Recompute nested.
+    if (seLengthDop->value() > seLengthDop->maxValue())
+        seLengthDop->setValue(seLengthDop->maxValue());
+    seLength->setValue(
+        toEditor(std::int64_t(seKrugov->value()) * seLenKrug->value() + seLengthDop->value()));
+
+    const Real lapsExact = Real(seLength->value()) / Real(seLenKrug->value());
+    if (lapsExact == 0)
+        return;
+    m_lapsExact = double(lapsExact);
+
+    const Real targetTime = Real(seTime->value()) - seDopTime->value();
+    const auto targetLapMs = std::int32_t(std::uint32_t(
+        std::uint64_t(rundaro::Round(targetTime * 1000 / Real(m_lapsExact)))));
+    // A target lap time of 0 (target time equal to the allowance) or a target
+    // time of 0 gives no speeds: the displays keep the last complete plan.
+    if (targetLapMs == 0 || seTime->value() == 0)
+        return;
+    pTimeOneKrug->setTag(targetLapMs);
+
+    pTimeOneKrug->setCaption(rundaro::FormatFixedText(Real(TargetLapMs()) / 1000, 1));
+    PanelKrugov->setCaption(QString::fromStdString(rundaro::IntToStr(seKrugov->value())));
+    eTimeKrug->setText(pTimeOneKrug->caption());
+    const Real averageSpeed = (Real(seLength->value()) / 1000) / (Real(seTime->value()) / 3600);
+    pTimeAverSpeed->setCaption(rundaro::FormatFixedText(averageSpeed, 1) + QStringLiteral(" km/h"));
+    const Real lapSpeed = (Real(seLenKrug->value()) / 1000) / (Real(TargetLapMs()) / 1000 / 3600);
+    eSpeedKrug->setText(rundaro::FormatFixedText(lapSpeed, 2));
+}
