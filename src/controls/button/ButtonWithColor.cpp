@@ -54,8 +54,10 @@ void TBitBtnWithColor::SetCancel(bool value)
 
 void TBitBtnWithColor::SetDefault(bool value)
 {
-    if (value == isDefault())
+    if (value == m_default)
         return;
+    m_default = value;
+    // Lets a dialog click it on Enter.
     setDefault(value);
     updateActive();
 }
@@ -70,7 +72,7 @@ TBitBtnWithColorKind TBitBtnWithColor::Kind() const
 {
     if (m_kind != bkCustom) {
         const TStockKind &stock = StockKind(m_kind);
-        if (m_glyphChanged || isDefault() != stock.Default || m_cancel != stock.Cancel
+        if (m_glyphChanged || m_default != stock.Default || m_cancel != stock.Cancel
             || m_modalResult != stock.ModalResult)
             m_kind = bkCustom;
     }
@@ -300,7 +302,7 @@ void TBitBtnWithColor::focusChanged(QWidget *, QWidget *)
 void TBitBtnWithColor::updateActive()
 {
     bool active = hasFocus();
-    if (!active && isDefault()) {
+    if (!active && m_default) {
         const QWidget *focus = window()->focusWidget();
         active = focus && focus != this && !qobject_cast<const QAbstractButton *>(focus);
     }

@@ -53,7 +53,7 @@ public:
 
     bool Cancel() const { return m_cancel; }
     void SetCancel(bool value);
-    bool Default() const { return isDefault(); }
+    bool Default() const { return m_default; }
     void SetDefault(bool value);
     bool Enabled() const { return isEnabled(); }
     void SetEnabled(bool value) { setEnabled(value); }
@@ -131,6 +131,9 @@ private:
     int m_spacing = 4;
     int m_modalResult = 0;
     bool m_cancel = false;
+    // Kept apart from QPushButton's default flag, which an auto-default
+    // button also raises while it has the focus.
+    bool m_default = false;
     bool m_showHint = false;
     bool m_parentShowHint = true;
     bool m_active = false;
