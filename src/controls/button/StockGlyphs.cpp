@@ -42,9 +42,13 @@ QImage DisabledPicture(const QImage &up)
     constexpr QRgb grey = 0xff808080;
     QImage out(up.size(), QImage::Format_RGB32);
     out.fill(kTransparent);
+    // White marks are the lit parts of a picture; they stay open so that,
+    // for example, the cross on the abort disc still shows when disabled.
     const auto hasPixel = [&up](int x, int y) {
-        return x >= 0 && y >= 0 && x < up.width() && y < up.height()
-               && up.pixel(x, y) != kTransparent;
+        if (x < 0 || y < 0 || x >= up.width() || y >= up.height())
+            return false;
+        const QRgb c = up.pixel(x, y);
+        return c != kTransparent && c != white;
     };
     for (int y = 0; y < up.height(); ++y)
         for (int x = 0; x < up.width(); ++x) {

@@ -20,8 +20,9 @@ QColor PaletteColor(char code);
 // The up picture as an image.
 QImage Picture(const TStockPicture &picture);
 
-// The engraved disabled look of `up`: grey where `up` has a pixel, white one
-// pixel right and down of it where `up` has none, transparent elsewhere.
+// The engraved disabled look of `up`: grey where `up` has a mark (a pixel
+// neither transparent nor white), white one pixel right and down of a mark
+// where there is none, transparent elsewhere.
 QImage DisabledPicture(const QImage &up);
 
 // Up and disabled picture side by side; a null image for bkCustom.

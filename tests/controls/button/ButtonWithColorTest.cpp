@@ -2,9 +2,13 @@
 
 #include "StockGlyphs.h"
 #include "SystemColors.h"
+#include "TestOutput.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QPainter>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
@@ -365,6 +369,25 @@ TEST(ButtonProperties, AreQtPropertiesOfTheSameName)
     EXPECT_EQ(button.property("NumGlyphs").toInt(), 2);
 }
 
+TEST(ButtonProperties, ShowHintFollowsTheParentUntilSet)
+{
+    QWidget window;
+    QWidget panel(&window);
+    TBitBtnWithColor button(&panel);
+    EXPECT_TRUE(button.ParentShowHint());
+    EXPECT_TRUE(button.ShowHint()); // no ancestor says otherwise
+    window.setProperty("ShowHint", false);
+    EXPECT_FALSE(button.ShowHint());
+    panel.setProperty("ShowHint", true);
+    EXPECT_TRUE(button.ShowHint());
+
+    button.SetShowHint(false);
+    EXPECT_FALSE(button.ParentShowHint());
+    EXPECT_FALSE(button.ShowHint());
+    button.SetParentShowHint(true);
+    EXPECT_TRUE(button.ShowHint());
+}
+
 TEST(ButtonGlyphProperty, WidthAMultipleOfHeightSetsNumGlyphs)
 {
     TBitBtnWithColor button;
@@ -612,6 +635,92 @@ TEST(ButtonFocusEvents, EnterAndExit)
     button->setFocus();
     edit.setFocus();
     EXPECT_EQ(log, (QStringList{QStringLiteral("enter"), QStringLiteral("exit")}));
+}
+
+// The four command buttons of the main window in each state, written as
+// PNGs for a person to look at, one file per picture and one sheet of all.
+TEST(ButtonPictures, MainWindowButtons)
+{
+    struct Command
+    {
+        const char *name;
+        const char *caption;
+        QColor fontColor;
+        QColor face; // while the button is the next command
+    };
+    const Command commands[] = {
+        {"start", "&START", clYellow, clGreen},
+        {"lap", "&LAP", clBlack, clYellow},
+        {"stop", "STOP&P", clYellow, clRed},
+        {"reset", "&0:00", clYellow, clBlack},
+    };
+    const char *states[] = {"normal", "pressed", "focused", "disabled"};
+
+    QImage sheet(4 * 119 + 10, 4 * 40 + 10, QImage::Format_RGB32);
+    sheet.fill(SystemColors::BtnFace());
+    QPainter sheetPainter(&sheet);
+    for (int row = 0; row < 4; ++row) {
+        const Command &command = commands[row];
+        for (int column = 0; column < 4; ++column) {
+            const QString state = QString::fromLatin1(states[column]);
+            QWidget window;
+            window.resize(113, 34);
+            QLineEdit elsewhere(&window);
+            elsewhere.setGeometry(0, 32, 10, 2);
+            auto button = startButton(&window);
+            button->SetCaption(QString::fromUtf8(command.caption));
+            setFontColor(*button, command.fontColor);
+            button->SetColor(command.face);
+            showActive(window);
+            elsewhere.setFocus();
+            if (state == QLatin1String("pressed") || state == QLatin1String("focused"))
+                button->setFocus();
+            if (state == QLatin1String("pressed"))
+                button->setDown(true);
+            if (state == QLatin1String("disabled")) {
+                // The main window greys a button out together with its face.
+                button->SetEnabled(false);
+                button->SetColor(SystemColors::BtnFace());
+            }
+            QApplication::processEvents();
+            const QString name = QStringLiteral("button_%1_%2")
+                                     .arg(QString::fromLatin1(command.name), state);
+            EXPECT_TRUE(QFile::exists(saveTestPng(button.get(), name))) << name.toStdString();
+            sheetPainter.drawImage(10 + column * 119, 10 + row * 40, grabbed(*button));
+        }
+    }
+    sheetPainter.end();
+    QLabel label;
+    label.setPixmap(QPixmap::fromImage(sheet));
+    label.resize(sheet.size());
+    EXPECT_TRUE(QFile::exists(saveTestPng(&label, QStringLiteral("buttons_main_window"))));
+}
+
+// Every stock kind, up and disabled, on the plain face and on a colour.
+TEST(ButtonPictures, StockKinds)
+{
+    QImage sheet(2 * 250 + 10, 10 * 40 + 10, QImage::Format_RGB32);
+    sheet.fill(SystemColors::BtnFace());
+    QPainter sheetPainter(&sheet);
+    for (int kind = bkOK; kind <= bkAll; ++kind) {
+        TBitBtnWithColor button;
+        button.resize(115, 34);
+        button.SetKind(TBitBtnWithColorKind(kind));
+        const int y = 10 + (kind - 1) * 40;
+        sheetPainter.drawImage(10, y, grabbed(button));
+        button.SetEnabled(false);
+        sheetPainter.drawImage(130, y, grabbed(button));
+        button.SetEnabled(true);
+        button.SetColor(QColor(255, 255, 160));
+        sheetPainter.drawImage(260, y, grabbed(button));
+        button.SetEnabled(false);
+        sheetPainter.drawImage(380, y, grabbed(button));
+    }
+    sheetPainter.end();
+    QLabel label;
+    label.setPixmap(QPixmap::fromImage(sheet));
+    label.resize(sheet.size());
+    EXPECT_TRUE(QFile::exists(saveTestPng(&label, QStringLiteral("buttons_stock_kinds"))));
 }
 
 } // namespace

@@ -68,20 +68,32 @@ TEST(StockGlyphs, BitmapHoldsUpAndDisabledPictureSideBySide)
     EXPECT_EQ(StockGlyphs::Bitmap(bkAll).size(), QSize(36, 19));
     EXPECT_EQ(&StockGlyphs::Bitmap(bkOK), &ok); // made once, shared
 
-    const QImage up = ok.copy(0, 0, 18, 18);
-    EXPECT_EQ(up, StockGlyphs::Picture(kStockPictures[bkOK]));
-    const QImage disabled = ok.copy(18, 0, 18, 18);
+    EXPECT_EQ(ok.copy(0, 0, 18, 18), StockGlyphs::Picture(kStockPictures[bkOK]));
+}
+
+TEST(StockGlyphs, DisabledPictureIsEngravedAndKeepsWhiteMarksOpen)
+{
+    // The abort picture: a red disc with a white cross.
+    const QImage &abort = StockGlyphs::Bitmap(bkAbort);
+    const QImage up = abort.copy(0, 0, 18, 18);
+    const QImage disabled = abort.copy(18, 0, 18, 18);
+    const auto mark = [&up](int x, int y) {
+        const QRgb c = up.pixel(x, y);
+        return c != StockGlyphs::kTransparent && c != 0xffffffffu;
+    };
+    int whiteInside = 0;
     for (int y = 0; y < 18; ++y)
         for (int x = 0; x < 18; ++x) {
             const QRgb c = disabled.pixel(x, y);
-            const bool mark = up.pixel(x, y) != StockGlyphs::kTransparent;
-            if (mark)
+            if (mark(x, y))
                 EXPECT_EQ(c, 0xff808080u) << x << "," << y;
-            else if (x > 0 && y > 0 && up.pixel(x - 1, y - 1) != StockGlyphs::kTransparent)
+            else if (x > 0 && y > 0 && mark(x - 1, y - 1))
                 EXPECT_EQ(c, 0xffffffffu) << x << "," << y;
             else
                 EXPECT_EQ(c, StockGlyphs::kTransparent) << x << "," << y;
+            whiteInside += up.pixel(x, y) == 0xffffffffu && c != 0xff808080u;
         }
+    EXPECT_GT(whiteInside, 10);
 }
 
 } // namespace
