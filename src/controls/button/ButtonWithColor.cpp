@@ -25,7 +25,12 @@ TBitBtnWithColor::TBitBtnWithColor(QWidget *parent)
     connect(qApp, &QApplication::focusChanged, this, &TBitBtnWithColor::focusChanged);
 }
 
-TBitBtnWithColor::~TBitBtnWithColor() = default;
+TBitBtnWithColor::~TBitBtnWithColor()
+{
+    // The widget's own teardown may move the focus; by then this part of the
+    // object is gone and must not hear about it.
+    disconnect(qApp, &QApplication::focusChanged, this, &TBitBtnWithColor::focusChanged);
+}
 
 void TBitBtnWithColor::SetColor(const QColor &value)
 {

@@ -489,16 +489,6 @@ TEST(ButtonKindCustom, KeepsCaptionAndGlyph)
     EXPECT_TRUE(button.Default());
 }
 
-TEST(ButtonKindOk, DefaultFalseReadsCustom)
-{
-    TBitBtnWithColor button;
-    button.SetKind(bkOK);
-    EXPECT_TRUE(button.Default());
-    EXPECT_EQ(button.ModalResult(), 1);
-    button.SetDefault(false);
-    EXPECT_EQ(button.Kind(), bkCustom);
-}
-
 TEST(ButtonClick, CloseKindClosesItsWindowWithoutOnClick)
 {
     QWidget window;
