@@ -29,7 +29,8 @@ TBitBtnWithColor::~TBitBtnWithColor()
 {
     // The widget's own teardown may move the focus; by then this part of the
     // object is gone and must not hear about it.
-    disconnect(qApp, &QApplication::focusChanged, this, &TBitBtnWithColor::focusChanged);
+    if (qApp)
+        disconnect(qApp, &QApplication::focusChanged, this, &TBitBtnWithColor::focusChanged);
 }
 
 void TBitBtnWithColor::SetColor(const QColor &value)
