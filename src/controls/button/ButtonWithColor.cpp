@@ -38,7 +38,8 @@ void TBitBtnWithColor::SetColor(const QColor &value)
     if (value == m_color)
         return;
     m_color = value;
-    // The state images were built on the old face.
+    // The state images were built on the old face. Only they go: the bitmap,
+    // its picture count and the stock kind stay as they are.
     m_glyph.Invalidate();
     update();
 }
