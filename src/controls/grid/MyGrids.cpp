@@ -27,7 +27,17 @@ TMyCustomGrid::TMyCustomGrid(QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_current = m_anchor = m_topLeft = TGridCoord{m_fixedCols, m_fixedRows};
+    m_canvas.Font = TCanvasFont(font(), SysColor(QPalette::Text));
+    m_canvas.Brush.Color = Color();
     UpdateScrollRanges();
+}
+
+void TMyCustomGrid::changeEvent(QEvent *event)
+{
+    QAbstractScrollArea::changeEvent(event);
+    // Outside painting the canvas starts from the grid's own font.
+    if (event->type() == QEvent::FontChange)
+        m_canvas.Font = TCanvasFont(font(), SysColor(QPalette::Text));
 }
 
 TMyCustomGrid::~TMyCustomGrid()
