@@ -129,6 +129,9 @@ public:
 
     // The cell's rectangle in viewport coordinates; empty when not visible.
     QRect CellRect(int ACol, int ARow) const;
+    // The cell under a viewport point (its grid lines count with it), or
+    // (-1, -1) where there is none.
+    TGridCoord MouseCoord(int X, int Y) const;
     TGridAxisInfo HorzAxis() const;
     TGridAxisInfo VertAxis() const;
 
