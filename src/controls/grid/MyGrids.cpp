@@ -794,7 +794,7 @@ void TMyCustomGrid::BeginUpdate()
     m_lockColCount = m_colCount;
     m_lockRowCount = m_rowCount;
     m_lockHadFocus = hasFocus();
-    m_lockWasEnabled = isEnabled();
+    m_lockWasEnabled = !testAttribute(Qt::WA_ForceDisabled);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_lockFrozeUpdates = updatesEnabled();
     setUpdatesEnabled(false);

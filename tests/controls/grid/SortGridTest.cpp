@@ -259,6 +259,23 @@ TEST_F(SortGridTest, NestedUpdateLocksEndWithTheOutermost)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+TEST(SortGridLockTest, EndingTheLockKeepsTheOwnersEnabledState)
+{
+    QWidget form;
+    auto *inside = new TSortGrid(&form);
+    form.setEnabled(false);
+    inside->BeginUpdate();
+    inside->EndUpdate();
+    form.setEnabled(true);
+    EXPECT_TRUE(inside->isEnabled());
+
+    TSortGrid switchedOff;
+    switchedOff.setEnabled(false);
+    switchedOff.BeginUpdate();
+    switchedOff.EndUpdate();
+    EXPECT_FALSE(switchedOff.isEnabled());
+}
+
 TEST_F(SortGridTest, EventsAfterWidthAndHeightChanges)
 {
     int widths = 0;
