@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -350,6 +351,18 @@ TEST_F(SortGridPaintTest, DrawCellEventComesLast)
     };
     grabCells(grid);
     EXPECT_GE(calls, 9 * 17);
+}
+
+TEST_F(SortGridPaintTest, WritingACellRepaintsOnlyThatCell)
+{
+    QApplication::processEvents();
+    std::vector<std::pair<int, int>> drawn;
+    grid.OnDrawCell = [&](QObject *, int ACol, int ARow, const QRect &, TGridDrawState) {
+        drawn.emplace_back(ACol, ARow);
+    };
+    grid.SetCells(4, 6, QStringLiteral("12,34"));
+    QApplication::processEvents();
+    EXPECT_EQ(drawn, (std::vector<std::pair<int, int>>{{4, 6}}));
 }
 
 // ---- the last-column stretch ----------------------------------------------
