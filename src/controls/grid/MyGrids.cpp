@@ -27,7 +27,17 @@ TMyCustomGrid::TMyCustomGrid(QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_current = m_anchor = m_topLeft = TGridCoord{m_fixedCols, m_fixedRows};
+    m_canvas.Font = TCanvasFont(font(), SysColor(QPalette::Text));
+    m_canvas.Brush.Color = Color();
     UpdateScrollRanges();
+}
+
+void TMyCustomGrid::changeEvent(QEvent *event)
+{
+    QAbstractScrollArea::changeEvent(event);
+    // Outside painting the canvas starts from the grid's own font.
+    if (event->type() == QEvent::FontChange)
+        m_canvas.Font = TCanvasFont(font(), SysColor(QPalette::Text));
 }
 
 TMyCustomGrid::~TMyCustomGrid()
@@ -485,6 +495,36 @@ QRect TMyCustomGrid::CellRect(int ACol, int ARow) const
     return QRect(x, y, w, h);
 }
 
+TGridCoord TMyCustomGrid::MouseCoord(int X, int Y) const
+{
+    auto find = [this](const TGridAxisInfo &axis, int pos, bool horizontal) {
+        if (pos < 0 || pos >= axis.GridExtent)
+            return -1;
+        int start = 0;
+        auto hit = [&](int i) {
+            const int size = Extent(i, horizontal);
+            if (size < 0)
+                return false;
+            const int end = start + size + axis.LineWidth;
+            const bool inside = pos < end;
+            start = end;
+            return inside;
+        };
+        for (int i = 0; i < axis.FixedCellCount; ++i)
+            if (hit(i))
+                return i;
+        for (int i = axis.FirstGridCell; i < axis.GridCellCount && start < axis.GridExtent; ++i)
+            if (hit(i))
+                return i;
+        return -1;
+    };
+    const int col = find(HorzAxis(), X, true);
+    const int row = find(VertAxis(), Y, false);
+    if (col < 0 || row < 0)
+        return TGridCoord{-1, -1};
+    return TGridCoord{col, row};
+}
+
 int TMyCustomGrid::VisibleColCount() const
 {
     const TGridAxisInfo a = HorzAxis();
@@ -586,7 +626,7 @@ void TMyCustomGrid::MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show)
         m_anchor = m_current;
     if (m_options & goRowSelect) {
         m_anchor.X = m_colCount - 1;
-        m_current.X = std::min(m_current.X, m_fixedCols);
+        m_current.X = m_fixedCols;
     }
     if (Show)
         ClampInView(ACol, ARow);
@@ -754,7 +794,7 @@ void TMyCustomGrid::BeginUpdate()
     m_lockColCount = m_colCount;
     m_lockRowCount = m_rowCount;
     m_lockHadFocus = hasFocus();
-    m_lockWasEnabled = isEnabled();
+    m_lockWasEnabled = !testAttribute(Qt::WA_ForceDisabled);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_lockFrozeUpdates = updatesEnabled();
     setUpdatesEnabled(false);

@@ -129,6 +129,9 @@ public:
 
     // The cell's rectangle in viewport coordinates; empty when not visible.
     QRect CellRect(int ACol, int ARow) const;
+    // The cell under a viewport point (its grid lines count with it), or
+    // (-1, -1) where there is none.
+    TGridCoord MouseCoord(int X, int Y) const;
     TGridAxisInfo HorzAxis() const;
     TGridAxisInfo VertAxis() const;
 
@@ -187,6 +190,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // A visible cell of the current paint: index, start and size.

@@ -130,9 +130,10 @@ void TMyCustomGrid::PaintLines(QPainter &painter, const TGridAxisInfo &horz, con
 
 void TMyCustomGrid::PaintOneCell(int ACol, int ARow, const QRect &rect)
 {
-    const bool focusedCell = hasFocus() && m_current.X == ACol && m_current.Y == ARow;
-    if (focusedCell && (m_options & goEditing) && m_editorMode)
+    const bool currentCell = m_current.X == ACol && m_current.Y == ARow;
+    if (currentCell && (m_options & goEditing) && m_editorMode)
         return; // the in-place editor covers it
+    const bool focusedCell = currentCell && hasFocus();
 
     TGridDrawState state;
     if (ACol < m_fixedCols || ARow < m_fixedRows)

@@ -71,6 +71,9 @@ public:
     // with one row above it when Show.
     void MoveToCell(int ACol, int ARow, bool Show);
     void ScrollToCell(int ACol, int ARow);
+    // Fits column ACol to the widest of its texts as the format event
+    // formats them; a hidden column only when Force.
+    void AutoSizeColumn(int ACol, bool Force);
     // Records the sort column; reordering the rows comes with sorting.
     virtual void SortByColumn(int ACol);
 

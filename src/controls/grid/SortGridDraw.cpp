@@ -1,6 +1,7 @@
 #include "SortGrid.h"
 
 #include "CellLayout.h"
+#include "GridErrors.h"
 #include "GridImages.h"
 
 #include <QFontMetrics>
@@ -161,4 +162,30 @@ void TSortGrid::DrawBevel(const QRect &rect, const TFormatOptions &options)
         painter.fillRect(QRect(left, top, 1, bottom - top), options.TopLeftColor);
     if (Options() & goFixedHorzLine)
         painter.fillRect(QRect(left, top, right - left, 1), options.TopLeftColor);
+}
+
+void TSortGrid::AutoSizeColumn(int ACol, bool Force)
+{
+    if (ACol < 0 || ACol >= ColCount())
+        ThrowGridError(GridErrors::IndexOutOfRange);
+    if (ColWidths(ACol) == -1 && !Force)
+        return;
+    TGridCanvas &canvas = Canvas();
+    int widest = 0;
+    for (int row = 0; row < RowCount(); ++row) {
+        TFormatOptions options;
+        bool checkBox = false;
+        bool comboBox = false;
+        bool ellipsis = false;
+        QueryCellFormat(ACol, row, options, checkBox, comboBox, ellipsis);
+        if (options.Font && options.Font != &canvas.Font)
+            canvas.Font = *options.Font;
+        int w = QFontMetrics(canvas.Font).horizontalAdvance(Cells(ACol, row));
+        if (row == 0 && IsSortColumn(ACol))
+            w += 12;
+        widest = std::max(widest, w);
+    }
+    const QFontMetrics metrics(canvas.Font);
+    SetColWidths(ACol, widest > 0 ? metrics.horizontalAdvance(QStringLiteral("X")) + widest
+                                  : metrics.horizontalAdvance(QStringLiteral("xx")));
 }

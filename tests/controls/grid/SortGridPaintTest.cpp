@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -228,6 +229,55 @@ TEST_F(SortGridPaintTest, HiddenRowsAreBlankedAndNotFormatted)
     EXPECT_EQ(queried, std::set<int>{0});
 }
 
+TEST_F(SortGridPaintTest, DataRowsArePaintedEmptyUnderTheUpdateLock)
+{
+    for (int r = 1; r < 17; ++r)
+        grid.SetCells(3, r, QStringLiteral("77"));
+    grid.MoveToCell(5, 4, false);
+    grid.BeginUpdate();
+    const QImage image = grabCells(grid);
+    grid.EndUpdate();
+    // Only the current cell's blank carries the selection's brush (with the
+    // lines right of and below it); every other data cell is empty.
+    const int top = grid.CellRect(0, 1).top();
+    const QRect current = grid.CellRect(5, 4).adjusted(0, 0, 1, 1);
+    const QColor base = sys(QPalette::Base);
+    EXPECT_EQ(inkPixels(image, QRect(0, top, image.width(), image.height() - top), base),
+              inkPixels(image, current, base));
+    EXPECT_GT(inkPixels(image, grid.CellRect(3, 0), sys(QPalette::Button)), 0);
+    const QImage after = grabCells(grid);
+    EXPECT_GT(inkPixels(after, grid.CellRect(3, 5), sys(QPalette::Base)), 0);
+}
+
+TEST_F(SortGridPaintTest, AutoSizeColumnMeasuresWithTheEventsFont)
+{
+    QFont large = grid.font();
+    large.setPixelSize(30);
+    TCanvasFont big(large, QColor(0, 0, 0));
+    grid.OnGetCellFormat = [&](QObject *, int, int Row, TGridDrawState, TFormatOptions &fo, bool &, bool &,
+                               bool &) {
+        if (Row == 16)
+            fo.Font = &big;
+    };
+    grid.SetCells(2, 16, QStringLiteral("1234"));
+    grid.SetCells(2, 5, QStringLiteral("123456789012"));
+    grid.AutoSizeColumn(2, false);
+    // Each row measured with the font its query left; "X" with the last one.
+    const QFontMetrics normal(grid.font());
+    const QFontMetrics bigMetrics(large);
+    EXPECT_EQ(grid.ColWidths(2), bigMetrics.horizontalAdvance(QStringLiteral("X"))
+                                     + std::max(bigMetrics.horizontalAdvance(QStringLiteral("1234")),
+                                                normal.horizontalAdvance(QStringLiteral("123456789012"))));
+
+    grid.SetColWidths(4, -1);
+    grid.AutoSizeColumn(4, false);
+    EXPECT_EQ(grid.ColWidths(4), -1);
+    grid.SetCells(4, 0, QString());
+    grid.AutoSizeColumn(4, true);
+    EXPECT_EQ(grid.ColWidths(4), bigMetrics.horizontalAdvance(QStringLiteral("xx")));
+    EXPECT_THROW(grid.AutoSizeColumn(9, true), rundaro::EInvalidOperation);
+}
+
 TEST_F(SortGridPaintTest, GridLineColours)
 {
     const QImage image = grabCells(grid);
@@ -301,6 +351,18 @@ TEST_F(SortGridPaintTest, DrawCellEventComesLast)
     };
     grabCells(grid);
     EXPECT_GE(calls, 9 * 17);
+}
+
+TEST_F(SortGridPaintTest, WritingACellRepaintsOnlyThatCell)
+{
+    QApplication::processEvents();
+    std::vector<std::pair<int, int>> drawn;
+    grid.OnDrawCell = [&](QObject *, int ACol, int ARow, const QRect &, TGridDrawState) {
+        drawn.emplace_back(ACol, ARow);
+    };
+    grid.SetCells(4, 6, QStringLiteral("12,34"));
+    QApplication::processEvents();
+    EXPECT_EQ(drawn, (std::vector<std::pair<int, int>>{{4, 6}}));
 }
 
 // ---- the last-column stretch ----------------------------------------------

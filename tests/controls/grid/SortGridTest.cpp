@@ -114,7 +114,10 @@ TEST_F(SortGridTest, NewColumnsTakeTheDefaultWidthAndExistingOnesStay)
 
 TEST_F(SortGridTest, RowCountOneDropsTheHeaderForGood)
 {
+    int messagesBeforeSizeChanged = -1;
+    grid.OnSizeChanged = [&](QObject *, int, int) { messagesBeforeSizeChanged = closer.count(); };
     grid.SetRowCount(1);
+    EXPECT_EQ(messagesBeforeSizeChanged, 1); // the message comes before the event
     EXPECT_EQ(grid.FixedRows(), 0);
     EXPECT_EQ(grid.Row(), 0);
     EXPECT_EQ(closer.texts(), QStringList{QStringLiteral("Rowsize too small")});
@@ -179,6 +182,21 @@ TEST_F(SortGridTest, ScrollToCellShowsOneRowAboveOrTheLastPage)
     EXPECT_EQ(grid.TopRow(), 100 - visible);
     grid.ScrollToCell(0, 100 - visible);
     EXPECT_EQ(grid.TopRow(), 100 - visible - 1);
+}
+
+TEST_F(SortGridTest, ScrollingRaisesOnTopLeftChanged)
+{
+    grid.SetRowCount(100);
+    grid.show();
+    int moves = 0;
+    grid.OnTopLeftChanged = [&](QObject *) { ++moves; };
+    grid.ScrollToCell(0, 40);
+    EXPECT_EQ(moves, 1);
+    grid.ScrollToCell(0, 40);
+    EXPECT_EQ(moves, 1);
+    grid.SetTopRow(0); // below the fixed row: the first data row
+    EXPECT_EQ(grid.TopRow(), 1);
+    EXPECT_EQ(moves, 2);
 }
 
 TEST_F(SortGridTest, ScrollToCellBringsAColumnIntoView)
@@ -257,6 +275,23 @@ TEST_F(SortGridTest, NestedUpdateLocksEndWithTheOutermost)
     EXPECT_FALSE(grid.NowUpdating());
     grid.EndUpdate(); // unbalanced: nothing to end
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(SortGridLockTest, EndingTheLockKeepsTheOwnersEnabledState)
+{
+    QWidget form;
+    auto *inside = new TSortGrid(&form);
+    form.setEnabled(false);
+    inside->BeginUpdate();
+    inside->EndUpdate();
+    form.setEnabled(true);
+    EXPECT_TRUE(inside->isEnabled());
+
+    TSortGrid switchedOff;
+    switchedOff.setEnabled(false);
+    switchedOff.BeginUpdate();
+    switchedOff.EndUpdate();
+    EXPECT_FALSE(switchedOff.isEnabled());
 }
 
 TEST_F(SortGridTest, EventsAfterWidthAndHeightChanges)
