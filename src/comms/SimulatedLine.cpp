@@ -127,6 +127,7 @@ public:
     {
         std::lock_guard lock(m_line->m_mutex);
         m_line->m_state.purges.push_back(flags);
+        m_line->m_changed.notify_all();
         if (flags & PURGE_RXCLEAR)
             m_line->m_inQue = 0;
         return true;
@@ -252,6 +253,12 @@ void SimulatedLine::AwaitWaitsCompleted(std::uint64_t n) const
 {
     std::unique_lock lock(m_mutex);
     m_changed.wait(lock, [&] { return m_state.waitsCompleted >= n; });
+}
+
+void SimulatedLine::AwaitPurges(std::size_t n) const
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [&] { return m_state.purges.size() >= n; });
 }
 
 std::uint32_t SimulatedLine::Failure(Call call) const

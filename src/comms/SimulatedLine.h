@@ -69,6 +69,8 @@ public:
     // without sleeping.
     void AwaitWaitsStarted(std::uint64_t n) const;
     void AwaitWaitsCompleted(std::uint64_t n) const;
+    // A worker purges the receive side as its last step.
+    void AwaitPurges(std::size_t n) const;
 
 private:
     class LineDevice;
