@@ -2,7 +2,8 @@
 
 #include "LineSettings.h"
 
-#include <QMetaObject>
+#include <QCoreApplication>
+#include <QEvent>
 
 #include <algorithm>
 #include <string>
@@ -124,10 +125,20 @@ void TComPort::ApplySettings()
         throw EComState("Unable to set com state: " + std::to_string(FHandle->LastError()));
 }
 
-void TComPort::RunHandOvers()
+QEvent::Type TComPort::HandOverEventType()
 {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+bool TComPort::event(QEvent *e)
+{
+    if (e->type() != HandOverEventType())
+        return QObject::event(e);
+    // A wake-up may outlive the worker that sent it; it then finds nothing.
     if (FWorker)
         FWorker->FHandOver.RunPending();
+    return true;
 }
 
 void TComPort::DoRxChar()
@@ -147,10 +158,7 @@ void TComPort::DoError() { fire(OnError, this); }
 
 TComThread::TComThread(TComPort *owner)
     : OwnerPort(owner),
-      FHandOver([owner] {
-          QMetaObject::invokeMethod(owner, [owner] { owner->RunHandOvers(); },
-                                    Qt::QueuedConnection);
-      })
+      FHandOver([owner] { QCoreApplication::postEvent(owner, new QEvent(TComPort::HandOverEventType())); })
 {
     OwnerPort->FHandle->SetMask(rundaro::serial::EventMaskOf(OwnerPort->FEvents));
 }
@@ -174,20 +182,14 @@ void TComThread::SignalStop()
     OwnerPort->FHandle->CancelWait();
 }
 
-std::exception_ptr TComThread::Error() const
-{
-    return FFinished ? FError : nullptr;
-}
-
 void TComThread::Execute()
 {
     try {
         WaitLoop();
     } catch (...) {
-        // An error from a handler ends the worker without its clean-up.
-        FError = std::current_exception();
+        // An error carried back from a handler ends the worker, without its
+        // clean-up; the main thread has already seen it.
     }
-    FFinished = true;
     FHandOver.WorkerEnded();
 }
 

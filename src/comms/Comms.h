@@ -5,11 +5,10 @@
 #include "HandOver.h"
 #include "SerialDevice.h"
 
+#include <QEvent>
 #include <QObject>
 
-#include <atomic>
 #include <cstdint>
-#include <exception>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -136,13 +135,18 @@ public:
     TNotifyEvent OnOpen;
     TNotifyEvent OnClose;
 
+protected:
+    bool event(QEvent *e) override;
+
 private:
     friend class TComThread;
+
+    // The posted event that makes the main thread run queued hand-overs.
+    static QEvent::Type HandOverEventType();
 
     void OpenDevice();
     void CloseDevice();
     void ApplySettings();
-    void RunHandOvers();
     void DoRxChar();
     void DoTxEmpty();
     void DoBreak();
@@ -227,10 +231,6 @@ public:
 
     void Start();
     void SignalStop();
-    // True once the worker has ended on its own or been stopped.
-    bool Finished() const { return FFinished; }
-    // The error that ended the worker, carried back from a handler.
-    std::exception_ptr Error() const;
 
 private:
     friend class TComPort;
@@ -242,7 +242,5 @@ private:
     TComPort *OwnerPort = nullptr;
     std::uint32_t EventMask = 0;
     rundaro::serial::HandOver FHandOver;
-    std::exception_ptr FError;
-    std::atomic<bool> FFinished{false};
     std::thread FThread;
 };
