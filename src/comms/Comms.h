@@ -216,7 +216,8 @@ Q_DECLARE_METATYPE(TEvents)
 // port's events or its shutdown, and hands each completed wait's dispatch to
 // the main thread, blocking until it has run there. It is created and
 // destroyed on the main thread; destruction stops it, serving any hand-over
-// still pending, and waits for it to end.
+// still pending, and waits for it to end. Its shutdown event is the device's
+// own wait cancel (Device::CancelWait), which a wait checks first.
 class TComThread
 {
 public:

@@ -551,6 +551,24 @@ std::string PortDeviceName(std::uint8_t port)
     return {};
 }
 
+bool ProbePort(std::uint8_t port)
+{
+    const std::string name = PortDeviceName(port);
+    if (name.empty())
+        return false;
+    const int fd = open(name.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool present = isatty(fd) && flock(fd, LOCK_EX | LOCK_NB) == 0;
+    // The serial driver makes a node for every possible UART; only one whose
+    // chip was detected is a port.
+    serial_struct info = {};
+    if (present && ioctl(fd, TIOCGSERIAL, &info) == 0 && info.type == PORT_UNKNOWN)
+        present = false;
+    close(fd);
+    return present;
+}
+
 OpenResult OpenPort(std::uint8_t port)
 {
     const std::string name = PortDeviceName(port);

@@ -145,6 +145,11 @@ using DeviceFactory = std::function<OpenResult(std::uint8_t port)>;
 // number names no device here. See OpenPort.
 std::string PortDeviceName(std::uint8_t port);
 
+// True when port number `port` is a serial device that can be opened now
+// without sharing; the device is closed again at once. A device that another
+// program holds open is not present.
+bool ProbePort(std::uint8_t port);
+
 // Opens port number `port` with the platform's backend.
 //  Windows: "COM" and the number, with the "\\.\" prefix above 9.
 //  Linux:   1-32 /dev/ttyS0-31, 33-64 /dev/ttyUSB0-31, 65-96 /dev/ttyACM0-31;

@@ -88,6 +88,7 @@ public:
     {
         if (WaitForSingleObject(m_shutdown, 0) == WAIT_OBJECT_0)
             return WaitResult::Cancelled;
+        ResetEvent(m_overlapped.hEvent);
         if (!WaitCommEvent(m_handle, &m_eventMask, &m_overlapped)) {
             const DWORD error = GetLastError();
             // Not started (an empty mask, a device that has gone): the event
@@ -178,6 +179,17 @@ std::string PortDeviceName(std::uint8_t port)
 {
     const std::string name = "COM" + std::to_string(port);
     return port > 9 ? "\\\\.\\" + name : name;
+}
+
+bool ProbePort(std::uint8_t port)
+{
+    const HANDLE handle = CreateFileA(PortDeviceName(port).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                      0, nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    const bool present = GetFileType(handle) == FILE_TYPE_CHAR;
+    CloseHandle(handle);
+    return present;
 }
 
 OpenResult OpenPort(std::uint8_t port)

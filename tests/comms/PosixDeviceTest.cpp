@@ -48,6 +48,12 @@ TEST(PosixDevice, NumbersWithoutADeviceFailAsAbsent)
     }
 }
 
+TEST(PosixDevice, NumbersWithoutADeviceAreNotPresent)
+{
+    for (int port : {0, 97, 255})
+        EXPECT_FALSE(ProbePort(static_cast<std::uint8_t>(port)));
+}
+
 TEST(PosixDevice, OpenFailuresCarryTheErrorNumber)
 {
     EXPECT_EQ(OpenPath("/dev/rundaro-no-such-port").error, std::uint32_t(ENOENT));
