@@ -17,7 +17,11 @@ TComPort::TComPort(QObject *owner)
 
 TComPort::~TComPort()
 {
-    Close();
+    try {
+        Close();
+    } catch (...) {
+        // An OnClose handler's error cannot leave a destructor.
+    }
 }
 
 void TComPort::SetDeviceFactory(rundaro::serial::DeviceFactory factory)

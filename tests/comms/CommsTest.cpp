@@ -434,7 +434,10 @@ TEST_F(ComPortTest, DestroyingAnOpenPortClosesIt)
     {
         TComPort other;
         other.SetDeviceFactory(line->Factory());
-        other.OnClose = [&](QObject *) { closed = true; };
+        other.OnClose = [&](QObject *) {
+            closed = true;
+            throw rundaro::Exception("handler failed"); // must not escape the destructor
+        };
         other.Open();
         line->AwaitWaitsStarted(1);
     }
