@@ -1,11 +1,11 @@
 #include "PosixDevice.h"
 
+#include "ModemWatcher.h"
+
 #include <asm/termbits.h>
 #include <fcntl.h>
 #include <linux/serial.h>
 #include <poll.h>
-#include <pthread.h>
-#include <signal.h>
 #include <sys/epoll.h>
 #include <sys/eventfd.h>
 #include <sys/file.h>
@@ -14,10 +14,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
 
 namespace rundaro::serial {
 
@@ -41,31 +37,6 @@ constexpr PortRange kPortRanges[] = {
     {33, 64, "/dev/ttyUSB"},
     {65, 96, "/dev/ttyACM"},
 };
-
-void NoOp(int) {}
-
-// The real-time signal that interrupts a watcher's TIOCMIWAIT; 0 when none
-// was free.
-int WakeSignal()
-{
-    static const int signal = [] {
-        for (int sig = SIGRTMIN; sig <= SIGRTMAX; ++sig) {
-            struct sigaction old = {};
-            if (sigaction(sig, nullptr, &old) != 0)
-                continue;
-            if ((old.sa_flags & SA_SIGINFO) || old.sa_handler != SIG_DFL)
-                continue;
-            struct sigaction action = {};
-            action.sa_handler = NoOp;
-            sigemptyset(&action.sa_mask);
-            action.sa_flags = 0; // no SA_RESTART: the ioctl must return EINTR
-            if (sigaction(sig, &action, nullptr) == 0)
-                return sig;
-        }
-        return 0;
-    }();
-    return signal;
-}
 
 struct Counters
 {
@@ -98,100 +69,6 @@ std::uint32_t ToModemStatus(int lines)
         status |= MS_RLSD_ON;
     return status;
 }
-
-// Blocks in TIOCMIWAIT on its own thread and writes `notifyFd` at each
-// change of a modem line, and once more when the wait fails for good.
-class ModemWatcher
-{
-public:
-    ModemWatcher(int fd, int notifyFd)
-        : m_fd(fd), m_notifyFd(notifyFd)
-    {
-        const int wake = WakeSignal();
-        if (wake == 0) {
-            m_error = ENOSYS;
-            Notify();
-            m_exited = true;
-            return;
-        }
-        // The thread starts with every signal blocked and then lets through
-        // only the wake signal.
-        sigset_t all, previous;
-        sigfillset(&all);
-        pthread_sigmask(SIG_SETMASK, &all, &previous);
-        m_thread = std::thread([this, wake] { Run(wake); });
-        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-    }
-
-    ~ModemWatcher()
-    {
-        if (!m_thread.joinable())
-            return;
-        m_stop = true;
-        // A signal that arrives just before the thread enters the ioctl is
-        // lost, so it is repeated until the thread has gone.
-        std::unique_lock lock(m_mutex);
-        while (!m_exited) {
-            pthread_kill(m_thread.native_handle(), WakeSignal());
-            m_done.wait_for(lock, std::chrono::milliseconds(2));
-        }
-        lock.unlock();
-        m_thread.join();
-    }
-
-    // The error number that ended the watcher, or 0 while it watches.
-    std::uint32_t Error() const { return m_error; }
-
-private:
-    void Run(int wake)
-    {
-        sigset_t only;
-        sigemptyset(&only);
-        sigaddset(&only, wake);
-        pthread_sigmask(SIG_UNBLOCK, &only, nullptr);
-        Counters last = ReadCounters(m_fd);
-        while (!m_stop) {
-            // Changes between two ioctls would be missed by the next one.
-            const Counters now = ReadCounters(m_fd);
-            if (now.valid && last.valid && Changed(now.count, last.count)) {
-                last = now;
-                Notify();
-                continue;
-            }
-            if (ioctl(m_fd, TIOCMIWAIT, kModemLines) == 0) {
-                last = ReadCounters(m_fd);
-                Notify();
-            } else if (errno != EINTR) {
-                m_error = static_cast<std::uint32_t>(errno);
-                Notify();
-                break;
-            }
-        }
-        std::lock_guard lock(m_mutex);
-        m_exited = true;
-        m_done.notify_all();
-    }
-
-    static bool Changed(const serial_icounter_struct &a, const serial_icounter_struct &b)
-    {
-        return a.cts != b.cts || a.dsr != b.dsr || a.rng != b.rng || a.dcd != b.dcd;
-    }
-
-    void Notify()
-    {
-        const std::uint64_t one = 1;
-        [[maybe_unused]] const ssize_t n = write(m_notifyFd, &one, sizeof one);
-    }
-
-    const int m_fd;
-    const int m_notifyFd;
-    std::atomic<bool> m_stop{false};
-    std::atomic<std::uint32_t> m_error{0};
-    std::mutex m_mutex;
-    std::condition_variable m_done;
-    bool m_exited = false;
-    std::thread m_thread;
-};
 
 class PosixDevice final : public Device
 {
@@ -294,7 +171,7 @@ public:
         m_seen = ReadCounters(m_fd);
         m_seenLinesValid = ReadModemLines(m_fd, m_seenLines);
         if ((m_mask & kModemEvents) && !m_watcher)
-            m_watcher = std::make_unique<ModemWatcher>(m_fd, m_modemFd);
+            StartModemWatcher();
         epoll_event ev = {};
         ev.events = EPOLLIN | EPOLLET;
         if ((m_mask & kReceiveEvents) && !m_receiveWatched)
@@ -400,6 +277,25 @@ public:
     std::uint32_t LastError() const override { return m_lastError; }
 
 private:
+    // The watcher's own copy of the counters tells it whether a line changed
+    // while it was not inside the wait.
+    void StartModemWatcher()
+    {
+        const int fd = m_fd;
+        auto changed = [fd, last = ReadCounters(fd)]() mutable {
+            const Counters now = ReadCounters(fd);
+            if (!now.valid || !last.valid)
+                return false;
+            const bool differs = now.count.cts != last.count.cts || now.count.dsr != last.count.dsr
+                                 || now.count.rng != last.count.rng
+                                 || now.count.dcd != last.count.dcd;
+            last = now;
+            return differs;
+        };
+        m_watcher = std::make_unique<ModemWatcher>(
+            m_modemFd, [fd] { return ioctl(fd, TIOCMIWAIT, kModemLines); }, std::move(changed));
+    }
+
     static void SetSpeed(termios2 &t, std::uint32_t baud)
     {
         static constexpr std::pair<std::uint32_t, speed_t> kStandard[] = {

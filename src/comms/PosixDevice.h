@@ -17,13 +17,10 @@ namespace rundaro::serial {
 // limit: an eventfd that CancelWait writes (checked first, so a cancel wins),
 // an edge-triggered epoll on the device for received data, breaks and errors
 // (told apart by the driver's interrupt counters), and an eventfd written by a
-// modem watcher thread. That thread blocks in TIOCMIWAIT on CTS, DSR, RI and
-// DCD, so a quiet line costs nothing; it is interrupted on close with a
-// real-time signal whose handler does nothing. The signal is the first
-// real-time signal left at its default disposition when the first device
-// opens; its handler is installed once and without SA_RESTART, and the
-// watcher thread blocks every other signal, so the host's signal handling is
-// left as it was.
+// modem watcher thread (ModemWatcher) blocked in TIOCMIWAIT on CTS, DSR, RI
+// and DCD, so a quiet line costs nothing. Which lines changed is told by the
+// driver's interrupt counters (TIOCGICOUNT), or by the line levels where
+// there are none.
 //
 // EV_TXEMPTY and EV_RXFLAG cannot be reported here: SetMask keeps the other
 // bits and returns false with EINVAL. Pseudo-terminals have no modem lines:
