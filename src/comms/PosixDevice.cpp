@@ -1,0 +1,476 @@
+#include "PosixDevice.h"
+
+#include "ModemWatcher.h"
+
+#include <asm/termbits.h>
+#include <fcntl.h>
+#include <linux/serial.h>
+#include <poll.h>
+#include <sys/epoll.h>
+#include <sys/eventfd.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+
+namespace rundaro::serial {
+
+namespace {
+
+constexpr std::uint32_t kModemEvents = EV_CTS | EV_DSR | EV_RING | EV_RLSD;
+constexpr std::uint32_t kReceiveEvents = EV_RXCHAR | EV_BREAK | EV_ERR;
+constexpr std::uint32_t kSupportedEvents = kModemEvents | kReceiveEvents;
+constexpr int kModemLines = TIOCM_CTS | TIOCM_DSR | TIOCM_RNG | TIOCM_CD;
+
+struct PortRange
+{
+    std::uint8_t first;
+    std::uint8_t last;
+    const char *prefix;
+};
+
+// Port number to device: one fixed table.
+constexpr PortRange kPortRanges[] = {
+    {1, 32, "/dev/ttyS"},
+    {33, 64, "/dev/ttyUSB"},
+    {65, 96, "/dev/ttyACM"},
+};
+
+struct Counters
+{
+    serial_icounter_struct count = {};
+    bool valid = false;
+};
+
+Counters ReadCounters(int fd)
+{
+    Counters c;
+    c.valid = ioctl(fd, TIOCGICOUNT, &c.count) == 0;
+    return c;
+}
+
+bool ReadModemLines(int fd, int &lines)
+{
+    return ioctl(fd, TIOCMGET, &lines) == 0;
+}
+
+std::uint32_t ToModemStatus(int lines)
+{
+    std::uint32_t status = 0;
+    if (lines & TIOCM_CTS)
+        status |= MS_CTS_ON;
+    if (lines & TIOCM_DSR)
+        status |= MS_DSR_ON;
+    if (lines & TIOCM_RNG)
+        status |= MS_RING_ON;
+    if (lines & TIOCM_CD)
+        status |= MS_RLSD_ON;
+    return status;
+}
+
+class PosixDevice final : public Device
+{
+public:
+    PosixDevice(int fd, int cancelFd, int modemFd, int epollFd)
+        : m_fd(fd), m_cancelFd(cancelFd), m_modemFd(modemFd), m_epollFd(epollFd)
+    {
+        m_errorBase = ReadCounters(fd);
+    }
+
+    ~PosixDevice() override
+    {
+        m_watcher.reset();
+        ioctl(m_fd, TIOCNXCL); // the flag would outlive us on a shared tty
+        close(m_epollFd);
+        close(m_modemFd);
+        close(m_cancelFd);
+        close(m_fd); // also releases the flock
+    }
+
+    bool SetState(const DeviceControlBlock &dcb) override
+    {
+        termios2 t = {};
+        if (ioctl(m_fd, TCGETS2, &t) != 0)
+            return Fail(errno);
+        static constexpr tcflag_t kSizes[] = {CS5, CS6, CS7, CS8};
+        if (dcb.ByteSize < 5 || dcb.ByteSize > 8)
+            return Fail(EINVAL);
+        // The stop bit combinations the line drivers refuse elsewhere too:
+        // one and a half only with 5 data bits, two never with 5.
+        if (dcb.StopBits > TWOSTOPBITS || (dcb.StopBits == ONE5STOPBITS && dcb.ByteSize != 5)
+            || (dcb.StopBits == TWOSTOPBITS && dcb.ByteSize == 5))
+            return Fail(EINVAL);
+        if (dcb.BaudRate == 0 || dcb.BaudRate > 4000000)
+            return Fail(EINVAL);
+
+        t.c_iflag = 0; // parity is not checked; breaks read as NUL
+        if (dcb.Flags & DCB_OUTX)
+            t.c_iflag |= IXON;
+        if (dcb.Flags & DCB_INX)
+            t.c_iflag |= IXOFF;
+        t.c_oflag = 0;
+        t.c_lflag = 0;
+        t.c_cflag = CREAD | CLOCAL | HUPCL | kSizes[dcb.ByteSize - 5];
+        switch (dcb.Parity) {
+        case NOPARITY: break;
+        case ODDPARITY: t.c_cflag |= PARENB | PARODD; break;
+        case EVENPARITY: t.c_cflag |= PARENB; break;
+        case MARKPARITY: t.c_cflag |= PARENB | CMSPAR | PARODD; break;
+        case SPACEPARITY: t.c_cflag |= PARENB | CMSPAR; break;
+        default: return Fail(EINVAL);
+        }
+        if (dcb.StopBits != ONESTOPBIT)
+            t.c_cflag |= CSTOPB;
+        if (dcb.Flags & DCB_RTS_CONTROL_HANDSHAKE)
+            t.c_cflag |= CRTSCTS;
+        SetSpeed(t, dcb.BaudRate);
+        t.c_cc[VSTART] = static_cast<cc_t>(dcb.XonChar);
+        t.c_cc[VSTOP] = static_cast<cc_t>(dcb.XoffChar);
+        t.c_cc[VMIN] = 0;
+        t.c_cc[VTIME] = 0;
+        if (ioctl(m_fd, TCSETS2, &t) != 0)
+            return Fail(errno);
+
+        // A device without modem control lines (a pseudo-terminal) still
+        // takes the line format, so these two are best effort.
+        int dtr = TIOCM_DTR;
+        ioctl(m_fd, (dcb.Flags & DCB_DTR_CONTROL_ENABLE) ? TIOCMBIS : TIOCMBIC, &dtr);
+        if (!(dcb.Flags & DCB_RTS_CONTROL_HANDSHAKE)) {
+            int rts = TIOCM_RTS;
+            ioctl(m_fd, TIOCMBIC, &rts);
+        }
+        return true;
+    }
+
+    // Nothing is read through this layer; the record is kept for the caller.
+    bool GetTimeouts(CommTimeouts &timeouts) override
+    {
+        timeouts = m_timeouts;
+        return true;
+    }
+
+    bool SetTimeouts(const CommTimeouts &timeouts) override
+    {
+        m_timeouts = timeouts;
+        return true;
+    }
+
+    // The tty layer's queues have fixed sizes; the request is only checked.
+    bool SetupQueues(std::int32_t receiveSize, std::int32_t transmitSize) override
+    {
+        if (receiveSize < 0 || transmitSize < 0)
+            return Fail(EINVAL);
+        return true;
+    }
+
+    bool SetMask(std::uint32_t mask) override
+    {
+        m_mask = mask & kSupportedEvents;
+        m_seen = ReadCounters(m_fd);
+        m_seenLinesValid = ReadModemLines(m_fd, m_seenLines);
+        if ((m_mask & kModemEvents) && !m_watcher)
+            StartModemWatcher();
+        epoll_event ev = {};
+        ev.events = EPOLLIN | EPOLLET;
+        if ((m_mask & kReceiveEvents) && !m_receiveWatched)
+            m_receiveWatched = epoll_ctl(m_epollFd, EPOLL_CTL_ADD, m_fd, &ev) == 0;
+        if (mask & ~kSupportedEvents)
+            return Fail(EINVAL);
+        return true;
+    }
+
+    WaitResult WaitEvents(std::uint32_t &events) override
+    {
+        const std::uint32_t mask = m_mask;
+        if (m_cancelled)
+            return WaitResult::Cancelled;
+        if (mask == 0)
+            return Failed(EINVAL);
+        for (;;) {
+            pollfd fds[3] = {{m_cancelFd, POLLIN, 0}, {m_modemFd, POLLIN, 0}, {m_epollFd, POLLIN, 0}};
+            if (poll(fds, 3, -1) < 0) {
+                if (errno == EINTR)
+                    continue;
+                return Failed(static_cast<std::uint32_t>(errno));
+            }
+            if (fds[0].revents)
+                return WaitResult::Cancelled;
+            std::uint32_t found = 0;
+            if (fds[1].revents) {
+                std::uint64_t count;
+                [[maybe_unused]] const ssize_t n = read(m_modemFd, &count, sizeof count);
+                if (m_watcher && m_watcher->Error() != 0)
+                    return Failed(m_watcher->Error());
+                found |= ModemChanges();
+            }
+            if (fds[2].revents) {
+                epoll_event ev = {};
+                if (epoll_wait(m_epollFd, &ev, 1, 0) == 1) {
+                    if (ev.events & (EPOLLHUP | EPOLLERR))
+                        return Failed(EIO);
+                    found |= ReceiveChanges();
+                }
+            }
+            found &= mask;
+            if (found != 0) {
+                events = found;
+                return WaitResult::Events;
+            }
+        }
+    }
+
+    void CancelWait() override
+    {
+        m_cancelled = true;
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const ssize_t n = write(m_cancelFd, &one, sizeof one);
+    }
+
+    bool ModemStatus(std::uint32_t &status) override
+    {
+        int lines = 0;
+        if (!ReadModemLines(m_fd, lines))
+            return Fail(errno);
+        status = ToModemStatus(lines);
+        return true;
+    }
+
+    bool ClearErrors(std::uint32_t &errors, std::uint32_t &inQue) override
+    {
+        int count = 0;
+        if (ioctl(m_fd, TIOCINQ, &count) != 0)
+            return Fail(errno);
+        inQue = static_cast<std::uint32_t>(count);
+        errors = 0;
+        const Counters now = ReadCounters(m_fd);
+        if (now.valid && m_errorBase.valid) {
+            const auto &a = now.count;
+            const auto &b = m_errorBase.count;
+            if (a.buf_overrun != b.buf_overrun)
+                errors |= CE_RXOVER;
+            if (a.overrun != b.overrun)
+                errors |= CE_OVERRUN;
+            if (a.parity != b.parity)
+                errors |= CE_RXPARITY;
+            if (a.frame != b.frame)
+                errors |= CE_FRAME;
+            if (a.brk != b.brk)
+                errors |= CE_BREAK;
+        }
+        m_errorBase = now;
+        return true;
+    }
+
+    bool Purge(std::uint32_t flags) override
+    {
+        const bool rx = flags & PURGE_RXCLEAR;
+        const bool tx = flags & PURGE_TXCLEAR;
+        if (!rx && !tx)
+            return true; // nothing is pending that could be aborted
+        if (ioctl(m_fd, TCFLSH, rx && tx ? TCIOFLUSH : rx ? TCIFLUSH : TCOFLUSH) != 0)
+            return Fail(errno);
+        return true;
+    }
+
+    std::uint32_t LastError() const override { return m_lastError; }
+
+private:
+    // The watcher's own copy of the counters tells it whether a line changed
+    // while it was not inside the wait.
+    void StartModemWatcher()
+    {
+        const int fd = m_fd;
+        auto changed = [fd, last = ReadCounters(fd)]() mutable {
+            const Counters now = ReadCounters(fd);
+            if (!now.valid || !last.valid)
+                return false;
+            const bool differs = now.count.cts != last.count.cts || now.count.dsr != last.count.dsr
+                                 || now.count.rng != last.count.rng
+                                 || now.count.dcd != last.count.dcd;
+            last = now;
+            return differs;
+        };
+        m_watcher = std::make_unique<ModemWatcher>(
+            m_modemFd, [fd] { return ioctl(fd, TIOCMIWAIT, kModemLines); }, std::move(changed));
+    }
+
+    static void SetSpeed(termios2 &t, std::uint32_t baud)
+    {
+        static constexpr std::pair<std::uint32_t, speed_t> kStandard[] = {
+            {110, B110}, {300, B300}, {600, B600}, {1200, B1200}, {2400, B2400},
+            {4800, B4800}, {9600, B9600}, {19200, B19200}, {38400, B38400},
+            {57600, B57600}, {115200, B115200}, {230400, B230400},
+        };
+        speed_t code = BOTHER;
+        for (const auto &[rate, c] : kStandard) {
+            if (rate == baud)
+                code = c;
+        }
+        t.c_cflag = (t.c_cflag & ~CBAUD) | code;
+        t.c_ispeed = baud;
+        t.c_ospeed = baud;
+    }
+
+    // Which modem lines changed since the last report.
+    std::uint32_t ModemChanges()
+    {
+        std::uint32_t found = 0;
+        const Counters now = ReadCounters(m_fd);
+        if (now.valid && m_seen.valid) {
+            if (now.count.cts != m_seen.count.cts)
+                found |= EV_CTS;
+            if (now.count.dsr != m_seen.count.dsr)
+                found |= EV_DSR;
+            if (now.count.rng != m_seen.count.rng)
+                found |= EV_RING;
+            if (now.count.dcd != m_seen.count.dcd)
+                found |= EV_RLSD;
+            m_seen.count.cts = now.count.cts;
+            m_seen.count.dsr = now.count.dsr;
+            m_seen.count.rng = now.count.rng;
+            m_seen.count.dcd = now.count.dcd;
+            return found;
+        }
+        // Without interrupt counters, compare the line levels.
+        int lines = 0;
+        if (ReadModemLines(m_fd, lines)) {
+            const int changed = m_seenLinesValid ? lines ^ m_seenLines : kModemLines;
+            if (changed & TIOCM_CTS)
+                found |= EV_CTS;
+            if (changed & TIOCM_DSR)
+                found |= EV_DSR;
+            if (changed & TIOCM_RNG)
+                found |= EV_RING;
+            if (changed & TIOCM_CD)
+                found |= EV_RLSD;
+            m_seenLines = lines;
+            m_seenLinesValid = true;
+        }
+        return found;
+    }
+
+    // What arrived since the last report: characters, breaks, errors.
+    std::uint32_t ReceiveChanges()
+    {
+        const Counters now = ReadCounters(m_fd);
+        if (!now.valid || !m_seen.valid)
+            return EV_RXCHAR; // no counters (a pseudo-terminal): new data
+        std::uint32_t found = 0;
+        if (now.count.rx != m_seen.count.rx)
+            found |= EV_RXCHAR;
+        if (now.count.brk != m_seen.count.brk)
+            found |= EV_BREAK;
+        if (now.count.frame != m_seen.count.frame || now.count.overrun != m_seen.count.overrun
+            || now.count.parity != m_seen.count.parity
+            || now.count.buf_overrun != m_seen.count.buf_overrun)
+            found |= EV_ERR;
+        m_seen.count.rx = now.count.rx;
+        m_seen.count.brk = now.count.brk;
+        m_seen.count.frame = now.count.frame;
+        m_seen.count.overrun = now.count.overrun;
+        m_seen.count.parity = now.count.parity;
+        m_seen.count.buf_overrun = now.count.buf_overrun;
+        return found;
+    }
+
+    bool Fail(int error)
+    {
+        m_lastError = static_cast<std::uint32_t>(error);
+        return false;
+    }
+
+    WaitResult Failed(std::uint32_t error)
+    {
+        m_lastError = error;
+        return WaitResult::Failed;
+    }
+
+    const int m_fd;
+    const int m_cancelFd;
+    const int m_modemFd;
+    const int m_epollFd;
+    std::atomic<bool> m_cancelled{false};
+    std::atomic<std::uint32_t> m_lastError{0};
+    std::atomic<std::uint32_t> m_mask{0};
+    Counters m_seen;
+    Counters m_errorBase;
+    int m_seenLines = 0;
+    bool m_seenLinesValid = false;
+    bool m_receiveWatched = false;
+    CommTimeouts m_timeouts;
+    std::unique_ptr<ModemWatcher> m_watcher;
+};
+
+OpenResult Failure(int error, int fd = -1)
+{
+    if (fd >= 0)
+        close(fd);
+    return {nullptr, static_cast<std::uint32_t>(error)};
+}
+
+} // namespace
+
+OpenResult OpenPath(const std::string &path)
+{
+    const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Failure(errno);
+    if (!isatty(fd))
+        return Failure(ENOTTY, fd);
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0)
+        return Failure(errno == EWOULDBLOCK ? EBUSY : errno, fd);
+    if (ioctl(fd, TIOCEXCL) != 0)
+        return Failure(errno, fd);
+    const int cancelFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    const int modemFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    const int epollFd = epoll_create1(EPOLL_CLOEXEC);
+    if (cancelFd < 0 || modemFd < 0 || epollFd < 0) {
+        const int error = errno;
+        for (int extra : {cancelFd, modemFd, epollFd}) {
+            if (extra >= 0)
+                close(extra);
+        }
+        ioctl(fd, TIOCNXCL);
+        return Failure(error, fd);
+    }
+    return {std::make_unique<PosixDevice>(fd, cancelFd, modemFd, epollFd), 0};
+}
+
+std::string PortDeviceName(std::uint8_t port)
+{
+    for (const PortRange &range : kPortRanges) {
+        if (port >= range.first && port <= range.last)
+            return range.prefix + std::to_string(port - range.first);
+    }
+    return {};
+}
+
+bool ProbePort(std::uint8_t port)
+{
+    const std::string name = PortDeviceName(port);
+    if (name.empty())
+        return false;
+    const int fd = open(name.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool present = isatty(fd) && flock(fd, LOCK_EX | LOCK_NB) == 0;
+    // The serial driver makes a node for every possible UART; only one whose
+    // chip was detected is a port.
+    serial_struct info = {};
+    if (present && ioctl(fd, TIOCGSERIAL, &info) == 0 && info.type == PORT_UNKNOWN)
+        present = false;
+    close(fd);
+    return present;
+}
+
+OpenResult OpenPort(std::uint8_t port)
+{
+    const std::string name = PortDeviceName(port);
+    if (name.empty())
+        return {nullptr, ENOENT};
+    return OpenPath(name);
+}
+
+} // namespace rundaro::serial

@@ -1,0 +1,218 @@
+// The Windows backend: the communication functions on a device opened by
+// name, with overlapped event waits.
+#ifndef _WIN32_WINNT
+#define _WIN32_WINNT 0x0601 // CancelIoEx
+#endif
+#include "SerialDevice.h"
+
+#include <windows.h>
+
+#include <atomic>
+
+namespace rundaro::serial {
+
+namespace {
+
+class Win32Device final : public Device
+{
+public:
+    Win32Device(HANDLE handle, HANDLE shutdown, HANDLE waitEvent)
+        : m_handle(handle), m_shutdown(shutdown)
+    {
+        m_overlapped.hEvent = waitEvent;
+    }
+
+    ~Win32Device() override
+    {
+        CloseHandle(m_overlapped.hEvent);
+        CloseHandle(m_shutdown);
+        CloseHandle(m_handle);
+    }
+
+    bool SetState(const DeviceControlBlock &block) override
+    {
+        DCB dcb = {};
+        dcb.DCBlength = sizeof(DCB);
+        dcb.BaudRate = block.BaudRate;
+        dcb.fBinary = (block.Flags & DCB_BINARY) != 0;
+        dcb.fParity = (block.Flags & DCB_PARITY) != 0;
+        dcb.fOutxCtsFlow = (block.Flags & DCB_OUTX_CTS_FLOW) != 0;
+        dcb.fDtrControl = (block.Flags & DCB_DTR_CONTROL_ENABLE) ? DTR_CONTROL_ENABLE
+                                                                 : DTR_CONTROL_DISABLE;
+        dcb.fOutX = (block.Flags & DCB_OUTX) != 0;
+        dcb.fInX = (block.Flags & DCB_INX) != 0;
+        dcb.fRtsControl = (block.Flags & DCB_RTS_CONTROL_HANDSHAKE) ? RTS_CONTROL_HANDSHAKE
+                                                                     : RTS_CONTROL_DISABLE;
+        dcb.XonLim = block.XonLim;
+        dcb.XoffLim = block.XoffLim;
+        dcb.ByteSize = block.ByteSize;
+        dcb.Parity = block.Parity;
+        dcb.StopBits = block.StopBits;
+        dcb.XonChar = block.XonChar;
+        dcb.XoffChar = block.XoffChar;
+        dcb.ErrorChar = block.ErrorChar;
+        dcb.EofChar = block.EofChar;
+        dcb.EvtChar = block.EvtChar;
+        return Check(SetCommState(m_handle, &dcb));
+    }
+
+    bool GetTimeouts(CommTimeouts &timeouts) override
+    {
+        COMMTIMEOUTS t = {};
+        if (!GetCommTimeouts(m_handle, &t))
+            return Check(FALSE);
+        timeouts = {t.ReadIntervalTimeout, t.ReadTotalTimeoutMultiplier,
+                    t.ReadTotalTimeoutConstant, t.WriteTotalTimeoutMultiplier,
+                    t.WriteTotalTimeoutConstant};
+        return true;
+    }
+
+    bool SetTimeouts(const CommTimeouts &timeouts) override
+    {
+        COMMTIMEOUTS t = {timeouts.ReadIntervalTimeout, timeouts.ReadTotalTimeoutMultiplier,
+                          timeouts.ReadTotalTimeoutConstant,
+                          timeouts.WriteTotalTimeoutMultiplier,
+                          timeouts.WriteTotalTimeoutConstant};
+        return Check(SetCommTimeouts(m_handle, &t));
+    }
+
+    bool SetupQueues(std::int32_t receiveSize, std::int32_t transmitSize) override
+    {
+        return Check(SetupComm(m_handle, static_cast<DWORD>(receiveSize),
+                               static_cast<DWORD>(transmitSize)));
+    }
+
+    bool SetMask(std::uint32_t mask) override { return Check(SetCommMask(m_handle, mask)); }
+
+    WaitResult WaitEvents(std::uint32_t &events) override
+    {
+        if (WaitForSingleObject(m_shutdown, 0) == WAIT_OBJECT_0)
+            return WaitResult::Cancelled;
+        ResetEvent(m_overlapped.hEvent);
+        if (!WaitCommEvent(m_handle, &m_eventMask, &m_overlapped)) {
+            const DWORD error = GetLastError();
+            // Not started (an empty mask, a device that has gone): the event
+            // may still be signalled from before, so waiting would spin.
+            if (error != ERROR_IO_PENDING)
+                return Failed(error);
+        }
+        const HANDLE objects[2] = {m_shutdown, m_overlapped.hEvent};
+        const DWORD result = WaitForMultipleObjects(2, objects, FALSE, INFINITE);
+        if (result == WAIT_OBJECT_0) {
+            AbortWait();
+            return WaitResult::Cancelled;
+        }
+        if (result != WAIT_OBJECT_0 + 1) {
+            const DWORD error = GetLastError();
+            AbortWait();
+            return Failed(error);
+        }
+        DWORD bytes = 0;
+        if (!GetOverlappedResult(m_handle, &m_overlapped, &bytes, FALSE)) {
+            m_lastError = GetLastError();
+            return WaitResult::Dropped;
+        }
+        events = m_eventMask;
+        return WaitResult::Events;
+    }
+
+    void CancelWait() override { SetEvent(m_shutdown); }
+
+    bool ModemStatus(std::uint32_t &status) override
+    {
+        DWORD word = 0;
+        if (!GetCommModemStatus(m_handle, &word))
+            return Check(FALSE);
+        status = word;
+        return true;
+    }
+
+    bool ClearErrors(std::uint32_t &errors, std::uint32_t &inQue) override
+    {
+        DWORD flags = 0;
+        COMSTAT status = {};
+        if (!ClearCommError(m_handle, &flags, &status))
+            return Check(FALSE);
+        errors = flags;
+        inQue = status.cbInQue;
+        return true;
+    }
+
+    bool Purge(std::uint32_t flags) override { return Check(PurgeComm(m_handle, flags)); }
+
+    std::uint32_t LastError() const override { return m_lastError; }
+
+private:
+    // The system writes the event mask and the record when a pending wait
+    // ends, so a wait left behind is cancelled and waited for before either
+    // may go away.
+    void AbortWait()
+    {
+        CancelIoEx(m_handle, &m_overlapped);
+        DWORD bytes = 0;
+        GetOverlappedResult(m_handle, &m_overlapped, &bytes, TRUE);
+    }
+
+    bool Check(BOOL ok)
+    {
+        if (!ok)
+            m_lastError = GetLastError();
+        return ok != FALSE;
+    }
+
+    WaitResult Failed(DWORD error)
+    {
+        m_lastError = error;
+        return WaitResult::Failed;
+    }
+
+    HANDLE m_handle;
+    HANDLE m_shutdown;
+    OVERLAPPED m_overlapped = {};
+    DWORD m_eventMask = 0;
+    std::atomic<std::uint32_t> m_lastError{0};
+};
+
+} // namespace
+
+std::string PortDeviceName(std::uint8_t port)
+{
+    const std::string name = "COM" + std::to_string(port);
+    return port > 9 ? "\\\\.\\" + name : name;
+}
+
+bool ProbePort(std::uint8_t port)
+{
+    const HANDLE handle = CreateFileA(PortDeviceName(port).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                      0, nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    const bool present = GetFileType(handle) == FILE_TYPE_CHAR;
+    CloseHandle(handle);
+    return present;
+}
+
+OpenResult OpenPort(std::uint8_t port)
+{
+    const std::string name = PortDeviceName(port);
+    const HANDLE handle = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return {nullptr, GetLastError()};
+    // Shutdown: manual reset, not signalled; wait record: manual reset,
+    // signalled.
+    const HANDLE shutdown = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE waitEvent = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    if (shutdown == nullptr || waitEvent == nullptr) {
+        const DWORD error = GetLastError();
+        if (shutdown != nullptr)
+            CloseHandle(shutdown);
+        if (waitEvent != nullptr)
+            CloseHandle(waitEvent);
+        CloseHandle(handle);
+        return {nullptr, error};
+    }
+    return {std::make_unique<Win32Device>(handle, shutdown, waitEvent), 0};
+}
+
+} // namespace rundaro::serial

@@ -1,0 +1,138 @@
+#include "Comms.h"
+#include "PosixDevice.h"
+#include "Pty.h"
+
+#include <gtest/gtest.h>
+
+#include <termios.h>
+
+#include <cerrno>
+#include <string>
+
+using namespace rundaro::serial;
+
+namespace {
+
+// The kernel's code for a speed given in bits per second (not in glibc).
+constexpr tcflag_t kOtherSpeed = 0010000;
+
+DeviceFactory PathFactory(const std::string &path)
+{
+    return [path](std::uint8_t) { return OpenPath(path); };
+}
+
+template <typename Error>
+std::string MessageOf(TComPort &port)
+{
+    try {
+        port.Open();
+    } catch (const Error &e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+} // namespace
+
+TEST(ComPortOverPty, PortsWithoutADevice)
+{
+    // The platform's own ports; neither number names a device here.
+    for (int number : {0, 200}) {
+        TComPort port;
+        port.SetPort(static_cast<quint8>(number));
+        EXPECT_EQ(MessageOf<EComHandle>(port), "Unable to open com port: " + std::to_string(ENOENT));
+        EXPECT_FALSE(port.Connected());
+    }
+    TComPort port;
+    port.SetDeviceFactory(PathFactory("/dev/rundaro-no-such-port"));
+    EXPECT_EQ(MessageOf<EComHandle>(port), "Unable to open com port: 2");
+}
+
+TEST(ComPortOverPty, SecondOpenOfAnOpenPortFails)
+{
+    Pty pty;
+    ASSERT_FALSE(pty.SlaveName().empty());
+    TComPort first;
+    TComPort second;
+    first.SetDeviceFactory(PathFactory(pty.SlaveName()));
+    second.SetDeviceFactory(PathFactory(pty.SlaveName()));
+    first.SetEvents({TComPort::evRxChar});
+    second.SetEvents({TComPort::evRxChar});
+    first.Open();
+    EXPECT_EQ(MessageOf<EComHandle>(second), "Unable to open com port: " + std::to_string(EBUSY));
+    EXPECT_FALSE(second.Connected());
+    first.Close();
+    second.Open();
+    EXPECT_TRUE(second.Connected());
+}
+
+TEST(ComPortOverPty, RefusedLineFormat)
+{
+    Pty pty;
+    TComPort port;
+    port.SetDeviceFactory(PathFactory(pty.SlaveName()));
+    port.SetStopBits(TComPort::sbOne5StopBits); // only with 5 data bits
+    EXPECT_EQ(MessageOf<EComState>(port), "Unable to set com state: " + std::to_string(EINVAL));
+    EXPECT_FALSE(port.HandleValid());
+    EXPECT_TRUE(OpenPath(pty.SlaveName()).device) << "the device was left open";
+}
+
+TEST(ComPortOverPty, LineSettingsReadBack)
+{
+    struct Case
+    {
+        TBaudRate baud;
+        quint8 dataBits;
+        TParity parity;
+        TStopBits stopBits;
+        TFlowControl flow;
+        speed_t speed;
+        tcflag_t cflags; // size, parity, stop bits, handshake
+        tcflag_t iflags; // software flow control
+    };
+    const Case cases[] = {
+        {TComPort::br9600, 5, TComPort::prNone, TComPort::sbOneStopBit, TComPort::fcNone, B9600,
+         CS5, 0},
+        {TComPort::br19200, 8, TComPort::prEven, TComPort::sbTwoStopBits, TComPort::fcRtsCts,
+         B19200, CS8 | PARENB | CSTOPB | CRTSCTS, 0},
+        {TComPort::br76500, 7, TComPort::prOdd, TComPort::sbOneStopBit, TComPort::fcXonXoff,
+         B57600, CS7 | PARENB | PARODD, IXON | IXOFF},
+        {TComPort::br110, 6, TComPort::prMark, TComPort::sbOneStopBit, TComPort::fcNone, B110,
+         CS6 | PARENB | PARODD | CMSPAR, 0},
+        {TComPort::br115200, 5, TComPort::prSpace, TComPort::sbOne5StopBits, TComPort::fcNone,
+         B115200, CS5 | PARENB | CMSPAR | CSTOPB, 0},
+        {TComPort::brUser, 8, TComPort::prNone, TComPort::sbOneStopBit, TComPort::fcNone,
+         kOtherSpeed, CS8, 0},
+    };
+    // A pseudo-terminal always reads back 8 bits without parity; the rest of
+    // the format it keeps.
+    constexpr tcflag_t kChecked = PARODD | CMSPAR | CSTOPB | CRTSCTS;
+    for (const Case &c : cases) {
+        Pty pty;
+        // Opened before the port, so the exclusive open does not shut it out.
+        const int fd = open(pty.SlaveName().c_str(), O_RDWR | O_NOCTTY);
+        ASSERT_GE(fd, 0);
+        TComPort port;
+        port.SetDeviceFactory(PathFactory(pty.SlaveName()));
+        port.SetEvents({TComPort::evRxChar});
+        port.SetBaudRate(c.baud);
+        port.SetDataBits(c.dataBits);
+        port.SetParity(c.parity);
+        port.SetStopBits(c.stopBits);
+        port.SetFlowControl(c.flow);
+        port.Open();
+        termios t = {};
+        ASSERT_EQ(tcgetattr(fd, &t), 0);
+        SCOPED_TRACE(int(c.baud));
+        EXPECT_EQ(t.c_cflag & CBAUD, c.speed);
+        EXPECT_EQ(t.c_cflag & kChecked, c.cflags & kChecked);
+        EXPECT_EQ(t.c_cflag & (CREAD | CLOCAL), tcflag_t(CREAD | CLOCAL));
+        EXPECT_EQ(t.c_iflag & (IXON | IXOFF | INPCK | ICRNL | BRKINT), c.iflags);
+        EXPECT_EQ(t.c_lflag & (ICANON | ECHO | ISIG), 0u);
+        EXPECT_EQ(t.c_cc[VSTART], 0x11);
+        EXPECT_EQ(t.c_cc[VSTOP], 0x13);
+        EXPECT_EQ(t.c_cc[VMIN], 0);
+        port.Close();
+        close(fd);
+    }
+}

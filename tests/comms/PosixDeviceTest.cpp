@@ -1,0 +1,161 @@
+#include "PosixDevice.h"
+#include "Pty.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <future>
+#include <string>
+
+using namespace rundaro::serial;
+
+namespace {
+
+// Opens the pty's slave in raw mode, as the port component configures it.
+OpenResult OpenRaw(const Pty &pty)
+{
+    OpenResult opened = OpenPath(pty.SlaveName());
+    if (opened.device)
+        opened.device->SetState({28, 9600, DCB_BINARY, 0, 1, 8, NOPARITY, ONESTOPBIT});
+    return opened;
+}
+
+} // namespace
+
+TEST(PortDeviceName, OneFixedTable)
+{
+    const std::pair<int, const char *> cases[] = {
+        {1, "/dev/ttyS0"},    {12, "/dev/ttyS11"},  {32, "/dev/ttyS31"},
+        {33, "/dev/ttyUSB0"}, {64, "/dev/ttyUSB31"}, {65, "/dev/ttyACM0"},
+        {96, "/dev/ttyACM31"}, {0, ""},             {97, ""},
+        {255, ""},
+    };
+    for (const auto &[port, name] : cases)
+        EXPECT_EQ(PortDeviceName(static_cast<std::uint8_t>(port)), name) << port;
+}
+
+TEST(PosixDevice, NumbersWithoutADeviceFailAsAbsent)
+{
+    for (int port : {0, 97, 255}) {
+        const OpenResult result = OpenPort(static_cast<std::uint8_t>(port));
+        EXPECT_FALSE(result.device);
+        EXPECT_EQ(result.error, std::uint32_t(ENOENT));
+    }
+}
+
+TEST(PosixDevice, NumbersWithoutADeviceAreNotPresent)
+{
+    for (int port : {0, 97, 255})
+        EXPECT_FALSE(ProbePort(static_cast<std::uint8_t>(port)));
+}
+
+TEST(PosixDevice, OpenFailuresCarryTheErrorNumber)
+{
+    EXPECT_EQ(OpenPath("/dev/rundaro-no-such-port").error, std::uint32_t(ENOENT));
+    EXPECT_EQ(OpenPath("/dev/null").error, std::uint32_t(ENOTTY));
+}
+
+TEST(PosixDevice, SecondOpenFailsUntilTheFirstIsClosed)
+{
+    Pty pty;
+    ASSERT_FALSE(pty.SlaveName().empty());
+    OpenResult first = OpenPath(pty.SlaveName());
+    ASSERT_TRUE(first.device) << first.error;
+    const OpenResult second = OpenPath(pty.SlaveName());
+    EXPECT_FALSE(second.device);
+    EXPECT_EQ(second.error, std::uint32_t(EBUSY));
+    first.device.reset();
+    EXPECT_TRUE(OpenPath(pty.SlaveName()).device);
+}
+
+TEST(PosixDevice, RefusesWhatItCannotReportButKeepsTheRest)
+{
+    Pty pty;
+    OpenResult opened = OpenRaw(pty);
+    ASSERT_TRUE(opened.device);
+    EXPECT_FALSE(opened.device->SetMask(EV_RXCHAR | EV_TXEMPTY | EV_RXFLAG));
+    EXPECT_EQ(opened.device->LastError(), std::uint32_t(EINVAL));
+    ASSERT_EQ(write(pty.Master(), "x", 1), 1);
+    std::uint32_t events = 0;
+    EXPECT_EQ(opened.device->WaitEvents(events), WaitResult::Events);
+    EXPECT_EQ(events, EV_RXCHAR);
+}
+
+TEST(PosixDevice, ModemWaitOnADeviceWithoutModemLinesFails)
+{
+    Pty pty;
+    OpenResult opened = OpenRaw(pty);
+    ASSERT_TRUE(opened.device);
+    EXPECT_TRUE(opened.device->SetMask(EV_DSR));
+    std::uint32_t events = 0;
+    EXPECT_EQ(opened.device->WaitEvents(events), WaitResult::Failed);
+    EXPECT_NE(opened.device->LastError(), 0u);
+    std::uint32_t status = 0;
+    EXPECT_FALSE(opened.device->ModemStatus(status));
+}
+
+TEST(PosixDevice, EmptyMaskCannotBeWaitedFor)
+{
+    Pty pty;
+    OpenResult opened = OpenRaw(pty);
+    ASSERT_TRUE(opened.device);
+    opened.device->SetMask(0);
+    std::uint32_t events = 0;
+    EXPECT_EQ(opened.device->WaitEvents(events), WaitResult::Failed);
+    EXPECT_EQ(opened.device->LastError(), std::uint32_t(EINVAL));
+}
+
+TEST(PosixDevice, CancelEndsABlockedWaitAndEveryLaterOne)
+{
+    Pty pty;
+    OpenResult opened = OpenRaw(pty);
+    ASSERT_TRUE(opened.device);
+    opened.device->SetMask(EV_RXCHAR);
+    Device &device = *opened.device;
+    auto waiting = std::async(std::launch::async, [&device] {
+        std::uint32_t events = 0;
+        return device.WaitEvents(events);
+    });
+    device.CancelWait();
+    EXPECT_EQ(waiting.get(), WaitResult::Cancelled);
+    // Data that is ready does not beat the cancel.
+    ASSERT_EQ(write(pty.Master(), "x", 1), 1);
+    std::uint32_t events = 0;
+    EXPECT_EQ(device.WaitEvents(events), WaitResult::Cancelled);
+}
+
+TEST(PosixDevice, HangUpEndsTheWait)
+{
+    Pty pty;
+    OpenResult opened = OpenRaw(pty);
+    ASSERT_TRUE(opened.device);
+    opened.device->SetMask(EV_RXCHAR);
+    pty.CloseMaster();
+    std::uint32_t events = 0;
+    EXPECT_EQ(opened.device->WaitEvents(events), WaitResult::Failed);
+    EXPECT_EQ(opened.device->LastError(), std::uint32_t(EIO));
+}
+
+TEST(PosixDevice, InQueueCountAndPurge)
+{
+    Pty pty;
+    OpenResult opened = OpenRaw(pty);
+    ASSERT_TRUE(opened.device);
+    opened.device->SetMask(EV_RXCHAR);
+    ASSERT_EQ(write(pty.Master(), "abc", 3), 3);
+    std::uint32_t events = 0;
+    ASSERT_EQ(opened.device->WaitEvents(events), WaitResult::Events); // data has arrived
+    std::uint32_t errors = 1;
+    std::uint32_t inQue = 0;
+    ASSERT_TRUE(opened.device->ClearErrors(errors, inQue));
+    EXPECT_EQ(errors, 0u);
+    EXPECT_EQ(inQue, 3u);
+    ASSERT_TRUE(opened.device->Purge(PURGE_RXABORT | PURGE_RXCLEAR));
+    ASSERT_TRUE(opened.device->ClearErrors(errors, inQue));
+    EXPECT_EQ(inQue, 0u);
+}
