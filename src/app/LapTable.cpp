@@ -24,6 +24,10 @@ void TFormMain::SetUpLapTable()
         SortGrid1->SetColWidths(col, kLapColumns[col].width);
         SortGrid1->SetCells(col, 0, QString::fromUtf16(kLapColumns[col].header));
     }
+}
+
+void TFormMain::connectLapTable()
+{
     SortGrid1->OnGetCellFormat = [this](QObject *sender, int col, int row, TGridDrawState state,
                                         TFormatOptions &options, bool &checkBox, bool &comboBox, bool &ellipsis) {
         SortGrid1GetCellFormat(sender, col, row, state, options, checkBox, comboBox, ellipsis);

@@ -23,7 +23,9 @@ TFormMain::TFormMain(QWidget *parent)
     createRaceTimer();
     connectPlanEditors();
     connectCommands();
+    connectLapTable();
     describeForScreenReaders();
+    FormResize(this);
     // Applying the allowance's value, as at the end of loading a form,
     // runs seDopTimeChange once.
     seDopTime->endLoading();

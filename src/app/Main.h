@@ -111,6 +111,7 @@ private:
     void describeForScreenReaders();
     void connectPlanEditors();
     void connectCommands();
+    void connectLapTable();
     void FormCreate();
     void FormDestroy();
     void SetUpLapTable();

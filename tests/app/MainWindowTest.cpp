@@ -162,6 +162,22 @@ TEST_F(MainWindowTest, TheLapsPanelTakesFortyPercentAndBothPanelsTheLargestFitti
     EXPECT_EQ(panel("PanelKrugov")->height(), 222);
 }
 
+TEST_F(MainWindowTest, TheSplitterResizesTheLapsPanel)
+{
+    auto *laps = panel("PanelKrugov");
+    auto *splitter = child("Splitter1");
+    ASSERT_EQ(laps->width(), 280);
+    const QPoint grip(1, 100);
+    QTest::mousePress(splitter, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(splitter, grip + QPoint(-50, 0));
+    QTest::mouseRelease(splitter, Qt::LeftButton, {}, grip + QPoint(-50, 0));
+    QApplication::processEvents();
+    EXPECT_EQ(laps->width(), 230);
+    EXPECT_EQ(splitter->x(), laps->geometry().right() + 1);
+    EXPECT_EQ(panel("PanelPlusMin")->x(), splitter->geometry().right() + 1);
+    EXPECT_EQ(panel("PanelPlusMin")->geometry().right(), child("PanelBig")->contentsRect().right());
+}
+
 TEST_F(MainWindowTest, TheEditorsFitTheNarrowestWindow)
 {
     form.resize(708, 440);
