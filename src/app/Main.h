@@ -201,6 +201,10 @@ private:
         long double allowanceSeconds = 0;
         int laps = 0;
     } m_race;
+    // True from START until the first tick has written PanelPlusMin: its
+    // Tag may still hold the previous race's value while the panel shows
+    // the allowance.
+    bool m_plusMinStale = false;
     // The whole second last announced to screen readers.
     int m_describedSecond = -1;
 };

@@ -114,6 +114,7 @@ void TFormMain::bStartClick(QObject *)
             SortGrid1->SetCells(col, row, QString());
     SortGrid1->EndUpdate();
     m_race = {seDopTime->value(), seKrugov->value()};
+    m_plusMinStale = true;
     if (bLAP->isEnabled())
         bLAP->setFocus();
     else
@@ -191,12 +192,13 @@ void TFormMain::Timer1Timer(QObject *)
     }
     ShowTime(t);
     const std::optional<std::int32_t> shown = rundaro::AheadBehindSeconds(t, targetLapMs, m_race.allowanceSeconds);
-    if (shown && *shown != PlusMinShown())
+    if (shown && (*shown != PlusMinShown() || m_plusMinStale))
         showPlusMin(*shown);
 }
 
 void TFormMain::showPlusMin(int shown)
 {
+    m_plusMinStale = false;
     PanelPlusMin->setTag(shown);
     PanelPlusMin->setFontColor(shown > 0 ? Colors::clLime() : Colors::clRed());
     PanelPlusMin->setCaption(QString::fromStdString(rundaro::AheadBehindText(shown)));

@@ -210,6 +210,21 @@ TEST_F(RaceClockTest, AheadBehindCountsDownToEachScheduledPassing)
     }
 }
 
+TEST_F(RaceClockTest, TheFirstTickOfARaceShowsItsOwnAheadBehindValue)
+{
+    ctrl(Qt::Key_S);
+    tickAt(20900); // 3 s before the first scheduled passing
+    ASSERT_EQ(panel("PanelPlusMin")->caption(), QStringLiteral("+3"));
+    ctrl(Qt::Key_P);
+    ctrl(Qt::Key_0);
+    child<TSpinFloatEdit>("seDopTime")->setValue(2.5L);
+    ASSERT_EQ(panel("PanelPlusMin")->caption(), QStringLiteral("+2")); // the allowance, rounded
+    ctrl(Qt::Key_S);
+    tickAt(10); // 2,99 s before the allowance ends
+    EXPECT_EQ(panel("PanelPlusMin")->caption(), QStringLiteral("+3"));
+    EXPECT_EQ(panel("PanelPlusMin")->fontColor(), Colors::clLime());
+}
+
 TEST_F(RaceClockTest, EachLapGoesIntoItsRowOfTheLapTable)
 {
     ctrl(Qt::Key_S);
