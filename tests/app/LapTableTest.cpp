@@ -2,6 +2,9 @@
 #include "FlEdit.h"
 #include "MainWindowFixture.h"
 #include "SpinEdit.h"
+#include "TestOutput.h"
+
+#include <QImage>
 
 namespace {
 
@@ -126,4 +129,36 @@ TEST_F(LapTableTest, MeasuredLapTimesAreGreenWithinTheTargetAndRedAbove)
         EXPECT_EQ(f.colour, c.colour) << c.col << "," << c.row << " " << c.text;
         EXPECT_EQ(f.alignment, taRightJustify) << c.col << "," << c.row;
     }
+}
+
+TEST_F(LapTableTest, TheGridDrawsTheLapColoursRightAligned)
+{
+    showControl();
+    ctrl(Qt::Key_S);
+    at(23456);
+    ctrl(Qt::Key_L); // 23,46: slower than 21,9
+    at(45000);
+    ctrl(Qt::Key_L); // 21,54: within it
+    QApplication::processEvents();
+    const QImage image = grid()->viewport()->grab().toImage();
+    auto columnsOf = [&image](const QRect &cell, const QColor &colour) {
+        int first = -1, last = -1;
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            for (int y = cell.top(); y <= cell.bottom(); ++y)
+                if (image.pixelColor(x, y) == colour) {
+                    first = first < 0 ? x : first;
+                    last = x;
+                }
+        return std::pair{first, last};
+    };
+    const QRect slow = grid()->CellRect(5, 2);
+    const QRect fast = grid()->CellRect(5, 3);
+    ASSERT_FALSE(slow.isEmpty());
+    const auto [redFirst, redLast] = columnsOf(slow, Colors::clRed());
+    EXPECT_GE(redFirst, slow.left());
+    EXPECT_GE(redLast, slow.right() - 6); // right-aligned: the text ends at the cell's right edge
+    EXPECT_LT(redLast, slow.right() + 1);
+    EXPECT_GE(columnsOf(fast, Colors::clGreen()).first, fast.left());
+    EXPECT_LT(columnsOf(slow, Colors::clGreen()).first, 0);
+    saveTestPng(grid(), QStringLiteral("lap_table_two_laps"));
 }

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QMenuBar>
 
+#include <string_view>
+
 namespace {
 
 using MainWindowTest = MainWindowFixture;
@@ -139,6 +141,30 @@ TEST_F(MainWindowTest, ShowDigitsDimsLeadingZerosWithoutBlankingThem)
         for (const char *name : {"LabSec", "Lab_sek", "Lab_100"})
             EXPECT_EQ(textColour(child(name)), lit) << name;
     }
+}
+
+TEST_F(MainWindowTest, LeadingZerosAreDrawnDimOnBlack)
+{
+    form.ShowDigits(0, 7, 25);
+    const QImage image = child("PanelTimer")->grab().toImage();
+    auto count = [&image](const QRect &area, const QColor &colour) {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                n += image.pixelColor(x, y) == colour ? 1 : 0;
+        return n;
+    };
+    const QColor dim = TFormMain::DigitColors[0];
+    const QColor lit = TFormMain::DigitColors[1];
+    for (const char *name : {"Digit3", "Digit4", "Digit5", "Digit6", "Digit8"}) {
+        const QRect area = child(name)->geometry();
+        const bool leading = name != std::string_view("Digit6") && name != std::string_view("Digit8");
+        EXPECT_EQ(count(area, dim) > 100, leading) << name;
+        EXPECT_EQ(count(area, lit) > 100, !leading) << name;
+    }
+    EXPECT_GT(count(child("Lab_Min")->geometry(), dim), 10);
+    EXPECT_GT(count(child("Lab_sek")->geometry(), lit), 10);
+    EXPECT_EQ(image.pixelColor(2, 2), Colors::clBlack());
 }
 
 TEST_F(MainWindowTest, TheLapsPanelTakesFortyPercentAndBothPanelsTheLargestFittingFont)
