@@ -4,8 +4,6 @@
 int main(int argc, char *argv[])
 {
     TApplication app(argc, argv);
-    TApplication::setApplicationName(QStringLiteral("Rundaro"));
-    TApplication::setApplicationDisplayName(QStringLiteral("Rundaro"));
     TFormMain window;
     window.show();
     return app.exec();

@@ -1,17 +1,35 @@
 #pragma once
 
+#include "GridTypes.h"
+
+#include <QColor>
 #include <QMainWindow>
 
+#include <array>
 #include <cstdint>
 
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QTabWidget;
+class QTimer;
 class QWidget;
+class TBitBtnWithColor;
+class TDigit;
 class TPanel;
+class TSortGrid;
 class TSpinEdit;
 class TSpinFloatEdit;
 
 // The one main window: race set-up, race clock, display and lap table.
+//
+// The race clock's state is nothing but the enabled state of the four
+// command buttons (mirrored by their menu items); the tick values live in
+// the members below, the passings in the Tag of bLAP and the measured laps
+// only as texts of the lap table.
 class TFormMain : public QMainWindow
 {
     Q_OBJECT
@@ -25,6 +43,26 @@ public:
     // Target time of one whole lap in ms, kept in the Tag of pTimeOneKrug.
     std::int32_t TargetLapMs() const;
 
+    // The race clock's tick values.
+    std::uint32_t StartTick() const { return m_startTick; }
+    std::int32_t LapMark() const { return m_lapMark; }
+    std::int32_t PrevLapMark() const { return m_prevLapMark; }
+    std::uint32_t StopTick() const { return m_stopTick; }
+    // Passings recorded in this race, kept in the Tag of bLAP.
+    int LapCount() const;
+    // Scheduled passings counted by the last tick.
+    std::int32_t LapsDue() const { return m_lapsDue; }
+    // The whole seconds last shown on PanelPlusMin, kept in its Tag.
+    int PlusMinShown() const;
+
+    // Colour of a leading zero (index 0) and of a significant digit (1).
+    static const std::array<QColor, 2> DigitColors;
+
+    // Writes minutes, seconds and hundredths to the six digits.
+    Q_INVOKABLE void ShowDigits(int minutes, int seconds, int hundredths);
+    // Shows the race time `t` in ms on the digits.
+    Q_INVOKABLE void ShowTime(int t);
+
 public slots:
     // The race plan's change handlers; Sender is not used.
     void seLengthChange(QObject *Sender = nullptr);
@@ -36,21 +74,70 @@ public slots:
     // Derives the target lap time and the speeds from the set-up editors.
     void Recompute();
 
+    // The race clock's commands, shared by the buttons and the menu items.
+    void bStartClick(QObject *Sender = nullptr);
+    void bLAPClick(QObject *Sender = nullptr);
+    void bStopClick(QObject *Sender = nullptr);
+    void bResetClick(QObject *Sender = nullptr);
+    // Refreshes time, laps to go and ahead/behind while the clock runs.
+    void Timer1Timer(QObject *Sender = nullptr);
+
+    // Fits the large panels' font to the laps-to-go panel's new width.
+    void FormResize(QObject *Sender = nullptr);
+    // Refills the lap table's target columns when "Control" is shown.
+    void PageControl1Change(QObject *Sender = nullptr);
+    // Fills the lap table's target columns 0 to 4 and sets its row count.
+    void FillPlan();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     Q_DISABLE_COPY(TFormMain)
 
     void createWidgets();
     QWidget *createInlineTab();
+    QWidget *createPanelBig();
+    QWidget *createPanel5();
+    QWidget *createCommandButtons();
+    QWidget *createTimeDisplay();
+    QWidget *createPanel11();
     QWidget *createPanelControl();
     QWidget *createControlTab();
+    QWidget *createConfigurationTab();
+    void createMainMenu();
+    void createRaceTimer();
+    void describeForScreenReaders();
     void connectPlanEditors();
+    void connectCommands();
+    void connectLapTable();
     void FormCreate();
+    void FormDestroy();
+    void SetUpLapTable();
+
+    // Closes one lap: LapMark holds the raw tick of the passing.
+    void RecordLap();
+    void SortGrid1GetCellFormat(QObject *Sender, int Col, int Row, TGridDrawState State,
+                                TFormatOptions &FormatOptions, bool &CheckBox, bool &Combobox,
+                                bool &Ellipsis);
+    void setLapCount(int count);
+    void setPlanEditorsEnabled(bool enabled);
+    // Enables a command's button and menu item together; a new face colour
+    // only when given.
+    void setCommand(TBitBtnWithColor *button, QAction *item, bool enabled, const QColor &face = QColor());
+    // Runs the first menu item in menu order that carries `key`, if enabled.
+    void resolveShortcut(int key);
+    void showPlusMin(int shown);
+    void describeTime(int t);
 
     QTabWidget *PageControl1 = nullptr;
+    QWidget *TabSheet2 = nullptr;
     TPanel *PanelKrugov = nullptr;
     TPanel *PanelPlusMin = nullptr;
     TPanel *pTimeOneKrug = nullptr;
     TPanel *pTimeAverSpeed = nullptr;
+    QFrame *PanelTimer = nullptr;
     QWidget *PanelControl = nullptr;
     TSpinEdit *seLength = nullptr;
     TSpinEdit *seLenKrug = nullptr;
@@ -63,6 +150,61 @@ private:
     QLineEdit *eTimeKrug = nullptr;
     QLineEdit *eSpeedKrug = nullptr;
     QLineEdit *eSpeedSredn = nullptr;
+    TSortGrid *SortGrid1 = nullptr;
+    QComboBox *cbPort = nullptr;
+    QComboBox *cbAlg = nullptr;
+
+    TBitBtnWithColor *bStart = nullptr;
+    TBitBtnWithColor *bLAP = nullptr;
+    TBitBtnWithColor *bStop = nullptr;
+    TBitBtnWithColor *bReset = nullptr;
+
+    TDigit *Digit3 = nullptr;
+    TDigit *Digit4 = nullptr;
+    TDigit *Digit5 = nullptr;
+    TDigit *Digit6 = nullptr;
+    TDigit *Digit7 = nullptr;
+    TDigit *Digit8 = nullptr;
+    QLabel *LabMin = nullptr;
+    QLabel *LabSec = nullptr;
+    QLabel *Lab_Min = nullptr;
+    QLabel *Lab_sek = nullptr;
+    QLabel *Lab_100 = nullptr;
+
+    QMenuBar *MainMenu1 = nullptr;
+    QAction *HideMenu1 = nullptr;
+    QAction *mStart = nullptr;
+    QAction *mLAP = nullptr;
+    QAction *mStop = nullptr;
+    QAction *mReset = nullptr;
+    QAction *N2 = nullptr;
+    QAction *Hilfe1 = nullptr;
+    QAction *Drucker1 = nullptr;
+    QAction *Beenden1 = nullptr;
+    QAction *mHilfe = nullptr;
+    QAction *showLAP = nullptr;
+    // The items in menu order, for resolving a shortcut.
+    std::array<QAction *, 10> m_menuItems{};
+
+    QTimer *Timer1 = nullptr;
 
     double m_lapsExact = 0;
+    std::uint32_t m_startTick = 0;
+    std::int32_t m_lapMark = 0;
+    std::int32_t m_prevLapMark = 0;
+    std::uint32_t m_stopTick = 0;
+    std::int32_t m_lapsDue = 0;
+    // Fixed from START to RESET, since the editors are disabled meanwhile:
+    // read once so that the tick parses no editor text.
+    struct RaceFigures
+    {
+        long double allowanceSeconds = 0;
+        int laps = 0;
+    } m_race;
+    // True from START until the first tick has written PanelPlusMin: its
+    // Tag may still hold the previous race's value while the panel shows
+    // the allowance.
+    bool m_plusMinStale = false;
+    // The whole second last announced to screen readers.
+    int m_describedSecond = -1;
 };

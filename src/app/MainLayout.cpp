@@ -1,18 +1,24 @@
-// Construction of the main window's controls. A provisional layout: the
-// sizes, fonts and colours of the finished window come with the display.
+// Construction of the main window's controls: sizes, fonts and colours of
+// the track-side display.
 #include "Main.h"
 
+#include "ButtonWithColor.h"
+#include "Colors.h"
 #include "FlEdit.h"
 #include "Panel.h"
 #include "PlanEditors.h"
+#include "SortGrid.h"
 #include "SpinButtons.h"
 #include "SpinEdit.h"
+#include "Splitter.h"
+#include "TimeDisplayLayout.h"
+#include "Udigit.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -29,6 +35,13 @@ QFont boldFont(const QString &family, int pixelSize)
 QString fromTable(const char16_t *text)
 {
     return QString::fromUtf16(text);
+}
+
+void setTextColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
+{
+    QPalette p = widget->palette();
+    p.setColor(role, color);
+    widget->setPalette(p);
 }
 
 TSpinEdit *createSpinEdit(const PlanEditorSpec &spec, QWidget *parent)
@@ -53,7 +66,7 @@ QLineEdit *createDisplayEdit(const QString &name, QWidget *parent)
     edit->setFont(boldFont(QStringLiteral("MS Sans Serif"), 24));
     QPalette p = edit->palette();
     p.setColor(QPalette::Base, p.color(QPalette::Button));
-    p.setColor(QPalette::Text, Qt::blue);
+    p.setColor(QPalette::Text, Colors::clBlue());
     edit->setPalette(p);
     return edit;
 }
@@ -65,6 +78,11 @@ TPanel *createPanel(const QString &name, QWidget *parent)
     return panel;
 }
 
+QLabel *createLabel(const QString &text, QWidget *parent)
+{
+    return new QLabel(text, parent);
+}
+
 } // namespace
 
 void TFormMain::createWidgets()
@@ -73,9 +91,8 @@ void TFormMain::createWidgets()
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->addTab(createInlineTab(), QStringLiteral("Inline"));
     PageControl1->addTab(createControlTab(), QStringLiteral("Control"));
-    auto *configuration = new QWidget(PageControl1);
-    configuration->setObjectName(QStringLiteral("TabSheet3"));
-    PageControl1->addTab(configuration, QStringLiteral("Configuration"));
+    PageControl1->addTab(createConfigurationTab(), QStringLiteral("Configuration"));
+    PageControl1->setCurrentIndex(0);
     setCentralWidget(PageControl1);
 }
 
@@ -86,48 +103,161 @@ QWidget *TFormMain::createInlineTab()
     auto *layout = new QVBoxLayout(tab);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-
-    auto *splitter = new QSplitter(Qt::Horizontal, tab);
-    splitter->setObjectName(QStringLiteral("Splitter1"));
-    splitter->setFixedHeight(224);
-    PanelKrugov = createPanel(QStringLiteral("PanelKrugov"), splitter);
-    PanelKrugov->setColor(QColor(0xa0, 0xa0, 0xa4));
-    PanelKrugov->setFontColor(palette().color(QPalette::WindowText));
-    PanelKrugov->setFont(boldFont(QStringLiteral("Arial"), 160));
-    PanelPlusMin = createPanel(QStringLiteral("PanelPlusMin"), splitter);
-    PanelPlusMin->setColor(Qt::black);
-    PanelPlusMin->setFontColor(QColor(0x00, 0xff, 0x00));
-    PanelPlusMin->setFont(PanelKrugov->font());
-    splitter->addWidget(PanelKrugov);
-    splitter->addWidget(PanelPlusMin);
-    splitter->setSizes({280, 420});
-    layout->addWidget(splitter);
-
-    auto *middle = new QWidget(tab);
-    middle->setObjectName(QStringLiteral("Panel5"));
-    auto *middleLayout = new QHBoxLayout(middle);
-    middleLayout->setContentsMargins(0, 0, 0, 0);
-    middleLayout->addStretch(1);
-    auto *right = new QWidget(middle);
-    right->setObjectName(QStringLiteral("Panel11"));
-    right->setFixedWidth(204);
-    auto *rightLayout = new QVBoxLayout(right);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->setSpacing(0);
-    pTimeOneKrug = createPanel(QStringLiteral("pTimeOneKrug"), right);
-    pTimeOneKrug->setFont(boldFont(QStringLiteral("Arial Narrow"), 96));
-    pTimeOneKrug->setFontColor(Qt::blue);
-    pTimeAverSpeed = createPanel(QStringLiteral("pTimeAverSpeed"), right);
-    pTimeAverSpeed->setFont(boldFont(QStringLiteral("Arial"), 37));
-    pTimeAverSpeed->setFontColor(QColor(0x00, 0x80, 0x00));
-    pTimeAverSpeed->setFixedHeight(41);
-    rightLayout->addWidget(pTimeOneKrug, 1);
-    rightLayout->addWidget(pTimeAverSpeed);
-    middleLayout->addWidget(right);
-    layout->addWidget(middle, 1);
-
+    layout->addWidget(createPanelBig());
+    layout->addWidget(createPanel5(), 1);
     layout->addWidget(createPanelControl());
     return tab;
+}
+
+QWidget *TFormMain::createPanelBig()
+{
+    auto *panel = new QFrame;
+    panel->setObjectName(QStringLiteral("PanelBig"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setLineWidth(1);
+    panel->setFixedHeight(224);
+    const int inner = 224 - 2 * panel->frameWidth();
+
+    PanelKrugov = createPanel(QStringLiteral("PanelKrugov"), panel);
+    PanelKrugov->setColor(Colors::clMedGray());
+    PanelKrugov->setFontColor(palette().color(QPalette::WindowText));
+    PanelKrugov->setFont(boldFont(QStringLiteral("Arial"), 160));
+    PanelKrugov->setFixedHeight(inner);
+    PanelKrugov->setFixedWidth(280);
+    auto *splitter = new TSplitter(PanelKrugov, panel);
+    splitter->setObjectName(QStringLiteral("Splitter1"));
+    PanelPlusMin = createPanel(QStringLiteral("PanelPlusMin"), panel);
+    PanelPlusMin->setColor(Colors::clBlack());
+    PanelPlusMin->setFontColor(Colors::clLime());
+    PanelPlusMin->setFont(PanelKrugov->font());
+    PanelPlusMin->setFixedHeight(inner);
+    PanelPlusMin->setMinimumWidth(TSplitter::kMinSize);
+
+    auto *row = new QHBoxLayout(panel);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(PanelKrugov);
+    row->addWidget(splitter);
+    row->addWidget(PanelPlusMin, 1);
+    return panel;
+}
+
+QWidget *TFormMain::createPanel5()
+{
+    auto *panel = new QWidget;
+    panel->setObjectName(QStringLiteral("Panel5"));
+    auto *row = new QHBoxLayout(panel);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(createCommandButtons());
+    row->addWidget(createTimeDisplay(), 1);
+    row->addWidget(createPanel11());
+    return panel;
+}
+
+QWidget *TFormMain::createCommandButtons()
+{
+    auto *panel = new QWidget;
+    panel->setObjectName(QStringLiteral("Panel6"));
+    panel->setFixedWidth(113);
+    struct ButtonSpec
+    {
+        TBitBtnWithColor **member;
+        const char16_t *name;
+        const char16_t *caption;
+        int top;
+        QColor text;
+        QColor face;
+        bool enabled;
+    };
+    const QColor windowText = palette().color(QPalette::WindowText);
+    const ButtonSpec buttons[] = {
+        {&bStart, u"bStart", u"&START", 2, Colors::clYellow(), Colors::clGreen(), true},
+        {&bLAP, u"bLAP", u"&LAP", 35, windowText, Colors::clBtnFace(), false},
+        {&bStop, u"bStop", u"STOP&P", 68, Colors::clYellow(), Colors::clBtnFace(), false},
+        {&bReset, u"bReset", u"&0:00", 101, Colors::clYellow(), Colors::clBtnFace(), false},
+    };
+    for (const ButtonSpec &spec : buttons) {
+        auto *button = new TBitBtnWithColor(panel);
+        button->setObjectName(fromTable(spec.name));
+        button->SetCaption(fromTable(spec.caption));
+        button->setFont(boldFont(QStringLiteral("MS Sans Serif"), 19));
+        button->setGeometry(2, spec.top, 109, 30);
+        setTextColor(button, QPalette::ButtonText, spec.text);
+        button->SetColor(spec.face);
+        button->setEnabled(spec.enabled);
+        *spec.member = button;
+    }
+    bLAP->setCursor(Qt::PointingHandCursor);
+    bLAP->setProperty("Tag", 0);
+    return panel;
+}
+
+QWidget *TFormMain::createTimeDisplay()
+{
+    auto *frame = new QFrame;
+    frame->setObjectName(QStringLiteral("PanelTime"));
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame->setLineWidth(2);
+
+    PanelTimer = new QFrame(frame);
+    PanelTimer->setObjectName(QStringLiteral("PanelTimer"));
+    PanelTimer->setGeometry(2, 2, 369, 130);
+    PanelTimer->setAutoFillBackground(true);
+    setTextColor(PanelTimer, QPalette::Window, Colors::clBlack());
+
+    TDigit **digits[] = {&Digit3, &Digit4, &Digit5, &Digit6, &Digit7, &Digit8};
+    static_assert(std::size(digits) == std::size(kTimeDigits));
+    for (std::size_t i = 0; i < std::size(kTimeDigits); ++i) {
+        const TimeDigitSpec &spec = kTimeDigits[i];
+        auto *digit = new TDigit(PanelTimer);
+        digit->setObjectName(fromTable(spec.name));
+        digit->setGeometry(spec.left, kDigitTop, kDigitWidth, kDigitHeight);
+        digit->setColor(Colors::clBlack());
+        digit->setColorOff(Colors::clBlack());
+        digit->setColorOn(spec.dim ? Colors::clDimDigit() : Colors::clYellow());
+        digit->setThickness(5);
+        digit->setSeparation(1);
+        *digits[i] = digit;
+    }
+
+    QLabel **labels[] = {&LabMin, &LabSec, &Lab_Min, &Lab_sek, &Lab_100};
+    static_assert(std::size(labels) == std::size(kTimeLabels));
+    for (std::size_t i = 0; i < std::size(kTimeLabels); ++i) {
+        const TimeLabelSpec &spec = kTimeLabels[i];
+        auto *label = new QLabel(fromTable(spec.text), PanelTimer);
+        label->setObjectName(fromTable(spec.name));
+        label->setGeometry(spec.left, spec.top, spec.width, spec.height);
+        label->setFont(boldFont(fromTable(spec.family), spec.pixelSize));
+        label->setAlignment(spec.centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+        setTextColor(label, QPalette::WindowText, spec.dim ? Colors::clDimDigit() : Colors::clYellow());
+        *labels[i] = label;
+    }
+    return frame;
+}
+
+QWidget *TFormMain::createPanel11()
+{
+    auto *panel = new QWidget;
+    panel->setObjectName(QStringLiteral("Panel11"));
+    panel->setFixedWidth(204);
+    panel->setFont(boldFont(QStringLiteral("Arial Narrow"), 96));
+    auto *column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    pTimeOneKrug = createPanel(QStringLiteral("pTimeOneKrug"), panel);
+    pTimeOneKrug->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    pTimeOneKrug->setLineWidth(1);
+    pTimeOneKrug->setFontColor(Colors::clBlue());
+    pTimeAverSpeed = createPanel(QStringLiteral("pTimeAverSpeed"), panel);
+    pTimeAverSpeed->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    pTimeAverSpeed->setLineWidth(1);
+    pTimeAverSpeed->setFont(boldFont(QStringLiteral("Arial"), 37));
+    pTimeAverSpeed->setFontColor(Colors::clGreen());
+    pTimeAverSpeed->setFixedHeight(41);
+    column->addWidget(pTimeOneKrug, 1);
+    column->addWidget(pTimeAverSpeed);
+    return panel;
 }
 
 QWidget *TFormMain::createPanelControl()
@@ -136,6 +266,7 @@ QWidget *TFormMain::createPanelControl()
     panel->setObjectName(QStringLiteral("PanelControl"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setFont(boldFont(QStringLiteral("MS Sans Serif"), 13));
+    panel->setFixedHeight(62);
     PanelControl = panel;
 
     auto *grid = new QGridLayout(panel);
@@ -147,10 +278,12 @@ QWidget *TFormMain::createPanelControl()
     constexpr int kStretchColumn = 6;
     auto place = [&](QWidget *editor, const QString &label, const QString &unit, int row, int group) {
         const int column = group * 3 + (group >= 2 ? 1 : 0);
-        grid->addWidget(new QLabel(label, panel), row, column, Qt::AlignRight);
+        auto *caption = createLabel(label, panel);
+        caption->setBuddy(editor);
+        grid->addWidget(caption, row, column, Qt::AlignRight);
         grid->addWidget(editor, row, column + 1);
         if (!unit.isEmpty())
-            grid->addWidget(new QLabel(unit, panel), row, column + 2);
+            grid->addWidget(createLabel(unit, panel), row, column + 2);
     };
     grid->setColumnStretch(kStretchColumn, 1);
 
@@ -193,28 +326,78 @@ QWidget *TFormMain::createControlTab()
 {
     auto *tab = new QWidget;
     tab->setObjectName(QStringLiteral("TabSheet2"));
+    TabSheet2 = tab;
     auto *layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
     auto *panel = new QWidget(tab);
     panel->setObjectName(QStringLiteral("Panel7"));
     panel->setFont(boldFont(QStringLiteral("MS Sans Serif"), 13));
+    panel->setFixedHeight(39);
     auto *row = new QHBoxLayout(panel);
+    row->setContentsMargins(4, 1, 4, 1);
+    row->setSpacing(4);
     eTimeKrug = createDisplayEdit(QStringLiteral("eTimeKrug"), panel);
     eSpeedKrug = createDisplayEdit(QStringLiteral("eSpeedKrug"), panel);
     eSpeedSredn = createDisplayEdit(QStringLiteral("eSpeedSredn"), panel);
-    row->addWidget(new QLabel(QStringLiteral("Rundenzeit:"), panel));
+    row->addWidget(createLabel(QStringLiteral("Rundenzeit:"), panel));
     row->addWidget(eTimeKrug);
-    row->addWidget(new QLabel(QStringLiteral("sek"), panel));
-    row->addWidget(new QLabel(QStringLiteral("Runden:"), panel));
+    row->addWidget(createLabel(QStringLiteral("sek"), panel));
+    row->addSpacing(12);
+    row->addWidget(createLabel(QStringLiteral("Runden:"), panel));
     row->addWidget(eSpeedKrug);
-    row->addWidget(new QLabel(QStringLiteral("km/h"), panel));
+    row->addWidget(createLabel(QStringLiteral("km/h"), panel));
     row->addStretch(1);
-    auto *average = new QLabel(QStringLiteral("Durchschnitt  Geschwindigkeit:"), panel);
+    auto *average = createLabel(QStringLiteral("Durchschnitt  Geschwindigkeit:"), panel);
     average->setWordWrap(true); // over two lines
+    average->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     average->setMaximumWidth(average->fontMetrics().horizontalAdvance(QStringLiteral("Geschwindigkeit: ")));
     row->addWidget(average);
     row->addWidget(eSpeedSredn);
-    row->addWidget(new QLabel(QStringLiteral("km/h"), panel));
+    row->addWidget(createLabel(QStringLiteral("km/h"), panel));
     layout->addWidget(panel);
-    layout->addStretch(1);
+
+    SortGrid1 = new TSortGrid(tab);
+    SortGrid1->setObjectName(QStringLiteral("SortGrid1"));
+    SortGrid1->SetColCount(9);
+    SortGrid1->SetFixedCols(0);
+    SortGrid1->SetRowCount(17);
+    SortGrid1->SetDefaultColWidth(30);
+    SortGrid1->SetDefaultRowHeight(20);
+    SortGrid1->SetOptions(DefaultGridOptions | goDrawFocusSelected | goColSizing);
+    SortGrid1->SortOptions().CanSort = false;
+    SortGrid1->setFont(boldFont(QStringLiteral("MS Sans Serif"), 16));
+    layout->addWidget(SortGrid1, 1);
+    return tab;
+}
+
+QWidget *TFormMain::createConfigurationTab()
+{
+    auto *tab = new QWidget;
+    tab->setObjectName(QStringLiteral("TabSheet3"));
+    tab->setFont(boldFont(QStringLiteral("MS Sans Serif"), 13));
+    auto *grid = new QGridLayout(tab);
+    grid->setContentsMargins(16, 16, 16, 16);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(8);
+    cbPort = new QComboBox(tab);
+    cbPort->setObjectName(QStringLiteral("cbPort"));
+    cbPort->setMinimumWidth(145);
+    cbAlg = new QComboBox(tab);
+    cbAlg->setObjectName(QStringLiteral("cbAlg"));
+    cbAlg->addItems({QStringLiteral("On/Off"), QStringLiteral("Off/On")});
+    cbAlg->setEnabled(false);
+    cbAlg->setMinimumWidth(145);
+    auto *hardware = createLabel(QStringLiteral("Hardware:"), tab);
+    hardware->setBuddy(cbPort);
+    auto *algorithm = createLabel(QStringLiteral("Algorithm:"), tab);
+    algorithm->setBuddy(cbAlg);
+    grid->addWidget(hardware, 0, 0);
+    grid->addWidget(cbPort, 0, 1);
+    grid->addWidget(algorithm, 1, 0);
+    grid->addWidget(cbAlg, 1, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(2, 1);
     return tab;
 }

@@ -1,0 +1,85 @@
+// The lap table on "Control": the target schedule on the left, refilled
+// whenever the tab is shown, and the measured laps on the right, coloured
+// against the target lap time.
+#include "Main.h"
+
+#include "Colors.h"
+#include "FlEdit.h"
+#include "LapColumns.h"
+#include "LapTexts.h"
+#include "LocaleNumber.h"
+#include "Panel.h"
+#include "SortGrid.h"
+#include "SpinEdit.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QTabWidget>
+
+#include <algorithm>
+
+void TFormMain::SetUpLapTable()
+{
+    for (int col = 0; col < int(std::size(kLapColumns)); ++col) {
+        SortGrid1->SetColWidths(col, kLapColumns[col].width);
+        SortGrid1->SetCells(col, 0, QString::fromUtf16(kLapColumns[col].header));
+    }
+}
+
+void TFormMain::connectLapTable()
+{
+    SortGrid1->OnGetCellFormat = [this](QObject *sender, int col, int row, TGridDrawState state,
+                                        TFormatOptions &options, bool &checkBox, bool &comboBox, bool &ellipsis) {
+        SortGrid1GetCellFormat(sender, col, row, state, options, checkBox, comboBox, ellipsis);
+    };
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(PageControl1); });
+}
+
+void TFormMain::PageControl1Change(QObject *)
+{
+    if (PageControl1->currentWidget() == TabSheet2)
+        FillPlan();
+}
+
+void TFormMain::FillPlan()
+{
+    rundaro::PlanFigures plan;
+    // A laps text being typed may read below zero: no line but the start.
+    plan.laps = std::max(seKrugov->value(), 0);
+    plan.targetLapMs = TargetLapMs();
+    plan.allowanceSeconds = seDopTime->value();
+    plan.extraMetres = seLengthDop->value();
+    plan.lapLength = seLenKrug->value();
+    plan.lapTimeText = pTimeOneKrug->caption().toStdString();
+    plan.lapSpeedText = eSpeedKrug->text().toStdString();
+    const char separator = rundaro::LocaleDecimalSeparator().toLatin1();
+
+    SortGrid1->BeginUpdate();
+    SortGrid1->SetRowCount(int(plan.laps) + 2);
+    for (std::int64_t i = 0; i <= plan.laps; ++i) {
+        const rundaro::PlanRowTexts texts = rundaro::PlanRow(plan, i, separator);
+        const int row = int(i) + 1;
+        SortGrid1->SetCells(0, row, QString::fromStdString(texts.lapsToGo));
+        SortGrid1->SetCells(1, row, QString::fromStdString(texts.segmentTime));
+        SortGrid1->SetCells(2, row, QString::fromStdString(texts.targetTime));
+        SortGrid1->SetCells(3, row, QString::fromStdString(texts.minSec));
+        SortGrid1->SetCells(4, row, QString::fromStdString(texts.speed));
+    }
+    SortGrid1->EndUpdate();
+}
+
+void TFormMain::SortGrid1GetCellFormat(QObject *, int Col, int Row, TGridDrawState, TFormatOptions &FormatOptions,
+                                       bool &, bool &, bool &)
+{
+    FormatOptions.AlignmentHorz = taRightJustify;
+    if (Col != kLapTimeColumn || Row <= 0 || !FormatOptions.Font)
+        return;
+    QLocale locale;
+    locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double lapSeconds = locale.toDouble(SortGrid1->Cells(Col, Row).trimmed(), &ok);
+    // Empty cells of laps not yet run, and any other text, keep the grid's colour.
+    if (!ok)
+        return;
+    FormatOptions.Font->Color = double(TargetLapMs()) / 1000 >= lapSeconds ? Colors::clGreen() : Colors::clRed();
+}

@@ -1,0 +1,64 @@
+// The hidden main menu: its items exist for their shortcuts only. Qt fires
+// neither of two actions that share a shortcut, so the actions register no
+// shortcut of their own; one window shortcut per key hands the key to the
+// first item in menu order that carries it.
+#include "Main.h"
+
+#include "MainMenuItems.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+
+void TFormMain::createMainMenu()
+{
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    MainMenu1->hide();
+    auto *menu = new QMenu(QStringLiteral("HideMenu"), MainMenu1);
+    HideMenu1 = MainMenu1->addMenu(menu);
+    HideMenu1->setObjectName(QStringLiteral("HideMenu1"));
+    HideMenu1->setVisible(false);
+
+    QAction **members[] = {&mStart, &mLAP, &mStop, &mReset, &N2, &Hilfe1, &Drucker1, &Beenden1, &mHilfe, &showLAP};
+    static_assert(std::size(members) == std::size(kMenuItems));
+    for (std::size_t i = 0; i < std::size(kMenuItems); ++i) {
+        const MenuItemSpec &spec = kMenuItems[i];
+        QAction *item = menu->addAction(QString::fromUtf16(spec.caption));
+        item->setObjectName(QString::fromUtf16(spec.name));
+        item->setSeparator(spec.key == 0);
+        item->setEnabled(spec.enabled);
+        // Shown as the item's shortcut; the key itself is served below.
+        item->setProperty("ShortCut", QKeySequence(spec.key));
+        *members[i] = item;
+        m_menuItems[i] = item;
+    }
+
+    for (std::size_t i = 0; i < std::size(kMenuItems); ++i) {
+        const int key = kMenuItems[i].key;
+        bool seen = key == 0;
+        for (std::size_t j = 0; j < i && !seen; ++j)
+            seen = kMenuItems[j].key == key;
+        if (seen)
+            continue;
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        shortcut->setAutoRepeat(false);
+        connect(shortcut, &QShortcut::activated, this, [this, key] { resolveShortcut(key); });
+    }
+}
+
+void TFormMain::resolveShortcut(int key)
+{
+    for (std::size_t i = 0; i < std::size(kMenuItems); ++i) {
+        if (kMenuItems[i].key != key)
+            continue;
+        // Later items with the same key are not tried, even when this one
+        // is disabled.
+        if (m_menuItems[i]->isEnabled())
+            m_menuItems[i]->trigger();
+        return;
+    }
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+// Where the six digits and five labels of the time display sit on the black
+// panel (mm.ss,hh with captions below), and which of them start dim.
+inline constexpr int kDigitTop = 11;
+inline constexpr int kDigitWidth = 45;
+inline constexpr int kDigitHeight = 89;
+
+struct TimeDigitSpec
+{
+    const char16_t *name;
+    int left;
+    bool dim; // a leading zero at start
+};
+
+inline constexpr TimeDigitSpec kTimeDigits[] = {
+    {u"Digit3", 8, true},    // tens of minutes
+    {u"Digit4", 56, true},   // minutes
+    {u"Digit5", 136, true},  // tens of seconds
+    {u"Digit6", 184, false}, // seconds
+    {u"Digit7", 264, false}, // tenths
+    {u"Digit8", 312, false}, // hundredths
+};
+
+struct TimeLabelSpec
+{
+    const char16_t *name;
+    const char16_t *text;
+    int left;
+    int top;
+    int width;
+    int height;
+    const char16_t *family;
+    int pixelSize;
+    bool centred;
+    bool dim;
+};
+
+inline constexpr TimeLabelSpec kTimeLabels[] = {
+    {u"LabMin", u".", 112, 41, 25, 81, u"Times New Roman", 64, false, true},
+    {u"LabSec", u",", 240, 41, 25, 81, u"Times New Roman", 64, false, false},
+    {u"Lab_Min", u"Min.", 36, 106, 39, 22, u"Arial", 19, true, true},
+    {u"Lab_sek", u"Sek.", 164, 106, 40, 22, u"Arial", 19, true, false},
+    {u"Lab_100", u"100", 294, 106, 33, 22, u"Arial", 19, true, false},
+};

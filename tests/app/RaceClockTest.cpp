@@ -1,0 +1,350 @@
+#include "Colors.h"
+#include "FlEdit.h"
+#include "MainWindowFixture.h"
+#include "ModalCloser.h"
+#include "SpinEdit.h"
+
+#include <QSignalSpy>
+
+namespace {
+
+class RaceClockTest : public MainWindowFixture
+{
+protected:
+    enum class State { Idle, Running, FinalLap, Stopped };
+
+    // Enabled states, face colours, menu items, editors and timer of one
+    // clock state, all checked together.
+    void expectState(State state)
+    {
+        struct Row { bool start, lap, stop, reset; QColor startFace, lapFace, stopFace, resetFace; };
+        const QColor face = Colors::clBtnFace();
+        Row row{};
+        switch (state) {
+        case State::Idle: row = {true, false, false, false, Colors::clGreen(), face, face, face}; break;
+        case State::Running: row = {false, true, true, false, face, Colors::clYellow(), Colors::clRed(), face}; break;
+        case State::FinalLap: row = {false, false, true, false, face, face, Colors::clRed(), face}; break;
+        case State::Stopped: row = {false, false, false, true, face, face, face, Colors::clBlack()}; break;
+        }
+        const bool running = state == State::Running || state == State::FinalLap;
+        struct Command { const char *button; const char *item; bool enabled; QColor colour; };
+        const Command commands[] = {{"bStart", "mStart", row.start, row.startFace},
+                                    {"bLAP", "mLAP", row.lap, row.lapFace},
+                                    {"bStop", "mStop", row.stop, row.stopFace},
+                                    {"bReset", "mReset", row.reset, row.resetFace}};
+        for (const Command &c : commands) {
+            EXPECT_EQ(button(c.button)->isEnabled(), c.enabled) << c.button;
+            EXPECT_EQ(item(c.item)->isEnabled(), c.enabled) << c.item;
+            EXPECT_EQ(button(c.button)->Color(), c.colour) << c.button;
+        }
+        for (QWidget *control : child("PanelControl")->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            EXPECT_EQ(control->isEnabled(), state == State::Idle) << control->objectName().toStdString();
+        EXPECT_EQ(timer()->isActive(), running);
+    }
+    void expectFocus(const char *name) { EXPECT_EQ(QApplication::focusWidget(), child(name)) << name; }
+
+    TSpinEdit *spin(const char *name) const { return child<TSpinEdit>(name); }
+};
+
+} // namespace
+
+TEST_F(RaceClockTest, AWholeRaceByTheFocusedButtonsWalksTheStateTable)
+{
+    EXPECT_EQ(timer()->interval(), 10);
+    EXPECT_EQ(timer()->timerType(), Qt::PreciseTimer);
+    expectState(State::Idle);
+    EXPECT_EQ(digits(), QStringLiteral("00.00,00"));
+
+    button("bStart")->setFocus();
+    press(Qt::Key_Space);
+    expectState(State::Running);
+    expectFocus("bLAP");
+    EXPECT_EQ(form.StartTick(), kStart);
+    EXPECT_EQ(form.LapCount(), 0);
+
+    // Fifteen laps without extra metres: fourteen LAPs, the last one leaves STOP.
+    for (int lap = 1; lap <= 14; ++lap) {
+        at(lap * 21900);
+        press(Qt::Key_Return);
+        EXPECT_EQ(form.LapCount(), lap);
+        if (lap < 14) {
+            expectState(State::Running);
+            expectFocus("bLAP");
+        }
+    }
+    expectState(State::FinalLap);
+    expectFocus("bStop");
+
+    at(15 * 21900 + 123);
+    press(Qt::Key_Space);
+    expectState(State::Stopped);
+    expectFocus("bReset");
+    EXPECT_EQ(form.LapCount(), 15);
+    EXPECT_EQ(cell(6, 16), QStringLiteral("328,62"));
+
+    press(Qt::Key_Return);
+    expectState(State::Idle);
+    expectFocus("bStart");
+    EXPECT_EQ(digits(), QStringLiteral("00.00,00"));
+    EXPECT_EQ(panel("PanelKrugov")->caption(), QStringLiteral("15"));
+    EXPECT_EQ(panel("PanelPlusMin")->caption(), QStringLiteral("+2"));
+    EXPECT_EQ(panel("PanelPlusMin")->fontColor(), Colors::clLime());
+    // RESET leaves the results; the next START empties them.
+    EXPECT_EQ(cell(6, 16), QStringLiteral("328,62"));
+    press(Qt::Key_Space);
+    for (int row = 1; row < grid()->RowCount(); ++row)
+        EXPECT_EQ(results(row), QStringList({QString(), QString(), QString(), QString()})) << row;
+    EXPECT_EQ(cell(0, 0), QStringLiteral("Runden")); // the header stays
+}
+
+TEST_F(RaceClockTest, MenuShortcutsActWhereverTheFocusIs)
+{
+    child("seTime")->setFocus();
+    ctrl(Qt::Key_S);
+    expectState(State::Running);
+    // From the lap table on the other tab.
+    child<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    grid()->setFocus();
+    at(23456);
+    ctrl(Qt::Key_L);
+    EXPECT_EQ(form.LapCount(), 1);
+    EXPECT_EQ(cell(5, 2), QStringLiteral("23,46"));
+    at(30000);
+    ctrl(Qt::Key_P);
+    expectState(State::Stopped);
+    ctrl(Qt::Key_0);
+    expectState(State::Idle);
+}
+
+TEST_F(RaceClockTest, MnemonicsClickAtTheKeyPress)
+{
+    press(Qt::Key_S, Qt::AltModifier);
+    expectState(State::Running);
+    at(1000);
+    press(Qt::Key_L, Qt::AltModifier);
+    // Timed at the key press, with no pressed look delaying the click.
+    EXPECT_EQ(cell(5, 2), QStringLiteral("1,00"));
+    at(2000);
+    press(Qt::Key_P, Qt::AltModifier);
+    expectState(State::Stopped);
+    press(Qt::Key_0, Qt::AltModifier);
+    expectState(State::Idle);
+    // A disabled button's mnemonic does nothing.
+    press(Qt::Key_P, Qt::AltModifier);
+    expectState(State::Idle);
+}
+
+TEST_F(RaceClockTest, CtrlLWhileLapIsDisabledDoesNothing)
+{
+    QSignalSpy showLap(item("showLAP"), &QAction::triggered);
+    ASSERT_TRUE(item("showLAP")->isEnabled());
+    ctrl(Qt::Key_L); // Idle
+    expectState(State::Idle);
+    EXPECT_EQ(showLap.count(), 0);
+
+    spin("seKrugov")->setValue(2);
+    ctrl(Qt::Key_S);
+    ctrl(Qt::Key_L); // the one LAP of two laps
+    expectState(State::FinalLap);
+    ctrl(Qt::Key_L);
+    expectState(State::FinalLap);
+    EXPECT_EQ(form.LapCount(), 1);
+    EXPECT_EQ(showLap.count(), 0);
+}
+
+TEST_F(RaceClockTest, HeldKeysGiveOneCommand)
+{
+    ctrl(Qt::Key_S);
+    expectFocus("bLAP");
+    press(Qt::Key_Return);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(QApplication::focusWidget(), &repeat);
+    EXPECT_EQ(form.LapCount(), 1);
+}
+
+TEST_F(RaceClockTest, TheKeysOfTheOtherMenuItemsDoNothing)
+{
+    child("seLength")->setFocus();
+    const QString before = child<QLineEdit>("seLength")->text();
+    for (auto [key, modifiers] : {std::pair{Qt::Key_I, Qt::AltModifier}, {Qt::Key_D, Qt::AltModifier},
+                                  {Qt::Key_B, Qt::AltModifier}, {Qt::Key_F1, Qt::NoModifier}})
+        press(key, modifiers);
+    expectState(State::Idle);
+    EXPECT_EQ(child<QLineEdit>("seLength")->text(), before);
+    for (const char *name : {"mStart", "mLAP", "mStop", "mReset", "Hilfe1", "Drucker1", "Beenden1", "mHilfe", "showLAP"})
+        EXPECT_TRUE(item(name)->shortcut().isEmpty()) << name << ": Qt would find Ctrl+L ambiguous";
+}
+
+TEST_F(RaceClockTest, LapsToGoCountDownHalfALapAfterEachScheduledPassing)
+{
+    ctrl(Qt::Key_S);
+    EXPECT_EQ(form.LapsDue(), 0);
+    tickAt(34349);
+    EXPECT_EQ(panel("PanelKrugov")->caption(), QStringLiteral("15"));
+    tickAt(34350);
+    EXPECT_EQ(panel("PanelKrugov")->caption(), QStringLiteral("14"));
+    EXPECT_EQ(form.LapsDue(), 1);
+    tickAt(319049);
+    EXPECT_EQ(panel("PanelKrugov")->caption(), QStringLiteral("2"));
+    tickAt(319050);
+    EXPECT_EQ(panel("PanelKrugov")->caption(), QStringLiteral("1"));
+    // Past the schedule the count goes below zero.
+    tickAt(1500 + 17 * 21900 + 10950);
+    EXPECT_EQ(panel("PanelKrugov")->caption(), QStringLiteral("-2"));
+}
+
+TEST_F(RaceClockTest, AheadBehindCountsDownToEachScheduledPassing)
+{
+    struct Step { std::int32_t ms; const char *text; bool lime; };
+    const Step steps[] = {
+        {10, "+2", true},    {500, "+2", true},    {501, "+1", true},   {1499, "+1", true},
+        {1500, "0", false},  {2500, "0", false},   {2501, "-1", false}, {3499, "-1", false},
+        {3500, "-2", false}, {12949, "-11", false}, {12950, "+11", true}, {23400, "0", false},
+    };
+    ctrl(Qt::Key_S);
+    for (const Step &s : steps) {
+        tickAt(s.ms);
+        EXPECT_EQ(panel("PanelPlusMin")->caption(), QLatin1String(s.text)) << s.ms;
+        EXPECT_EQ(panel("PanelPlusMin")->fontColor(), s.lime ? Colors::clLime() : Colors::clRed()) << s.ms;
+        EXPECT_EQ(form.PlusMinShown(), QString::fromLatin1(s.text).toInt()) << s.ms;
+    }
+}
+
+TEST_F(RaceClockTest, TheFirstTickOfARaceShowsItsOwnAheadBehindValue)
+{
+    ctrl(Qt::Key_S);
+    tickAt(20900); // 3 s before the first scheduled passing
+    ASSERT_EQ(panel("PanelPlusMin")->caption(), QStringLiteral("+3"));
+    ctrl(Qt::Key_P);
+    ctrl(Qt::Key_0);
+    child<TSpinFloatEdit>("seDopTime")->setValue(2.5L);
+    ASSERT_EQ(panel("PanelPlusMin")->caption(), QStringLiteral("+2")); // the allowance, rounded
+    ctrl(Qt::Key_S);
+    tickAt(10); // 2,99 s before the allowance ends
+    EXPECT_EQ(panel("PanelPlusMin")->caption(), QStringLiteral("+3"));
+    EXPECT_EQ(panel("PanelPlusMin")->fontColor(), Colors::clLime());
+}
+
+TEST_F(RaceClockTest, EachLapGoesIntoItsRowOfTheLapTable)
+{
+    ctrl(Qt::Key_S);
+    at(23456);
+    ctrl(Qt::Key_L);
+    EXPECT_EQ(results(2), QStringList({QStringLiteral("23,46"), QStringLiteral("23,46"), QStringLiteral("0:23,46"),
+                                       QStringLiteral("30,7")}));
+    EXPECT_EQ(results(1), QStringList({QString(), QString(), QString(), QString()}));
+    at(45000);
+    ctrl(Qt::Key_L);
+    EXPECT_EQ(results(3), QStringList({QStringLiteral("21,54"), QStringLiteral("45,00"), QStringLiteral("0:45,00"),
+                                       QStringLiteral("33,4")}));
+    EXPECT_EQ(editText("eSpeedSredn"), QStringLiteral("32,0"));
+    EXPECT_EQ(form.LapMark(), 45000);
+    EXPECT_EQ(form.PrevLapMark(), 23456);
+}
+
+TEST_F(RaceClockTest, WithExtraMetresTheFirstLapClosesTheStartLine)
+{
+    spin("seLengthDop")->setValue(100);
+    ctrl(Qt::Key_S);
+    at(10000);
+    ctrl(Qt::Key_L);
+    EXPECT_EQ(cell(6, 1), QStringLiteral("10,00"));
+    EXPECT_EQ(cell(6, 2), QString());
+    // One LAP more than without extra metres: fifteen before only STOP is left.
+    for (int lap = 2; lap <= 14; ++lap)
+        ctrl(Qt::Key_L);
+    expectState(State::Running);
+    ctrl(Qt::Key_L);
+    expectState(State::FinalLap);
+    at(340000);
+    ctrl(Qt::Key_P);
+    EXPECT_EQ(cell(6, 16), QStringLiteral("340,00"));
+}
+
+TEST_F(RaceClockTest, ARaceOfOneLapHasNoLap)
+{
+    spin("seKrugov")->setValue(1);
+    ASSERT_EQ(spin("seLength")->value(), 200);
+    ctrl(Qt::Key_S);
+    expectState(State::FinalLap);
+    expectFocus("bStop");
+    EXPECT_EQ(button("bLAP")->Color(), Colors::clBtnFace());
+    at(25000);
+    press(Qt::Key_Space);
+    expectState(State::Stopped);
+    EXPECT_EQ(results(2), QStringList({QStringLiteral("25,00"), QStringLiteral("25,00"), QStringLiteral("0:25,00"),
+                                       QStringLiteral("28,8")}));
+    EXPECT_EQ(editText("eSpeedSredn"), QStringLiteral("28,8"));
+}
+
+TEST_F(RaceClockTest, STOPShowsTheTimeReadAtSTOP)
+{
+    ctrl(Qt::Key_S);
+    tickAt(59990);
+    EXPECT_EQ(digits(), QStringLiteral("00.59,99"));
+    at(60004);
+    ctrl(Qt::Key_P);
+    EXPECT_EQ(digits(), QStringLiteral("01.00,00"));
+    EXPECT_EQ(form.StopTick(), kStart + 60004);
+    // The panels keep what the last tick showed.
+    EXPECT_EQ(panel("PanelKrugov")->caption(), QStringLiteral("13"));
+}
+
+TEST_F(RaceClockTest, MinutesWrapOnTheDigitsButNotInTheTable)
+{
+    ctrl(Qt::Key_S);
+    tickAt(61 * 60000 + 5000);
+    EXPECT_EQ(digits(), QStringLiteral("01.05,00"));
+    ctrl(Qt::Key_P);
+    EXPECT_EQ(cell(7, 2), QStringLiteral("61:05,00"));
+}
+
+TEST_F(RaceClockTest, ARaceAcrossTheWrapOfTheTickCounterIsTimedCorrectly)
+{
+    clock.set(0xFFFFFFFFu - 10000);
+    ctrl(Qt::Key_S);
+    tickAt(5000);
+    EXPECT_EQ(digits(), QStringLiteral("00.05,00"));
+    at(23456); // the counter has wrapped meanwhile
+    ASSERT_LT(clock.value(), 20000u);
+    ctrl(Qt::Key_L);
+    EXPECT_EQ(results(2), QStringList({QStringLiteral("23,46"), QStringLiteral("23,46"), QStringLiteral("0:23,46"),
+                                       QStringLiteral("30,7")}));
+    tickAt(34350);
+    EXPECT_EQ(digits(), QStringLiteral("00.34,35"));
+    EXPECT_EQ(panel("PanelKrugov")->caption(), QStringLiteral("14"));
+}
+
+TEST_F(RaceClockTest, TimesOfZeroAndNoTargetLapShowNothingMeaninglessAndRaiseNothing)
+{
+    ModalCloser closer;
+    ctrl(Qt::Key_S);
+    ctrl(Qt::Key_L); // within the same step of the tick counter as START
+    EXPECT_EQ(results(2), QStringList({QStringLiteral("0,00"), QStringLiteral("0,00"), QStringLiteral("0:00,00"),
+                                       QString()}));
+    EXPECT_EQ(editText("eSpeedSredn"), QString());
+    ctrl(Qt::Key_L); // a lap of 0 ms
+    EXPECT_EQ(cell(8, 3), QString());
+
+    tickAt(5000);
+    const QString plusMin = panel("PanelPlusMin")->caption();
+    panel("pTimeOneKrug")->setTag(0); // no target lap time
+    for (std::int32_t ms : {5010, 40000, 400000}) {
+        tickAt(ms);
+        EXPECT_EQ(panel("PanelKrugov")->caption(), QStringLiteral("15")) << ms;
+        EXPECT_EQ(panel("PanelPlusMin")->caption(), plusMin) << ms;
+    }
+    EXPECT_EQ(digits(), QStringLiteral("06.40,00"));
+    EXPECT_TRUE(timer()->isActive());
+    EXPECT_EQ(closer.count(), 0);
+}
+
+TEST_F(RaceClockTest, ScreenReadersHearTheRunningTimeOnceASecond)
+{
+    auto *display = child("PanelTimer");
+    ctrl(Qt::Key_S);
+    tickAt(65430);
+    EXPECT_EQ(display->accessibleName(), QStringLiteral("Laufzeit 1 Min. 5 Sek."));
+    EXPECT_FALSE(button("bLAP")->accessibleName().isEmpty());
+    EXPECT_FALSE(child("PanelKrugov")->accessibleDescription().isEmpty());
+}
