@@ -10,7 +10,7 @@ void InstallFontSubstitutes()
         {"Arial", "Liberation Sans", "DejaVu Sans"},
         {"Arial Narrow", "Liberation Sans Narrow", "DejaVu Sans Condensed"},
         {"Times New Roman", "Liberation Serif", "DejaVu Serif"},
-        {"MS Sans Serif", "DejaVu Sans", "Liberation Sans"},
+        {"MS Sans Serif", "Liberation Sans", "DejaVu Sans"},
     };
     for (const auto &s : table) {
         const QString family = QLatin1String(s.family);

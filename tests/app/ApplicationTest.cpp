@@ -46,7 +46,7 @@ TEST(Application, WindowsFontNamesResolveToInstalledTwins)
         {"Arial", "Liberation Sans"},
         {"Arial Narrow", "Liberation Sans Narrow"},
         {"Times New Roman", "Liberation Serif"},
-        {"MS Sans Serif", "DejaVu Sans"},
+        {"MS Sans Serif", "Liberation Sans"},
     };
     for (const auto &c : cases) {
         const QFont font(QLatin1String(c.family), 20, QFont::Bold);
