@@ -1,13 +1,13 @@
 #pragma once
 
 // The lap table's columns: target schedule (0 to 4), measured results (5 to 8).
-struct LapColumnSpec
+struct LapColumnEntry
 {
     int width;
     const char16_t *header;
 };
 
-inline constexpr LapColumnSpec kLapColumns[] = {
+inline constexpr LapColumnEntry kLapColumns[] = {
     {66, u"Runden"},   {80, u"Zeit"},         {80, u"Sollzeit"},   {90, u"in Min:Sek"}, {80, u"km/h"},
     {80, u"RealZeit"}, {80, u"RealSollzeit"}, {90, u"in Min:Sek"}, {80, u"km/h"},
 };

@@ -44,15 +44,15 @@ void setTextColor(QWidget *widget, QPalette::ColorRole role, const QColor &color
     widget->setPalette(p);
 }
 
-TSpinEdit *createSpinEdit(const PlanEditorSpec &spec, QWidget *parent)
+TSpinEdit *createSpinEdit(const PlanEditorEntry &entry, QWidget *parent)
 {
     auto *edit = new TSpinEdit(parent);
-    edit->setObjectName(fromTable(spec.name));
-    edit->setMinValue(spec.minValue);
-    edit->setMaxValue(spec.maxValue);
-    edit->setIncrement(spec.increment);
-    edit->setTypingLimit(spec.typingLimit);
-    edit->setValue(spec.initial);
+    edit->setObjectName(fromTable(entry.name));
+    edit->setMinValue(entry.minValue);
+    edit->setMaxValue(entry.maxValue);
+    edit->setIncrement(entry.increment);
+    edit->setTypingLimit(entry.typingLimit);
+    edit->setValue(entry.initial);
     return edit;
 }
 
@@ -160,7 +160,7 @@ QWidget *TFormMain::createCommandButtons()
     auto *panel = new QWidget;
     panel->setObjectName(QStringLiteral("Panel6"));
     panel->setFixedWidth(113);
-    struct ButtonSpec
+    struct ButtonEntry
     {
         TBitBtnWithColor **member;
         const char16_t *name;
@@ -171,22 +171,22 @@ QWidget *TFormMain::createCommandButtons()
         bool enabled;
     };
     const QColor windowText = palette().color(QPalette::WindowText);
-    const ButtonSpec buttons[] = {
+    const ButtonEntry buttons[] = {
         {&bStart, u"bStart", u"&START", 2, Colors::clYellow(), Colors::clGreen(), true},
         {&bLAP, u"bLAP", u"&LAP", 35, windowText, Colors::clBtnFace(), false},
         {&bStop, u"bStop", u"STOP&P", 68, Colors::clYellow(), Colors::clBtnFace(), false},
         {&bReset, u"bReset", u"&0:00", 101, Colors::clYellow(), Colors::clBtnFace(), false},
     };
-    for (const ButtonSpec &spec : buttons) {
+    for (const ButtonEntry &entry : buttons) {
         auto *button = new TBitBtnWithColor(panel);
-        button->setObjectName(fromTable(spec.name));
-        button->SetCaption(fromTable(spec.caption));
+        button->setObjectName(fromTable(entry.name));
+        button->SetCaption(fromTable(entry.caption));
         button->setFont(boldFont(QStringLiteral("MS Sans Serif"), 19));
-        button->setGeometry(2, spec.top, 109, 30);
-        setTextColor(button, QPalette::ButtonText, spec.text);
-        button->SetColor(spec.face);
-        button->setEnabled(spec.enabled);
-        *spec.member = button;
+        button->setGeometry(2, entry.top, 109, 30);
+        setTextColor(button, QPalette::ButtonText, entry.text);
+        button->SetColor(entry.face);
+        button->setEnabled(entry.enabled);
+        *entry.member = button;
     }
     bLAP->setCursor(Qt::PointingHandCursor);
     bLAP->setProperty("Tag", 0);
@@ -209,13 +209,13 @@ QWidget *TFormMain::createTimeDisplay()
     TDigit **digits[] = {&Digit3, &Digit4, &Digit5, &Digit6, &Digit7, &Digit8};
     static_assert(std::size(digits) == std::size(kTimeDigits));
     for (std::size_t i = 0; i < std::size(kTimeDigits); ++i) {
-        const TimeDigitSpec &spec = kTimeDigits[i];
+        const TimeDigitEntry &entry = kTimeDigits[i];
         auto *digit = new TDigit(PanelTimer);
-        digit->setObjectName(fromTable(spec.name));
-        digit->setGeometry(spec.left, kDigitTop, kDigitWidth, kDigitHeight);
+        digit->setObjectName(fromTable(entry.name));
+        digit->setGeometry(entry.left, kDigitTop, kDigitWidth, kDigitHeight);
         digit->setColor(Colors::clBlack());
         digit->setColorOff(Colors::clBlack());
-        digit->setColorOn(spec.dim ? Colors::clDimDigit() : Colors::clYellow());
+        digit->setColorOn(entry.dim ? Colors::clDimDigit() : Colors::clYellow());
         digit->setThickness(5);
         digit->setSeparation(1);
         *digits[i] = digit;
@@ -224,13 +224,13 @@ QWidget *TFormMain::createTimeDisplay()
     QLabel **labels[] = {&LabMin, &LabSec, &Lab_Min, &Lab_sek, &Lab_100};
     static_assert(std::size(labels) == std::size(kTimeLabels));
     for (std::size_t i = 0; i < std::size(kTimeLabels); ++i) {
-        const TimeLabelSpec &spec = kTimeLabels[i];
-        auto *label = new QLabel(fromTable(spec.text), PanelTimer);
-        label->setObjectName(fromTable(spec.name));
-        label->setGeometry(spec.left, spec.top, spec.width, spec.height);
-        label->setFont(boldFont(fromTable(spec.family), spec.pixelSize));
-        label->setAlignment(spec.centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
-        setTextColor(label, QPalette::WindowText, spec.dim ? Colors::clDimDigit() : Colors::clYellow());
+        const TimeLabelEntry &entry = kTimeLabels[i];
+        auto *label = new QLabel(fromTable(entry.text), PanelTimer);
+        label->setObjectName(fromTable(entry.name));
+        label->setGeometry(entry.left, entry.top, entry.width, entry.height);
+        label->setFont(boldFont(fromTable(entry.family), entry.pixelSize));
+        label->setAlignment(entry.centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+        setTextColor(label, QPalette::WindowText, entry.dim ? Colors::clDimDigit() : Colors::clYellow());
         *labels[i] = label;
     }
     return frame;
@@ -292,13 +292,13 @@ QWidget *TFormMain::createPanelControl()
     constexpr Place places[] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}, {0, 2}, {1, 2}, {1, 3}};
     static_assert(std::size(places) == std::size(kPlanEditors));
     for (std::size_t i = 0; i < std::size(kPlanEditors); ++i) {
-        const PlanEditorSpec &spec = kPlanEditors[i];
-        *members[i] = createSpinEdit(spec, panel);
+        const PlanEditorEntry &entry = kPlanEditors[i];
+        *members[i] = createSpinEdit(entry, panel);
         // Wide enough for the longest value, plus the arrow buttons.
-        const auto digits = spec.typingLimit > 0 ? spec.typingLimit : QString::number(spec.maxValue).size();
+        const auto digits = entry.typingLimit > 0 ? entry.typingLimit : QString::number(entry.maxValue).size();
         const int digitWidth = QFontMetrics(panel->font()).horizontalAdvance(QLatin1Char('0'));
         (*members[i])->setFixedWidth(int(digits) * digitWidth + TSpinButtons::kWidth + 8);
-        place(*members[i], fromTable(spec.label), fromTable(spec.unit), places[i].row, places[i].group);
+        place(*members[i], fromTable(entry.label), fromTable(entry.unit), places[i].row, places[i].group);
     }
 
     seDopTime = new TSpinFloatEdit(panel);

@@ -25,13 +25,13 @@ void TFormMain::createMainMenu()
     QAction **members[] = {&mStart, &mLAP, &mStop, &mReset, &N2, &Hilfe1, &Drucker1, &Beenden1, &mHilfe, &showLAP};
     static_assert(std::size(members) == std::size(kMenuItems));
     for (std::size_t i = 0; i < std::size(kMenuItems); ++i) {
-        const MenuItemSpec &spec = kMenuItems[i];
-        QAction *item = menu->addAction(QString::fromUtf16(spec.caption));
-        item->setObjectName(QString::fromUtf16(spec.name));
-        item->setSeparator(spec.key == 0);
-        item->setEnabled(spec.enabled);
+        const MenuItemEntry &entry = kMenuItems[i];
+        QAction *item = menu->addAction(QString::fromUtf16(entry.caption));
+        item->setObjectName(QString::fromUtf16(entry.name));
+        item->setSeparator(entry.key == 0);
+        item->setEnabled(entry.enabled);
         // Shown as the item's shortcut; the key itself is served below.
-        item->setProperty("ShortCut", QKeySequence(spec.key));
+        item->setProperty("ShortCut", QKeySequence(entry.key));
         *members[i] = item;
         m_menuItems[i] = item;
     }

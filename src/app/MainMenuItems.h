@@ -5,7 +5,7 @@
 
 // The hidden menu's items in menu order: name, caption, shortcut (0: none),
 // enabled at start. Items without a command only hold their shortcut.
-struct MenuItemSpec
+struct MenuItemEntry
 {
     const char16_t *name;
     const char16_t *caption;
@@ -13,7 +13,7 @@ struct MenuItemSpec
     bool enabled;
 };
 
-inline constexpr MenuItemSpec kMenuItems[] = {
+inline constexpr MenuItemEntry kMenuItems[] = {
     {u"mStart", u"&Start", (Qt::CTRL | Qt::Key_S).toCombined(), true},
     {u"mLAP", u"&Lap", (Qt::CTRL | Qt::Key_L).toCombined(), false},
     {u"mStop", u"Sto&pp", (Qt::CTRL | Qt::Key_P).toCombined(), false},

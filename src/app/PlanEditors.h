@@ -2,7 +2,7 @@
 
 // The integer editors of the race set-up on PanelControl: name, label before
 // and unit after the editor, range, step, initial value, typing limit (0: none).
-struct PlanEditorSpec
+struct PlanEditorEntry
 {
     const char16_t *name;
     const char16_t *label;
@@ -14,7 +14,7 @@ struct PlanEditorSpec
     int typingLimit;
 };
 
-inline constexpr PlanEditorSpec kPlanEditors[] = {
+inline constexpr PlanEditorEntry kPlanEditors[] = {
     {u"seLength", u"Streckenlänge:", u"m", 200, 1000000, 10, 3000, 0},
     {u"seLenKrug", u"Rundenlänge:", u"m", 50, 10000, 1, 200, 0},
     {u"seKrugov", u"Ergibt Runden:", u"", 1, 999, 1, 15, 3},
@@ -25,7 +25,7 @@ inline constexpr PlanEditorSpec kPlanEditors[] = {
 };
 
 // seDopTime, the start allowance in seconds.
-struct PlanAllowanceSpec
+struct PlanAllowanceEntry
 {
     long double minimum;
     long double maximum;
@@ -34,4 +34,4 @@ struct PlanAllowanceSpec
     long double initial;
 };
 
-inline constexpr PlanAllowanceSpec kAllowanceEditor = {0.0L, 9.9L, 0.1L, 1, 1.5L};
+inline constexpr PlanAllowanceEntry kAllowanceEditor = {0.0L, 9.9L, 0.1L, 1, 1.5L};

@@ -6,14 +6,14 @@ inline constexpr int kDigitTop = 11;
 inline constexpr int kDigitWidth = 45;
 inline constexpr int kDigitHeight = 89;
 
-struct TimeDigitSpec
+struct TimeDigitEntry
 {
     const char16_t *name;
     int left;
     bool dim; // a leading zero at start
 };
 
-inline constexpr TimeDigitSpec kTimeDigits[] = {
+inline constexpr TimeDigitEntry kTimeDigits[] = {
     {u"Digit3", 8, true},    // tens of minutes
     {u"Digit4", 56, true},   // minutes
     {u"Digit5", 136, true},  // tens of seconds
@@ -22,7 +22,7 @@ inline constexpr TimeDigitSpec kTimeDigits[] = {
     {u"Digit8", 312, false}, // hundredths
 };
 
-struct TimeLabelSpec
+struct TimeLabelEntry
 {
     const char16_t *name;
     const char16_t *text;
@@ -36,7 +36,7 @@ struct TimeLabelSpec
     bool dim;
 };
 
-inline constexpr TimeLabelSpec kTimeLabels[] = {
+inline constexpr TimeLabelEntry kTimeLabels[] = {
     {u"LabMin", u".", 112, 41, 25, 81, u"Times New Roman", 64, false, true},
     {u"LabSec", u",", 240, 41, 25, 81, u"Times New Roman", 64, false, false},
     {u"Lab_Min", u"Min.", 36, 106, 39, 22, u"Arial", 19, true, true},
