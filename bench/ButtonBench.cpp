@@ -1,3 +1,4 @@
+#include "BenchSupport.h"
 #include "ButtonWithColor.h"
 
 #include <QApplication>
@@ -52,11 +53,5 @@ BENCHMARK(BM_RecolourGlyphButton);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunGuiBenchmarks(argc, argv);
 }

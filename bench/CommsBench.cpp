@@ -1,15 +1,70 @@
+#include "BenchSupport.h"
 #include "Comms.h"
+#include "PosixDevice.h"
 #include "SimulatedLine.h"
 
 #include <QCoreApplication>
 
-#include <benchmark/benchmark.h>
+#include <chrono>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace rundaro::serial;
 
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A pseudo-terminal whose slave stands in for a serial device.
+class Pty
+{
+public:
+    Pty()
+    {
+        m_master = posix_openpt(O_RDWR | O_NOCTTY);
+        if (m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0)
+            m_slave = ptsname(m_master);
+    }
+    ~Pty()
+    {
+        if (m_master >= 0)
+            close(m_master);
+    }
+    DeviceFactory Factory() const
+    {
+        return [path = m_slave](std::uint8_t) { return OpenPath(path); };
+    }
+
+private:
+    int m_master = -1;
+    std::string m_slave;
+};
+
+// The port on the simulated line reports DSR changes; the one on a
+// pseudo-terminal (no modem lines) waits for received data, through the
+// same poll() as a real serial device.
+void configure(TComPort &port, const benchmark::State &state, std::shared_ptr<SimulatedLine> &line, Pty &pty)
+{
+    if (state.range(0) == 0) {
+        line = SimulatedLine::Create();
+        port.SetDeviceFactory(line->Factory());
+        port.SetEvents({TComPort::evDSR});
+    } else {
+        port.SetDeviceFactory(pty.Factory());
+        port.SetEvents({TComPort::evRxChar});
+    }
+}
+
+const char *lineName(const benchmark::State &state)
+{
+    return state.range(0) == 0 ? "simulated line" : "pseudo-terminal";
+}
+
 // A hardware lap is timed when its handler runs on the main thread, so the
 // way from a DSR change on the line to OnDSR adds to every lap time.
-static void BM_DsrChangeToHandler(benchmark::State &state)
+void BM_DsrChangeToHandler(benchmark::State &state)
 {
     auto line = SimulatedLine::Create();
     TComPort port;
@@ -30,11 +85,71 @@ static void BM_DsrChangeToHandler(benchmark::State &state)
 }
 BENCHMARK(BM_DsrChangeToHandler)->UseRealTime();
 
+// An open port on a quiet line for 5 s: what its threads cost. Nothing may
+// poll: the goal is no CPU time and no wake-ups at all.
+void BM_IdleOpenPort(benchmark::State &state)
+{
+    std::shared_ptr<SimulatedLine> line;
+    Pty pty;
+    for (auto _ : state) {
+        TComPort port;
+        configure(port, state, line, pty);
+        port.Open();
+        // Let the worker reach its wait before the reading starts.
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        const auto before = bench::ThreadsUsage();
+        std::this_thread::sleep_for(std::chrono::seconds(5));
+        const auto after = bench::ThreadsUsage();
+        double cpu = 0;
+        long wakeups = 0;
+        int threads = 0;
+        for (const auto &[tid, usage] : after) {
+            if (tid == getpid())
+                continue; // the main thread sleeps here; the port's threads are measured
+            const auto it = before.find(tid);
+            const bench::ThreadUsage start = it == before.end() ? bench::ThreadUsage{} : it->second;
+            cpu += usage.cpuSeconds - start.cpuSeconds;
+            wakeups += (usage.voluntarySwitches - start.voluntarySwitches)
+                + (usage.involuntarySwitches - start.involuntarySwitches);
+            ++threads;
+        }
+        state.counters["cpu_ms"] = cpu * 1000;
+        state.counters["wakeups"] = double(wakeups);
+        state.counters["threads"] = threads;
+        port.Close();
+    }
+    state.SetLabel(std::string(lineName(state)) + "; goal: 0 wake-ups in 5 s");
+}
+BENCHMARK(BM_IdleOpenPort)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// Close while the worker is blocked in its wait: how long until it returns.
+void BM_CloseWhileWaiting(benchmark::State &state)
+{
+    std::shared_ptr<SimulatedLine> line;
+    Pty pty;
+    std::vector<double> ms;
+    for (auto _ : state) {
+        state.PauseTiming();
+        TComPort port;
+        configure(port, state, line, pty);
+        port.Open();
+        if (line)
+            line->AwaitWaitsStarted(line->Snapshot().waitsStarted + 1);
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        state.ResumeTiming();
+        const auto start = Clock::now();
+        port.Close();
+        ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    state.counters["max_ms"] = bench::Percentile(ms, 100);
+    state.SetLabel(std::string(lineName(state)) + "; goal: under 5 ms");
+}
+BENCHMARK(BM_CloseWhileWaiting)->Arg(0)->Arg(1)->Iterations(200)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+} // namespace
+
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunCoreBenchmarks(argc, argv);
 }

@@ -1,3 +1,4 @@
+#include "BenchSupport.h"
 #include "Numbers.h"
 
 #include <benchmark/benchmark.h>
@@ -13,4 +14,7 @@ static void BM_FormatFixed(benchmark::State &state)
 }
 BENCHMARK(BM_FormatFixed);
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    return bench::RunCoreBenchmarks(argc, argv);
+}

@@ -1,3 +1,4 @@
+#include "BenchSupport.h"
 #include "Main.h"
 
 #include "TickCount.h"
@@ -39,11 +40,5 @@ BENCHMARK(BM_RaceTick);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunGuiBenchmarks(argc, argv);
 }
