@@ -125,14 +125,6 @@ void TSortGrid::SetModified(bool value)
         fire(OnModified, this);
 }
 
-void TSortGrid::SortByColumn(int ACol)
-{
-    if (!m_sortOptions.CanSort)
-        return;
-    m_sortOptions.SortCol = ACol;
-    InvalidateRow(0);
-}
-
 bool TSortGrid::IsSortColumn(int ACol) const
 {
     return m_sortOptions.CanSort && m_sortOptions.SortCol == ACol;
