@@ -222,6 +222,26 @@ TEST_F(GridSortTest, SelectedRowStaysSelectedAndObjectsMoveAlong)
     EXPECT_TRUE(grid.isEnabled());
 }
 
+TEST_F(GridSortTest, NothingIsSortedWhileSortingIsOff)
+{
+    fill({"b", "a"});
+    grid.SortOptions().CanSort = false;
+    grid.SortOptions().SortCol = 1;
+    grid.SortByColumn(0);
+    EXPECT_EQ(grid.SortOptions().SortCol, 1);
+    EXPECT_EQ(column(0), list({"b", "a"}));
+}
+
+TEST_F(GridSortTest, UpdateOnSizeChangeSortsAfterACountChange)
+{
+    fill({"b", "c", "a"});
+    grid.SetCells(0, 4, QStringLiteral("0"));
+    grid.SortOptions().UpdateOnSizeChange = true;
+    grid.SetRowCount(5);
+    EXPECT_EQ(column(0), list({"0", "a", "b", "c"}));
+    EXPECT_TRUE(grid.SortOptions().UpdateOnSizeChange);
+}
+
 TEST_F(GridSortTest, HeaderClicksSetColumnAndDirection)
 {
     grid.show();
