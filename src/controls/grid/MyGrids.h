@@ -37,9 +37,10 @@ struct TGridAxisInfo
 };
 
 // The grid base: geometry, scrolling, selection, the painting loop and the
-// update lock, on a scroll area whose viewport shows the cells. It holds no
-// cell contents; what a cell shows is DrawCell's business. The user's mouse
-// and keyboard handling lives in the widget's event handlers of subclasses.
+// update lock, on a scroll area whose viewport shows the cells, with the
+// ordinary handling of mouse and keyboard (selecting cells, sizing columns,
+// navigation keys). It holds no cell contents; what a cell shows is
+// DrawCell's business.
 class TMyCustomGrid : public QAbstractScrollArea
 {
     Q_OBJECT

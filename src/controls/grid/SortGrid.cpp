@@ -112,6 +112,9 @@ void TSortGrid::SetProportionalScrollBars(bool value)
 
 void TSortGrid::SetSortOptions(const TSortOptions &value)
 {
+    // The ssCustom comparison is no stored setting and takes no part in the
+    // comparison below; it is taken over whatever else changes.
+    m_sortOptions.SortCompare = value.SortCompare;
     if (value == m_sortOptions)
         return;
     m_sortOptions = value;

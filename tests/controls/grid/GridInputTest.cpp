@@ -1,6 +1,5 @@
 #include "SortGrid.h"
 
-#include "FakeClock.h"
 #include "GridPixels.h"
 #include "ModalCloser.h"
 

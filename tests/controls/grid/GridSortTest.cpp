@@ -188,6 +188,17 @@ TEST_F(GridSortTest, CustomComparisonServesOneSort)
     EXPECT_EQ(column(0), list({"a", "bbb", "cc"}));
 }
 
+TEST_F(GridSortTest, CustomComparisonCanComeWithTheOptions)
+{
+    fill({"a", "bbb", "cc"});
+    TSortOptions options = grid.SortOptions();
+    options.SortStyle = ssCustom;
+    options.SortCompare = [](const QString &a, const QString &b) { return static_cast<int>(a.size() - b.size()); };
+    grid.SetSortOptions(options);
+    grid.SortByColumn(0);
+    EXPECT_EQ(column(0), list({"a", "cc", "bbb"}));
+}
+
 TEST_F(GridSortTest, SortStyleEventIsAskedPerKeyColumn)
 {
     grid.SetColCount(3);
