@@ -121,8 +121,12 @@ void TSortGrid::HeaderDoubleClick(int ACol, int X)
 
 void TSortGrid::wheelEvent(QWheelEvent *event)
 {
-    // Whole steps only; what is left of a fine-grained wheel waits for more.
-    m_wheelRemainder += event->angleDelta().y();
+    // Whole steps only; what is left of a fine-grained wheel waits for more
+    // in the same direction.
+    const int delta = event->angleDelta().y();
+    if ((delta < 0) != (m_wheelRemainder < 0))
+        m_wheelRemainder = 0;
+    m_wheelRemainder += delta;
     while (m_wheelRemainder <= -WheelStep) {
         m_wheelRemainder += WheelStep;
         ScrollToCell(Col(), TopRow() + 2);

@@ -326,6 +326,15 @@ TEST_F(GridInputTest, ClickSelectsADataCell)
     EXPECT_EQ(grid.Selection(), (TGridRect{2, 3, 3, 5}));
 }
 
+TEST_F(GridInputTest, DraggingOverCellsFromAnUnselectedRowSelectsARange)
+{
+    press(grid.CellRect(1, 3).center());
+    moveHeld(grid.CellRect(2, 5).center());
+    release(grid.CellRect(2, 5).center());
+    EXPECT_EQ(grid.Selection(), (TGridRect{1, 3, 2, 5}));
+    EXPECT_TRUE(grid.dragged.isEmpty());
+}
+
 TEST_F(GridInputTest, WheelScrollsOneRowDownAndThreeUpPerStep)
 {
     const int maxTop = grid.RowCount() - grid.VisibleRowCount();
@@ -342,6 +351,11 @@ TEST_F(GridInputTest, WheelScrollsOneRowDownAndThreeUpPerStep)
     const int top = grid.TopRow();
     wheel(120);
     EXPECT_EQ(grid.TopRow(), top - 3);
+    wheel(-60);
+    wheel(60); // a turn back starts the step afresh
+    EXPECT_EQ(grid.TopRow(), top - 3);
+    wheel(60);
+    EXPECT_EQ(grid.TopRow(), top - 6);
     wheel(120 * 20);
     EXPECT_EQ(grid.TopRow(), 1);
     EXPECT_EQ(grid.Col(), 2); // the current cell stays
