@@ -48,7 +48,7 @@ void TSortGrid::ApplyFilter()
     const int rowCount = RowCount();
     // The copy reaches one row past the last: that row stands in when no
     // row is accepted.
-    std::vector<RowCopy> rows = CopyRows(0, rowCount, true);
+    std::vector<RowCopy> rows = CopyRows(0, rowCount);
     std::vector<const RowCopy *> accepted;
     std::vector<const RowCopy *> rejected;
     for (int i = 1; i < rowCount; ++i) {
@@ -67,7 +67,7 @@ void TSortGrid::ApplyFilter()
     order.insert(order.end(), accepted.begin(), accepted.end());
     order.insert(order.end(), rejected.begin(), rejected.end());
     for (std::size_t n = 0; n < order.size(); ++n)
-        WriteRow(static_cast<int>(n) + 1, *order[n], true);
+        WriteRow(static_cast<int>(n) + 1, *order[n]);
 
     if (accepted.empty()) {
         m_padRowShown = true;

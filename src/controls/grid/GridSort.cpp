@@ -39,7 +39,7 @@ std::vector<int> TSortGrid::SortKeyColumns(int ACol) const
     return keys;
 }
 
-std::vector<TSortGrid::RowCopy> TSortGrid::CopyRows(int first, int last, bool withObjects) const
+std::vector<TSortGrid::RowCopy> TSortGrid::CopyRows(int first, int last) const
 {
     std::vector<RowCopy> rows;
     rows.reserve(static_cast<std::size_t>(std::max(last - first + 1, 0)));
@@ -50,22 +50,19 @@ std::vector<TSortGrid::RowCopy> TSortGrid::CopyRows(int first, int last, bool wi
         row.Texts.reserve(cols);
         for (int c = 0; c < cols; ++c)
             row.Texts << Cells(c, r);
-        if (withObjects) {
-            row.Objects.resize(static_cast<std::size_t>(cols));
-            for (int c = 0; c < cols; ++c)
-                row.Objects[static_cast<std::size_t>(c)] = Objects(c, r);
-        }
+        row.Objects.resize(static_cast<std::size_t>(cols));
+        for (int c = 0; c < cols; ++c)
+            row.Objects[static_cast<std::size_t>(c)] = Objects(c, r);
         rows.push_back(std::move(row));
     }
     return rows;
 }
 
-void TSortGrid::WriteRow(int ARow, const RowCopy &row, bool withObjects)
+void TSortGrid::WriteRow(int ARow, const RowCopy &row)
 {
     for (int c = 0; c < static_cast<int>(row.Texts.size()); ++c) {
         SetCells(c, ARow, row.Texts[c]);
-        if (withObjects)
-            SetObjects(c, ARow, row.Objects[static_cast<std::size_t>(c)]);
+        SetObjects(c, ARow, row.Objects[static_cast<std::size_t>(c)]);
     }
 }
 
@@ -97,7 +94,7 @@ void TSortGrid::SortRows(int ACol)
         selected.insert(text.toInt());
 
     // Row 0 of the copy stands for the header and is never written back.
-    std::vector<RowCopy> rows = CopyRows(0, RowCount() - 1, true);
+    std::vector<RowCopy> rows = CopyRows(0, RowCount() - 1);
     const int dataRows = static_cast<int>(rows.size()) - 1;
     SortCompare::TCustomCompare custom;
     if (m_sortOptions.SortCompare)
@@ -152,7 +149,7 @@ void TSortGrid::SortRows(int ACol)
     int firstSelected = -1;
     for (int n = 1; n <= dataRows; ++n) {
         const RowCopy &row = rows[static_cast<std::size_t>(n)];
-        WriteRow(n, row, true);
+        WriteRow(n, row);
         if (selected.count(row.Origin)) {
             newSelected << QString::number(n);
             if (firstSelected < 0)

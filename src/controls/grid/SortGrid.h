@@ -157,8 +157,8 @@ private:
 
     void SortRows(int ACol);
     std::vector<int> SortKeyColumns(int ACol) const;
-    std::vector<RowCopy> CopyRows(int first, int last, bool withObjects) const;
-    void WriteRow(int ARow, const RowCopy &row, bool withObjects);
+    std::vector<RowCopy> CopyRows(int first, int last) const;
+    void WriteRow(int ARow, const RowCopy &row);
     TSortStyle DetectStyle(const std::vector<RowCopy> &rows, int ACol) const;
     void ApplyFilter();
     void ShowHiddenRows();

@@ -334,8 +334,11 @@ TEST_F(GridSortTest, FilteringWithoutHandlerHidesEveryDataRow)
     grid.SortOptions().CanSort = false;
     fill({"d", "b", "a", "c"});
     grid.SetCells(0, 5, QStringLiteral("beyond")); // stored past the last row
+    QObject tag;
+    grid.SetObjects(1, 2, &tag);
     grid.SetModified(false);
     grid.SetFiltered(true);
+    EXPECT_EQ(grid.Objects(1, 3), &tag); // objects travel with their row's texts
     EXPECT_TRUE(grid.Filtered());
     EXPECT_EQ(grid.RowCount(), 2);
     EXPECT_EQ(grid.HiddenRowCount(), 4);
@@ -349,6 +352,7 @@ TEST_F(GridSortTest, FilteringWithoutHandlerHidesEveryDataRow)
     EXPECT_EQ(column(0), list({"d", "b", "a", "c"}));
     EXPECT_EQ(column(1), list({"r1", "r2", "r3", "r4"}));
     EXPECT_EQ(grid.Cells(0, 5), QStringLiteral("beyond"));
+    EXPECT_EQ(grid.Objects(1, 2), &tag);
     EXPECT_FALSE(grid.Modified());
 }
 
