@@ -24,6 +24,7 @@ TMyCustomGrid::TMyCustomGrid(QWidget *parent)
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAutoFillBackground(false);
+    viewport()->setMouseTracking(true); // the sizing cursor follows the pointer
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_current = m_anchor = m_topLeft = TGridCoord{m_fixedCols, m_fixedRows};

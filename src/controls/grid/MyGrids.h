@@ -37,9 +37,10 @@ struct TGridAxisInfo
 };
 
 // The grid base: geometry, scrolling, selection, the painting loop and the
-// update lock, on a scroll area whose viewport shows the cells. It holds no
-// cell contents; what a cell shows is DrawCell's business. The user's mouse
-// and keyboard handling lives in the widget's event handlers of subclasses.
+// update lock, on a scroll area whose viewport shows the cells, with the
+// ordinary handling of mouse and keyboard (selecting cells, sizing columns,
+// navigation keys). It holds no cell contents; what a cell shows is
+// DrawCell's business.
 class TMyCustomGrid : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -192,7 +193,26 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void changeEvent(QEvent *event) override;
 
+    // Ordinary grid handling of the mouse and the keyboard: selecting cells,
+    // column sizing at the header's border lines, navigation keys.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+
+    // Whether a press at the viewport point (X, Y) starts sizing a column:
+    // which column, and where its border line starts.
+    bool ColSizingZone(int X, int Y, int &index, int &linePos) const;
+    bool IsSizing() const { return m_gridState == GridState::ColSizing; }
+    // Drops a sizing or selecting operation of the mouse without applying it.
+    void CancelMouseState();
+
 private:
+    enum class GridState { Normal, Selecting, ColSizing };
+
+    void InvalidateSizingLine();
+    void PaintSizingLine(QPainter &painter);
     // A visible cell of the current paint: index, start and size.
     struct PaintCell
     {
@@ -237,6 +257,10 @@ private:
     bool m_lockFrozeUpdates = false;
     bool m_scrollSyncing = false;
     bool m_scrollRangesStale = false;
+    GridState m_gridState = GridState::Normal;
+    int m_sizingIndex = -1;
+    int m_sizingPos = 0;
+    int m_sizingOfs = 0;
     TGridCanvas m_canvas;
     std::vector<PaintCell> m_paintCols;
     std::vector<PaintCell> m_paintRows;

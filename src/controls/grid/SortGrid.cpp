@@ -112,6 +112,9 @@ void TSortGrid::SetProportionalScrollBars(bool value)
 
 void TSortGrid::SetSortOptions(const TSortOptions &value)
 {
+    // The ssCustom comparison is no stored setting and takes no part in the
+    // comparison below; it is taken over whatever else changes.
+    m_sortOptions.SortCompare = value.SortCompare;
     if (value == m_sortOptions)
         return;
     m_sortOptions = value;
@@ -123,14 +126,6 @@ void TSortGrid::SetModified(bool value)
     m_modified = value;
     if (value)
         fire(OnModified, this);
-}
-
-void TSortGrid::SortByColumn(int ACol)
-{
-    if (!m_sortOptions.CanSort)
-        return;
-    m_sortOptions.SortCol = ACol;
-    InvalidateRow(0);
 }
 
 bool TSortGrid::IsSortColumn(int ACol) const

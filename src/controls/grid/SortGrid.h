@@ -4,19 +4,30 @@
 #include "SortOptions.h"
 
 #include <QImage>
+#include <QMenu>
 #include <QPoint>
+#include <QPointer>
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 class QListWidget;
+class QMimeData;
+
+// Asked once per key column of a sort; what it leaves in SortStyle is used.
+using TGetSortStyleEvent = std::function<void(QObject *Sender, int Col, TSortStyle &SortStyle)>;
+// Asked once per data row when filtering is switched on; Accept (False on
+// entry) keeps the row visible. ARows holds the row's texts in column order.
+using TSetFilterEvent = std::function<void(const QStringList &ARows, bool &Accept)>;
 
 // The lap grid: a text grid with one fixed header row in which every cell
 // is formatted by the owner's OnGetCellFormat just before it is drawn. It
 // shortens header texts that do not fit, stretches the last column to the
-// control's width and keeps sort and print settings. Reordering and filtering
-// the rows, and the user's mouse and keyboard handling beyond the ordinary
-// grid, are not its business here.
+// control's width, sorts its data rows by a column (header click or
+// SortByColumn) and hides the rows the owner's filter rejects. The user
+// jumps to a row by typing its first character, scrolls with the wheel and
+// drags the current row out as text.
 class TSortGrid : public TMyStringGrid
 {
     Q_OBJECT
@@ -30,6 +41,8 @@ class TSortGrid : public TMyStringGrid
     Q_PROPERTY(TSortOptions SortOptions READ SortOptions WRITE SetSortOptions)
     Q_PROPERTY(TPrintOptions PrintOptions READ PrintOptions WRITE SetPrintOptions)
     Q_PROPERTY(bool Modified READ Modified WRITE SetModified)
+    Q_PROPERTY(bool Filtered READ Filtered WRITE SetFiltered)
+    Q_PROPERTY(QMenu *PopupMenu READ PopupMenu WRITE SetPopupMenu)
 
 public:
     explicit TSortGrid(QWidget *parent = nullptr);
@@ -74,8 +87,24 @@ public:
     // Fits column ACol to the widest of its texts as the format event
     // formats them; a hidden column only when Force.
     void AutoSizeColumn(int ACol, bool Force);
-    // Records the sort column; reordering the rows comes with sorting.
+    // Sorts the data rows by column ACol, then by the columns of
+    // SortOptions.SecondaryIndex; equal keys keep their order. Does nothing
+    // while SortOptions.CanSort is False.
     virtual void SortByColumn(int ACol);
+
+    // Switching on hides the data rows that OnSetFilter rejects (all of
+    // them without a handler); they are kept behind the visible rows and
+    // come back when filtering is switched off.
+    bool Filtered() const { return m_filtered; }
+    void SetFiltered(bool value);
+    int HiddenRowCount() const { return m_hiddenRowCount; }
+
+    // The context menu shown on a right-button release over a data row.
+    QMenu *PopupMenu() const { return m_popupMenu; }
+    void SetPopupMenu(QMenu *menu) { m_popupMenu = menu; }
+
+    // What a row drag carries: the row's texts, tab-separated, as plain text.
+    QMimeData *RowDragData(int ARow) const;
 
     // The format query outside painting: pre-fills FormatOptions from the
     // grid and the canvas and asks OnGetCellFormat.
@@ -92,6 +121,8 @@ public:
     TNotifyEvent OnModified;
     TNotifyEvent OnRowSelected;
     TNotifyEvent OnEndUpdate;
+    TGetSortStyleEvent OnGetSortStyle;
+    TSetFilterEvent OnSetFilter;
 
 protected:
     void SizeChanged(int OldColCount, int OldRowCount) override;
@@ -106,8 +137,40 @@ protected:
     void StretchLastColumn();
     // Shows a message in the program's message box.
     virtual void ShowMessage(const QString &text);
+    // Runs the toolkit's drag-and-drop operation with the data (taken over).
+    virtual void ExecDrag(QMimeData *data);
+
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    struct RowCopy
+    {
+        QStringList Texts;
+        std::vector<QObject *> Objects;
+        int Origin = 0; // the grid row it was copied from
+    };
+
+    void SortRows(int ACol);
+    std::vector<int> SortKeyColumns(int ACol) const;
+    std::vector<RowCopy> CopyRows(int first, int last) const;
+    void WriteRow(int ARow, const RowCopy &row);
+    TSortStyle DetectStyle(const std::vector<RowCopy> &rows, int ACol) const;
+    void ApplyFilter();
+    void ShowHiddenRows();
+    bool RowHasText(int ARow) const;
+    void DeleteDataRow(int ARow);
+
+    bool InBorderZone(int ACol, int X, int distance) const;
+    void HeaderClick(int ACol, Qt::MouseButton button);
+    void HeaderDoubleClick(int ACol, int X);
+    void TypeAheadSearch(const QString &typed);
+    void StartRowDrag();
+
     void DrawCellImages(const QRect &rect, int ARow, const QString &text, bool checkBox, bool comboBox,
                         bool ellipsis);
     void DrawBevel(const QRect &rect, const TFormatOptions &options);
@@ -126,6 +189,13 @@ private:
     TPrintOptions m_printOptions;
     QStringList m_selectedRows;
     std::optional<QPoint> m_dragStart;
+    bool m_dragging = false;
+    TGridCoord m_pressCell{-1, -1};
+    int m_wheelRemainder = 0;
+    bool m_filtered = false;
+    int m_hiddenRowCount = 0;
+    bool m_padRowShown = false; // an empty row stands in for an all-hidden grid
+    QPointer<QMenu> m_popupMenu;
     QImage m_arrowUp;
     QImage m_arrowDown;
     QListWidget *m_dropDownList = nullptr;

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "SortStyles.h"
+
 #include <QObject>
 #include <QString>
 
 #include <functional>
 
-enum TSortStyle : std::uint8_t { ssAutomatic, ssNormal, ssNumeric, ssNumericExtended, ssDateTime, ssTime, ssCustom };
-enum TSortDirection : std::uint8_t { sdAscending, sdDescending };
 enum TPrintRange : std::uint8_t { prAll, prSelected };
 
 // How the grid sorts its data rows; stored with the grid's other settings.
@@ -29,7 +29,9 @@ public:
     int SortCol = 0;
     TSortDirection SortDirection = sdAscending;
     bool UpdateOnSizeChange = false;
-    // Comparison for ssCustom; not a stored setting, cleared after each sort.
+    // Comparison for ssCustom: the owner sets it before asking for a sort;
+    // it gets the two key texts (folded unless SortCaseSensitive) and answers
+    // negative, zero or positive. Not a stored setting: every sort clears it.
     std::function<int(const QString &, const QString &)> SortCompare;
 
     bool operator==(const TSortOptions &o) const

@@ -1,0 +1,74 @@
+#include "BenchSupport.h"
+#include "SortCompare.h"
+#include "SortGrid.h"
+
+#include <QApplication>
+#include <QLocale>
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A grid of n data rows whose column 0 holds decimal numbers in no order and
+// column 1 names like "item17".
+void fill(TSortGrid &grid, int rows)
+{
+    grid.SetColCount(3);
+    grid.SetRowCount(rows + 1);
+    unsigned seed = 12345;
+    for (int r = 1; r <= rows; ++r) {
+        seed = seed * 1103515245u + 12345u;
+        grid.SetCells(0, r, QLocale().toString((seed >> 8) % 100000 / 100.0, 'f', 2));
+        grid.SetCells(1, r, QStringLiteral("item%1").arg((seed >> 4) % 1000));
+        grid.SetCells(2, r, QString::number(r));
+    }
+}
+
+// A header click on a grid of state.range(0) rows with the style detected.
+void BM_SortAutomatic(benchmark::State &state)
+{
+    TSortGrid grid;
+    fill(grid, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        grid.SortOptions().SortStyle = ssAutomatic;
+        grid.SortOptions().SortDirection =
+            grid.SortOptions().SortDirection == sdAscending ? sdDescending : sdAscending;
+        grid.SortByColumn(0);
+    }
+}
+BENCHMARK(BM_SortAutomatic)->Arg(100)->Arg(1000);
+
+// Sorting by the digit-aware order with a secondary key.
+void BM_SortNumericExtended(benchmark::State &state)
+{
+    TSortGrid grid;
+    fill(grid, static_cast<int>(state.range(0)));
+    grid.SortOptions().SecondaryIndex = QStringLiteral("0");
+    for (auto _ : state) {
+        grid.SortOptions().SortStyle = ssNumericExtended;
+        grid.SortOptions().SortDirection =
+            grid.SortOptions().SortDirection == sdAscending ? sdDescending : sdAscending;
+        grid.SortByColumn(1);
+    }
+}
+BENCHMARK(BM_SortNumericExtended)->Arg(1000);
+
+// One digit-aware comparison on its own.
+void BM_NumericExtendedCompare(benchmark::State &state)
+{
+    const std::string a = "lap 12 of 40 (item2)";
+    const std::string b = "lap 12 of 40 (item10)";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SortCompare::NumericExtended(a, b));
+}
+BENCHMARK(BM_NumericExtendedCompare);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return bench::RunGuiBenchmarks(argc, argv);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "SortStyles.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The comparisons by which the grid orders its rows, free of any toolkit so
+// that they can be checked on their own. Texts are UTF-8, so that comparing
+// them byte by byte orders them by character code.
+namespace SortCompare {
+
+// One data row's key in a sorting pass.
+struct TSortKey
+{
+    std::string Text;            // folded to lower case unless case-sensitive
+    std::optional<double> Value; // the converted text, for the styles that convert
+    int Position = 0;            // the row's position before the pass
+};
+
+// The owner's comparison for ssCustom: negative, zero or positive.
+using TCustomCompare = std::function<int(const std::string &, const std::string &)>;
+
+// Folds the letters A-Z to a-z and leaves every other byte alone.
+void FoldAsciiLower(std::string &text);
+
+// Byte order as unsigned values; a prefix comes before the longer text.
+int TextOrder(std::string_view a, std::string_view b);
+
+// A floating-point number with the given decimal separator: blanks around
+// it, an optional sign, digits with at most one separator, an optional
+// exponent. No thousands separators; nothing else.
+std::optional<double> TextToFloat(std::string_view text, char decimalSeparator);
+
+// A 32-bit integer: an optional sign and decimal digits, nothing else.
+std::optional<std::int32_t> TextToInt(std::string_view text);
+
+// Compares texts by the numbers in them: characters the two texts share at
+// the same place are dropped (digits excepted), common trailing non-digits
+// too, and what is left is compared as integers, or as text when it is not
+// one.
+int NumericExtended(std::string_view a, std::string_view b);
+
+// The two texts as NumericExtended reduces them before comparing.
+void ReduceForNumericExtended(std::string_view a, std::string_view b, std::string &ra, std::string &rb);
+
+// The comparison of one style, before the tie-break and the direction.
+int CompareByStyle(const TSortKey &l, const TSortKey &r, TSortStyle style, const TCustomCompare &custom);
+
+// Whether l sorts before r: the style's comparison, reversed for
+// sdDescending; equal keys keep their positions in either direction.
+bool SortsBefore(const TSortKey &l, const TSortKey &r, TSortStyle style, TSortDirection direction,
+                 const TCustomCompare &custom);
+
+} // namespace SortCompare

@@ -1,0 +1,172 @@
+#include "SortCompare.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using namespace SortCompare;
+
+namespace {
+
+int signOf(int v)
+{
+    return v < 0 ? -1 : (v > 0 ? 1 : 0);
+}
+
+TSortKey key(std::string text, int position, std::optional<double> value = std::nullopt)
+{
+    return TSortKey{std::move(text), value, position};
+}
+
+} // namespace
+
+TEST(SortCompareTest, TextOrderIsUnsignedBytesWithPrefixFirst)
+{
+    EXPECT_LT(TextOrder("10", "9"), 0);
+    EXPECT_LT(TextOrder("ab", "abc"), 0);
+    EXPECT_GT(TextOrder("b", "abc"), 0);
+    EXPECT_EQ(TextOrder("abc", "abc"), 0);
+    EXPECT_LT(TextOrder("z", "\xc3\xa4"), 0); // a byte above 127 sorts after ASCII
+    EXPECT_LT(TextOrder("", "a"), 0);
+}
+
+TEST(SortCompareTest, FoldingTouchesOnlyAToZ)
+{
+    std::string text = "ABC xyz \xc3\x84\xc3\x96 [Z]";
+    FoldAsciiLower(text);
+    EXPECT_EQ(text, "abc xyz \xc3\x84\xc3\x96 [z]");
+}
+
+TEST(SortCompareTest, TextToFloatWithTheGivenSeparator)
+{
+    struct Case
+    {
+        const char *text;
+        char separator;
+        std::optional<double> expected;
+    } const cases[] = {
+        {"1,5", ',', 1.5},   {" 2 ", ',', 2.0},        {"-,5", ',', -0.5},    {"+3", ',', 3.0},
+        {"1e3", ',', 1000.0}, {"1,5E-1", ',', 0.15},   {"1.5", '.', 1.5},     {"1.5", ',', std::nullopt},
+        {"", ',', std::nullopt}, {",", ',', std::nullopt}, {"1,5e", ',', std::nullopt},
+        {"abc", ',', std::nullopt}, {"1 000", ',', std::nullopt}, {"1e400", ',', std::nullopt},
+        {"1,2,3", ',', std::nullopt}, {"--1", ',', std::nullopt},
+    };
+    for (const Case &c : cases) {
+        const auto value = TextToFloat(c.text, c.separator);
+        ASSERT_EQ(value.has_value(), c.expected.has_value()) << c.text;
+        if (value) {
+            EXPECT_DOUBLE_EQ(*value, *c.expected) << c.text;
+        }
+    }
+}
+
+TEST(SortCompareTest, TextToIntTakesSignAndDigitsOnly)
+{
+    EXPECT_EQ(TextToInt("12"), 12);
+    EXPECT_EQ(TextToInt("-3"), -3);
+    EXPECT_EQ(TextToInt("+4"), 4);
+    EXPECT_EQ(TextToInt("007"), 7);
+    EXPECT_FALSE(TextToInt("+-4"));
+    EXPECT_FALSE(TextToInt(""));
+    EXPECT_FALSE(TextToInt("-"));
+    EXPECT_FALSE(TextToInt("1a"));
+    EXPECT_FALSE(TextToInt(" 1"));
+    EXPECT_FALSE(TextToInt("2147483648"));
+    EXPECT_EQ(TextToInt("2147483647"), 2147483647);
+}
+
+TEST(SortCompareTest, NumericExtendedReduction)
+{
+    struct Case
+    {
+        const char *a, *b, *ra, *rb;
+    } const cases[] = {
+        {"item2", "item10", "2", "10"},
+        {"a2b", "a10b", "2", "10"},     // shared trailing letters go
+        {"v1.9", "v1.10", "19", "110"}, // shared digits stay, shared dots go
+        {"abc", "abd", "c", "d"},
+        {"ab", "abc", "", ""},          // the last shared place drops the rest
+        {"10", "9", "10", "9"},
+    };
+    for (const Case &c : cases) {
+        std::string ra, rb;
+        ReduceForNumericExtended(c.a, c.b, ra, rb);
+        EXPECT_EQ(ra, c.ra) << c.a << " / " << c.b;
+        EXPECT_EQ(rb, c.rb) << c.a << " / " << c.b;
+    }
+}
+
+TEST(SortCompareTest, NumericExtendedOrder)
+{
+    struct Case
+    {
+        const char *a, *b;
+        int expected;
+    } const cases[] = {
+        {"item2", "item10", -1}, {"item10", "item2", 1}, {"a2b", "a10b", -1},   {"v1.9", "v1.10", -1},
+        {"10", "9", 1},          {"-5", "3", -1},        {"abc", "abd", -1},    {"ab", "abc", 0},
+        {"", "x", -1},           {"x", "", 1},           {"", "", 0},           {"x01", "x1", -1},
+        {"x1", "x01", 1},        {"same", "same", 0},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(signOf(NumericExtended(c.a, c.b)), c.expected) << c.a << " / " << c.b;
+}
+
+TEST(SortCompareTest, NumericExtendedIsAntisymmetric)
+{
+    const std::vector<std::string> texts{"", "a", "a1", "a01", "a10", "b2", "item2", "item10", "x-1",
+                                         "1", "01", "abc", "ab", "2a", "10a", "1.5", "1,5"};
+    for (const auto &a : texts)
+        for (const auto &b : texts)
+            EXPECT_EQ(signOf(NumericExtended(a, b)), -signOf(NumericExtended(b, a))) << a << " / " << b;
+}
+
+TEST(SortCompareTest, ConvertingStylesFallBackToTextOrder)
+{
+    const TSortKey nine = key("9", 1, 9.0);
+    const TSortKey ten = key("10", 2, 10.0);
+    const TSortKey word = key("x", 3);
+    EXPECT_LT(CompareByStyle(nine, ten, ssNumeric, {}), 0);
+    EXPECT_GT(CompareByStyle(nine, ten, ssNormal, {}), 0);
+    EXPECT_GT(CompareByStyle(nine, ten, ssAutomatic, {}), 0);
+    EXPECT_LT(CompareByStyle(ten, word, ssNumeric, {}), 0);
+    EXPECT_LT(CompareByStyle(nine, ten, ssDateTime, {}), 0);
+    EXPECT_LT(CompareByStyle(nine, ten, ssTime, {}), 0);
+    EXPECT_LT(CompareByStyle(nine, ten, ssNumericExtended, {}), 0);
+}
+
+TEST(SortCompareTest, CustomComparisonDecides)
+{
+    const TCustomCompare byLength = [](const std::string &a, const std::string &b) {
+        return static_cast<int>(a.size()) - static_cast<int>(b.size());
+    };
+    EXPECT_LT(CompareByStyle(key("zz", 1), key("aaa", 2), ssCustom, byLength), 0);
+    EXPECT_EQ(CompareByStyle(key("zz", 1), key("aa", 2), ssCustom, byLength), 0);
+    EXPECT_GT(CompareByStyle(key("zz", 1), key("aa", 2), ssCustom, {}), 0); // none given: text order
+}
+
+TEST(SortCompareTest, TiesKeepPositionsInBothDirections)
+{
+    const TSortKey first = key("same", 1);
+    const TSortKey second = key("same", 2);
+    for (TSortDirection d : {sdAscending, sdDescending}) {
+        EXPECT_TRUE(SortsBefore(first, second, ssNormal, d, {}));
+        EXPECT_FALSE(SortsBefore(second, first, ssNormal, d, {}));
+    }
+    EXPECT_TRUE(SortsBefore(key("a", 2), key("b", 1), ssNormal, sdAscending, {}));
+    EXPECT_TRUE(SortsBefore(key("b", 2), key("a", 1), ssNormal, sdDescending, {}));
+}
+
+TEST(SortCompareTest, StableSortWithTheComparison)
+{
+    std::vector<TSortKey> keys{key("item10", 1), key("item2", 2), key("item1", 3), key("item2", 4)};
+    std::stable_sort(keys.begin(), keys.end(), [](const TSortKey &l, const TSortKey &r) {
+        return SortsBefore(l, r, ssNumericExtended, sdAscending, {});
+    });
+    std::vector<int> positions;
+    for (const auto &k : keys)
+        positions.push_back(k.Position);
+    EXPECT_EQ(positions, (std::vector<int>{3, 2, 4, 1}));
+}
