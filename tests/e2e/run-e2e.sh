@@ -163,7 +163,7 @@ mkdir -p "$tmp/home" "$tmp/config" "$tmp/runtime"
 chmod 700 "$tmp/runtime"
 export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runtime"
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI WAYLAND_DISPLAY SESSION_MANAGER
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI WAYLAND_DISPLAY SESSION_MANAGER XAUTHORITY
 
 "$program" >"$tmp/rundaro.log" 2>&1 &
 app_pid=$!
