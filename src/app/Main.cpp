@@ -87,7 +87,7 @@ void TFormMain::FormCreate()
         // A stored port that cannot be opened now simply stays closed.
         try {
             ComPort->Open();
-        } catch (const rundaro::Exception &) {
+        } catch (const std::exception &) {
         }
     }
     seDopTime->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
