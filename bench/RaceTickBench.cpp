@@ -1,4 +1,5 @@
 #include "BenchSupport.h"
+#include "BenchServices.h"
 #include "Main.h"
 
 #include "TickCount.h"
@@ -26,7 +27,7 @@ std::uint32_t readTicks()
 static void BM_RaceTick(benchmark::State &state)
 {
     rundaro::SetTickSource(&readTicks);
-    TFormMain form;
+    TFormMain form(BenchServices());
     form.show();
     QApplication::processEvents();
     form.findChild<QAction *>(QStringLiteral("mStart"))->trigger();

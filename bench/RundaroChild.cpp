@@ -1,5 +1,6 @@
 #include "BenchSupport.h"
 #include "FirstPaint.h"
+#include "BenchServices.h"
 #include "Main.h"
 #include "SpinEdit.h"
 #include "TickCount.h"
@@ -62,7 +63,7 @@ int main(int argc, char **argv)
     TApplication app(argc, argv);
     if (race)
         rundaro::SetTickSource(&readTicks);
-    TFormMain form;
+    TFormMain form(BenchServices());
     new FirstPaint(&form, !race);
     form.show();
     if (!race)

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "MainServices.h"
+#include "RegFileStore.h"
+
+#include <QDir>
+
+#include <memory>
+
+// The window's outside world for a benchmark: settings under the temporary
+// folder (never the user's) and no serial ports, so nothing touches the
+// machine's real devices.
+inline TFormMainServices BenchServices()
+{
+    TFormMainServices services;
+    services.Store = std::make_shared<rundaro::RegFileStore>(
+        (QDir::tempPath() + QStringLiteral("/rundaro-bench-settings")).toStdString());
+    services.ProbePort = [](std::uint8_t) { return false; };
+    return services;
+}

@@ -1,0 +1,199 @@
+#include "BenchServices.h"
+#include "BenchSupport.h"
+#include "Main.h"
+#include "SettingsOrder.h"
+#include "SimulatedLine.h"
+#include "SpinEdit.h"
+#include "TickCount.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTimer>
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <random>
+#include <thread>
+
+// Trigger latency: from the moment a DSR edge is set on the line to the
+// moment the race action reads the tick it records, through the real
+// worker, the hand-over, ComPortDSR, TriggerRace and bLAPClick (or
+// bStopClick at the last passing).
+//
+// The replaced clock returns a new value on every read and notes when each
+// read happened, so the value a lap recorded tells exactly which read it was.
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace rundaro::serial;
+
+constexpr std::uint32_t kBase = 1000;
+constexpr std::size_t kReads = 1 << 22;
+
+std::atomic<std::uint32_t> g_reads{0};
+std::array<std::int64_t, kReads> g_readAt;
+
+std::int64_t nowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count();
+}
+
+std::uint32_t stampedTick()
+{
+    const std::uint32_t n = g_reads.fetch_add(1);
+    g_readAt[n % kReads] = nowNs();
+    return kBase + n;
+}
+
+// Sets DSR on after a pause each time the main thread asks for the next
+// passing (the main thread has set it off and seen that change through);
+// with `racing`, the pause is random so that edges fall anywhere between two
+// ticks.
+class EdgeThread
+{
+public:
+    EdgeThread(std::shared_ptr<SimulatedLine> line, bool racing)
+        : m_line(std::move(line))
+        , m_racing(racing)
+        , m_thread([this] { run(); })
+    {
+    }
+    ~EdgeThread()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_wake.notify_all();
+        m_thread.join();
+    }
+
+    // Asks for the next edge; returns at once.
+    void next()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            ++m_wanted;
+        }
+        m_wake.notify_all();
+    }
+    std::int64_t lastEdgeNs() const { return m_edgeNs.load(); }
+    int edges() const { return m_edges.load(); }
+
+private:
+    void run()
+    {
+        std::mt19937 random(42);
+        std::uniform_int_distribution<int> pauseUs(m_racing ? 1000 : 2000, m_racing ? 15000 : 2000);
+        int done = 0;
+        for (;;) {
+            {
+                std::unique_lock lock(m_mutex);
+                m_wake.wait(lock, [&] { return m_stop || m_wanted > done; });
+                if (m_stop)
+                    return;
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(pauseUs(random)));
+            m_edgeNs.store(nowNs());
+            m_line->SetModemStatus(MS_DSR_ON);
+            ++done;
+            m_edges.store(done);
+        }
+    }
+
+    std::shared_ptr<SimulatedLine> m_line;
+    bool m_racing;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    int m_wanted = 0;
+    bool m_stop = false;
+    std::atomic<std::int64_t> m_edgeNs{0};
+    std::atomic<int> m_edges{0};
+    std::thread m_thread;
+};
+
+void BM_TriggerLatency(benchmark::State &state)
+{
+    const bool racing = state.range(0) == 1;
+    constexpr int kSamples = 1000;
+    rundaro::SetTickSource(&stampedTick);
+    auto line = SimulatedLine::Create();
+    TFormMainServices services = BenchServices();
+    services.DeviceFactory = line->Factory();
+    services.ProbePort = [](std::uint8_t port) { return port == 1; };
+    // The stored port and polarity: port 1 opens at start with "On/Off".
+    services.Store->openKeyForWrite(rundaro::RegistryKeyFor(QCoreApplication::applicationFilePath().toStdString()));
+    services.Store->writeDword("Port", 1);
+    services.Store->writeDword("Alg", 0);
+    services.Store->closeKey();
+
+    std::vector<double> latencyMs;
+    for (auto _ : state) {
+        TFormMain form(services);
+        form.findChild<TSpinEdit *>(QStringLiteral("seKrugov"))->setValue(999);
+        form.show();
+        QCoreApplication::processEvents();
+        auto *timer = form.findChild<QTimer *>(QStringLiteral("Timer1"));
+        EdgeThread edges(line, racing);
+
+        std::uint32_t startTick = form.StartTick();
+        int lapCount = 0;
+        int asked = 0;
+        auto ask = [&] {
+            // DSR off first, through to the window, so that no edge is merged
+            // with the one before it.
+            if (form.LastModemStatus() == MS_DSR_ON) {
+                line->SetModemStatus(0);
+                while (form.LastModemStatus() != 0)
+                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            }
+            form.TimerGesperrtTimer(); // end the lockout at once: edges come faster than 1 s here
+            edges.next();
+            ++asked;
+        };
+        ask(); // the first edge starts the race
+        while (int(latencyMs.size()) < kSamples) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            if (form.StartTick() != startTick && form.LapCount() == 0 && lapCount == 0 && asked == 1) {
+                startTick = form.StartTick();
+                if (!racing)
+                    timer->stop(); // the window does nothing else between passings
+                ask();
+                continue;
+            }
+            if (form.LapCount() == lapCount)
+                continue;
+            lapCount = form.LapCount();
+            const std::uint32_t read = std::uint32_t(form.LapMark()) + form.StartTick() - kBase;
+            latencyMs.push_back(double(g_readAt[read % kReads] - edges.lastEdgeNs()) / 1e6);
+            if (form.findChild<QAction *>(QStringLiteral("mLAP"))->isEnabled()
+                || form.findChild<QAction *>(QStringLiteral("mStop"))->isEnabled()) {
+                ask();
+            } else {
+                // The race is over: back to the start and race again.
+                form.bResetClick();
+                lapCount = 0;
+                asked = 0;
+                startTick = form.StartTick();
+                ask();
+            }
+        }
+    }
+    rundaro::SetTickSource(nullptr);
+    state.counters["edges"] = double(latencyMs.size());
+    state.counters["p50_ms"] = bench::Percentile(latencyMs, 50);
+    state.counters["p99_ms"] = bench::Percentile(latencyMs, 99);
+    state.counters["max_ms"] = bench::Percentile(latencyMs, 100);
+    state.SetLabel(racing ? "racing (10 ms ticks); goal: p99 under 2 ms" : "window idle; goal: p99 under 1 ms");
+}
+BENCHMARK(BM_TriggerLatency)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return bench::RunGuiBenchmarks(argc, argv);
+}
