@@ -12,27 +12,38 @@ void ThrowListIndexError(int index)
     throw EListError(QString::fromLatin1(GridErrors::ListIndexOutOfBounds).arg(index).toStdString());
 }
 
+TStringItem &TStringSparseList::NewItem(int index)
+{
+    auto &slot = m_list.Slot(index);
+    if (!slot)
+        slot = std::make_unique<TStringItem>();
+    return *slot;
+}
+
 void TStringSparseList::Put(int index, const QString &text)
 {
-    // Writing an empty text into a slot that does not exist allocates nothing.
-    if (text.isEmpty() && !m_list.Find(index))
+    // Writing an empty text into a cell that was never written allocates nothing.
+    if (text.isEmpty() && !Item(index))
         return;
-    m_list.Slot(index).Text = text;
+    NewItem(index).Text = text;
 }
 
 void TStringSparseList::PutObject(int index, QObject *object)
 {
-    if (!object && !m_list.Find(index))
+    if (!object && !Item(index))
         return;
-    m_list.Slot(index).Object = object;
+    NewItem(index).Object = object;
 }
 
 std::size_t TStringSparseList::MemoryBytes() const
 {
     std::size_t bytes = sizeof(*this) + m_list.MemoryBytes();
-    m_list.ForAll([&bytes](int, const TStringItem &item) {
-        if (!item.Text.isEmpty())
-            bytes += static_cast<std::size_t>(item.Text.capacity()) * sizeof(QChar);
+    m_list.ForAll([&bytes](int, const std::unique_ptr<TStringItem> &item) {
+        if (!item)
+            return;
+        bytes += sizeof(TStringItem);
+        if (!item->Text.isEmpty())
+            bytes += static_cast<std::size_t>(item->Text.capacity()) * sizeof(QChar);
     });
     return bytes;
 }

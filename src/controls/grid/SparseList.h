@@ -158,12 +158,12 @@ public:
     int Count() const { return m_list.Count(); }
     QString Get(int index) const
     {
-        const TStringItem *item = m_list.Find(index);
+        const TStringItem *item = Item(index);
         return item ? item->Text : QString();
     }
     QObject *GetObject(int index) const
     {
-        const TStringItem *item = m_list.Find(index);
+        const TStringItem *item = Item(index);
         return item ? item->Object : nullptr;
     }
     void Put(int index, const QString &text);
@@ -185,5 +185,14 @@ public:
     std::size_t MemoryBytes() const;
 
 private:
-    TSparseList<TStringItem> m_list;
+    const TStringItem *Item(int index) const
+    {
+        const auto *slot = m_list.Find(index);
+        return slot ? slot->get() : nullptr;
+    }
+    TStringItem &NewItem(int index);
+
+    // A slot holds a pointer, so a section of 256 columns costs 2 KiB and a
+    // cell takes its item's memory only once it is written.
+    TSparseList<std::unique_ptr<TStringItem>> m_list;
 };
