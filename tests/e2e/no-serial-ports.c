@@ -25,62 +25,26 @@ static mode_t modeOf(int flags, va_list args)
     return (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE ? va_arg(args, mode_t) : 0;
 }
 
-#define REFUSE_SERIAL(path)        \
-    do {                           \
-        if (isSerialDevice(path)) { \
-            errno = ENOENT;        \
-            return -1;             \
-        }                          \
-    } while (0)
+/* open, open64, openat and openat64 alike: refuse a serial device, hand
+ * everything else to the C library's own function. */
+#define WRAP_OPEN(name, params, args)                                        \
+    int name params                                                         \
+    {                                                                       \
+        static int (*real) params;                                          \
+        va_list rest;                                                       \
+        va_start(rest, flags);                                              \
+        const mode_t mode = modeOf(flags, rest);                            \
+        va_end(rest);                                                       \
+        if (isSerialDevice(path)) {                                         \
+            errno = ENOENT;                                                 \
+            return -1;                                                      \
+        }                                                                   \
+        if (!real)                                                          \
+            real = (int(*) params)dlsym(RTLD_NEXT, #name);                  \
+        return real args;                                                   \
+    }
 
-int open(const char *path, int flags, ...)
-{
-    static int (*real)(const char *, int, ...);
-    va_list args;
-    va_start(args, flags);
-    const mode_t mode = modeOf(flags, args);
-    va_end(args);
-    REFUSE_SERIAL(path);
-    if (!real)
-        real = (int (*)(const char *, int, ...))dlsym(RTLD_NEXT, "open");
-    return real(path, flags, mode);
-}
-
-int open64(const char *path, int flags, ...)
-{
-    static int (*real)(const char *, int, ...);
-    va_list args;
-    va_start(args, flags);
-    const mode_t mode = modeOf(flags, args);
-    va_end(args);
-    REFUSE_SERIAL(path);
-    if (!real)
-        real = (int (*)(const char *, int, ...))dlsym(RTLD_NEXT, "open64");
-    return real(path, flags, mode);
-}
-
-int openat(int dir, const char *path, int flags, ...)
-{
-    static int (*real)(int, const char *, int, ...);
-    va_list args;
-    va_start(args, flags);
-    const mode_t mode = modeOf(flags, args);
-    va_end(args);
-    REFUSE_SERIAL(path);
-    if (!real)
-        real = (int (*)(int, const char *, int, ...))dlsym(RTLD_NEXT, "openat");
-    return real(dir, path, flags, mode);
-}
-
-int openat64(int dir, const char *path, int flags, ...)
-{
-    static int (*real)(int, const char *, int, ...);
-    va_list args;
-    va_start(args, flags);
-    const mode_t mode = modeOf(flags, args);
-    va_end(args);
-    REFUSE_SERIAL(path);
-    if (!real)
-        real = (int (*)(int, const char *, int, ...))dlsym(RTLD_NEXT, "openat64");
-    return real(dir, path, flags, mode);
-}
+WRAP_OPEN(open, (const char *path, int flags, ...), (path, flags, mode))
+WRAP_OPEN(open64, (const char *path, int flags, ...), (path, flags, mode))
+WRAP_OPEN(openat, (int dir, const char *path, int flags, ...), (dir, path, flags, mode))
+WRAP_OPEN(openat64, (int dir, const char *path, int flags, ...), (dir, path, flags, mode))
