@@ -1,5 +1,6 @@
 #include "ButtonWithColor.h"
 
+#include "PaintCounter.h"
 #include "StockGlyphs.h"
 #include "SystemColors.h"
 #include "TestOutput.h"
@@ -66,26 +67,6 @@ QRect boxOf(const QImage &image, QRgb colour)
                 box |= QRect(x, y, 1, 1);
     return box;
 }
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget *w)
-        : QObject(w)
-    {
-        w->installEventFilter(this);
-    }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-};
 
 void showActive(QWidget &window)
 {

@@ -1,3 +1,4 @@
+#include "PaintCounter.h"
 #include "Udigit.h"
 
 #include <QCoreApplication>
@@ -16,26 +17,6 @@ namespace {
 
 const QColor Black(0, 0, 0);
 const QColor Yellow(255, 255, 0);
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget *widget)
-        : QObject(widget)
-    {
-        widget->installEventFilter(this);
-    }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-};
 
 // A digit on a shown window, with everything pending already painted.
 class ShownDigit : public ::testing::Test
