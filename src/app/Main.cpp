@@ -1,13 +1,22 @@
 #include "Main.h"
 
+#include "Application.h"
+#include "Comms.h"
 #include "FlEdit.h"
 #include "Fonts.h"
+#include "SettingsOrder.h"
 #include "SpinEdit.h"
 
 #include <QApplication>
 
 TFormMain::TFormMain(QWidget *parent)
+    : TFormMain(TFormMainServices(), parent)
+{
+}
+
+TFormMain::TFormMain(TFormMainServices services, QWidget *parent)
     : QMainWindow(parent)
+    , m_services(services.Resolved())
 {
     InstallFontSubstitutes();
     setObjectName(QStringLiteral("FormMain"));
@@ -21,6 +30,8 @@ TFormMain::TFormMain(QWidget *parent)
     createWidgets();
     createMainMenu();
     createRaceTimer();
+    createComPort(m_services.DeviceFactory);
+    connectPortChoice();
     connectPlanEditors();
     connectCommands();
     connectLapTable();
@@ -34,7 +45,17 @@ TFormMain::TFormMain(QWidget *parent)
 
 TFormMain::~TFormMain()
 {
-    FormDestroy();
+    // Nothing may leave a destructor: a failure to store the settings goes
+    // to the general error report.
+    try {
+        FormDestroy();
+    } catch (...) {
+        TApplication::ShowException(std::current_exception());
+    }
+    // When FormDestroy failed the port is still open; it is closed here,
+    // before the controls a late DSR event would reach are gone.
+    ComPort->OnDSR = nullptr;
+    ComPort->Close();
 }
 
 void TFormMain::connectPlanEditors()
@@ -57,18 +78,26 @@ void TFormMain::FormCreate()
     // The application title; not a display name, which Qt would append to
     // the window's own caption.
     QApplication::setApplicationName(QStringLiteral("Rundaro"));
-    // Settings key from the program file's name: comes with the settings store.
+    m_registryKey = rundaro::RegistryKeyFor(QCoreApplication::applicationFilePath().toStdString());
     move(0, 0);
-    // Stored settings are read here.
+    ReadSettings();
     SetUpLapTable();
-    // Serial ports are scanned and the stored one opened here.
+    ScanPorts();
+    if (ComPort->Port() != 0) {
+        // A stored port that cannot be opened now simply stays closed.
+        try {
+            ComPort->Open();
+        } catch (const std::exception &) {
+        }
+    }
     seDopTime->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Recompute();
-    // The port and polarity choices are shown here.
+    ShowPortChoice();
     seLength->setFocus();
 }
 
 void TFormMain::FormDestroy()
 {
-    // The settings are stored and the port closed here.
+    WriteSettings();
+    ComPort->Close();
 }

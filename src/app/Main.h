@@ -1,12 +1,14 @@
 #pragma once
 
 #include "GridTypes.h"
+#include "MainServices.h"
 
 #include <QColor>
 #include <QMainWindow>
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 class QAction;
 class QComboBox;
@@ -18,11 +20,16 @@ class QTabWidget;
 class QTimer;
 class QWidget;
 class TBitBtnWithColor;
+class TComPort;
 class TDigit;
 class TPanel;
 class TSortGrid;
 class TSpinEdit;
 class TSpinFloatEdit;
+
+namespace rundaro {
+enum class Setting;
+}
 
 // The one main window: race set-up, race clock, display and lap table.
 //
@@ -35,7 +42,9 @@ class TFormMain : public QMainWindow
     Q_OBJECT
 
 public:
+    // With the platform's settings store and serial ports.
     explicit TFormMain(QWidget *parent = nullptr);
+    explicit TFormMain(TFormMainServices services, QWidget *parent = nullptr);
     ~TFormMain() override;
 
     // Track length ÷ lap length as last computed by Recompute.
@@ -54,6 +63,14 @@ public:
     std::int32_t LapsDue() const { return m_lapsDue; }
     // The whole seconds last shown on PanelPlusMin, kept in its Tag.
     int PlusMinShown() const;
+
+    // The port scan's result: bit n-1 for each port n <= 16 found, bits
+    // 16-31 the highest port number found (0 when none).
+    std::uint32_t PortMask() const { return m_portMask; }
+    // The modem status word last seen by ComPortDSR.
+    std::uint32_t LastModemStatus() const { return m_lastModemStatus; }
+    // "\Software\" and, once FormCreate ran, the program file's base name.
+    const std::string &RegistryKey() const { return m_registryKey; }
 
     // Colour of a leading zero (index 0) and of a significant digit (1).
     static const std::array<QColor, 2> DigitColors;
@@ -89,6 +106,21 @@ public slots:
     // Fills the lap table's target columns 0 to 4 and sets its row count.
     void FillPlan();
 
+    // The hardware lap trigger.
+    // Probes the ports, lists them in cbPort and returns the scan result.
+    std::uint32_t ScanPorts();
+    // The user picked an entry of cbPort: (re)opens ComPort on it, or
+    // closes it for "None".
+    void cbPortChange(QObject *Sender = nullptr);
+    // A DSR change of ComPort: triggers when DSR now stands at the polarity
+    // kept in ComPort's Tag.
+    void ComPortDSR(QObject *Sender = nullptr);
+    // Runs whichever of START, LAP and STOP is due, unless locked out, and
+    // locks the line out for TimerGesperrt's interval.
+    void TriggerRace();
+    void ArmLockout();
+    void TimerGesperrtTimer(QObject *Sender = nullptr);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -112,8 +144,17 @@ private:
     void connectPlanEditors();
     void connectCommands();
     void connectLapTable();
+    void createComPort(const rundaro::serial::DeviceFactory &factory);
+    void connectPortChoice();
     void FormCreate();
     void FormDestroy();
+    // The stored settings: reading applies each value through its control.
+    void ReadSettings();
+    void WriteSettings();
+    void applySetting(rundaro::Setting setting, std::int32_t value);
+    std::int32_t settingValue(rundaro::Setting setting) const;
+    // Selects the stored port and polarity in cbPort and cbAlg.
+    void ShowPortChoice();
     void SetUpLapTable();
 
     // Closes one lap: LapMark holds the raw tick of the passing.
@@ -187,6 +228,14 @@ private:
     std::array<QAction *, 10> m_menuItems{};
 
     QTimer *Timer1 = nullptr;
+    QTimer *TimerGesperrt = nullptr;
+    TComPort *ComPort = nullptr;
+
+    TFormMainServices m_services;
+    std::string m_registryKey = "\\Software\\";
+    std::uint32_t m_portMask = 0;
+    // No real status word matches it, so the first change always counts.
+    std::uint32_t m_lastModemStatus = 0x55555555;
 
     double m_lapsExact = 0;
     std::uint32_t m_startTick = 0;

@@ -384,6 +384,7 @@ QWidget *TFormMain::createConfigurationTab()
     cbPort = new QComboBox(tab);
     cbPort->setObjectName(QStringLiteral("cbPort"));
     cbPort->setMinimumWidth(145);
+    cbPort->addItem(QStringLiteral("None"), 0);
     cbAlg = new QComboBox(tab);
     cbAlg->setObjectName(QStringLiteral("cbAlg"));
     cbAlg->addItems({QStringLiteral("On/Off"), QStringLiteral("Off/On")});

@@ -4,6 +4,7 @@
 #include "FakeClock.h"
 #include "Main.h"
 #include "Panel.h"
+#include "TestServices.h"
 #include "SortGrid.h"
 #include "Udigit.h"
 
@@ -80,5 +81,6 @@ protected:
     }
 
     FakeClock clock;
-    TFormMain form;
+    TestServices env;
+    TFormMain form{env.services()};
 };

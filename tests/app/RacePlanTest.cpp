@@ -3,6 +3,7 @@
 #include "Panel.h"
 #include "SpinEdit.h"
 #include "TestOutput.h"
+#include "TestServices.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -67,7 +68,8 @@ protected:
         EXPECT_EQ(spin("seLength")->value(), p.laps * p.lap + p.extra); // the plan's invariant
     }
 
-    TFormMain form;
+    TestServices env;
+    TFormMain form{env.services()};
 };
 
 } // namespace

@@ -1,0 +1,15 @@
+#include "MainServices.h"
+
+#include "RegFileStore.h"
+
+TFormMainServices TFormMainServices::Resolved() const
+{
+    TFormMainServices services = *this;
+    if (!services.Store)
+        services.Store = std::make_shared<rundaro::RegFileStore>(rundaro::RegFileStore::defaultRoot());
+    if (!services.DeviceFactory)
+        services.DeviceFactory = rundaro::serial::OpenPort;
+    if (!services.ProbePort)
+        services.ProbePort = rundaro::serial::ProbePort;
+    return services;
+}

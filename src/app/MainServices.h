@@ -1,0 +1,23 @@
+#pragma once
+
+#include "SerialDevice.h"
+#include "SettingsStore.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+// What the main window takes from outside: where its settings are kept,
+// how its serial port opens devices and how the port scan tests for a port.
+// An empty member stands for the platform's own (see Resolved).
+struct TFormMainServices
+{
+    std::shared_ptr<rundaro::SettingsStore> Store;
+    rundaro::serial::DeviceFactory DeviceFactory;
+    std::function<bool(std::uint8_t port)> ProbePort;
+
+    // The same services with every empty member filled in: the user's
+    // settings file (on Windows the registry store would be chosen here),
+    // the platform's serial ports and their probe.
+    TFormMainServices Resolved() const;
+};

@@ -1,0 +1,59 @@
+// The "Configuration" tab: which serial port drives the race and with which
+// polarity.
+#include "Main.h"
+
+#include "Application.h"
+#include "Comms.h"
+#include "PortScan.h"
+
+#include <QComboBox>
+
+void TFormMain::connectPortChoice()
+{
+    // Only a pick by the user runs the handler, not a selection made here.
+    connect(cbPort, &QComboBox::activated, this, [this] { cbPortChange(cbPort); });
+}
+
+std::uint32_t TFormMain::ScanPorts()
+{
+    const rundaro::serial::PortScanResult found =
+        rundaro::serial::ScanPorts(rundaro::serial::HighestScannedPort(), m_services.ProbePort);
+    m_portMask = found.mask;
+    // Each entry keeps its port number, the number that is stored and that
+    // opens the device; the text is the name the user knows it by.
+    for (const std::uint8_t port : found.ports)
+        cbPort->addItem(QString::fromStdString(rundaro::serial::PortDisplayName(port)), int(port));
+    return m_portMask;
+}
+
+void TFormMain::ShowPortChoice()
+{
+    const int port = ComPort->Port();
+    cbPort->setCurrentIndex(port == 0 ? 0 : cbPort->findData(port));
+    cbAlg->setEnabled(cbPort->currentIndex() > 0);
+    const qint32 polarity = ComPort->Tag();
+    cbAlg->setCurrentIndex(polarity >= 0 && polarity < cbAlg->count() ? polarity : -1);
+}
+
+void TFormMain::cbPortChange(QObject * /*Sender*/)
+{
+    const int index = cbPort->currentIndex();
+    cbAlg->setEnabled(index > 0);
+    if (index == 0) {
+        // "None": the contact stops driving the race at once, not at exit.
+        ComPort->SetPort(0);
+        ComPort->Close();
+        return;
+    }
+    bool ok = false;
+    const int port = cbPort->itemData(index).toInt(&ok);
+    ComPort->SetPort(ok ? quint8(port & 0xFF) : 0);
+    ComPort->SetTag(cbAlg->currentIndex());
+    // The user asked for this port: a failure to open it is shown. It is
+    // reported here rather than thrown through the list's signal.
+    try {
+        ComPort->Open();
+    } catch (...) {
+        TApplication::ShowException(std::current_exception());
+    }
+}

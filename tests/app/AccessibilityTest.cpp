@@ -1,0 +1,97 @@
+#include "MainWindowFixture.h"
+
+#include <QAccessible>
+#include <QSet>
+
+// What a screen reader gets from the window: names and descriptions through
+// the accessibility interfaces, which follow the laps to go, the ahead/behind
+// seconds and the running time as the race runs.
+namespace {
+
+QString spoken(QObject *object, QAccessible::Text text = QAccessible::Name)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(text) : QStringLiteral("<no interface>");
+}
+
+// The interfaces are asked directly: the offscreen platform has no bridge
+// that would pass change events on to a reader. Qt sends those itself when
+// a label's text or a widget's accessible name changes.
+using AccessibilityTest = MainWindowFixture;
+
+} // namespace
+
+TEST_F(AccessibilityTest, CommandButtonsHaveGermanNamesAndTheirShortcuts)
+{
+    const struct
+    {
+        const char *button;
+        const char16_t *name;
+        const char *shortcut;
+    } expected[] = {
+        {"bStart", u"Start", "Strg+S"},
+        {"bLAP", u"Runde", "Strg+L"},
+        {"bStop", u"Stopp", "Strg+P"},
+        {"bReset", u"Zurücksetzen", "Strg+0"},
+    };
+    for (const auto &e : expected) {
+        QWidget *b = button(e.button);
+        EXPECT_EQ(spoken(b), QString::fromUtf16(e.name)) << e.button;
+        EXPECT_TRUE(spoken(b, QAccessible::Description).contains(QLatin1String(e.shortcut))) << e.button;
+    }
+}
+
+TEST_F(AccessibilityTest, EveryEditorAndDisplayHasAName)
+{
+    // The set-up editors and the lap table's fields: distinct names, so that
+    // a reader can tell them apart.
+    QSet<QString> names;
+    int editors = 0;
+    for (QLineEdit *edit : form.findChildren<QLineEdit *>()) {
+        if (edit->objectName().isEmpty())
+            continue;
+        const QString name = spoken(edit);
+        EXPECT_FALSE(name.isEmpty()) << edit->objectName().toStdString();
+        EXPECT_FALSE(names.contains(name)) << name.toStdString();
+        names.insert(name);
+        ++editors;
+    }
+    EXPECT_EQ(editors, 11); // eight set-up editors, three lap table fields
+
+    // The large panels speak their captions and say what they are.
+    for (const char *name : {"PanelKrugov", "PanelPlusMin", "pTimeOneKrug", "pTimeAverSpeed"}) {
+        EXPECT_EQ(spoken(panel(name)), panel(name)->caption()) << name;
+        EXPECT_FALSE(spoken(panel(name), QAccessible::Description).isEmpty()) << name;
+    }
+    EXPECT_EQ(spoken(child("PanelTimer")), QStringLiteral("Laufzeit 0 Min. 0 Sek."));
+    EXPECT_EQ(spoken(grid()), QStringLiteral("Rundentabelle"));
+}
+
+TEST_F(AccessibilityTest, ReadersAreToldOfTheRaceAsItRuns)
+{
+    ASSERT_EQ(spoken(panel("PanelKrugov")), QStringLiteral("15"));
+    ASSERT_EQ(spoken(panel("PanelPlusMin")), QStringLiteral("+2"));
+
+    ctrl(Qt::Key_S);
+    tickAt(60000); // a minute in, no lap taken: laps are due and the skater is behind
+    const QString lapsToGo = panel("PanelKrugov")->caption();
+    const QString plusMin = panel("PanelPlusMin")->caption();
+    ASSERT_NE(lapsToGo, QStringLiteral("15"));
+    ASSERT_NE(plusMin, QStringLiteral("+2"));
+    EXPECT_EQ(spoken(panel("PanelKrugov")), lapsToGo);
+    EXPECT_EQ(spoken(panel("PanelPlusMin")), plusMin);
+    EXPECT_EQ(spoken(child("PanelTimer")), QStringLiteral("Laufzeit 1 Min. 0 Sek."));
+
+    // The running time is named in whole seconds.
+    tickAt(60990);
+    EXPECT_EQ(spoken(child("PanelTimer")), QStringLiteral("Laufzeit 1 Min. 0 Sek."));
+    tickAt(61000);
+    EXPECT_EQ(spoken(child("PanelTimer")), QStringLiteral("Laufzeit 1 Min. 1 Sek."));
+
+    at(62340);
+    ctrl(Qt::Key_P);
+    ctrl(Qt::Key_0);
+    EXPECT_EQ(spoken(child("PanelTimer")), QStringLiteral("Laufzeit 0 Min. 0 Sek."));
+    EXPECT_EQ(spoken(panel("PanelKrugov")), panel("PanelKrugov")->caption());
+    EXPECT_EQ(spoken(panel("PanelPlusMin")), panel("PanelPlusMin")->caption());
+}

@@ -1,0 +1,235 @@
+#include "ModalCloser.h"
+#include "PortScan.h"
+#include "TriggerFixture.h"
+
+#include <QStringList>
+
+#include <vector>
+
+namespace {
+
+using rundaro::serial::PortDisplayName;
+
+class HardwareTriggerTest : public TriggerFixture
+{
+protected:
+    // Port 1 present, stored and opened at start with polarity `alg`.
+    void startOnPort1(std::uint32_t alg)
+    {
+        env.ports = {1};
+        env.storeValues({{"Port", 1}, {"Alg", alg}});
+        start();
+        ASSERT_TRUE(comPort()->Connected());
+    }
+    bool running() const { return !enabled("bStart") && enabled("bStop"); }
+};
+
+TEST_F(HardwareTriggerTest, ComPortCarriesItsDesignSettings)
+{
+    start();
+    TComPort *port = comPort();
+    EXPECT_EQ(port->BaudRate(), TComPort::br9600);
+    EXPECT_EQ(port->BaudRateUser(), 28800);
+    EXPECT_EQ(port->Port(), 0);
+    EXPECT_EQ(port->DataBits(), 5);
+    EXPECT_EQ(port->Parity(), TComPort::prNone);
+    EXPECT_EQ(port->StopBits(), TComPort::sbOneStopBit);
+    EXPECT_EQ(port->FlowControl(), TComPort::fcNone);
+    EXPECT_TRUE(port->EnableDTR());
+    EXPECT_EQ(port->Events(), TEvents({TComPort::evDSR}));
+    EXPECT_EQ(port->WriteBufSize(), 64);
+    EXPECT_EQ(port->ReadBufSize(), 64);
+    EXPECT_FALSE(port->Connected());
+    EXPECT_EQ(lockout()->interval(), 1000);
+    EXPECT_FALSE(lockout()->isActive());
+    EXPECT_EQ(form->LastModemStatus(), 0x55555555u);
+}
+
+TEST_F(HardwareTriggerTest, ScanListsThePortsFoundInIncreasingNumber)
+{
+    env.ports = {4, 1, 3, 40};
+    start();
+    const QStringList expected{QStringLiteral("None"), QString::fromStdString(PortDisplayName(1)),
+                               QString::fromStdString(PortDisplayName(3)), QString::fromStdString(PortDisplayName(4)),
+                               QString::fromStdString(PortDisplayName(40))};
+    QStringList items;
+    QList<int> numbers;
+    for (int i = 0; i < cbPort()->count(); ++i) {
+        items << cbPort()->itemText(i);
+        numbers << cbPort()->itemData(i).toInt();
+    }
+    EXPECT_EQ(items, expected);
+    EXPECT_EQ(numbers, (QList<int>{0, 1, 3, 4, 40}));
+    EXPECT_EQ(form->PortMask(), 40u << 16 | 0x000Du);
+}
+
+TEST_F(HardwareTriggerTest, NoPortFoundListsOnlyNone)
+{
+    start();
+    EXPECT_EQ(cbPort()->count(), 1);
+    EXPECT_EQ(cbPort()->currentText(), QStringLiteral("None"));
+    EXPECT_EQ(form->PortMask(), 0u);
+}
+
+TEST_F(HardwareTriggerTest, FirstChangeAfterStartCounts)
+{
+    startOnPort1(0);
+    line(kMsDsr);
+    EXPECT_TRUE(running());
+    EXPECT_EQ(form->StartTick(), clock.value());
+    EXPECT_TRUE(lockout()->isActive());
+}
+
+TEST_F(HardwareTriggerTest, PolarityDecidesWhichChangeTriggers)
+{
+    struct Step { std::uint32_t status; bool triggers; };
+    struct Case { std::uint32_t alg; std::vector<Step> steps; };
+    // "On/Off": DSR going on triggers; "Off/On": DSR going off. The line
+    // starts with DSR off.
+    const Case cases[] = {
+        {0, {{kMsDsr, true}, {kMsCts, false}, {kMsCts | kMsDsr, true}}},
+        {1, {{kMsCts | kMsDsr, false}, {kMsCts, true}, {kMsDsr, false}, {0, true}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.alg);
+        startOnPort1(c.alg);
+        for (const Step &step : c.steps) {
+            clock.advance(2000);
+            line(step.status);
+            EXPECT_EQ(lockout()->isActive(), step.triggers) << step.status;
+            if (lockout()->isActive())
+                lockoutEnds();
+        }
+        // Started, then one lap.
+        EXPECT_TRUE(running());
+        EXPECT_EQ(form->LapCount(), 1);
+        exit();
+        env.line = rundaro::serial::SimulatedLine::Create();
+    }
+}
+
+TEST_F(HardwareTriggerTest, LockoutSwallowsAChange300MsLaterButNotOne1000MsLater)
+{
+    startOnPort1(0);
+    line(kMsDsr);
+    ASSERT_TRUE(running());
+    clock.advance(150);
+    line(0);
+    clock.advance(150);
+    line(kMsDsr); // a matching change 300 ms after the trigger
+    EXPECT_EQ(form->LapCount(), 0);
+    // Consumed, not deferred: the lockout's end takes no lap.
+    clock.advance(700);
+    lockoutEnds();
+    EXPECT_EQ(form->LapCount(), 0);
+    line(0);
+    line(kMsDsr);
+    EXPECT_EQ(form->LapCount(), 1);
+    EXPECT_EQ(form->LapMark(), 1000); // the race time of the lap
+    EXPECT_TRUE(lockout()->isActive());
+}
+
+TEST_F(HardwareTriggerTest, TriggerAfterStopTakesNoActionButLocksOut)
+{
+    startOnPort1(1);
+    child<QAction>("mStart")->trigger();
+    child<QAction>("mStop")->trigger();
+    const std::uint32_t stopped = form->StopTick();
+    clock.advance(5000);
+    line(kMsDsr);
+    line(0);
+    EXPECT_EQ(form->StopTick(), stopped);
+    EXPECT_FALSE(enabled("bStart"));
+    EXPECT_TRUE(enabled("bReset"));
+    EXPECT_TRUE(lockout()->isActive());
+}
+
+TEST_F(HardwareTriggerTest, TriggersStartLapAndStopAWholeRace)
+{
+    env.ports = {1};
+    // 600 m in laps of 200 m: START, two LAPs, STOP.
+    env.storeValues({{"Port", 1}, {"Alg", 0}, {"Left", 0}, {"Top", 0}, {"Width", 708}, {"Height", 483},
+                     {"Len", 600}, {"LenDop", 0}, {"LenKrug", 200}});
+    start();
+    const std::uint32_t t0 = clock.value();
+    line(kMsDsr);
+    EXPECT_EQ(form->StartTick(), t0);
+    for (int lap = 1; lap <= 2; ++lap) {
+        clock.advance(30000);
+        lockoutEnds();
+        line(0);
+        line(kMsDsr);
+        EXPECT_EQ(form->LapCount(), lap);
+    }
+    EXPECT_FALSE(enabled("bLAP"));
+    EXPECT_TRUE(enabled("bStop"));
+    clock.advance(29000);
+    lockoutEnds();
+    line(0);
+    line(kMsDsr);
+    EXPECT_EQ(form->StopTick(), t0 + 89000);
+    EXPECT_FALSE(enabled("bStop"));
+    EXPECT_TRUE(enabled("bReset"));
+}
+
+TEST_F(HardwareTriggerTest, PolarityFiveNeverTriggers)
+{
+    startOnPort1(5);
+    EXPECT_EQ(cbAlg()->currentIndex(), -1);
+    EXPECT_TRUE(cbAlg()->isEnabled());
+    line(kMsDsr);
+    line(0);
+    line(kMsDsr);
+    EXPECT_TRUE(enabled("bStart"));
+    EXPECT_FALSE(lockout()->isActive());
+}
+
+TEST_F(HardwareTriggerTest, ChoosingNoneClosesThePort)
+{
+    startOnPort1(0);
+    pick(cbPort(), 0);
+    EXPECT_FALSE(comPort()->Connected());
+    EXPECT_EQ(env.line->Snapshot().openDevices, 0);
+    EXPECT_EQ(comPort()->Port(), 0);
+    EXPECT_FALSE(cbAlg()->isEnabled());
+    exit();
+    EXPECT_EQ(env.stored("Port"), 0u);
+}
+
+TEST_F(HardwareTriggerTest, ChoosingAPortOpensItWithThePolarityShown)
+{
+    env.ports = {2, 5};
+    start();
+    pick(cbAlg(), 1); // alone changes nothing
+    EXPECT_EQ(comPort()->Tag(), 0);
+    EXPECT_FALSE(comPort()->Connected());
+    pick(cbPort(), 2);
+    EXPECT_TRUE(cbAlg()->isEnabled());
+    EXPECT_TRUE(comPort()->Connected());
+    EXPECT_EQ(comPort()->Port(), 5);
+    EXPECT_EQ(env.line->Snapshot().port, 5);
+    EXPECT_EQ(comPort()->Tag(), 1);
+    line(kMsDsr);
+    EXPECT_FALSE(running());
+    line(0);
+    EXPECT_TRUE(running());
+}
+
+TEST_F(HardwareTriggerTest, PortThatCannotBeOpenedIsReportedAndStaysChosen)
+{
+    env.ports = {2};
+    start();
+    env.line->FailOpen(16);
+    {
+        ModalCloser closer;
+        pick(cbPort(), 1);
+        EXPECT_EQ(closer.texts(), QStringList{QStringLiteral("Unable to open com port: 16")});
+    }
+    EXPECT_FALSE(comPort()->Connected());
+    EXPECT_EQ(cbPort()->currentIndex(), 1);
+    EXPECT_EQ(comPort()->Port(), 2);
+    exit();
+    EXPECT_EQ(env.stored("Port"), 2u);
+}
+
+} // namespace

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "MainServices.h"
+#include "RegFileStore.h"
+#include "SettingsOrder.h"
+#include "SimulatedLine.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+
+// The main window's outside world for a test: settings in a fresh temporary
+// folder, the ports the scan finds, and one simulated line behind every
+// port number.
+struct TestServices
+{
+    TFormMainServices services()
+    {
+        return {store, line->Factory(), [this](std::uint8_t port) { return ports.count(port) > 0; }};
+    }
+
+    // The key the window reads and writes: named after this test program.
+    static std::string key()
+    {
+        return rundaro::RegistryKeyFor(QCoreApplication::applicationFilePath().toStdString());
+    }
+    std::filesystem::path file() const { return store->fileFor(key()); }
+
+    // Stores the values as the window would.
+    void storeValues(std::initializer_list<std::pair<const char *, std::uint32_t>> values)
+    {
+        ASSERT_TRUE(store->openKeyForWrite(key()));
+        for (const auto &[name, value] : values)
+            store->writeDword(name, value);
+        store->closeKey();
+    }
+    // Writes the key's lines as they are, e.g. a value of another type.
+    void storeLines(std::initializer_list<const char *> lines)
+    {
+        std::filesystem::create_directories(file().parent_path());
+        std::ofstream out(file());
+        out << "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER" << key() << "]\n";
+        for (const char *line : lines)
+            out << line << '\n';
+    }
+    std::optional<std::uint32_t> stored(const char *name)
+    {
+        if (!store->openKeyForRead(key()))
+            return std::nullopt;
+        auto value = store->readDword(name);
+        store->closeKey();
+        return value;
+    }
+
+    QTemporaryDir dir;
+    std::shared_ptr<rundaro::RegFileStore> store =
+        std::make_shared<rundaro::RegFileStore>(dir.path().toStdString());
+    std::shared_ptr<rundaro::serial::SimulatedLine> line = rundaro::serial::SimulatedLine::Create();
+    std::set<std::uint8_t> ports;
+};
