@@ -1,13 +1,14 @@
 #include "Comms.h"
-#include "MainWindowFixture.h"
 #include "PosixDevice.h"
 #include "ProcStats.h"
 #include "Pty.h"
-#include "SimulatedLine.h"
+#include "SortGrid.h"
+#include "TriggerFixture.h"
 
 #include <QTest>
 
 #include <memory>
+#include <string>
 
 using namespace rundaro::serial;
 
@@ -15,39 +16,19 @@ namespace {
 
 // The lap trigger's device going away in the middle of a race. The port's
 // worker must end without spinning, the race must go on from the keyboard,
-// and the port must open again once the device is back.
-class DeviceFaultTest : public MainWindowFixture
+// and choosing the port again in the Configuration tab must open it once
+// the device is back.
+class DeviceFaultTest : public TriggerFixture
 {
 protected:
-    // The hardware trigger as the window wires it: DSR changing to "on"
-    // clicks the menu item of whichever of START, LAP and STOP comes next.
-    void wireTrigger()
-    {
-        dsr = 0;
-        port.OnDSR = [this](QObject *) {
-            const std::uint32_t now = port.ModemStatus() & MS_DSR_ON;
-            if (now == dsr)
-                return;
-            dsr = now;
-            if (!now)
-                return;
-            for (const char *name : {"mStart", "mLAP", "mStop"}) {
-                if (QAction *action = item(name); action->isEnabled()) {
-                    action->trigger();
-                    return;
-                }
-            }
-        };
-    }
-
     static bool threadsBackTo(int count)
     {
         return QTest::qWaitFor([count] { return ProcStats::Threads() == count; }, 5000);
     }
 
     // CPU time the other threads use while the main thread serves its event
-    // loop for one second: a worker spinning on a dead device would use
-    // about all of it.
+    // loop for one second, in percent of that second: a worker spinning on a
+    // dead device would use about all of it.
     static long otherThreadsCpuPercentOverOneSecond()
     {
         const long before = ProcStats::OtherThreadsCpuTicks();
@@ -56,109 +37,117 @@ protected:
         return used * 100 / ProcStats::TicksPerSecond();
     }
 
-    // The lap closed at race time `ms`, `previous` the passing before it.
+    // The keyboard's commands: the menu items their shortcuts click.
+    void command(const char *item) { child<QAction>(item)->trigger(); }
+    void at(std::int32_t ms) { clock.set(form->StartTick() + std::uint32_t(ms)); }
+    void endLockout()
+    {
+        if (lockout()->isActive())
+            lockoutEnds();
+    }
+
+    // Lap times of row `row` closed at race time `ms`, `previous` the passing before.
     void expectLapRow(int row, std::int32_t previous, std::int32_t ms)
     {
+        const auto *grid = child<TSortGrid>("SortGrid1");
         const std::int32_t lap = ms - previous;
-        EXPECT_EQ(cell(5, row), QString::asprintf("%d,%02d", lap / 1000, lap % 1000 / 10)) << row;
-        EXPECT_EQ(cell(6, row), QString::asprintf("%d,%02d", ms / 1000, ms % 1000 / 10)) << row;
+        EXPECT_EQ(grid->Cells(5, row), QString::asprintf("%d,%02d", lap / 1000, lap % 1000 / 10)) << row;
+        EXPECT_EQ(grid->Cells(6, row), QString::asprintf("%d,%02d", ms / 1000, ms % 1000 / 10)) << row;
     }
 
-    // Sets DSR and waits until the trigger has seen it.
-    void setDsr(SimulatedLine &line, bool on)
+    // Port 1 at the Configuration tab: None, then the port again.
+    void choosePortAgain()
     {
-        line.SetModemStatus(on ? MS_DSR_ON : 0);
-        ASSERT_TRUE(QTest::qWaitFor([this, on] { return (dsr != 0) == on; }, 5000));
+        pick(cbPort(), 0);
+        EXPECT_FALSE(comPort()->Connected());
+        pick(cbPort(), 1);
     }
 
-    TComPort port;
-    std::uint32_t dsr = 0;
+    void simulatedLineGoesAway(bool dropped);
+    void pseudoTerminalHangsUp(TEvents events);
 };
 
-TEST_F(DeviceFaultTest, SimulatedLineGoesAwayMidRace)
+void DeviceFaultTest::simulatedLineGoesAway(bool dropped)
 {
-    for (const bool dropped : {true, false}) {
-        SCOPED_TRACE(dropped ? "waits complete failed" : "no wait can be started");
-        if (button("bReset")->isEnabled())
-            ctrl(Qt::Key_0);
-        auto line = SimulatedLine::Create();
-        port.SetDeviceFactory(line->Factory());
-        port.SetEvents({TComPort::evDSR});
-        wireTrigger();
+    {
+        env.ports = {1};
+        env.storeValues({{"Port", 1}, {"Alg", 0}});
+        start();
+        ASSERT_TRUE(comPort()->Connected());
         const int threads = ProcStats::Threads();
-        port.Open();
-        ASSERT_EQ(ProcStats::Threads(), threads + 1);
 
-        setDsr(*line, true);
-        EXPECT_FALSE(button("bStart")->isEnabled());
-        setDsr(*line, false);
+        line(kMsDsr); // START
+        ASSERT_FALSE(enabled("bStart"));
+        endLockout();
+        line(0);
         at(20000);
-        setDsr(*line, true);
-        EXPECT_EQ(form.LapCount(), 1);
+        line(kMsDsr);
+        EXPECT_EQ(form->LapCount(), 1);
         expectLapRow(2, 0, 20000);
+        endLockout();
 
         // The device goes: every wait in progress completes failed, or its
-        // last edge completes it and no further wait can be started.
+        // last change completes it and no further wait can be started.
         if (dropped) {
-            line->DropCompletions(1167);
+            env.line->DropCompletions(1167);
         } else {
-            line->FailWaits(1167);
-            line->SetModemStatus(0);
+            env.line->FailWaits(1167);
+            line(0);
         }
-        ASSERT_TRUE(threadsBackTo(threads)) << "the worker did not end";
+        ASSERT_TRUE(threadsBackTo(threads - 1)) << "the worker did not end";
         EXPECT_LT(otherThreadsCpuPercentOverOneSecond(), 25);
-        EXPECT_TRUE(port.Connected());
-        EXPECT_EQ(form.LapCount(), 1);
+        EXPECT_EQ(form->LapCount(), 1);
 
         // The race goes on from the keyboard.
         at(41000);
-        ctrl(Qt::Key_L);
-        EXPECT_EQ(form.LapCount(), 2);
+        command("mLAP");
+        EXPECT_EQ(form->LapCount(), 2);
         expectLapRow(3, 20000, 41000);
 
-        // The device is back: the port opens again and triggers laps.
-        line->DropCompletions(0);
-        line->FailWaits(0);
-        port.Open();
-        EXPECT_TRUE(port.Connected());
-        EXPECT_EQ(ProcStats::Threads(), threads + 1);
+        // The device is back.
+        env.line->DropCompletions(0);
+        env.line->FailWaits(0);
+        choosePortAgain();
+        ASSERT_TRUE(comPort()->Connected());
+        EXPECT_EQ(ProcStats::Threads(), threads);
         at(63000);
-        wireTrigger(); // a new connection starts from DSR off
-        line->SetModemStatus(0);
-        setDsr(*line, true);
-        EXPECT_EQ(form.LapCount(), 3);
+        line(0);
+        line(kMsDsr);
+        EXPECT_EQ(form->LapCount(), 3);
         expectLapRow(4, 41000, 63000);
 
         at(90000);
-        ctrl(Qt::Key_P);
-        EXPECT_FALSE(button("bStop")->isEnabled());
-        port.Close();
-        EXPECT_EQ(line->Snapshot().openDevices, 0);
-        EXPECT_TRUE(threadsBackTo(threads));
+        command("mStop");
+        EXPECT_TRUE(enabled("bReset"));
+        exit();
+        EXPECT_EQ(env.line->Snapshot().openDevices, 0);
+        EXPECT_TRUE(threadsBackTo(threads - 1));
     }
 }
 
-TEST_F(DeviceFaultTest, PseudoTerminalHangsUpMidRace)
+void DeviceFaultTest::pseudoTerminalHangsUp(TEvents events)
 {
-    for (const TEvents events : {TEvents{TComPort::evDSR}, TEvents::All()}) {
-        SCOPED_TRACE(events.Bits());
-        if (button("bReset")->isEnabled())
-            ctrl(Qt::Key_0);
+    {
+        env.ports = {1};
+        env.storeValues({{"Port", 1}, {"Alg", 0}});
         auto pty = std::make_unique<Pty>();
-        ASSERT_FALSE(pty->SlaveName().empty());
-        const std::string slave = pty->SlaveName();
-        port.SetDeviceFactory([&slave](std::uint8_t) { return OpenPath(slave); });
-        port.SetEvents(events);
-        wireTrigger();
+        std::string device = pty->SlaveName();
+        ASSERT_FALSE(device.empty());
+        TFormMainServices services = env.services();
+        services.DeviceFactory = [&device](std::uint8_t) { return OpenPath(device); };
         const int threads = ProcStats::Threads();
-        port.Open();
-        ASSERT_TRUE(port.Connected());
+        form = std::make_unique<TFormMain>(services);
+        ASSERT_TRUE(comPort()->Connected());
+        if (!(comPort()->Events() == events)) {
+            comPort()->SetEvents(events);
+            comPort()->Open();
+        }
         ASSERT_GT(ProcStats::Threads(), threads); // the worker, and a line watcher for DSR
 
-        ctrl(Qt::Key_S);
+        command("mStart");
         at(15000);
-        ctrl(Qt::Key_L);
-        ASSERT_EQ(form.LapCount(), 1);
+        command("mLAP");
+        ASSERT_EQ(form->LapCount(), 1);
 
         // The far side hangs up.
         pty->CloseMaster();
@@ -166,22 +155,41 @@ TEST_F(DeviceFaultTest, PseudoTerminalHangsUpMidRace)
         EXPECT_LT(otherThreadsCpuPercentOverOneSecond(), 25);
 
         at(37000);
-        ctrl(Qt::Key_L);
-        EXPECT_EQ(form.LapCount(), 2);
+        command("mLAP");
+        EXPECT_EQ(form->LapCount(), 2);
         expectLapRow(3, 15000, 37000);
 
-        // A new device appears: the port opens on it again.
+        // A device appears again.
         pty = std::make_unique<Pty>();
-        const std::string again = pty->SlaveName();
-        port.SetDeviceFactory([&again](std::uint8_t) { return OpenPath(again); });
-        port.Open();
-        EXPECT_TRUE(port.Connected());
+        device = pty->SlaveName();
+        choosePortAgain();
+        EXPECT_TRUE(comPort()->Connected());
+        EXPECT_GT(ProcStats::Threads(), threads);
         at(60000);
-        ctrl(Qt::Key_P);
-        port.Close();
+        command("mStop");
+        exit();
         EXPECT_TRUE(threadsBackTo(threads));
-        EXPECT_FALSE(port.Connected());
     }
+}
+
+TEST_F(DeviceFaultTest, SimulatedLineWhoseWaitsCompleteFailed)
+{
+    simulatedLineGoesAway(true);
+}
+
+TEST_F(DeviceFaultTest, SimulatedLineOnWhichNoWaitCanStart)
+{
+    simulatedLineGoesAway(false);
+}
+
+TEST_F(DeviceFaultTest, PseudoTerminalHangsUpWhileDsrIsWatched)
+{
+    pseudoTerminalHangsUp({TComPort::evDSR});
+}
+
+TEST_F(DeviceFaultTest, PseudoTerminalHangsUpWhileEveryEventIsWatched)
+{
+    pseudoTerminalHangsUp(TEvents::All());
 }
 
 } // namespace
