@@ -113,8 +113,9 @@ TEST(SortCompareTest, NumericExtendedOrdersEveryTripleConsistently)
     for (const auto &a : texts)
         for (const auto &b : texts)
             for (const auto &c : texts)
-                if (NumericExtended(a, b) <= 0 && NumericExtended(b, c) <= 0)
+                if (NumericExtended(a, b) <= 0 && NumericExtended(b, c) <= 0) {
                     EXPECT_LE(NumericExtended(a, c), 0) << a << " / " << b << " / " << c;
+                }
     EXPECT_LT(NumericExtended("a", "b"), 0);
     EXPECT_LT(NumericExtended("1b", "a"), 0);
     EXPECT_LT(NumericExtended("1b", "b"), 0);
