@@ -24,9 +24,10 @@ std::optional<std::int32_t> AheadBehindSeconds(std::int32_t raceMs, std::int32_t
         return std::nullopt;
     const std::int32_t half = targetLapMs / 2;
     const std::int64_t shift = Round(allowanceSeconds * 1000 + 500);
-    // The sum is a 32-bit one, as the race time itself is.
-    const auto sum = static_cast<std::int32_t>(static_cast<std::uint32_t>(half) + static_cast<std::uint32_t>(raceMs));
-    const std::int64_t r = Mod(std::int64_t(sum) - shift, targetLapMs);
+    // In 64 bits: half a lap added to a race time near 2^31 ms must not
+    // wrap, or the last half lap of the longest race shows a countdown to
+    // no passing at all.
+    const std::int64_t r = Mod(std::int64_t(half) + raceMs - shift, targetLapMs);
     const std::int64_t ms = half - r;
     return static_cast<std::int32_t>(Round(Real(ms) / 1000));
 }

@@ -1,5 +1,7 @@
 #include "SettingsOrder.h"
 
+#include "Errors.h"
+
 namespace rundaro {
 
 namespace {
@@ -62,8 +64,10 @@ int ReadSettings(SettingsStore &store, const std::string &key,
 void WriteSettings(SettingsStore &store, const std::string &key,
                    const std::function<std::int32_t(Setting)> &value)
 {
+    // Not a silent loss: the user would find the old settings at the next
+    // start without having been told.
     if (!store.openKeyForWrite(key))
-        return;
+        throw Exception("Failed to create key " + key);
     KeyGuard guard(store);
     for (const Setting setting : kWriteOrder)
         store.writeDword(SettingName(setting), static_cast<std::uint32_t>(value(setting)));

@@ -42,8 +42,8 @@ int ReadSettings(SettingsStore &store, const std::string &key,
                  const std::function<void(Setting, std::int32_t)> &apply);
 
 // Writes the values in writing order. A key that cannot be opened writes
-// nothing; a value that cannot be written throws (the values after it are
-// not written). The key is closed in every case.
+// nothing and throws; a value that cannot be written throws (the values
+// after it are not written). The key is closed in every case.
 void WriteSettings(SettingsStore &store, const std::string &key,
                    const std::function<std::int32_t(Setting)> &value);
 

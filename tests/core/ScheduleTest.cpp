@@ -31,6 +31,18 @@ TEST(Schedule, AheadBehindCountsDownToEachPassing)
     EXPECT_EQ(AheadBehindSeconds(1000, 0, kAllowance), std::nullopt);
 }
 
+// Half a lap added to a race time within half a lap of 2^31 ms wrapped
+// around in 32 bits, and the longest race showed +15 where +10 was due.
+TEST(Schedule, AheadBehindInTheLastHalfLapOfTheLongestRace)
+{
+    struct Case { std::int32_t t; std::int32_t shown; };
+    const Case cases[] = {
+        {2147472696, 0}, {2147472697, 0}, {2147478647, -6}, {2147483647, 10},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(AheadBehindSeconds(c.t, kLap, kAllowance), c.shown) << c.t;
+}
+
 TEST(Schedule, AheadBehindText)
 {
     EXPECT_EQ(AheadBehindText(3), "+3");

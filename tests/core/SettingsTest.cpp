@@ -120,9 +120,15 @@ TEST(SettingsOrder, WritesInOrderAndStopsAtAFailedWrite)
     EXPECT_EQ(failing.values["Port"], 0xFFFFFFFFu);
     EXPECT_EQ(failing.closes, 1);
 
+    // A key that cannot be opened for writing is reported, not passed over.
     MemoryStore refused;
     refused.canWrite = false;
-    WriteSettings(refused, "k", [](Setting) { return 0; });
+    try {
+        WriteSettings(refused, "\\Software\\k", [](Setting) { return 0; });
+        ADD_FAILURE() << "no error";
+    } catch (const Exception &e) {
+        EXPECT_STREQ(e.what(), "Failed to create key \\Software\\k");
+    }
     EXPECT_TRUE(refused.written.empty());
 }
 

@@ -109,55 +109,101 @@ std::optional<std::int32_t> TextToInt(std::string_view text)
     return value;
 }
 
-void ReduceForNumericExtended(std::string_view a, std::string_view b, std::string &ra, std::string &rb)
+namespace {
+
+// One piece of a text as NumericExtended sees it: a run of digits (with the
+// text's leading minus sign for the first one) or a run of other characters.
+struct Piece
 {
-    ra.clear();
-    rb.clear();
-    // Characters both texts share at the same place go, digits excepted; at
-    // the last place of the shorter text the rest of each is kept whole.
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        if (a[i] == b[i] && !isDigit(a[i]))
-            continue;
-        if (i + 1 == n) {
-            ra.append(a.substr(i));
-            rb.append(b.substr(i));
-        } else {
-            ra += a[i];
-            rb += b[i];
-        }
+    bool number = false;
+    bool negative = false;
+    std::string_view text; // the digits without leading zeros, or the characters
+};
+
+// The next piece of `text` from `at`, which it moves past the piece.
+Piece nextPiece(std::string_view text, std::size_t &at)
+{
+    Piece piece;
+    const std::size_t start = at;
+    if (start == 0 && text.size() > 1 && text[0] == '-' && isDigit(text[1])) {
+        piece.negative = true;
+        ++at;
     }
-    // Shared trailing non-digits go as well.
-    const std::size_t m = std::min(ra.size(), rb.size());
-    for (std::size_t k = 0; k < m; ++k) {
-        if (k >= ra.size() || k >= rb.size())
-            break;
-        const char ca = ra[ra.size() - 1 - k];
-        const char cb = rb[rb.size() - 1 - k];
-        if (ca == cb && !isDigit(ca)) {
-            ra.pop_back();
-            rb.pop_back();
-        }
+    if (isDigit(text[at])) {
+        piece.number = true;
+        while (at < text.size() && text[at] == '0')
+            ++at;
+        const std::size_t digits = at;
+        while (at < text.size() && isDigit(text[at]))
+            ++at;
+        piece.text = text.substr(digits, at - digits);
+        if (piece.text.empty())
+            piece.negative = false; // -0 is 0
+        return piece;
     }
+    while (at < text.size() && !isDigit(text[at]))
+        ++at;
+    piece.text = text.substr(start, at - start);
+    return piece;
 }
+
+// Magnitudes given as digits without leading zeros, of any length.
+int compareMagnitudes(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    return TextOrder(a, b);
+}
+
+// The place of a piece among pieces of the other kind: a number stands where
+// its first character does in byte order (every digit counting as '0', a
+// negative number before a run that starts with '-').
+int pieceClass(const Piece &p)
+{
+    if (p.number)
+        return p.negative ? 2 * '-' : 2 * '0';
+    return 2 * static_cast<unsigned char>(p.text.front()) + 1;
+}
+
+int comparePieces(const Piece &a, const Piece &b)
+{
+    if (a.number && b.number) {
+        if (a.negative != b.negative)
+            return a.negative ? -1 : 1;
+        const int order = compareMagnitudes(a.text, b.text);
+        return a.negative ? -order : order;
+    }
+    if (a.number != b.number) {
+        const int ca = pieceClass(a);
+        const int cb = pieceClass(b);
+        return ca < cb ? -1 : 1;
+    }
+    return TextOrder(a.text, b.text);
+}
+
+} // namespace
 
 int NumericExtended(std::string_view a, std::string_view b)
 {
     // An empty text comes first; two empty texts are equal.
     if (a.empty() || b.empty())
         return a.empty() && b.empty() ? 0 : (a.empty() ? -1 : 1);
-    std::string ra;
-    std::string rb;
-    ReduceForNumericExtended(a, b, ra, rb);
-    if (ra == rb)
-        return 0;
-    const auto na = TextToInt(ra);
-    const auto nb = TextToInt(rb);
-    if (na && nb && *na != *nb)
-        return *na < *nb ? -1 : 1;
-    // Different texts of the same number ("01", "1") go by text order, so
+    // Piece by piece: numbers by their value, other runs by text order, a
+    // text that ends first before the longer one. This orders any set of
+    // texts consistently, which a comparison of what two texts do not share
+    // cannot: it would put "a" before "b", "b" before "1b" and "1b" before "a".
+    std::size_t ia = 0;
+    std::size_t ib = 0;
+    while (ia < a.size() && ib < b.size()) {
+        const int order = comparePieces(nextPiece(a, ia), nextPiece(b, ib));
+        if (order != 0)
+            return order;
+    }
+    if (ia < a.size() || ib < b.size())
+        return ia < a.size() ? 1 : -1;
+    // Different texts of the same numbers ("01", "1") go by text order, so
     // that the order does not depend on which text is asked first.
-    return TextOrder(ra, rb);
+    return TextOrder(a, b);
 }
 
 int CompareByStyle(const TSortKey &l, const TSortKey &r, TSortStyle style, const TCustomCompare &custom)
@@ -168,6 +214,11 @@ int CompareByStyle(const TSortKey &l, const TSortKey &r, TSortStyle style, const
     case ssTime:
         if (l.Value && r.Value)
             return compareValues(*l.Value, *r.Value);
+        // A text that converts comes before one that does not; mixing value
+        // and text order in one sort could put 2 before 10, 10 before "1a"
+        // and "1a" before 2.
+        if (l.Value || r.Value)
+            return l.Value ? -1 : 1;
         return TextOrder(l.Text, r.Text);
     case ssNumericExtended:
         return NumericExtended(l.Text, r.Text);

@@ -38,14 +38,12 @@ std::optional<double> TextToFloat(std::string_view text, char decimalSeparator);
 // A 32-bit integer: an optional sign and decimal digits, nothing else.
 std::optional<std::int32_t> TextToInt(std::string_view text);
 
-// Compares texts by the numbers in them: characters the two texts share at
-// the same place are dropped (digits excepted), common trailing non-digits
-// too, and what is left is compared as integers, or as text when it is not
-// one.
+// Compares texts by the numbers in them: each text is read as runs of
+// digits and runs of other characters (a leading minus sign belongs to the
+// first number); runs are compared in turn, numbers by value and other runs
+// by text order, and a text whose runs end first comes first. Texts of the
+// same runs go by text order. An empty text comes first.
 int NumericExtended(std::string_view a, std::string_view b);
-
-// The two texts as NumericExtended reduces them before comparing.
-void ReduceForNumericExtended(std::string_view a, std::string_view b, std::string &ra, std::string &rb);
 
 // The comparison of one style, before the tie-break and the direction.
 int CompareByStyle(const TSortKey &l, const TSortKey &r, TSortStyle style, const TCustomCompare &custom);

@@ -77,27 +77,6 @@ TEST(SortCompareTest, TextToIntTakesSignAndDigitsOnly)
     EXPECT_EQ(TextToInt("2147483647"), 2147483647);
 }
 
-TEST(SortCompareTest, NumericExtendedReduction)
-{
-    struct Case
-    {
-        const char *a, *b, *ra, *rb;
-    } const cases[] = {
-        {"item2", "item10", "2", "10"},
-        {"a2b", "a10b", "2", "10"},     // shared trailing letters go
-        {"v1.9", "v1.10", "19", "110"}, // shared digits stay, shared dots go
-        {"abc", "abd", "c", "d"},
-        {"ab", "abc", "", ""},          // the last shared place drops the rest
-        {"10", "9", "10", "9"},
-    };
-    for (const Case &c : cases) {
-        std::string ra, rb;
-        ReduceForNumericExtended(c.a, c.b, ra, rb);
-        EXPECT_EQ(ra, c.ra) << c.a << " / " << c.b;
-        EXPECT_EQ(rb, c.rb) << c.a << " / " << c.b;
-    }
-}
-
 TEST(SortCompareTest, NumericExtendedOrder)
 {
     struct Case
@@ -106,9 +85,10 @@ TEST(SortCompareTest, NumericExtendedOrder)
         int expected;
     } const cases[] = {
         {"item2", "item10", -1}, {"item10", "item2", 1}, {"a2b", "a10b", -1},   {"v1.9", "v1.10", -1},
-        {"10", "9", 1},          {"-5", "3", -1},        {"abc", "abd", -1},    {"ab", "abc", 0},
+        {"10", "9", 1},          {"-5", "3", -1},        {"abc", "abd", -1},    {"ab", "abc", -1},
         {"", "x", -1},           {"x", "", 1},           {"", "", 0},           {"x01", "x1", -1},
-        {"x1", "x01", 1},        {"same", "same", 0},
+        {"x1", "x01", 1},        {"same", "same", 0},      {"x-1", "x-2", -1},   {"-10", "-9", -1},
+        {"1-2", "1-10", -1},     {"a99999999999", "a100000000000", -1},          {"1,5", "1.5", -1},
     };
     for (const Case &c : cases)
         EXPECT_EQ(signOf(NumericExtended(c.a, c.b)), c.expected) << c.a << " / " << c.b;
@@ -121,6 +101,41 @@ TEST(SortCompareTest, NumericExtendedIsAntisymmetric)
     for (const auto &a : texts)
         for (const auto &b : texts)
             EXPECT_EQ(signOf(NumericExtended(a, b)), -signOf(NumericExtended(b, a))) << a << " / " << b;
+}
+
+// Comparing only what two texts do not share ordered "a" before "b", "b"
+// before "1b" and "1b" before "a", and made "ab" equal to both "abc" and
+// "abd"; a sort over such texts depended on the order it asked in.
+TEST(SortCompareTest, NumericExtendedOrdersEveryTripleConsistently)
+{
+    const std::vector<std::string> texts{"", "a", "b", "1b", "ab", "abc", "abd", "a1", "a01", "a10", "b2",
+                                         "-", "-1", "-a", "x-1", "1", "01", "10a", "2a", "1.5", "1,5", "9b"};
+    for (const auto &a : texts)
+        for (const auto &b : texts)
+            for (const auto &c : texts)
+                if (NumericExtended(a, b) <= 0 && NumericExtended(b, c) <= 0) {
+                    EXPECT_LE(NumericExtended(a, c), 0) << a << " / " << b << " / " << c;
+                }
+    EXPECT_LT(NumericExtended("a", "b"), 0);
+    EXPECT_LT(NumericExtended("1b", "a"), 0);
+    EXPECT_LT(NumericExtended("1b", "b"), 0);
+}
+
+// Value order for some keys and text order for others made a cycle: 2 before
+// 10 by value, 10 before "1a" and "1a" before 2 by text.
+TEST(SortCompareTest, ConvertingStylesPutConvertedTextsFirst)
+{
+    const TSortKey two = key("2", 1, 2.0);
+    const TSortKey ten = key("10", 2, 10.0);
+    const TSortKey word = key("1a", 3);
+    const TSortKey bang = key("!", 4);
+    for (TSortStyle style : {ssNumeric, ssDateTime, ssTime}) {
+        EXPECT_LT(CompareByStyle(two, ten, style, {}), 0);
+        EXPECT_LT(CompareByStyle(ten, word, style, {}), 0);
+        EXPECT_LT(CompareByStyle(two, word, style, {}), 0);
+        EXPECT_GT(CompareByStyle(bang, ten, style, {}), 0);
+        EXPECT_LT(CompareByStyle(bang, word, style, {}), 0);
+    }
 }
 
 TEST(SortCompareTest, ConvertingStylesFallBackToTextOrder)
