@@ -87,7 +87,9 @@ void DeviceFaultTest::simulatedLineGoesAway(bool dropped)
         endLockout();
 
         // The device goes: every wait in progress completes failed, or its
-        // last change completes it and no further wait can be started.
+        // last change completes it and no further wait can be started. The
+        // worker is in its wait first, so that the last change is its own.
+        ASSERT_TRUE(pumpUntil([&] { return env.line->Snapshot().waiting == 1; }));
         if (dropped) {
             env.line->DropCompletions(1167);
         } else {
@@ -142,7 +144,8 @@ void DeviceFaultTest::pseudoTerminalHangsUp(TEvents events)
             comPort()->SetEvents(events);
             comPort()->Open();
         }
-        ASSERT_GT(ProcStats::Threads(), threads); // the worker, and a line watcher for DSR
+        // A pseudo-terminal has no modem lines: a worker watching DSR may end
+        // on its own before the hang-up, so its threads are not counted here.
 
         command("mStart");
         at(15000);
@@ -164,7 +167,6 @@ void DeviceFaultTest::pseudoTerminalHangsUp(TEvents events)
         device = pty->SlaveName();
         choosePortAgain();
         EXPECT_TRUE(comPort()->Connected());
-        EXPECT_GT(ProcStats::Threads(), threads);
         at(60000);
         command("mStop");
         exit();
