@@ -12,5 +12,7 @@ inline constexpr LapColumnEntry kLapColumns[] = {
     {80, u"RealZeit"}, {80, u"RealSollzeit"}, {90, u"in Min:Sek"}, {80, u"km/h"},
 };
 
+// The first of the measured columns, which START empties.
+inline constexpr int kFirstResultColumn = 5;
 // The column of the measured lap time, coloured against the target.
 inline constexpr int kLapTimeColumn = 5;

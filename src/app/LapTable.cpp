@@ -4,10 +4,10 @@
 #include "Main.h"
 
 #include "Colors.h"
+#include "DisplayTexts.h"
 #include "FlEdit.h"
 #include "LapColumns.h"
 #include "LapTexts.h"
-#include "LocaleNumber.h"
 #include "Panel.h"
 #include "SortGrid.h"
 #include "SpinEdit.h"
@@ -15,8 +15,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QTabWidget>
-
-#include <algorithm>
 
 void TFormMain::SetUpLapTable()
 {
@@ -43,27 +41,17 @@ void TFormMain::PageControl1Change(QObject *)
 
 void TFormMain::FillPlan()
 {
-    rundaro::PlanFigures plan;
-    // A laps text being typed may read below zero: no line but the start.
-    plan.laps = std::max(seKrugov->value(), 0);
-    plan.targetLapMs = TargetLapMs();
-    plan.allowanceSeconds = seDopTime->value();
-    plan.extraMetres = seLengthDop->value();
-    plan.lapLength = seLenKrug->value();
-    plan.lapTimeText = pTimeOneKrug->caption().toStdString();
-    plan.lapSpeedText = eSpeedKrug->text().toStdString();
-    const char separator = rundaro::LocaleDecimalSeparator().toLatin1();
-
+    const rundaro::PlanFigures plan = PlanInForce().plan;
     SortGrid1->BeginUpdate();
     SortGrid1->SetRowCount(int(plan.laps) + 2);
     for (std::int64_t i = 0; i <= plan.laps; ++i) {
-        const rundaro::PlanRowTexts texts = rundaro::PlanRow(plan, i, separator);
+        const rundaro::PlanRowTexts texts = rundaro::PlanRow(plan, i, '.');
         const int row = int(i) + 1;
-        SortGrid1->SetCells(0, row, QString::fromStdString(texts.lapsToGo));
-        SortGrid1->SetCells(1, row, QString::fromStdString(texts.segmentTime));
-        SortGrid1->SetCells(2, row, QString::fromStdString(texts.targetTime));
-        SortGrid1->SetCells(3, row, QString::fromStdString(texts.minSec));
-        SortGrid1->SetCells(4, row, QString::fromStdString(texts.speed));
+        SortGrid1->SetCells(0, row, LocaleNumberText(texts.lapsToGo));
+        SortGrid1->SetCells(1, row, LocaleNumberText(texts.segmentTime));
+        SortGrid1->SetCells(2, row, LocaleNumberText(texts.targetTime));
+        SortGrid1->SetCells(3, row, LocaleNumberText(texts.minSec));
+        SortGrid1->SetCells(4, row, LocaleNumberText(texts.speed));
     }
     SortGrid1->EndUpdate();
 }
@@ -72,7 +60,8 @@ void TFormMain::SortGrid1GetCellFormat(QObject *, int Col, int Row, TGridDrawSta
                                        bool &, bool &, bool &)
 {
     FormatOptions.AlignmentHorz = taRightJustify;
-    if (Col != kLapTimeColumn || Row <= 0 || !FormatOptions.Font)
+    // Without a target lap time there is nothing to be faster or slower than.
+    if (Col != kLapTimeColumn || Row <= 0 || !FormatOptions.Font || TargetLapMs() <= 0)
         return;
     QLocale locale;
     locale.setNumberOptions(QLocale::RejectGroupSeparator);

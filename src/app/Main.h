@@ -2,12 +2,14 @@
 
 #include "GridTypes.h"
 #include "MainServices.h"
+#include "RaceRecord.h"
 
 #include <QColor>
 #include <QMainWindow>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -75,6 +77,10 @@ public:
     // Colour of a leading zero (index 0) and of a significant digit (1).
     static const std::array<QColor, 2> DigitColors;
 
+    // The facts of the current race (or of the last one, until RESET): its
+    // set-up at START and the raw tick of every passing.
+    const rundaro::RaceRecord &Race() const { return m_record; }
+
     // Writes minutes, seconds and hundredths to the six digits.
     Q_INVOKABLE void ShowDigits(int minutes, int seconds, int hundredths);
     // Shows the race time `t` in ms on the digits.
@@ -121,6 +127,16 @@ public slots:
     void ArmLockout();
     void TimerGesperrtTimer(QObject *Sender = nullptr);
 
+signals:
+    // Each race command emits its signal last, when the clock, the table and
+    // the record are up to date. Whoever follows the race queues anything
+    // slow from here, so nothing delays the next command.
+    void raceStarted();
+    void passingRecorded(int index);
+    void passingUndone(int index);
+    void raceStopped();
+    void raceReset();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -156,6 +172,13 @@ private:
     // Selects the stored port and polarity in cbPort and cbAlg.
     void ShowPortChoice();
     void SetUpLapTable();
+    // The plan as the editors and Recompute hold it now.
+    rundaro::RaceSetup PlanInForce() const;
+    // Tag 0 and the target displays showing that there is no target.
+    void ShowNoTarget();
+    // Empties the result columns of every row the table holds, also of rows
+    // beyond its row count.
+    void ClearResults();
 
     // Closes one lap: LapMark holds the raw tick of the passing.
     void RecordLap();
@@ -169,7 +192,7 @@ private:
     void setCommand(TBitBtnWithColor *button, QAction *item, bool enabled, const QColor &face = QColor());
     // Runs the first menu item in menu order that carries `key`, if enabled.
     void resolveShortcut(int key);
-    void showPlusMin(int shown);
+    void showPlusMin(std::optional<int> shown);
     void describeTime(int t);
 
     QTabWidget *PageControl1 = nullptr;
@@ -243,13 +266,9 @@ private:
     std::int32_t m_prevLapMark = 0;
     std::uint32_t m_stopTick = 0;
     std::int32_t m_lapsDue = 0;
-    // Fixed from START to RESET, since the editors are disabled meanwhile:
-    // read once so that the tick parses no editor text.
-    struct RaceFigures
-    {
-        long double allowanceSeconds = 0;
-        int laps = 0;
-    } m_race;
+    // The set-up is fixed from START to RESET, since the editors are
+    // disabled meanwhile: the tick reads it here, parsing no editor text.
+    rundaro::RaceRecord m_record;
     // True from START until the first tick has written PanelPlusMin: its
     // Tag may still hold the previous race's value while the panel shows
     // the allowance.

@@ -5,9 +5,10 @@
 
 #include "ButtonWithColor.h"
 #include "Colors.h"
+#include "DisplayTexts.h"
 #include "FlEdit.h"
+#include "LapColumns.h"
 #include "LapTexts.h"
-#include "LocaleNumber.h"
 #include "Panel.h"
 #include "Schedule.h"
 #include "SortGrid.h"
@@ -18,6 +19,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
+
+#include <algorithm>
 
 using rundaro::Real;
 
@@ -107,24 +110,33 @@ void TFormMain::bStartClick(QObject *)
     m_lapsDue = 0;
     setLapCount(0);
     m_lapMark = 0;
-    // The results of the previous race go; the target columns stay.
-    SortGrid1->BeginUpdate();
-    for (int row = 1; row < SortGrid1->RowCount(); ++row)
-        for (int col = 5; col < SortGrid1->ColCount(); ++col)
-            SortGrid1->SetCells(col, row, QString());
-    SortGrid1->EndUpdate();
-    m_race = {seDopTime->value(), seKrugov->value()};
+    ClearResults();
+    m_record.Start(PlanInForce(), m_startTick);
     m_plusMinStale = true;
     if (bLAP->isEnabled())
         bLAP->setFocus();
     else
         bStop->setFocus();
+    emit raceStarted();
+}
+
+void TFormMain::ClearResults()
+{
+    // The previous race may have written rows that a lower row count hides
+    // now; they would come back with its times when the count grows.
+    const int rows = std::max(SortGrid1->RowCount(), SortGrid1->StoredRowEnd());
+    SortGrid1->BeginUpdate();
+    for (int row = 1; row < rows; ++row)
+        for (int col = kFirstResultColumn; col < SortGrid1->ColCount(); ++col)
+            SortGrid1->SetCells(col, row, QString());
+    SortGrid1->EndUpdate();
 }
 
 void TFormMain::bLAPClick(QObject *)
 {
     m_prevLapMark = m_lapMark;
     m_lapMark = std::int32_t(rundaro::GetTickCount());
+    m_record.AddPassing(std::uint32_t(m_lapMark));
     setLapCount(LapCount() + 1);
     RecordLap();
     const int limit = seKrugov->value() - 1 + (seLengthDop->value() != 0 ? 1 : 0);
@@ -132,6 +144,7 @@ void TFormMain::bLAPClick(QObject *)
         bStop->setFocus();
         setCommand(bLAP, mLAP, false, Colors::clBtnFace());
     }
+    emit passingRecorded(m_record.Passings() - 1);
 }
 
 void TFormMain::bStopClick(QObject *)
@@ -139,6 +152,7 @@ void TFormMain::bStopClick(QObject *)
     m_stopTick = rundaro::GetTickCount();
     m_prevLapMark = m_lapMark;
     m_lapMark = std::int32_t(m_stopTick);
+    m_record.AddPassing(m_stopTick, true);
     setLapCount(LapCount() + 1);
     RecordLap();
     Timer1->stop();
@@ -148,6 +162,8 @@ void TFormMain::bStopClick(QObject *)
     setCommand(bLAP, mLAP, false, Colors::clBtnFace());
     setCommand(bReset, mReset, true, Colors::clBlack());
     bReset->setFocus();
+    emit passingRecorded(m_record.Passings() - 1);
+    emit raceStopped();
 }
 
 void TFormMain::bResetClick(QObject *)
@@ -159,6 +175,8 @@ void TFormMain::bResetClick(QObject *)
     ShowTime(0);
     seDopTimeChange();
     bStart->setFocus();
+    m_record.Close();
+    emit raceReset();
 }
 
 void TFormMain::RecordLap()
@@ -166,40 +184,44 @@ void TFormMain::RecordLap()
     m_lapMark = rundaro::TickDiff(std::uint32_t(m_lapMark), m_startTick);
     const int row = LapCount() + (seLengthDop->value() == 0 ? 1 : 0);
     const auto lap = rundaro::TickDiff(std::uint32_t(m_lapMark), std::uint32_t(m_prevLapMark));
-    const char separator = rundaro::LocaleDecimalSeparator().toLatin1();
     const int lapLength = seLenKrug->value();
     // A lap or race time of 0 ms (two commands within one step of the tick
     // counter) has no speed: its speed texts stay empty.
-    const rundaro::LapResultTexts texts = rundaro::LapResult(m_lapMark, lap, lapLength, separator);
-    SortGrid1->SetCells(5, row, QString::fromStdString(texts.lapTime));
-    SortGrid1->SetCells(6, row, QString::fromStdString(texts.raceTime));
-    SortGrid1->SetCells(7, row, QString::fromStdString(texts.minSec));
-    SortGrid1->SetCells(8, row, QString::fromStdString(texts.speed));
-    eSpeedSredn->setText(
-        QString::fromStdString(rundaro::AverageSpeedText(lapLength, LapCount(), m_lapMark, separator)));
+    const rundaro::LapResultTexts texts = rundaro::LapResult(m_lapMark, lap, lapLength, '.');
+    SortGrid1->SetCells(5, row, LocaleNumberText(texts.lapTime));
+    SortGrid1->SetCells(6, row, LocaleNumberText(texts.raceTime));
+    SortGrid1->SetCells(7, row, LocaleNumberText(texts.minSec));
+    SortGrid1->SetCells(8, row, LocaleNumberText(texts.speed));
+    eSpeedSredn->setText(LocaleNumberText(rundaro::AverageSpeedText(lapLength, LapCount(), m_lapMark, '.')));
 }
 
 void TFormMain::Timer1Timer(QObject *)
 {
     const std::int32_t t = rundaro::TickDiff(rundaro::GetTickCount(), m_startTick);
     const std::int32_t targetLapMs = TargetLapMs();
-    // Without a target lap time there is no schedule: nothing is due and
-    // the ahead/behind panel keeps what it shows.
-    const std::int32_t due = rundaro::LapsDue(t, targetLapMs, m_race.allowanceSeconds);
+    const rundaro::PlanFigures &plan = m_record.Setup().plan;
+    // Without a target lap time there is no schedule: the laps to go follow
+    // the passings, and there is nothing to be ahead of or behind.
+    const std::int32_t due = targetLapMs > 0 ? rundaro::LapsDue(t, targetLapMs, plan.allowanceSeconds)
+                                             : rundaro::LapsRun(LapCount(), plan.extraMetres);
     if (due != m_lapsDue) {
         m_lapsDue = due;
-        PanelKrugov->setCaption(QString::number(qint64(m_race.laps) - due));
+        PanelKrugov->setCaption(QString::number(plan.laps - due));
     }
     ShowTime(t);
-    const std::optional<std::int32_t> shown = rundaro::AheadBehindSeconds(t, targetLapMs, m_race.allowanceSeconds);
-    if (shown && (*shown != PlusMinShown() || m_plusMinStale))
-        showPlusMin(*shown);
+    const std::optional<std::int32_t> shown = rundaro::AheadBehindSeconds(t, targetLapMs, plan.allowanceSeconds);
+    if (m_plusMinStale || (shown && *shown != PlusMinShown()))
+        showPlusMin(shown);
 }
 
-void TFormMain::showPlusMin(int shown)
+void TFormMain::showPlusMin(std::optional<int> shown)
 {
     m_plusMinStale = false;
-    PanelPlusMin->setTag(shown);
-    PanelPlusMin->setFontColor(shown > 0 ? Colors::clLime() : Colors::clRed());
-    PanelPlusMin->setCaption(QString::fromStdString(rundaro::AheadBehindText(shown)));
+    if (!shown) {
+        PanelPlusMin->setCaption(NoTargetText());
+        return;
+    }
+    PanelPlusMin->setTag(*shown);
+    PanelPlusMin->setFontColor(*shown > 0 ? Colors::clLime() : Colors::clRed());
+    PanelPlusMin->setCaption(QString::fromStdString(rundaro::AheadBehindText(*shown)));
 }

@@ -3,6 +3,8 @@
 // target lap time and the speeds.
 #include "Main.h"
 
+#include "DisplayTexts.h"
+
 #include "FlEdit.h"
 #include "LocaleNumber.h"
 #include "Numbers.h"
@@ -76,10 +78,12 @@ void TFormMain::seDopTimeChange(QObject *)
 
 void TFormMain::Recompute()
 {
-    // A lap length of 0 or less (possible only while typing) leaves the
-    // last plan standing.
-    if (seLenKrug->value() < 1)
+    // A lap length of 0 or less (possible only while typing) has no plan:
+    // the editors stay as typed and there is no target until it is valid.
+    if (seLenKrug->value() < 1) {
+        ShowNoTarget();
         return;
+    }
     seLengthDop->setMaxValue(seLenKrug->value() - 1);
     // Extra metres at or above the lap length would turn every track length
     // written below into one more lap, up to the maximum; they are brought
@@ -89,25 +93,56 @@ void TFormMain::Recompute()
     seLength->setValue(
         toEditor(std::int64_t(seKrugov->value()) * seLenKrug->value() + seLengthDop->value()));
 
-    const Real lapsExact = Real(seLength->value()) / Real(seLenKrug->value());
-    if (lapsExact == 0)
-        return;
-    m_lapsExact = double(lapsExact);
-
+    m_lapsExact = double(Real(seLength->value()) / Real(seLenKrug->value()));
+    PanelKrugov->setCaption(QString::fromStdString(rundaro::IntToStr(seKrugov->value())));
+    if (seTime->value() > 0) {
+        const Real averageSpeed = (Real(seLength->value()) / 1000) / (Real(seTime->value()) / 3600);
+        pTimeAverSpeed->setCaption(rundaro::FormatFixedText(averageSpeed, 1) + QStringLiteral(" km/h"));
+    } else {
+        pTimeAverSpeed->setCaption(NoTargetText() + QStringLiteral(" km/h"));
+    }
+    // A target time at or below the allowance, or a track length typed as 0,
+    // leaves no time for the laps: no target, rather than a negative one or
+    // the last plan's, so that the race and the screen agree.
     const Real targetTime = Real(seTime->value()) - seDopTime->value();
+    if (m_lapsExact <= 0 || seTime->value() <= 0 || targetTime <= 0) {
+        ShowNoTarget();
+        return;
+    }
     const auto targetLapMs = std::int32_t(std::uint32_t(
         std::uint64_t(rundaro::Round(targetTime * 1000 / Real(m_lapsExact)))));
-    // A target lap time of 0 (target time equal to the allowance) or a target
-    // time of 0 gives no speeds: the displays keep the last complete plan.
-    if (targetLapMs == 0 || seTime->value() == 0)
+    if (targetLapMs <= 0) {
+        ShowNoTarget();
         return;
+    }
     pTimeOneKrug->setTag(targetLapMs);
 
     pTimeOneKrug->setCaption(rundaro::FormatFixedText(Real(TargetLapMs()) / 1000, 1));
-    PanelKrugov->setCaption(QString::fromStdString(rundaro::IntToStr(seKrugov->value())));
     eTimeKrug->setText(pTimeOneKrug->caption());
-    const Real averageSpeed = (Real(seLength->value()) / 1000) / (Real(seTime->value()) / 3600);
-    pTimeAverSpeed->setCaption(rundaro::FormatFixedText(averageSpeed, 1) + QStringLiteral(" km/h"));
     const Real lapSpeed = (Real(seLenKrug->value()) / 1000) / (Real(TargetLapMs()) / 1000 / 3600);
     eSpeedKrug->setText(rundaro::FormatFixedText(lapSpeed, 2));
+}
+
+void TFormMain::ShowNoTarget()
+{
+    pTimeOneKrug->setTag(0);
+    pTimeOneKrug->setCaption(NoTargetText());
+    eTimeKrug->setText(NoTargetText());
+    eSpeedKrug->setText(NoTargetText());
+}
+
+rundaro::RaceSetup TFormMain::PlanInForce() const
+{
+    rundaro::RaceSetup setup;
+    // A laps text being typed may read below zero: no line but the start.
+    setup.plan.laps = std::max(seKrugov->value(), 0);
+    setup.plan.targetLapMs = TargetLapMs();
+    setup.plan.allowanceSeconds = seDopTime->value();
+    setup.plan.extraMetres = seLengthDop->value();
+    setup.plan.lapLength = seLenKrug->value();
+    setup.plan.lapTimeText = pTimeOneKrug->caption().toStdString();
+    setup.plan.lapSpeedText = eSpeedKrug->text().toStdString();
+    setup.trackLength = seLength->value();
+    setup.targetSeconds = seTime->value();
+    return setup;
 }

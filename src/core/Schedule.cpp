@@ -1,5 +1,7 @@
 #include "Schedule.h"
 
+#include <algorithm>
+
 namespace rundaro {
 
 TimeParts SplitRaceTime(std::int32_t raceMs)
@@ -10,17 +12,22 @@ TimeParts SplitRaceTime(std::int32_t raceMs)
 
 std::int32_t LapsDue(std::int32_t raceMs, std::int32_t targetLapMs, Real allowanceSeconds)
 {
-    if (targetLapMs == 0)
+    if (targetLapMs <= 0)
         return 0;
     const std::int32_t half = targetLapMs / 2;
     const std::int64_t sinceHalfLap = Round(Real(raceMs) - allowanceSeconds * 1000 - half);
     return static_cast<std::int32_t>(Div(sinceHalfLap, targetLapMs));
 }
 
+std::int32_t LapsRun(std::int32_t passings, std::int64_t extraMetres)
+{
+    return std::max(0, passings - (extraMetres != 0 ? 1 : 0));
+}
+
 std::optional<std::int32_t> AheadBehindSeconds(std::int32_t raceMs, std::int32_t targetLapMs,
                                                Real allowanceSeconds)
 {
-    if (targetLapMs == 0)
+    if (targetLapMs <= 0)
         return std::nullopt;
     const std::int32_t half = targetLapMs / 2;
     const std::int64_t shift = Round(allowanceSeconds * 1000 + 500);

@@ -21,12 +21,16 @@ struct TimeParts
 TimeParts SplitRaceTime(std::int32_t raceMs);
 
 // Scheduled passings that lie at least half a target lap in the past.
-// Without a target lap time (0 ms) nothing is ever due.
+// Without a target lap time (0 ms or less) nothing is ever due.
 std::int32_t LapsDue(std::int32_t raceMs, std::int32_t targetLapMs, Real allowanceSeconds);
 
+// Whole laps behind the skater after `passings` passings, for a race without
+// a schedule: with extra metres the first passing ends them, not a lap.
+std::int32_t LapsRun(std::int32_t passings, std::int64_t extraMetres);
+
 // Whole seconds until the skater is due at the line (negative: behind),
-// counting down to the nearest scheduled passing. Empty without a target lap
-// time: there is no schedule to be ahead of or behind.
+// counting down to the nearest scheduled passing. Empty without a positive
+// target lap time: there is no schedule to be ahead of or behind.
 std::optional<std::int32_t> AheadBehindSeconds(std::int32_t raceMs, std::int32_t targetLapMs,
                                                Real allowanceSeconds);
 

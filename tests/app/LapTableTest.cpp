@@ -162,3 +162,105 @@ TEST_F(LapTableTest, TheGridDrawsTheLapColoursRightAligned)
     EXPECT_LT(columnsOf(slow, Colors::clGreen()).first, 0);
     saveTestPng(grid(), QStringLiteral("lap_table_two_laps"));
 }
+
+// Rows beyond the row count keep their texts in the grid; START must empty
+// them too, or the last race's times come back when the table grows.
+TEST_F(LapTableTest, StartEmptiesResultsBeyondTheRowCount)
+{
+    spin("seKrugov")->setValue(25);
+    spin("seLenKrug")->setValue(400); // "Control" not shown: still 17 rows
+    auto race = [this](int passings) {
+        ctrl(Qt::Key_S);
+        for (int i = 1; i < passings; ++i) {
+            at(i * 30000);
+            ctrl(Qt::Key_L);
+        }
+        at(passings * 30000);
+        ctrl(Qt::Key_P);
+    };
+    race(25);
+    ASSERT_EQ(cell(5, 26), QStringLiteral("30,00"));
+    ctrl(Qt::Key_0);
+    race(3);
+    showControl();
+    ASSERT_EQ(grid()->RowCount(), 27);
+    EXPECT_EQ(cell(6, 4), QStringLiteral("90,00"));
+    for (int row = 5; row <= 26; ++row)
+        EXPECT_EQ(results(row), QStringList({QString(), QString(), QString(), QString()})) << row;
+}
+
+// Target time 1 s, then an allowance of 1,0 s: no time is left for the laps.
+// The race then runs without a schedule, as the screen shows it.
+TEST_F(LapTableTest, WithoutATargetLapTimeTheRaceHasNoSchedule)
+{
+    const QString noTarget(QChar(0x2013));
+    spin("seTime")->setValue(1);
+    child<TSpinFloatEdit>("seDopTime")->setValue(1.0L);
+    ASSERT_EQ(form.TargetLapMs(), 0);
+    EXPECT_EQ(panel("pTimeOneKrug")->caption(), noTarget);
+    ctrl(Qt::Key_S);
+    tickAt(60000);
+    EXPECT_EQ(panel("PanelKrugov")->caption(), QStringLiteral("15"));
+    EXPECT_EQ(panel("PanelPlusMin")->caption(), noTarget);
+    ctrl(Qt::Key_L);
+    tickAt(61000);
+    EXPECT_EQ(panel("PanelKrugov")->caption(), QStringLiteral("14"));
+    EXPECT_EQ(panel("PanelPlusMin")->caption(), noTarget);
+    EXPECT_EQ(cell(5, 2), QStringLiteral("60,00"));
+    EXPECT_EQ(format(5, 2).colour, kUntouched);
+}
+
+// 20010 ms / 1000 and "20,01" are the same double, though not the same
+// extended-precision number: the lap is within its target.
+TEST_F(LapTableTest, ALapOfExactlyTheTargetTimeIsGreen)
+{
+    spin("seKrugov")->setValue(10);
+    spin("seTime")->setValue(201);
+    child<TSpinFloatEdit>("seDopTime")->setValue(0.9L);
+    ASSERT_EQ(form.TargetLapMs(), 20010);
+    ctrl(Qt::Key_S);
+    at(20010);
+    ctrl(Qt::Key_L);
+    ASSERT_EQ(cell(5, 2), QStringLiteral("20,01"));
+    EXPECT_EQ(format(5, 2).colour, Colors::clGreen());
+}
+
+namespace {
+
+// The window made in a locale whose decimal separator lies outside Latin-1.
+struct ArabicLocale
+{
+    ArabicLocale() { QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt)); }
+    ~ArabicLocale() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+};
+
+class ArabicLapTableTest : private ArabicLocale, public LapTableTest
+{
+};
+
+} // namespace
+
+TEST_F(ArabicLapTableTest, EveryNumberTextReadsBackInTheLocale)
+{
+    ASSERT_EQ(QLocale().decimalPoint(), QString(QChar(0x066b)));
+    ctrl(Qt::Key_S);
+    at(23456);
+    ctrl(Qt::Key_L);
+    at(45000);
+    ctrl(Qt::Key_P);
+    showControl();
+    const struct { int col, row; double value; } cases[] = {
+        {1, 1, 1.5},   {2, 1, 1.5},   {4, 1, 32.88}, {1, 2, 21.9}, {2, 3, 45.3},
+        {5, 2, 23.46}, {6, 2, 23.46}, {8, 2, 30.7},  {5, 3, 21.54}, {6, 3, 45.0},
+    };
+    for (const auto &c : cases) {
+        bool ok = false;
+        EXPECT_EQ(QLocale().toDouble(cell(c.col, c.row), &ok), c.value) << c.col << "," << c.row;
+        EXPECT_TRUE(ok) << cell(c.col, c.row).toStdString();
+    }
+    bool ok = false;
+    EXPECT_EQ(QLocale().toDouble(editText("eSpeedSredn"), &ok), 32.0);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(format(5, 2).colour, Colors::clRed());
+    EXPECT_EQ(format(5, 3).colour, Colors::clGreen());
+}

@@ -63,8 +63,14 @@ std::optional<QDate> parseDate(const QString &text)
 std::optional<double> ToFloat(const QString &text)
 {
     const QString point = QLocale().decimalPoint();
-    const char separator = point.size() == 1 && point[0].unicode() < 0x80 ? point[0].toLatin1() : '.';
-    return SortCompare::TextToFloat(text.toStdString(), separator);
+    if (point.size() == 1 && point[0].unicode() < 0x80)
+        return SortCompare::TextToFloat(text.toStdString(), point[0].toLatin1());
+    // A separator outside ASCII (Arabic's U+066B) is read as a '.', and a '.'
+    // of the text, which is no separator there, as a character that makes
+    // the conversion fail.
+    QString ascii = text;
+    ascii.replace(QLatin1Char('.'), QChar(0x7f)).replace(point, QStringLiteral("."));
+    return SortCompare::TextToFloat(ascii.toStdString(), '.');
 }
 
 std::optional<double> ToDateTime(const QString &text)

@@ -350,6 +350,9 @@ public:
     std::size_t StoreMemoryBytes() const;
     // Number of rows for which a cell list exists.
     int StoredRowCount() const;
+    // One past the highest row for which a cell list exists (0: none), so
+    // that rows beyond the row count can be reached as well.
+    int StoredRowEnd() const;
 
 protected:
     void ColumnMoved(int FromIndex, int ToIndex) override;

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 void checkIndex(int index)
@@ -241,4 +243,15 @@ int TMyStringGrid::StoredRowCount() const
                 ++n;
         });
     return n;
+}
+
+int TMyStringGrid::StoredRowEnd() const
+{
+    int end = 0;
+    if (m_data)
+        m_data->ForAll([&end](int row, const std::unique_ptr<TStringSparseList> &list) {
+            if (list)
+                end = std::max(end, row + 1);
+        });
+    return end;
 }

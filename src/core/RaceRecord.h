@@ -1,0 +1,64 @@
+#pragma once
+
+#include "LapTexts.h"
+
+#include <cstdint>
+#include <vector>
+
+// The facts of one race: the set-up it was started with, the tick of its
+// START and the raw tick of every passing (the LAPs and the STOP). The lap
+// table, the race file, the chart and the sounds all follow this record; it
+// knows nothing of any of them and draws nothing. Times are reckoned from the
+// ticks exactly as the race clock reckons them, so a race across the tick
+// counter's wrap reads right.
+namespace rundaro {
+
+// The set-up in force at START.
+struct RaceSetup
+{
+    PlanFigures plan;               // the schedule's figures (laps, lap length, target lap, ...)
+    std::int64_t trackLength = 0;   // metres
+    std::int64_t targetSeconds = 0; // target time of the whole race
+};
+
+class RaceRecord
+{
+public:
+    // Begins a new race; the passings of the previous one go.
+    void Start(const RaceSetup &setup, std::uint32_t startTick);
+    // Records a passing at `tick`; the STOP is the last passing of a race.
+    void AddPassing(std::uint32_t tick, bool isStop = false);
+    // Takes the last passing back (a STOP too); false when there is none.
+    bool UndoPassing();
+    // Forgets the race (RESET): nothing can be taken back after it.
+    void Close() { m_open = false; }
+
+    // True from START until RESET.
+    bool IsOpen() const { return m_open; }
+    // True when the last passing is the STOP.
+    bool IsStopped() const { return m_stopped; }
+
+    const RaceSetup &Setup() const { return m_setup; }
+    std::uint32_t StartTick() const { return m_startTick; }
+    int Passings() const { return int(m_passings.size()); }
+    std::uint32_t PassingTick(int i) const { return m_passings[std::size_t(i)]; }
+    // Race time at passing `i` (0-based) in ms since START; 0 for i < 0.
+    std::int32_t RaceMs(int i) const;
+    // Time of the lap closed by passing `i`: its race time less the previous one's.
+    std::int32_t LapMs(int i) const;
+    // The lap table row that passing `i` writes: with extra metres the first
+    // passing closes the start line's segment (row 1), without them the
+    // first whole lap (row 2).
+    int Row(int i) const { return i + 1 + (m_setup.plan.extraMetres == 0 ? 1 : 0); }
+    // The number of LAPs after which only STOP is left.
+    std::int64_t LapLimit() const;
+
+private:
+    RaceSetup m_setup;
+    std::uint32_t m_startTick = 0;
+    std::vector<std::uint32_t> m_passings;
+    bool m_open = false;
+    bool m_stopped = false;
+};
+
+} // namespace rundaro
