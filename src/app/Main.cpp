@@ -36,6 +36,7 @@ TFormMain::TFormMain(TFormMainServices services, QWidget *parent)
     connectCommands();
     connectLapTable();
     describeForScreenReaders();
+    createTrackSide();
     FormResize(this);
     // Applying the allowance's value, as at the end of loading a form,
     // runs seDopTimeChange once.

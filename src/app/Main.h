@@ -13,6 +13,7 @@
 #include <string>
 
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -24,6 +25,9 @@ class QWidget;
 class TBitBtnWithColor;
 class TComPort;
 class TDigit;
+class TFullScreenView;
+class TLapChartPage;
+class TRaceSounds;
 class TPanel;
 class TSortGrid;
 class TSpinEdit;
@@ -80,6 +84,8 @@ public:
     // The facts of the current race (or of the last one, until RESET): its
     // set-up at START and the raw tick of every passing.
     const rundaro::RaceRecord &Race() const { return m_record; }
+    // The plan as the editors and Recompute hold it now.
+    rundaro::RaceSetup PlanInForce() const;
 
     // Writes minutes, seconds and hundredths to the six digits.
     Q_INVOKABLE void ShowDigits(int minutes, int seconds, int hundredths);
@@ -157,6 +163,10 @@ private:
     void createMainMenu();
     void createRaceTimer();
     void describeForScreenReaders();
+    // The track-side presentation beside the window's own display: the
+    // full-screen view, the race sounds and the lap chart, each a class of
+    // its own that follows the race through the signals below.
+    void createTrackSide();
     void connectPlanEditors();
     void connectCommands();
     void connectLapTable();
@@ -172,8 +182,6 @@ private:
     // Selects the stored port and polarity in cbPort and cbAlg.
     void ShowPortChoice();
     void SetUpLapTable();
-    // The plan as the editors and Recompute hold it now.
-    rundaro::RaceSetup PlanInForce() const;
     // Tag 0 and the target displays showing that there is no target.
     void ShowNoTarget();
     // Empties the result columns of every row the table holds, also of rows
@@ -217,6 +225,7 @@ private:
     TSortGrid *SortGrid1 = nullptr;
     QComboBox *cbPort = nullptr;
     QComboBox *cbAlg = nullptr;
+    QCheckBox *cbSound = nullptr;
 
     TBitBtnWithColor *bStart = nullptr;
     TBitBtnWithColor *bLAP = nullptr;
@@ -247,12 +256,16 @@ private:
     QAction *Beenden1 = nullptr;
     QAction *mHilfe = nullptr;
     QAction *showLAP = nullptr;
+    QAction *mFullScreen = nullptr;
     // The items in menu order, for resolving a shortcut.
-    std::array<QAction *, 10> m_menuItems{};
+    std::array<QAction *, 11> m_menuItems{};
 
     QTimer *Timer1 = nullptr;
     QTimer *TimerGesperrt = nullptr;
     TComPort *ComPort = nullptr;
+    TFullScreenView *m_fullScreen = nullptr;
+    TRaceSounds *m_sounds = nullptr;
+    TLapChartPage *m_chartPage = nullptr;
 
     TFormMainServices m_services;
     std::string m_registryKey = "\\Software\\";

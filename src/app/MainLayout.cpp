@@ -14,6 +14,7 @@
 #include "TimeDisplayLayout.h"
 #include "Udigit.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -398,7 +399,12 @@ QWidget *TFormMain::createConfigurationTab()
     grid->addWidget(cbPort, 0, 1);
     grid->addWidget(algorithm, 1, 0);
     grid->addWidget(cbAlg, 1, 1);
+    // The race sounds, on unless switched off.
+    cbSound = new QCheckBox(QStringLiteral("Ton"), tab);
+    cbSound->setObjectName(QStringLiteral("cbSound"));
+    cbSound->setChecked(true);
+    grid->addWidget(cbSound, 2, 1);
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(2, 1);
+    grid->setRowStretch(3, 1);
     return tab;
 }

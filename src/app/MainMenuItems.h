@@ -24,4 +24,5 @@ inline constexpr MenuItemEntry kMenuItems[] = {
     {u"Beenden1", u"&Beenden", (Qt::ALT | Qt::Key_B).toCombined(), true},
     {u"mHilfe", u"Hilfe", Qt::Key_F1, true},
     {u"showLAP", u"+LAP", (Qt::CTRL | Qt::Key_L).toCombined(), true},
+    {u"mFullScreen", u"&Vollbild", Qt::Key_F11, true},
 };

@@ -1,5 +1,6 @@
 #include "MainServices.h"
 
+#include "Modules.h"
 #include "RegFileStore.h"
 
 TFormMainServices TFormMainServices::Resolved() const
@@ -11,5 +12,11 @@ TFormMainServices TFormMainServices::Resolved() const
         services.DeviceFactory = rundaro::serial::OpenPort;
     if (!services.ProbePort)
         services.ProbePort = rundaro::serial::ProbePort;
+    if (!services.Sounds) {
+        services.Sounds = []() -> std::unique_ptr<SoundOutput> {
+            auto *module = qobject_cast<SoundModule *>(LoadModule("rundaro_sound"));
+            return module ? module->CreateOutput() : nullptr;
+        };
+    }
     return services;
 }

@@ -2,6 +2,7 @@
 
 #include "SerialDevice.h"
 #include "SettingsStore.h"
+#include "SoundOutput.h"
 
 #include <cstdint>
 #include <functional>
@@ -15,9 +16,11 @@ struct TFormMainServices
     std::shared_ptr<rundaro::SettingsStore> Store;
     rundaro::serial::DeviceFactory DeviceFactory;
     std::function<bool(std::uint8_t port)> ProbePort;
+    // Makes the race sounds' output when sound is first needed.
+    SoundFactory Sounds;
 
     // The same services with every empty member filled in: the user's
     // settings file (on Windows the registry store would be chosen here),
-    // the platform's serial ports and their probe.
+    // the platform's serial ports and their probe, and the sound module.
     TFormMainServices Resolved() const;
 };

@@ -1,5 +1,6 @@
-// The window's stored settings: the race set-up, the port with its polarity
-// and the window's position and size, read at start and written at exit.
+// The window's stored settings: the race set-up, the port with its polarity,
+// the window's position and size, and whether the race sounds are on, read
+// at start and written at exit.
 #include "Main.h"
 
 #include "Comms.h"
@@ -7,6 +8,8 @@
 #include "Numbers.h"
 #include "SettingsOrder.h"
 #include "SpinEdit.h"
+
+#include <QCheckBox>
 
 using rundaro::Setting;
 
@@ -71,6 +74,9 @@ void TFormMain::applySetting(Setting setting, std::int32_t value)
     case Setting::DopTime:
         seDopTime->setValue(rundaro::Real(value) / kDopTimeScale);
         break;
+    case Setting::Sound:
+        cbSound->setChecked(value != 0);
+        break;
     }
 }
 
@@ -101,6 +107,8 @@ std::int32_t TFormMain::settingValue(Setting setting) const
         return seTime->value();
     case Setting::DopTime:
         return std::int32_t(rundaro::Round(seDopTime->value() * kDopTimeScale));
+    case Setting::Sound:
+        return cbSound->isChecked() ? 1 : 0;
     }
     return 0;
 }

@@ -36,18 +36,38 @@ std::string AverageSpeedText(std::int64_t lapLength, std::int64_t laps, std::int
     return SpeedText(Real(lapLength) * Real(laps), raceMs, 1, separator);
 }
 
+namespace {
+
+bool HasExtra(const PlanFigures &plan)
+{
+    return plan.extraMetres > 0 && plan.lapLength != 0;
+}
+
+// The target time of the extra metres; 0 without them.
+std::int64_t ExtraMs(const PlanFigures &plan)
+{
+    if (!HasExtra(plan))
+        return 0;
+    // 64-bit product: long laps with many extra metres overflow 32 bits.
+    return Div(plan.extraMetres * plan.targetLapMs, plan.lapLength);
+}
+
+} // namespace
+
+std::int64_t PlanTargetMs(const PlanFigures &plan, std::int64_t lap)
+{
+    const std::int64_t target = Round(plan.allowanceSeconds * 1000 + Real(lap * plan.targetLapMs));
+    return lap == 0 ? target + ExtraMs(plan) : target;
+}
+
 PlanRowTexts PlanRow(const PlanFigures &plan, std::int64_t lap, char separator)
 {
     PlanRowTexts row;
     row.lapsToGo = IntToStr(plan.laps - lap);
     row.segmentTime = lap == 0 ? FormatFixed(plan.allowanceSeconds, 1, separator) : plan.lapTimeText;
-    std::int64_t target = Round(plan.allowanceSeconds * 1000 + Real(lap * plan.targetLapMs));
-    if (lap == 0 && plan.extraMetres > 0 && plan.lapLength != 0) {
-        // 64-bit product: long laps with many extra metres overflow 32 bits.
-        const std::int64_t extra = Div(plan.extraMetres * plan.targetLapMs, plan.lapLength);
-        target += extra;
-        row.segmentTime = FormatFixed(Real(extra) / 1000, 1, separator);
-    }
+    const std::int64_t target = PlanTargetMs(plan, lap);
+    if (lap == 0 && HasExtra(plan))
+        row.segmentTime = FormatFixed(Real(ExtraMs(plan)) / 1000, 1, separator);
     row.targetTime = FormatFixed(Real(target) / 1000, 2, separator);
     row.minSec = MinSecText(target, separator);
     row.speed = plan.lapSpeedText;

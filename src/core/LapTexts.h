@@ -56,4 +56,9 @@ struct PlanRowTexts
 
 PlanRowTexts PlanRow(const PlanFigures &plan, std::int64_t lap, char separator);
 
+// The target race time in ms at the schedule line after `lap` whole laps: the
+// allowance plus the whole laps, and on the start line (lap 0) the time of
+// the extra metres.
+std::int64_t PlanTargetMs(const PlanFigures &plan, std::int64_t lap);
+
 } // namespace rundaro

@@ -12,19 +12,23 @@
 // and written, and what a failure does to the rest.
 namespace rundaro {
 
-enum class Setting { Port, Alg, Left, Top, Width, Height, Len, LenDop, LenKrug, Krugs, Time, DopTime };
+enum class Setting { Port, Alg, Left, Top, Width, Height, Len, LenDop, LenKrug, Krugs, Time, DopTime, Sound };
 
 // Reading applies each value as soon as it is read, so the order matters:
 // the port first, then the window, then the race set-up with the extra
-// metres before the lap length.
-constexpr std::array<Setting, 12> kReadOrder{
+// metres before the lap length. "Sound" (the race sounds on or off) comes
+// last in both orders, so a file written before it existed still restores
+// the twelve values before it.
+constexpr std::array<Setting, 13> kReadOrder{
     Setting::Port, Setting::Alg, Setting::Left, Setting::Top, Setting::Width, Setting::Height,
     Setting::Len, Setting::LenDop, Setting::LenKrug, Setting::Krugs, Setting::Time, Setting::DopTime,
+    Setting::Sound,
 };
 
-constexpr std::array<Setting, 12> kWriteOrder{
+constexpr std::array<Setting, 13> kWriteOrder{
     Setting::Left, Setting::Top, Setting::Width, Setting::Height, Setting::Port, Setting::Alg,
     Setting::Len, Setting::LenDop, Setting::LenKrug, Setting::Krugs, Setting::Time, Setting::DopTime,
+    Setting::Sound,
 };
 
 // The stored value name ("Port", "LenDop", ...).

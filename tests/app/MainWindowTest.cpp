@@ -240,6 +240,7 @@ TEST_F(MainWindowTest, TheHiddenMenu)
         {"N2", "-", "", true},                    {"Hilfe1", "H&ilfe", "Alt+I", true},
         {"Drucker1", "&Drucker", "Alt+D", true},  {"Beenden1", "&Beenden", "Alt+B", true},
         {"mHilfe", "Hilfe", "F1", true},          {"showLAP", "+LAP", "Ctrl+L", true},
+        {"mFullScreen", "&Vollbild", "F11", true},
     };
     const QList<QAction *> items = item("HideMenu1")->menu()->actions();
     ASSERT_EQ(items.size(), qsizetype(std::size(cases)));

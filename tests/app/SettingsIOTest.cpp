@@ -3,6 +3,7 @@
 #include "SpinEdit.h"
 #include "TriggerFixture.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 
 #include <filesystem>
@@ -103,6 +104,25 @@ TEST_F(SettingsIOTest, StoredNumbersAreScaledAndCut)
     exit();
     EXPECT_EQ(env.stored("DopTime"), 700u);
     EXPECT_EQ(env.stored("Port"), 3u);
+}
+
+TEST_F(SettingsIOTest, TheSoundSwitchComesAfterTheTwelveValues)
+{
+    // Stored before the switch existed: the twelve come back, sound stays on.
+    env.storeValues({{"Port", 0}, {"Alg", 0}, {"Left", 0}, {"Top", 0}, {"Width", 800}, {"Height", 500},
+                     {"Len", 4000}, {"LenDop", 0}, {"LenKrug", 200}, {"Krugs", 20}, {"Time", 400},
+                     {"DopTime", 2300}});
+    start();
+    expectSetUp({4000, 0, 200, 20, 400});
+    EXPECT_EQ(allowance()->text(), QStringLiteral("2,3"));
+    auto *sound = child<QCheckBox>("cbSound");
+    EXPECT_TRUE(sound->isChecked());
+    EXPECT_EQ(sound->text(), QStringLiteral("Ton"));
+    sound->setChecked(false);
+    exit();
+    EXPECT_EQ(env.stored("Sound"), 0u);
+    start();
+    EXPECT_FALSE(child<QCheckBox>("cbSound")->isChecked());
 }
 
 TEST_F(SettingsIOTest, ExtraMetresAreHeldByTheLapLengthInForce)

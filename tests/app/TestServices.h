@@ -17,15 +17,38 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
+
+// The race sounds a test hears: how often the output was made and which
+// cues it played, in order. No audio device is ever touched.
+struct SoundLog
+{
+    int made = 0;
+    std::vector<RaceCue> played;
+};
+
+class LoggedSound : public SoundOutput
+{
+public:
+    explicit LoggedSound(std::shared_ptr<SoundLog> log) : m_log(std::move(log)) {}
+    void Play(RaceCue cue) override { m_log->played.push_back(cue); }
+
+private:
+    std::shared_ptr<SoundLog> m_log;
+};
 
 // The main window's outside world for a test: settings in a fresh temporary
-// folder, the ports the scan finds, and one simulated line behind every
-// port number.
+// folder, the ports the scan finds, one simulated line behind every port
+// number, and sounds that are only logged.
 struct TestServices
 {
     TFormMainServices services()
     {
-        return {store, line->Factory(), [this](std::uint8_t port) { return ports.count(port) > 0; }};
+        return {store, line->Factory(), [this](std::uint8_t port) { return ports.count(port) > 0; },
+                [log = sounds]() -> std::unique_ptr<SoundOutput> {
+                    ++log->made;
+                    return std::make_unique<LoggedSound>(log);
+                }};
     }
 
     // The key the window reads and writes: named after this test program.
@@ -66,4 +89,5 @@ struct TestServices
         std::make_shared<rundaro::RegFileStore>(dir.path().toStdString());
     std::shared_ptr<rundaro::serial::SimulatedLine> line = rundaro::serial::SimulatedLine::Create();
     std::set<std::uint8_t> ports;
+    std::shared_ptr<SoundLog> sounds = std::make_shared<SoundLog>();
 };

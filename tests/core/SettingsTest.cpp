@@ -155,7 +155,7 @@ TEST(RegFileStore, RoundTripThroughTheFile)
     EXPECT_NE(text.str().find("\"DopTime\"=dword:000005dc\n"), std::string::npos);
 
     std::vector<std::int32_t> values;
-    EXPECT_EQ(readAll(store, &values).size(), 12u);
+    EXPECT_EQ(readAll(store, &values).size(), kReadOrder.size());
     EXPECT_EQ(values[2], -5); // Left
     EXPECT_EQ(values[11], 1500);
     EXPECT_FALSE(fs::exists(store.fileFor("\\Software\\rundaro").string() + ".new"));

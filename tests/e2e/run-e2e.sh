@@ -286,7 +286,7 @@ fi
 settings="$XDG_CONFIG_HOME/$(basename "$program")/settings.reg"
 check "settings written on exit to $settings" test -s "$settings"
 check "the laps typed in are stored (\"Krugs\"=dword:0000000a)" grep -q '^"Krugs"=dword:0000000a' "$settings"
-check "the settings hold all twelve values" test "$(grep -c '=dword:' "$settings")" -eq 12
+check "the settings hold all twelve values and the sound switch" test "$(grep -c '=dword:' "$settings")" -eq 13
 
 echo "screenshots in $output"
 if ((failures > 0)); then

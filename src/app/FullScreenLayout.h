@@ -1,0 +1,33 @@
+#pragma once
+
+#include "TimeDisplayLayout.h"
+
+#include <QRect>
+#include <QSize>
+
+#include <array>
+
+// Where the full-screen display puts its panels on a screen: the laps to go
+// and the ahead/behind seconds above, side by side 40 : 60 as on the window;
+// below them the window's black time panel, scaled evenly so that digits and
+// captions keep their shapes, and beside it the target lap time. The time
+// panel is 52 % of the screen's height (its digits then stand at 36 %) unless
+// the screen is too narrow for that, in which case it takes 84 % of the
+// width. The panels tile the screen without gaps.
+struct FullScreenLayout
+{
+    // The window's time panel that the time display scales.
+    static constexpr QSize kTimePanel{369, 130};
+
+    QRect lapsToGo;
+    QRect aheadBehind;
+    QRect time;
+    QRect targetLap;
+    double scale = 1; // of the time panel
+    std::array<QRect, std::size(kTimeDigits)> digits;
+    std::array<QRect, std::size(kTimeLabels)> labels;
+    int thickness = 5;
+    int separation = 1;
+};
+
+FullScreenLayout LayoutFullScreen(const QSize &screen);

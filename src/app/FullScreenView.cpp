@@ -1,0 +1,237 @@
+#include "FullScreenView.h"
+
+#include "KeyRelay.h"
+#include "Main.h"
+#include "Panel.h"
+#include "SevenSegment.h"
+#include "Udigit.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+
+using namespace rundaro::sevenseg;
+
+TFullScreenView::TFullScreenView(QWidget *window, const Sources &sources)
+    : QWidget(window, Qt::Window)
+    , m_window(window)
+    , m_sources(sources)
+{
+    setObjectName(QStringLiteral("FullScreenView"));
+    setWindowTitle(window->windowTitle());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::BlankCursor);
+    new TKeyRelay(this, window);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, &TFullScreenView::Leave);
+}
+
+void TFullScreenView::Toggle()
+{
+    if (Active())
+        Leave();
+    else
+        Enter();
+}
+
+void TFullScreenView::Enter()
+{
+    if (Active())
+        return;
+    // On the screen the window is on.
+    QScreen *screen = m_window->screen();
+    setGeometry(screen->geometry());
+    follow(true);
+    showFullScreen();
+    raise();
+    activateWindow();
+    setFocus();
+    Refresh();
+}
+
+void TFullScreenView::Leave()
+{
+    if (!Active())
+        return;
+    follow(false);
+    hide();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void TFullScreenView::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    Leave();
+}
+
+void TFullScreenView::follow(bool on)
+{
+    for (QMetaObject::Connection &c : m_follow)
+        disconnect(c);
+    if (!on)
+        return;
+    auto *form = qobject_cast<TFormMain *>(m_window);
+    m_follow[0] = connect(m_sources.tick, &QTimer::timeout, this, &TFullScreenView::Refresh);
+    if (!form)
+        return;
+    m_follow[1] = connect(form, &TFormMain::raceStarted, this, &TFullScreenView::Refresh);
+    m_follow[2] = connect(form, &TFormMain::passingRecorded, this, &TFullScreenView::Refresh);
+    m_follow[3] = connect(form, &TFormMain::raceStopped, this, &TFullScreenView::Refresh);
+    m_follow[4] = connect(form, &TFormMain::raceReset, this, &TFullScreenView::Refresh);
+}
+
+void TFullScreenView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_layout = LayoutFullScreen(size());
+    for (std::size_t d = 0; d < m_segments.size(); ++d) {
+        const QRect &r = m_layout.digits[d];
+        for (int s = 0; s < SegmentCount; ++s) {
+            const Polygon polygon = segmentPolygon(s, r.width(), r.height(), m_layout.thickness, m_layout.separation);
+            Segment &segment = m_segments[d][std::size_t(s)];
+            segment.count = polygon.count;
+            QPolygon outline;
+            for (int i = 0; i < polygon.count; ++i) {
+                segment.corners[std::size_t(i)] = r.topLeft() + QPoint(polygon.points[std::size_t(i)].x,
+                                                                        polygon.points[std::size_t(i)].y);
+                outline << segment.corners[std::size_t(i)];
+            }
+            segment.bounds = outline.boundingRect();
+        }
+    }
+    fitFonts();
+}
+
+QFont TFullScreenView::fitted(const QFont &font, const QString &text, const QRect &room) const
+{
+    // The largest pixel size at which `text` fits 90 % of the room.
+    QFont f = font;
+    int low = 1;
+    int high = std::max(2, room.height());
+    while (low + 1 < high) {
+        const int mid = (low + high) / 2;
+        f.setPixelSize(mid);
+        const QFontMetrics metrics(f, this);
+        if (metrics.horizontalAdvance(text) <= room.width() * 9 / 10 && metrics.height() <= room.height() * 9 / 10)
+            low = mid;
+        else
+            high = mid;
+    }
+    f.setPixelSize(low);
+    return f;
+}
+
+void TFullScreenView::fitFonts()
+{
+    // Both large panels take the size at which "99" fits the laps-to-go
+    // panel, as on the window.
+    m_bigFont = fitted(m_sources.lapsToGo->font(), QStringLiteral("99"), m_layout.lapsToGo);
+    m_targetFont = fitted(m_sources.targetLap->font(), m_target.caption, m_layout.targetLap);
+    for (std::size_t i = 0; i < m_labelFonts.size(); ++i) {
+        QFont font(QString::fromUtf16(kTimeLabels[i].family));
+        font.setBold(true);
+        font.setPixelSize(std::max(1, int(kTimeLabels[i].pixelSize * m_layout.scale)));
+        m_labelFonts[i] = font;
+    }
+}
+
+void TFullScreenView::Refresh()
+{
+    if (!isVisible())
+        return;
+    QRegion dirty;
+    const auto copyPanel = [&dirty](const TPanel *panel, PanelState &state, const QRect &rect) {
+        const PanelState now{panel->caption(), panel->color(), panel->fontColor()};
+        if (now == state)
+            return false;
+        state = now;
+        dirty += rect;
+        return true;
+    };
+    copyPanel(m_sources.lapsToGo, m_laps, m_layout.lapsToGo);
+    copyPanel(m_sources.aheadBehind, m_plusMin, m_layout.aheadBehind);
+    if (copyPanel(m_sources.targetLap, m_target, m_layout.targetLap))
+        m_targetFont = fitted(m_sources.targetLap->font(), m_target.caption, m_layout.targetLap);
+
+    for (std::size_t d = 0; d < m_digitValue.size(); ++d) {
+        const TDigit *digit = m_sources.digits[d];
+        if (digit->ColorOn() != m_digitColor[d]) {
+            m_digitColor[d] = digit->ColorOn();
+            m_digitValue[d] = digit->Value();
+            dirty += m_layout.digits[d];
+        } else if (digit->Value() != m_digitValue[d]) {
+            // Only the segments that go on or off.
+            const unsigned changed = DigitPatterns[std::size_t(digit->Value())]
+                                     ^ DigitPatterns[std::size_t(m_digitValue[d])];
+            m_digitValue[d] = digit->Value();
+            for (int s = 0; s < SegmentCount; ++s)
+                if (isLit(std::uint8_t(changed), s))
+                    dirty += m_segments[d][std::size_t(s)].bounds;
+        }
+    }
+    for (std::size_t i = 0; i < m_labelColor.size(); ++i) {
+        const QColor colour = m_sources.labels[i]->palette().color(QPalette::WindowText);
+        if (colour != m_labelColor[i]) {
+            m_labelColor[i] = colour;
+            dirty += m_layout.labels[i];
+        }
+    }
+    if (!dirty.isEmpty())
+        repaint(dirty);
+}
+
+void TFullScreenView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QRegion &region = event->region();
+    paintPanel(painter, region, m_layout.lapsToGo, m_laps, m_bigFont);
+    paintPanel(painter, region, m_layout.aheadBehind, m_plusMin, m_bigFont);
+    paintPanel(painter, region, m_layout.targetLap, m_target, m_targetFont);
+    if (region.intersects(m_layout.time))
+        paintTime(painter, region);
+}
+
+void TFullScreenView::paintPanel(QPainter &painter, const QRegion &region, const QRect &rect,
+                                 const PanelState &state, const QFont &font) const
+{
+    if (!region.intersects(rect))
+        return;
+    painter.fillRect(rect, state.face);
+    painter.setFont(font);
+    painter.setPen(state.text);
+    painter.drawText(rect, Qt::AlignCenter, state.caption);
+}
+
+void TFullScreenView::paintTime(QPainter &painter, const QRegion &region) const
+{
+    painter.fillRect(m_layout.time, QColor(0, 0, 0));
+    for (std::size_t i = 0; i < m_labelColor.size(); ++i) {
+        if (!region.intersects(m_layout.labels[i]))
+            continue;
+        painter.setFont(m_labelFonts[i]);
+        painter.setPen(m_labelColor[i]);
+        painter.drawText(m_layout.labels[i],
+                         kTimeLabels[i].centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop,
+                         QString::fromUtf16(kTimeLabels[i].text));
+    }
+    // Unlit segments are the background's colour: only lit ones are drawn.
+    painter.setPen(Qt::NoPen);
+    for (std::size_t d = 0; d < m_digitValue.size(); ++d) {
+        if (!region.intersects(m_layout.digits[d]))
+            continue;
+        painter.setBrush(m_digitColor[d]);
+        const std::uint8_t pattern = DigitPatterns[std::size_t(m_digitValue[d])];
+        for (int s = 0; s < SegmentCount; ++s) {
+            const Segment &segment = m_segments[d][std::size_t(s)];
+            if (isLit(pattern, s) && region.intersects(segment.bounds))
+                painter.drawPolygon(segment.corners.data(), segment.count);
+        }
+    }
+}

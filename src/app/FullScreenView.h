@@ -1,0 +1,100 @@
+#pragma once
+
+#include "FullScreenLayout.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QTimer;
+class TDigit;
+class TPanel;
+
+// The race display alone on the whole screen, for reading from the track
+// side: the laps to go, the ahead/behind seconds, the running time and the
+// target lap time, drawn large by this widget itself from what the window's
+// own display shows at that moment. The window is neither moved nor changed;
+// its keys keep working here (TKeyRelay), and F11 (through the window's menu)
+// or Escape return to it.
+//
+// While shown, the view follows the window's race tick and race commands and
+// redraws only what changed, down to the single segments of a digit, so the
+// tick stays cheap on the largest screens. Hidden, it costs nothing.
+class TFullScreenView : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(bool Active READ Active)
+
+public:
+    // What the view copies from the window.
+    struct Sources
+    {
+        TPanel *lapsToGo = nullptr;
+        TPanel *aheadBehind = nullptr;
+        TPanel *targetLap = nullptr;
+        std::array<TDigit *, std::size(kTimeDigits)> digits{};
+        std::array<QLabel *, std::size(kTimeLabels)> labels{};
+        QTimer *tick = nullptr;
+    };
+
+    TFullScreenView(QWidget *window, const Sources &sources);
+
+    bool Active() const { return isVisible(); }
+    const FullScreenLayout &Layout() const { return m_layout; }
+
+public slots:
+    void Enter();
+    void Leave();
+    void Toggle();
+    // Copies the window's display and redraws what differs from the last copy.
+    void Refresh();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    Q_DISABLE_COPY(TFullScreenView)
+
+    struct PanelState
+    {
+        QString caption;
+        QColor face;
+        QColor text;
+        bool operator==(const PanelState &) const = default;
+    };
+    struct Segment
+    {
+        std::array<QPoint, 6> corners;
+        int count = 0;
+        QRect bounds;
+    };
+
+    void follow(bool on);
+    void fitFonts();
+    QFont fitted(const QFont &font, const QString &text, const QRect &room) const;
+    void paintPanel(QPainter &painter, const QRegion &region, const QRect &rect, const PanelState &state,
+                    const QFont &font) const;
+    void paintTime(QPainter &painter, const QRegion &region) const;
+
+    QWidget *m_window = nullptr;
+    Sources m_sources;
+    FullScreenLayout m_layout;
+    std::array<QMetaObject::Connection, 5> m_follow{};
+
+    PanelState m_laps;
+    PanelState m_plusMin;
+    PanelState m_target;
+    std::array<int, std::size(kTimeDigits)> m_digitValue{};
+    std::array<QColor, std::size(kTimeDigits)> m_digitColor{};
+    std::array<QColor, std::size(kTimeLabels)> m_labelColor{};
+    std::array<std::array<Segment, 8>, std::size(kTimeDigits)> m_segments{};
+    QFont m_bigFont;
+    QFont m_targetFont;
+    std::array<QFont, std::size(kTimeLabels)> m_labelFonts;
+};

@@ -1,0 +1,23 @@
+#include "Modules.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPluginLoader>
+
+QObject *LoadModule(const char *name)
+{
+    const QString file = QStringLiteral("lib%1.so").arg(QLatin1String(name));
+    const QString dirs[] = {
+        QCoreApplication::applicationDirPath() + QStringLiteral("/" RUNDARO_MODULE_DIR_FROM_BIN),
+        QStringLiteral(RUNDARO_MODULE_BUILD_DIR),
+    };
+    for (const QString &dir : dirs) {
+        const QString path = QDir(dir).filePath(file);
+        if (!QFile::exists(path))
+            continue;
+        QPluginLoader loader(path);
+        if (QObject *root = loader.instance())
+            return root;
+    }
+    return nullptr;
+}

@@ -1,0 +1,21 @@
+#include "SoundEffects.h"
+
+#include <QUrl>
+
+TSoundEffects::TSoundEffects()
+{
+    const char *files[] = {"passing", "lastlap", "stop"};
+    static_assert(std::size(files) == std::tuple_size_v<decltype(m_effects)>);
+    for (std::size_t i = 0; i < m_effects.size(); ++i)
+        m_effects[i].setSource(QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(QLatin1String(files[i]))));
+}
+
+void TSoundEffects::Play(RaceCue cue)
+{
+    m_effects[std::size_t(cue)].play();
+}
+
+std::unique_ptr<SoundOutput> TSoundPlugin::CreateOutput()
+{
+    return std::make_unique<TSoundEffects>();
+}

@@ -1,0 +1,108 @@
+#include "LapChartPage.h"
+#include "LapChartWidget.h"
+#include "MainWindowFixture.h"
+#include "TestOutput.h"
+
+#include <QBarSet>
+#include <QChartView>
+#include <QLineSeries>
+#include <QStackedBarSeries>
+
+// The lap chart on "Grafik", drawn by the chart module of this build.
+namespace {
+
+class LapChartTest : public MainWindowFixture
+{
+protected:
+    TLapChartPage *page() const { return child<TLapChartPage>("TabSheet4"); }
+    void showChart()
+    {
+        child<QTabWidget>("PageControl1")->setCurrentWidget(page());
+        QCoreApplication::processEvents();
+    }
+    QChart *chart() const
+    {
+        auto *view = page()->findChild<QChartView *>();
+        return view ? view->chart() : nullptr;
+    }
+    // The values of the bar set called `name`.
+    QList<qreal> bars(const QString &name) const
+    {
+        for (QAbstractSeries *series : chart()->series())
+            if (auto *stacked = qobject_cast<QStackedBarSeries *>(series))
+                for (QBarSet *set : stacked->barSets())
+                    if (set->label() == name) {
+                        QList<qreal> values;
+                        for (int i = 0; i < set->count(); ++i)
+                            values << set->at(i);
+                        return values;
+                    }
+        return {};
+    }
+    QList<QPointF> line(const QString &name) const
+    {
+        for (QAbstractSeries *series : chart()->series())
+            if (series->name() == name)
+                return static_cast<QLineSeries *>(series)->points();
+        return {};
+    }
+    void lap(std::int32_t ms)
+    {
+        at(ms);
+        ctrl(Qt::Key_L);
+        QCoreApplication::processEvents();
+    }
+};
+
+TEST_F(LapChartTest, MadeOnlyWhenItsTabIsFirstShown)
+{
+    auto *tabs = child<QTabWidget>("PageControl1");
+    ASSERT_EQ(tabs->count(), 4);
+    EXPECT_EQ(tabs->tabText(3), QStringLiteral("Grafik"));
+    ctrl(Qt::Key_S);
+    lap(23456);
+    EXPECT_FALSE(page()->ChartCreated());
+    EXPECT_EQ(page()->findChild<QChartView *>(), nullptr);
+    showChart();
+    ASSERT_TRUE(page()->ChartCreated());
+    ASSERT_TRUE(chart());
+    // What the race has so far, at once.
+    EXPECT_EQ(bars(QStringLiteral("über der Sollzeit")).value(0), 23.46);
+}
+
+TEST_F(LapChartTest, FollowsTheRaceLapByLap)
+{
+    showChart();
+    ASSERT_TRUE(chart());
+    // The schedule before the first passing: 15 laps at 21,9 s.
+    EXPECT_EQ(bars(QStringLiteral("Rundenzeit")).size(), 15);
+    EXPECT_EQ(line(QStringLiteral("Sollrundenzeit")).value(0).y(), 21.9);
+    EXPECT_TRUE(line(QStringLiteral("Vorsprung/Rückstand")).isEmpty());
+    saveTestPng(page(), QStringLiteral("lap_chart_schedule"));
+
+    ctrl(Qt::Key_S);
+    const std::int32_t laps[] = {23456, 45000, 66950, 89420, 111030, 132000, 153500};
+    for (std::int32_t ms : laps)
+        lap(ms);
+    const QList<qreal> green = bars(QStringLiteral("in der Sollzeit"));
+    const QList<qreal> red = bars(QStringLiteral("über der Sollzeit"));
+    // 23,46 over, 21,54 in, 21,95 over, 22,47 over, 21,61 in, 20,97 in, 21,50 in
+    EXPECT_EQ(red.mid(0, 4), (QList<qreal>{23.46, 0, 21.95, 22.47}));
+    EXPECT_EQ(green.mid(0, 7), (QList<qreal>{0, 21.54, 0, 0, 21.61, 20.97, 21.5}));
+    const QList<QPointF> ahead = line(QStringLiteral("Vorsprung/Rückstand"));
+    ASSERT_EQ(ahead.size(), 7);
+    // Due at 1,5 s + 21,9 s = 23,40 s, passed at 23,456 s.
+    EXPECT_DOUBLE_EQ(ahead[0].y(), -0.056);
+    saveTestPng(page(), QStringLiteral("lap_chart_mid_race"));
+
+    const std::int32_t rest[] = {175000, 197100, 219000, 240800, 262500, 284000, 305900};
+    for (std::int32_t ms : rest)
+        lap(ms);
+    at(327600);
+    ctrl(Qt::Key_P);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(line(QStringLiteral("Vorsprung/Rückstand")).size(), 15);
+    saveTestPng(page(), QStringLiteral("lap_chart_finished"));
+}
+
+} // namespace
