@@ -147,17 +147,25 @@ void TFullScreenView::Refresh()
     if (!isVisible())
         return;
     QRegion dirty;
-    const auto copyPanel = [&dirty](const TPanel *panel, PanelState &state, const QRect &rect) {
+    QRegion segments;
+    const auto copyPanel = [this, &dirty](const TPanel *panel, PanelState &state, const QRect &rect,
+                                          const QFont &font) {
         const PanelState now{panel->caption(), panel->color(), panel->fontColor()};
         if (now == state)
             return false;
+        // A new number in the same colours: only where the old and the new one stand.
+        const QFontMetrics metrics(font, this);
+        if (now.face == state.face && now.text == state.text)
+            dirty += (metrics.boundingRect(rect, Qt::AlignCenter, state.caption)
+                      | metrics.boundingRect(rect, Qt::AlignCenter, now.caption)) & rect;
+        else
+            dirty += rect;
         state = now;
-        dirty += rect;
         return true;
     };
-    copyPanel(m_sources.lapsToGo, m_laps, m_layout.lapsToGo);
-    copyPanel(m_sources.aheadBehind, m_plusMin, m_layout.aheadBehind);
-    if (copyPanel(m_sources.targetLap, m_target, m_layout.targetLap))
+    copyPanel(m_sources.lapsToGo, m_laps, m_layout.lapsToGo, m_bigFont);
+    copyPanel(m_sources.aheadBehind, m_plusMin, m_layout.aheadBehind, m_bigFont);
+    if (copyPanel(m_sources.targetLap, m_target, m_layout.targetLap, m_targetFont))
         m_targetFont = fitted(m_sources.targetLap->font(), m_target.caption, m_layout.targetLap);
 
     for (std::size_t d = 0; d < m_digitValue.size(); ++d) {
@@ -173,7 +181,7 @@ void TFullScreenView::Refresh()
             m_digitValue[d] = digit->Value();
             for (int s = 0; s < SegmentCount; ++s)
                 if (isLit(std::uint8_t(changed), s))
-                    dirty += m_segments[d][std::size_t(s)].bounds;
+                    segments += m_segments[d][std::size_t(s)].bounds;
         }
     }
     for (std::size_t i = 0; i < m_labelColor.size(); ++i) {
@@ -183,8 +191,14 @@ void TFullScreenView::Refresh()
             dirty += m_layout.labels[i];
         }
     }
-    if (!dirty.isEmpty())
-        repaint(dirty);
+    if (dirty.isEmpty() && !segments.isEmpty()) {
+        // The usual tick: a few segments go on or off and nothing else changes.
+        m_segmentsOnly = segments;
+        repaint(segments);
+        m_segmentsOnly = QRegion();
+    } else if (!dirty.isEmpty() || !segments.isEmpty()) {
+        repaint(dirty + segments);
+    }
 }
 
 void TFullScreenView::paintEvent(QPaintEvent *event)
@@ -211,7 +225,28 @@ void TFullScreenView::paintPanel(QPainter &painter, const QRegion &region, const
 
 void TFullScreenView::paintTime(QPainter &painter, const QRegion &region) const
 {
-    painter.fillRect(m_layout.time, QColor(0, 0, 0));
+    const QColor background(0, 0, 0);
+    painter.setPen(Qt::NoPen);
+    if (region == m_segmentsOnly) {
+        // Each segment whose box is asked for is drawn whole, lit or in the
+        // background's colour; segments never overlap and nothing else is
+        // drawn in their boxes but the background, so nothing else needs
+        // drawing again: this keeps the race tick cheap on a large screen.
+        for (std::size_t d = 0; d < m_digitValue.size(); ++d) {
+            if (!region.intersects(m_layout.digits[d]))
+                continue;
+            const std::uint8_t pattern = DigitPatterns[std::size_t(m_digitValue[d])];
+            for (int s = 0; s < SegmentCount; ++s) {
+                const Segment &segment = m_segments[d][std::size_t(s)];
+                if (!region.intersects(segment.bounds))
+                    continue;
+                painter.setBrush(isLit(pattern, s) ? m_digitColor[d] : background);
+                painter.drawPolygon(segment.corners.data(), segment.count);
+            }
+        }
+        return;
+    }
+    painter.fillRect(m_layout.time, background);
     for (std::size_t i = 0; i < m_labelColor.size(); ++i) {
         if (!region.intersects(m_layout.labels[i]))
             continue;
@@ -222,7 +257,6 @@ void TFullScreenView::paintTime(QPainter &painter, const QRegion &region) const
                          QString::fromUtf16(kTimeLabels[i].text));
     }
     // Unlit segments are the background's colour: only lit ones are drawn.
-    painter.setPen(Qt::NoPen);
     for (std::size_t d = 0; d < m_digitValue.size(); ++d) {
         if (!region.intersects(m_layout.digits[d]))
             continue;

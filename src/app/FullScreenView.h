@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPoint>
+#include <QRegion>
 #include <QWidget>
 
 #include <array>
@@ -97,4 +98,6 @@ private:
     QFont m_bigFont;
     QFont m_targetFont;
     std::array<QFont, std::size(kTimeLabels)> m_labelFonts;
+    // While Refresh repaints nothing but changed segments: their boxes.
+    QRegion m_segmentsOnly;
 };
