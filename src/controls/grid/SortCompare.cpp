@@ -18,6 +18,14 @@ int compareValues(double l, double r)
     return l < r ? -1 : (r < l ? 1 : 0);
 }
 
+// The group of a key in the styles that convert: empty, converted, other.
+int convertingRank(const TSortKey &key)
+{
+    if (key.Text.empty())
+        return 0;
+    return key.Value ? 1 : 2;
+}
+
 } // namespace
 
 void FoldAsciiLower(std::string &text)
@@ -111,12 +119,12 @@ std::optional<std::int32_t> TextToInt(std::string_view text)
 
 namespace {
 
-// One piece of a text as NumericExtended sees it: a run of digits (with the
-// text's leading minus sign for the first one) or a run of other characters.
+// One piece of a text as NumericExtended sees it: a run of digits or a run
+// of other characters. Signs are characters like any other, so "-9" comes
+// before "-10" as "item9" comes before "item10".
 struct Piece
 {
     bool number = false;
-    bool negative = false;
     std::string_view text; // the digits without leading zeros, or the characters
 };
 
@@ -125,10 +133,6 @@ Piece nextPiece(std::string_view text, std::size_t &at)
 {
     Piece piece;
     const std::size_t start = at;
-    if (start == 0 && text.size() > 1 && text[0] == '-' && isDigit(text[1])) {
-        piece.negative = true;
-        ++at;
-    }
     if (isDigit(text[at])) {
         piece.number = true;
         while (at < text.size() && text[at] == '0')
@@ -137,8 +141,6 @@ Piece nextPiece(std::string_view text, std::size_t &at)
         while (at < text.size() && isDigit(text[at]))
             ++at;
         piece.text = text.substr(digits, at - digits);
-        if (piece.text.empty())
-            piece.negative = false; // -0 is 0
         return piece;
     }
     while (at < text.size() && !isDigit(text[at]))
@@ -156,28 +158,20 @@ int compareMagnitudes(std::string_view a, std::string_view b)
 }
 
 // The place of a piece among pieces of the other kind: a number stands where
-// its first character does in byte order (every digit counting as '0', a
-// negative number before a run that starts with '-').
+// its first character does in byte order, every digit counting as '0'.
 int pieceClass(const Piece &p)
 {
     if (p.number)
-        return p.negative ? 2 * '-' : 2 * '0';
+        return 2 * '0';
     return 2 * static_cast<unsigned char>(p.text.front()) + 1;
 }
 
 int comparePieces(const Piece &a, const Piece &b)
 {
-    if (a.number && b.number) {
-        if (a.negative != b.negative)
-            return a.negative ? -1 : 1;
-        const int order = compareMagnitudes(a.text, b.text);
-        return a.negative ? -order : order;
-    }
-    if (a.number != b.number) {
-        const int ca = pieceClass(a);
-        const int cb = pieceClass(b);
-        return ca < cb ? -1 : 1;
-    }
+    if (a.number && b.number)
+        return compareMagnitudes(a.text, b.text);
+    if (a.number != b.number)
+        return pieceClass(a) < pieceClass(b) ? -1 : 1;
     return TextOrder(a.text, b.text);
 }
 
@@ -211,15 +205,18 @@ int CompareByStyle(const TSortKey &l, const TSortKey &r, TSortStyle style, const
     switch (style) {
     case ssNumeric:
     case ssDateTime:
-    case ssTime:
-        if (l.Value && r.Value)
+    case ssTime: {
+        // Empty texts first, then the texts that convert, by value, then the
+        // rest in text order. Mixing value and text order pair by pair could
+        // put 2 before 10, 10 before "1a" and "1a" before 2.
+        const int lr = convertingRank(l);
+        const int rr = convertingRank(r);
+        if (lr != rr)
+            return lr < rr ? -1 : 1;
+        if (lr == 1)
             return compareValues(*l.Value, *r.Value);
-        // A text that converts comes before one that does not; mixing value
-        // and text order in one sort could put 2 before 10, 10 before "1a"
-        // and "1a" before 2.
-        if (l.Value || r.Value)
-            return l.Value ? -1 : 1;
         return TextOrder(l.Text, r.Text);
+    }
     case ssNumericExtended:
         return NumericExtended(l.Text, r.Text);
     case ssCustom:

@@ -39,13 +39,15 @@ std::optional<double> TextToFloat(std::string_view text, char decimalSeparator);
 std::optional<std::int32_t> TextToInt(std::string_view text);
 
 // Compares texts by the numbers in them: each text is read as runs of
-// digits and runs of other characters (a leading minus sign belongs to the
-// first number); runs are compared in turn, numbers by value and other runs
-// by text order, and a text whose runs end first comes first. Texts of the
-// same runs go by text order. An empty text comes first.
+// digits and runs of other characters (signs included, so "-9" comes before
+// "-10"); runs are compared in turn, numbers by value and other runs by text
+// order, and a text whose runs end first comes first. Texts of the same
+// runs go by text order. An empty text comes first.
 int NumericExtended(std::string_view a, std::string_view b);
 
-// The comparison of one style, before the tie-break and the direction.
+// The comparison of one style, before the tie-break and the direction. The
+// styles that convert put empty texts first, then the converted texts by
+// value, then the rest in text order.
 int CompareByStyle(const TSortKey &l, const TSortKey &r, TSortStyle style, const TCustomCompare &custom);
 
 // Whether l sorts before r: the style's comparison, reversed for

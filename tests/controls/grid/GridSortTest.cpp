@@ -171,6 +171,22 @@ TEST_F(GridSortTest, NumericExtendedOrdersByTheNumbersInTexts)
     EXPECT_EQ(column(0), list({"item1", "item2", "item10", "v1.9", "v1.10"}));
 }
 
+// A sign is text like any letter; in a column of numbers, blanks come first
+// and texts that are no numbers last.
+TEST_F(GridSortTest, SignsAreTextAndMixedColumnsPutEmptyThenNumbersThenText)
+{
+    fill({"-10", "item10", "-9", "+2", "item9", "3"});
+    grid.SortOptions().SortStyle = ssNumericExtended;
+    grid.SortByColumn(0);
+    EXPECT_EQ(column(0), list({"+2", "-9", "-10", "3", "item9", "item10"}));
+
+    fill({"x", "10", "", "1a", "-2", "9", ""});
+    grid.SortOptions().SortStyle = ssNumeric;
+    grid.SortByColumn(0);
+    EXPECT_EQ(column(0), list({"", "", "-2", "9", "10", "1a", "x"}));
+    EXPECT_EQ(column(1), list({"r3", "r7", "r5", "r6", "r2", "r4", "r1"}));
+}
+
 TEST_F(GridSortTest, CustomComparisonServesOneSort)
 {
     fill({"a", "bbb", "cc"});
