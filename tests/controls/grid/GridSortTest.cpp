@@ -130,6 +130,35 @@ TEST_F(GridSortTest, AutomaticStyleIsDetectedAndKept)
     EXPECT_EQ(column(0), list({"15.06.2023", "31.12.2023", "1.1.2024"}));
 }
 
+TEST_F(GridSortTest, TimeAndDateColumnsFollowTheLocale)
+{
+    struct Case
+    {
+        const char *locale;
+        std::vector<const char *> texts;
+        TSortStyle style;
+        QStringList sorted;
+    } const cases[] = {
+        {"de_DE", {"12:34:56,789", "23:59", "9:05", "12:34:56,5"}, ssTime,
+         list({"9:05", "12:34:56,5", "12:34:56,789", "23:59"})},
+        {"de_DE", {"15.06.24 18:00", "31.12.99", "15.06.2024 9:30:00,5", "1.1.2000"}, ssDateTime,
+         list({"31.12.99", "1.1.2000", "15.06.2024 9:30:00,5", "15.06.24 18:00"})},
+        {"en_US", {"1:30 PM", "11:00 AM", "12:15 PM", "9:45:30.25"}, ssTime,
+         list({"9:45:30.25", "11:00 AM", "12:15 PM", "1:30 PM"})},
+        {"en_US", {"12/31/99 11:00 PM", "1/2/2024"}, ssDateTime, list({"12/31/99 11:00 PM", "1/2/2024"})},
+    };
+    const QLocale german;
+    for (const Case &c : cases) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+        fill(c.texts);
+        grid.SortOptions().SortStyle = ssAutomatic;
+        grid.SortByColumn(0);
+        EXPECT_EQ(grid.SortOptions().SortStyle, c.style) << c.texts.front();
+        EXPECT_EQ(column(0), c.sorted) << c.texts.front();
+    }
+    QLocale::setDefault(german);
+}
+
 TEST_F(GridSortTest, AutomaticWithoutDataRowsIsNumeric)
 {
     grid.SetRowCount(1);
