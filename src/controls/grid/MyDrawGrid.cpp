@@ -17,6 +17,25 @@ void TMyCustomDrawGrid::DrawCell(int ACol, int ARow, const QRect &ARect, TGridDr
     fire(OnDrawCell, this, ACol, ARow, ARect, AState);
 }
 
+QString TMyCustomDrawGrid::GetEditText(int ACol, int ARow)
+{
+    QString value;
+    fire(OnGetEditText, this, ACol, ARow, value);
+    return value;
+}
+
+QString TMyCustomDrawGrid::GetEditMask(int ACol, int ARow)
+{
+    QString value;
+    fire(OnGetEditMask, this, ACol, ARow, value);
+    return value;
+}
+
+void TMyCustomDrawGrid::SetEditText(int ACol, int ARow, const QString &Value)
+{
+    fire(OnSetEditText, this, ACol, ARow, Value);
+}
+
 void TMyCustomDrawGrid::TopLeftChanged()
 {
     fire(OnTopLeftChanged, this);

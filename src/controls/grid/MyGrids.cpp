@@ -1,6 +1,7 @@
 #include "MyGrids.h"
 
 #include "GridErrors.h"
+#include "InplaceEdit.h"
 
 #include <QApplication>
 #include <QResizeEvent>
@@ -30,6 +31,9 @@ TMyCustomGrid::TMyCustomGrid(QWidget *parent)
     m_current = m_anchor = m_topLeft = TGridCoord{m_fixedCols, m_fixedRows};
     m_canvas.Font = TCanvasFont(font(), SysColor(QPalette::Text));
     m_canvas.Brush.Color = Color();
+    // Without goThumbTracking the view moves when the thumb is let go.
+    verticalScrollBar()->setTracking(false);
+    horizontalScrollBar()->setTracking(false);
     UpdateScrollRanges();
 }
 
@@ -43,6 +47,8 @@ void TMyCustomGrid::changeEvent(QEvent *event)
 
 TMyCustomGrid::~TMyCustomGrid()
 {
+    if (m_inplace)
+        m_inplace->DetachGrid();
     if (m_updateDepth > 0)
         QApplication::restoreOverrideCursor();
 }
@@ -78,6 +84,7 @@ void TMyCustomGrid::SetRowCount(int value)
 
 void TMyCustomGrid::ChangeSize(int NewColCount, int NewRowCount)
 {
+    HideEditor(); // its cell may go
     const int oldColCount = m_colCount;
     const int oldRowCount = m_rowCount;
     m_colCount = NewColCount;
@@ -152,6 +159,7 @@ void TMyCustomGrid::SetFixedCols(int value)
         ThrowGridError(GridErrors::IndexOutOfRange);
     if (value >= m_colCount)
         ThrowGridError(GridErrors::FixedColTooBig);
+    HideEditor();
     m_fixedCols = value;
     m_topLeft = TGridCoord{m_fixedCols, m_fixedRows};
     SetCurrentCell(m_fixedCols, m_fixedRows);
@@ -165,6 +173,7 @@ void TMyCustomGrid::SetFixedRows(int value)
         ThrowGridError(GridErrors::IndexOutOfRange);
     if (value >= m_rowCount)
         ThrowGridError(GridErrors::FixedRowTooBig);
+    HideEditor();
     m_fixedRows = value;
     m_topLeft = TGridCoord{m_fixedCols, m_fixedRows};
     SetCurrentCell(m_fixedCols, m_fixedRows);
@@ -194,6 +203,10 @@ void TMyCustomGrid::MoveRow(int FromIndex, int ToIndex)
         ThrowGridError(GridErrors::IndexOutOfRange);
     if (FromIndex == ToIndex)
         return;
+    HideEditor();
+    // The current cell and the anchor stay with their rows.
+    m_current.Y = MovedIndex(m_current.Y, FromIndex, ToIndex);
+    m_anchor.Y = MovedIndex(m_anchor.Y, FromIndex, ToIndex);
     if (!m_rowHeights.empty()) {
         m_rowHeights.resize(static_cast<std::size_t>(m_rowCount), m_defaultRowHeight);
         const int moved = m_rowHeights[FromIndex];
@@ -210,6 +223,9 @@ void TMyCustomGrid::MoveColumn(int FromIndex, int ToIndex)
         ThrowGridError(GridErrors::IndexOutOfRange);
     if (FromIndex == ToIndex)
         return;
+    HideEditor();
+    m_current.X = MovedIndex(m_current.X, FromIndex, ToIndex);
+    m_anchor.X = MovedIndex(m_anchor.X, FromIndex, ToIndex);
     if (!m_colWidths.empty()) {
         m_colWidths.resize(static_cast<std::size_t>(m_colCount), m_defaultColWidth);
         const int moved = m_colWidths[FromIndex];
@@ -343,6 +359,10 @@ void TMyCustomGrid::SetOptions(TGridOptions value)
     if (value == m_options)
         return;
     m_options = value;
+    verticalScrollBar()->setTracking(value & goThumbTracking);
+    horizontalScrollBar()->setTracking(value & goThumbTracking);
+    if (m_editorMode && !CanEditShow())
+        HideEditor();
     UpdateScrollRanges();
     InvalidateGrid();
 }
@@ -398,14 +418,6 @@ void TMyCustomGrid::SetBorderStyle(TBorderStyle value)
         return;
     m_borderStyle = value;
     setFrameStyle(value == bsSingle ? (QFrame::StyledPanel | QFrame::Sunken) : QFrame::NoFrame);
-}
-
-void TMyCustomGrid::SetEditorMode(bool value)
-{
-    if (value == m_editorMode)
-        return;
-    m_editorMode = value;
-    InvalidateCell(m_current.X, m_current.Y);
 }
 
 // ---- axes -----------------------------------------------------------------
@@ -621,6 +633,7 @@ void TMyCustomGrid::MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show)
         ThrowGridError(GridErrors::IndexOutOfRange);
     if (!SelectCell(ACol, ARow))
         return;
+    CommitEditor();
     const TGridRect old = Selection();
     m_current = TGridCoord{ACol, ARow};
     if (MoveAnchor)
@@ -633,6 +646,7 @@ void TMyCustomGrid::MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show)
         ClampInView(ACol, ARow);
     InvalidateRect(old);
     InvalidateRect(Selection());
+    FollowEditor();
 }
 
 void TMyCustomGrid::SetCurrentCell(int ACol, int ARow)
@@ -727,6 +741,8 @@ void TMyCustomGrid::UpdateScrollRanges()
             break;
     }
     m_scrollSyncing = false;
+    // Whatever changed the geometry may have moved the editor's cell.
+    PlaceEditor();
 }
 
 void TMyCustomGrid::scrollContentsBy(int, int)
@@ -790,8 +806,12 @@ void TMyCustomGrid::InvalidateRect(const TGridRect &cells)
 
 void TMyCustomGrid::BeginUpdate()
 {
-    if (m_updateDepth++ > 0)
+    if (m_updateDepth > 0) {
+        ++m_updateDepth;
         return;
+    }
+    HideEditor();
+    ++m_updateDepth;
     m_lockColCount = m_colCount;
     m_lockRowCount = m_rowCount;
     m_lockHadFocus = hasFocus();

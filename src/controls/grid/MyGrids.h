@@ -11,7 +11,9 @@
 #include <memory>
 #include <vector>
 
+class QLineEdit;
 class QPainter;
+class TInplaceEdit;
 
 // The canvas that cell drawing uses: the painter of the current paint, and
 // the brush and font that the painting loop and the format event set up.
@@ -36,11 +38,12 @@ struct TGridAxisInfo
     int GridCellCount = 0;
 };
 
-// The grid base: geometry, scrolling, selection, the painting loop and the
-// update lock, on a scroll area whose viewport shows the cells, with the
-// ordinary handling of mouse and keyboard (selecting cells, sizing columns,
+// The grid base: geometry, scrolling, selection, the painting loop, the
+// in-place editor and the update lock, on a scroll area whose viewport shows
+// the cells, with the ordinary handling of mouse and keyboard (selecting
+// cells, sizing columns and rows, moving them by their fixed cells,
 // navigation keys). It holds no cell contents; what a cell shows is
-// DrawCell's business.
+// DrawCell's business, what the editor shows GetEditText's.
 class TMyCustomGrid : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -125,8 +128,12 @@ public:
     void SetDefaultDrawing(bool value);
     TBorderStyle BorderStyle() const { return m_borderStyle; }
     void SetBorderStyle(TBorderStyle value);
+    // Whether the in-place editor is open. Opening needs goEditing and a
+    // current cell outside the fixed cells; closing commits its text.
     bool EditorMode() const { return m_editorMode; }
     void SetEditorMode(bool value);
+    // The in-place editor's line edit; null until it is first opened.
+    QLineEdit *InplaceEditor() const;
 
     // The cell's rectangle in viewport coordinates; empty when not visible.
     QRect CellRect(int ACol, int ARow) const;
@@ -170,7 +177,28 @@ protected:
     virtual void ColumnMoved(int FromIndex, int ToIndex);
     virtual void RowMoved(int FromIndex, int ToIndex);
     // Refreshes the in-place editor after the current cell's text changed.
-    virtual void UpdateEditorText() {}
+    virtual void UpdateEditorText();
+    // What the in-place editor shows for a cell, its input mask (in
+    // QLineEdit's syntax, empty for none), and where a committed text goes.
+    virtual QString GetEditText(int ACol, int ARow);
+    virtual QString GetEditMask(int ACol, int ARow);
+    virtual void SetEditText(int ACol, int ARow, const QString &Value);
+    // Opens the editor over the current cell with its text all selected.
+    void ShowEditor();
+    // Commits the editor's text if it was changed, and closes the editor.
+    void HideEditor();
+    // Drops what was typed; the editor closes unless it is always shown.
+    void CancelEditor();
+    // Writes the editor's text to its cell through SetEditText when the
+    // user changed it.
+    void CommitEditor();
+    // After the current cell moved: the open editor moves along with the
+    // new cell's text, or closes where that cell cannot be edited.
+    void FollowEditor();
+    bool CanEditShow() const;
+    // Keeps an index in step with a row or column moved from FromIndex to
+    // ToIndex.
+    static int MovedIndex(int index, int FromIndex, int ToIndex);
     // Scroll bar thumbs follow the visible share when this says so.
     virtual bool ProportionalThumbs() const { return true; }
 
@@ -198,21 +226,40 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 
-    // Whether a press at the viewport point (X, Y) starts sizing a column:
-    // which column, and where its border line starts.
+    // Whether a press at the viewport point (X, Y) starts sizing a column
+    // (a row): which one, and where its border line starts.
     bool ColSizingZone(int X, int Y, int &index, int &linePos) const;
-    bool IsSizing() const { return m_gridState == GridState::ColSizing; }
-    // Drops a sizing or selecting operation of the mouse without applying it.
+    bool RowSizingZone(int X, int Y, int &index, int &linePos) const;
+    bool IsSizing() const
+    {
+        return m_gridState == GridState::ColSizing || m_gridState == GridState::RowSizing;
+    }
+    bool IsRowMoving() const { return m_gridState == GridState::RowMoving; }
+    // Drops a sizing, moving or selecting operation of the mouse without
+    // applying it.
     void CancelMouseState();
 
 private:
-    enum class GridState { Normal, Selecting, ColSizing };
+    friend class TInplaceEdit;
+    enum class GridState { Normal, Selecting, ColSizing, RowSizing, ColMoving, RowMoving };
 
-    void InvalidateSizingLine();
-    void PaintSizingLine(QPainter &painter);
+    bool SizingZone(bool horizontal, int X, int Y, int &index, int &linePos) const;
+    QRect SizingLineRect() const;
+    QRect MoveMarkRect() const;
+    void InvalidateMouseMark();
+    void PaintMouseMark(QPainter &painter);
+    void TrackMove(QPoint pos);
+    // The editor's own keys and its loss of the focus.
+    void EditorReturn();
+    void EditorFocusLost();
+    void LoadEditor();
+    void PlaceEditor();
+    void CloseEditor(bool focusGrid);
     // A visible cell of the current paint: index, start and size.
     struct PaintCell
     {
@@ -261,6 +308,11 @@ private:
     int m_sizingIndex = -1;
     int m_sizingPos = 0;
     int m_sizingOfs = 0;
+    int m_moveFrom = -1; // the row or column being moved, and where it goes
+    int m_moveTo = -1;
+    TInplaceEdit *m_inplace = nullptr;
+    TGridCoord m_editCell{-1, -1};
+    bool m_closingEditor = false;
     TGridCanvas m_canvas;
     std::vector<PaintCell> m_paintCols;
     std::vector<PaintCell> m_paintRows;
@@ -286,6 +338,9 @@ public:
 protected:
     bool SelectCell(int ACol, int ARow) override;
     void DrawCell(int ACol, int ARow, const QRect &ARect, TGridDrawState AState) override;
+    QString GetEditText(int ACol, int ARow) override;
+    QString GetEditMask(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const QString &Value) override;
     void TopLeftChanged() override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;
@@ -357,6 +412,10 @@ public:
 protected:
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;
+    // The editor starts from the cell's text, and a committed text is
+    // stored in the cell before OnSetEditText hears of it.
+    QString GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const QString &Value) override;
 
 private:
     TStringSparseList *RowList(int ARow, bool create);

@@ -1,69 +1,149 @@
 #include "MyGrids.h"
 
+#include "InplaceEdit.h"
+
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
 
-// ---- column sizing --------------------------------------------------------
+// ---- sizing and moving ----------------------------------------------------
 
-bool TMyCustomGrid::ColSizingZone(int X, int Y, int &index, int &linePos) const
+bool TMyCustomGrid::SizingZone(bool horizontal, int X, int Y, int &index, int &linePos) const
 {
-    if (!(m_options & goColSizing))
-        return false;
-    const TGridAxisInfo horz = HorzAxis();
-    const TGridAxisInfo vert = VertAxis();
-    if (Y < 0 || Y >= vert.FixedBoundary || X < horz.FixedBoundary)
+    const TGridAxisInfo along = horizontal ? HorzAxis() : VertAxis();
+    const TGridAxisInfo across = horizontal ? VertAxis() : HorzAxis();
+    const int pos = horizontal ? X : Y;
+    const int other = horizontal ? Y : X;
+    // Column borders are caught in the fixed rows, row borders in the fixed
+    // columns, both only beyond the fixed cells of their own axis.
+    if (other < 0 || other >= across.FixedBoundary || pos < along.FixedBoundary)
         return false;
     // The zone around a border line: Back pixels before its start, Range -
     // Back after it, so that thin lines are still easy to catch.
     const int range = m_gridLineWidth <= 6 ? 7 : m_gridLineWidth;
     const int back = m_gridLineWidth <= 6 ? (7 - m_gridLineWidth) / 2 : 0;
-    int line = horz.FixedBoundary;
-    for (int i = horz.FirstGridCell; i < m_colCount && line < horz.GridExtent; ++i) {
-        const int w = ColWidths(i);
-        if (w < 0)
+    const int count = horizontal ? m_colCount : m_rowCount;
+    int line = along.FixedBoundary;
+    for (int i = along.FirstGridCell; i < count && line < along.GridExtent; ++i) {
+        const int size = horizontal ? ColWidths(i) : RowHeights(i);
+        if (size < 0)
             continue;
-        line += w;
-        if (X >= line - back && X <= line + range - back) {
+        line += size;
+        if (pos >= line - back && pos <= line + range - back) {
             index = i;
             linePos = line;
             return true;
         }
-        line += horz.LineWidth;
+        line += along.LineWidth;
     }
     return false;
 }
 
-void TMyCustomGrid::InvalidateSizingLine()
+bool TMyCustomGrid::ColSizingZone(int X, int Y, int &index, int &linePos) const
 {
-    viewport()->update(QRect(m_sizingPos, 0, 1, viewport()->height()));
+    return (m_options & goColSizing) && SizingZone(true, X, Y, index, linePos);
 }
 
-void TMyCustomGrid::PaintSizingLine(QPainter &painter)
+bool TMyCustomGrid::RowSizingZone(int X, int Y, int &index, int &linePos) const
 {
-    if (m_gridState != GridState::ColSizing)
+    return (m_options & goRowSizing) && SizingZone(false, X, Y, index, linePos);
+}
+
+QRect TMyCustomGrid::SizingLineRect() const
+{
+    if (m_gridState == GridState::RowSizing)
+        return QRect(0, m_sizingPos, viewport()->width(), 1);
+    return QRect(m_sizingPos, 0, 1, viewport()->height());
+}
+
+// Where a moved row (column) will land: a bar along the target's edge on
+// the side it comes from.
+QRect TMyCustomGrid::MoveMarkRect() const
+{
+    const bool rows = m_gridState == GridState::RowMoving;
+    const QRect cell = rows ? CellRect(m_fixedCols > 0 ? 0 : m_topLeft.X, m_moveTo)
+                            : CellRect(m_moveTo, m_fixedRows > 0 ? 0 : m_topLeft.Y);
+    if (cell.isEmpty())
+        return {};
+    const bool after = m_moveTo > m_moveFrom;
+    if (rows)
+        return QRect(0, (after ? cell.bottom() : cell.top()) - 1, viewport()->width(), 3);
+    return QRect((after ? cell.right() : cell.left()) - 1, 0, 3, viewport()->height());
+}
+
+void TMyCustomGrid::InvalidateMouseMark()
+{
+    switch (m_gridState) {
+    case GridState::ColSizing:
+    case GridState::RowSizing:
+        viewport()->update(SizingLineRect());
+        break;
+    case GridState::ColMoving:
+    case GridState::RowMoving:
+        viewport()->update(MoveMarkRect());
+        break;
+    default:
+        break;
+    }
+}
+
+void TMyCustomGrid::PaintMouseMark(QPainter &painter)
+{
+    if (m_gridState == GridState::Normal || m_gridState == GridState::Selecting)
         return;
-    // A dotted line that inverts what lies under it.
     painter.save();
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    for (int y = 0; y < viewport()->height(); y += 2)
-        painter.fillRect(QRect(m_sizingPos, y, 1, 1), Qt::white);
+    if (IsSizing()) {
+        // A dotted line that inverts what lies under it.
+        const QRect line = SizingLineRect();
+        const bool rows = m_gridState == GridState::RowSizing;
+        for (int i = 0; i < (rows ? line.width() : line.height()); i += 2)
+            painter.fillRect(rows ? QRect(i, line.top(), 1, 1) : QRect(line.left(), i, 1, 1), Qt::white);
+    } else if (m_gridState == GridState::ColMoving || m_gridState == GridState::RowMoving) {
+        if (m_moveTo != m_moveFrom)
+            painter.fillRect(MoveMarkRect(), Qt::white);
+    }
     painter.restore();
 }
 
 void TMyCustomGrid::CancelMouseState()
 {
-    if (m_gridState == GridState::ColSizing)
-        InvalidateSizingLine();
+    InvalidateMouseMark();
     m_gridState = GridState::Normal;
+}
+
+void TMyCustomGrid::TrackMove(QPoint pos)
+{
+    const bool rows = m_gridState == GridState::RowMoving;
+    const TGridAxisInfo axis = rows ? VertAxis() : HorzAxis();
+    // Over the fixed cells the first scrollable one, past the cells the last
+    // fully visible one.
+    int target = axis.FirstGridCell;
+    if ((rows ? pos.y() : pos.x()) >= axis.FixedBoundary) {
+        const TGridCoord cell = MouseCoord(rows ? 0 : pos.x(), rows ? pos.y() : 0);
+        const int index = rows ? cell.Y : cell.X;
+        target = index >= 0 ? index : std::max(axis.LastFullVisibleCell, axis.FirstGridCell);
+    }
+    target = std::clamp(target, axis.FixedCellCount, axis.GridCellCount - 1);
+    if (target == m_moveTo)
+        return;
+    InvalidateMouseMark();
+    m_moveTo = target;
+    InvalidateMouseMark();
 }
 
 // ---- mouse ----------------------------------------------------------------
 
 void TMyCustomGrid::mousePressEvent(QMouseEvent *event)
 {
+    // A press in the grid leaves the cell that is being edited.
+    if (m_options & goAlwaysShowEditor)
+        CommitEditor();
+    else
+        HideEditor();
     if (!hasFocus())
         setFocus(Qt::MouseFocusReason);
     if (event->button() != Qt::LeftButton)
@@ -71,15 +151,24 @@ void TMyCustomGrid::mousePressEvent(QMouseEvent *event)
     const QPoint pos = event->position().toPoint();
     int index = -1;
     int linePos = 0;
-    if (ColSizingZone(pos.x(), pos.y(), index, linePos)) {
-        m_gridState = GridState::ColSizing;
+    const bool colSizing = ColSizingZone(pos.x(), pos.y(), index, linePos);
+    if (colSizing || RowSizingZone(pos.x(), pos.y(), index, linePos)) {
+        m_gridState = colSizing ? GridState::ColSizing : GridState::RowSizing;
         m_sizingIndex = index;
         m_sizingPos = linePos;
-        m_sizingOfs = linePos - pos.x();
-        InvalidateSizingLine();
+        m_sizingOfs = linePos - (colSizing ? pos.x() : pos.y());
+        InvalidateMouseMark();
         return;
     }
     const TGridCoord cell = MouseCoord(pos.x(), pos.y());
+    // Fixed cells are the handles for moving columns and rows.
+    const bool colHandle = cell.Y >= 0 && cell.Y < m_fixedRows && cell.X >= m_fixedCols;
+    const bool rowHandle = cell.X >= 0 && cell.X < m_fixedCols && cell.Y >= m_fixedRows;
+    if ((colHandle && (m_options & goColMoving)) || (rowHandle && (m_options & goRowMoving))) {
+        m_gridState = colHandle ? GridState::ColMoving : GridState::RowMoving;
+        m_moveFrom = m_moveTo = colHandle ? cell.X : cell.Y;
+        return;
+    }
     if (cell.X < m_fixedCols || cell.Y < m_fixedRows)
         return;
     const bool extend = (event->modifiers() & Qt::ShiftModifier) && (m_options & goRangeSelect);
@@ -92,9 +181,14 @@ void TMyCustomGrid::mouseMoveEvent(QMouseEvent *event)
     const QPoint pos = event->position().toPoint();
     switch (m_gridState) {
     case GridState::ColSizing:
-        InvalidateSizingLine();
-        m_sizingPos = pos.x() + m_sizingOfs;
-        InvalidateSizingLine();
+    case GridState::RowSizing:
+        InvalidateMouseMark();
+        m_sizingPos = (m_gridState == GridState::ColSizing ? pos.x() : pos.y()) + m_sizingOfs;
+        InvalidateMouseMark();
+        return;
+    case GridState::ColMoving:
+    case GridState::RowMoving:
+        TrackMove(pos);
         return;
     case GridState::Selecting:
         if ((event->buttons() & Qt::LeftButton) && (m_options & goRangeSelect)) {
@@ -110,23 +204,64 @@ void TMyCustomGrid::mouseMoveEvent(QMouseEvent *event)
     int linePos = 0;
     if (event->buttons() == Qt::NoButton && ColSizingZone(pos.x(), pos.y(), index, linePos))
         viewport()->setCursor(Qt::SplitHCursor);
+    else if (event->buttons() == Qt::NoButton && RowSizingZone(pos.x(), pos.y(), index, linePos))
+        viewport()->setCursor(Qt::SplitVCursor);
     else
         viewport()->unsetCursor();
 }
 
 void TMyCustomGrid::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (m_gridState == GridState::ColSizing && event->button() == Qt::LeftButton) {
-        CancelMouseState();
-        // A width of 1 or less, or a hidden column, is not taken.
-        const QRect cell = CellRect(m_sizingIndex, 0);
-        const int newWidth = m_sizingPos - cell.left();
-        if (!cell.isEmpty() && newWidth > 1 && ColWidths(m_sizingIndex) != -1)
-            SetColWidths(m_sizingIndex, newWidth);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const GridState state = m_gridState;
+    if (state == GridState::ColMoving || state == GridState::RowMoving)
+        TrackMove(event->position().toPoint());
+    CancelMouseState();
+    switch (state) {
+    case GridState::ColSizing:
+    case GridState::RowSizing: {
+        // A size of 1 or less, or a hidden column or row, is not taken.
+        const bool cols = state == GridState::ColSizing;
+        const QRect cell = cols ? CellRect(m_sizingIndex, 0) : CellRect(0, m_sizingIndex);
+        const int newSize = m_sizingPos - (cols ? cell.left() : cell.top());
+        const int oldSize = cols ? ColWidths(m_sizingIndex) : RowHeights(m_sizingIndex);
+        if (cell.isEmpty() || newSize <= 1 || oldSize == -1)
+            return;
+        if (cols)
+            SetColWidths(m_sizingIndex, newSize);
+        else
+            SetRowHeights(m_sizingIndex, newSize);
         return;
     }
-    if (m_gridState == GridState::Selecting && event->button() == Qt::LeftButton)
-        m_gridState = GridState::Normal;
+    case GridState::ColMoving:
+        MoveColumn(m_moveFrom, m_moveTo);
+        return;
+    case GridState::RowMoving:
+        MoveRow(m_moveFrom, m_moveTo);
+        return;
+    default:
+        return;
+    }
+}
+
+void TMyCustomGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // A double-click on the current cell opens the editor.
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && (m_options & goEditing)
+        && MouseCoord(pos.x(), pos.y()) == m_current && CanEditShow()) {
+        ShowEditor();
+        return;
+    }
+    QAbstractScrollArea::mouseDoubleClickEvent(event);
+}
+
+void TMyCustomGrid::focusInEvent(QFocusEvent *event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    if ((m_options & goEditing) && (m_options & goAlwaysShowEditor) && !m_closingEditor)
+        ShowEditor();
 }
 
 // ---- keyboard -------------------------------------------------------------
@@ -232,16 +367,32 @@ void TMyCustomGrid::keyPressEvent(QKeyEvent *event)
         }
         break;
     case Qt::Key_F2:
-        if (!(m_options & goEditing)) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!(m_options & goEditing) || m_editorMode) {
             event->ignore();
             return;
         }
-        SetEditorMode(true);
+        ShowEditor();
         event->accept();
         return;
-    default:
+    default: {
+        // With goEditing a typed character opens the editor and goes into it.
+        const QString text = event->text();
+        const bool typed = text.size() == 1 && text[0].isPrint()
+                           && !(mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        if (typed && (m_options & goEditing) && !m_editorMode) {
+            ShowEditor();
+            if (m_editorMode) {
+                QKeyEvent key(QEvent::KeyPress, event->key(), mods, text, event->isAutoRepeat());
+                QApplication::sendEvent(m_inplace, &key);
+                event->accept();
+                return;
+            }
+        }
         event->ignore();
         return;
+    }
     }
     event->accept();
 

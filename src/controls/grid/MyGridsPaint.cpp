@@ -88,7 +88,7 @@ void TMyCustomGrid::paintEvent(QPaintEvent *event)
         painter.fillRect(QRect(right, 0, w - right, h), Color());
     if (bottom < h)
         painter.fillRect(QRect(0, bottom, right, h - bottom), Color());
-    PaintSizingLine(painter);
+    PaintMouseMark(painter);
 }
 
 void TMyCustomGrid::PaintLines(QPainter &painter, const TGridAxisInfo &horz, const TGridAxisInfo &vert)

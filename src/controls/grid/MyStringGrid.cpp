@@ -189,6 +189,19 @@ TMyStringGridStrings &TMyStringGrid::Cols(int ACol)
     return *col;
 }
 
+QString TMyStringGrid::GetEditText(int ACol, int ARow)
+{
+    QString value = Cells(ACol, ARow);
+    fire(OnGetEditText, this, ACol, ARow, value);
+    return value;
+}
+
+void TMyStringGrid::SetEditText(int ACol, int ARow, const QString &Value)
+{
+    SetCells(ACol, ARow, Value);
+    TMyDrawGrid::SetEditText(ACol, ARow, Value);
+}
+
 void TMyStringGrid::RowMoved(int FromIndex, int ToIndex)
 {
     if (m_data && (m_data->Find(FromIndex) || m_data->Find(ToIndex))) {

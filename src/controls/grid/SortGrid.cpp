@@ -168,11 +168,13 @@ void TSortGrid::MoveToCell(int ACol, int ARow, bool Show)
     if (!SelectCell(ACol, ARow))
         return;
     RepaintFreeze freeze(window());
+    CommitEditor();
     SetCurrentCell(ACol, ARow);
     m_selectedRows = QStringList{QString::number(ARow)};
     InvalidateGrid();
     if (Show)
         ScrollToCell(ACol, ARow);
+    FollowEditor();
 }
 
 void TSortGrid::ScrollToCell(int ACol, int ARow)
@@ -203,6 +205,9 @@ bool TSortGrid::SelectCell(int ACol, int ARow)
 {
     if (!TMyStringGrid::SelectCell(ACol, ARow))
         return false;
+    // The open editor is about to move there.
+    if (EditorMode())
+        QueryCellControl(ACol, ARow);
     fire(OnRowSelected, this);
     InvalidateRow(Row());
     InvalidateRow(ARow);
@@ -217,6 +222,19 @@ void TSortGrid::ColWidthsChanged()
 {
     TMyStringGrid::ColWidthsChanged();
     fire(OnColumnWidthsChanged, this);
+}
+
+void TSortGrid::RowMoved(int FromIndex, int ToIndex)
+{
+    TMyStringGrid::RowMoved(FromIndex, ToIndex);
+    for (QString &row : m_selectedRows)
+        row = QString::number(MovedIndex(row.toInt(), FromIndex, ToIndex));
+}
+
+void TSortGrid::SetEditText(int ACol, int ARow, const QString &Value)
+{
+    TMyStringGrid::SetEditText(ACol, ARow, Value);
+    SetModified(true);
 }
 
 void TSortGrid::RowHeightsChanged()

@@ -27,7 +27,8 @@ using TSetFilterEvent = std::function<void(const QStringList &ARows, bool &Accep
 // control's width, sorts its data rows by a column (header click or
 // SortByColumn) and hides the rows the owner's filter rejects. The user
 // jumps to a row by typing its first character, scrolls with the wheel and
-// drags the current row out as text.
+// drags the current row out as text. With goEditing, cells are edited in
+// place (F2, Enter, a typed character or a double-click).
 class TSortGrid : public TMyStringGrid
 {
     Q_OBJECT
@@ -130,6 +131,9 @@ protected:
     void DrawCell(int ACol, int ARow, const QRect &ARect, TGridDrawState AState) override;
     void ColWidthsChanged() override;
     void RowHeightsChanged() override;
+    void RowMoved(int FromIndex, int ToIndex) override;
+    // A committed edit marks the grid modified.
+    void SetEditText(int ACol, int ARow, const QString &Value) override;
     bool ProportionalThumbs() const override { return m_proportionalScrollBars; }
     bool event(QEvent *event) override;
 
@@ -146,6 +150,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     struct RowCopy
@@ -169,6 +174,9 @@ private:
     void HeaderClick(int ACol, Qt::MouseButton button);
     void HeaderDoubleClick(int ACol, int X);
     void TypeAheadSearch(const QString &typed);
+    // Asks the format event about a cell outside painting, for its in-cell
+    // control.
+    void QueryCellControl(int ACol, int ARow);
     void StartRowDrag();
 
     void DrawCellImages(const QRect &rect, int ARow, const QString &text, bool checkBox, bool comboBox,

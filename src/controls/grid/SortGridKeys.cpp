@@ -35,3 +35,21 @@ void TSortGrid::TypeAheadSearch(const QString &typed)
             return;
         }
 }
+
+void TSortGrid::keyReleaseEvent(QKeyEvent *event)
+{
+    // Space is the key of in-cell controls: the current cell is asked for
+    // its control when the key comes up.
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && !EditorMode())
+        QueryCellControl(Col(), Row());
+    TMyStringGrid::keyReleaseEvent(event);
+}
+
+void TSortGrid::QueryCellControl(int ACol, int ARow)
+{
+    TFormatOptions options;
+    bool checkBox = false;
+    bool comboBox = false;
+    bool ellipsis = false;
+    QueryCellFormat(ACol, ARow, options, checkBox, comboBox, ellipsis);
+}

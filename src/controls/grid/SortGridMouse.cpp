@@ -36,11 +36,14 @@ void TSortGrid::mousePressEvent(QMouseEvent *event)
     const QPoint pos = event->position().toPoint();
     const TGridCoord cell = MouseCoord(pos.x(), pos.y());
     m_pressCell = cell;
-    // A press on a row that is already selected may start dragging it.
+    // A press on a row that is already selected may start dragging it,
+    // unless the press takes the row by its fixed cell to move it.
     m_dragStart.reset();
-    if (cell.Y >= FixedRows() && cell.Y >= 1 && m_selectedRows.contains(QString::number(cell.Y)))
-        m_dragStart = pos;
+    const bool selectedRow = cell.Y >= FixedRows() && cell.Y >= 1
+                             && m_selectedRows.contains(QString::number(cell.Y));
     TMyStringGrid::mousePressEvent(event);
+    if (selectedRow && !IsRowMoving())
+        m_dragStart = pos;
 }
 
 void TSortGrid::mouseMoveEvent(QMouseEvent *event)
@@ -61,6 +64,7 @@ void TSortGrid::mouseMoveEvent(QMouseEvent *event)
 void TSortGrid::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool wasSizing = IsSizing();
+    const bool wasRowMoving = IsRowMoving();
     m_dragStart.reset();
     TMyStringGrid::mouseReleaseEvent(event);
     const QPoint pos = event->position().toPoint();
@@ -70,11 +74,16 @@ void TSortGrid::mouseReleaseEvent(QMouseEvent *event)
     if (cell.X < 0)
         return;
 
+    // Released in the header in the column where it was pressed, be it on
+    // the header or on a row below it: a click on that column's header.
     if (cell.Y == 0 && FixedRows() > 0) {
-        if (!wasSizing && !m_dragging && pressed == cell && !InBorderZone(cell.X, pos.x(), HeaderBorderZone))
+        if (!wasSizing && !wasRowMoving && !m_dragging && pressed.X == cell.X
+            && !InBorderZone(cell.X, pos.x(), HeaderBorderZone))
             HeaderClick(cell.X, event->button());
         return;
     }
+    if (cell == pressed && cell.Y >= FixedRows() && !wasSizing && !wasRowMoving)
+        QueryCellControl(cell.X, cell.Y);
     if (event->button() == Qt::RightButton && m_popupMenu)
         m_popupMenu->popup(event->globalPosition().toPoint());
 }

@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMenu>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -417,6 +419,105 @@ TEST_F(GridInputTest, RowDragNeedsExactlyTheLeftButtonOnASelectedRow)
     moveHeld(other + QPoint(0, 30));
     release(other + QPoint(0, 30));
     EXPECT_TRUE(grid.dragged.isEmpty());
+}
+
+// F2, a typed character (after the row search) and a double-click open the
+// editor; Enter and moving to another cell commit, Escape cancels.
+TEST_F(GridInputTest, InPlaceEditorOpensCommitsAndCancels)
+{
+    grid.SetOptions(grid.Options() | goEditing);
+    grid.SetModified(false);
+    std::vector<std::pair<TGridCoord, QString>> committed;
+    grid.OnSetEditText = [&](QObject *, int col, int row, const QString &text) {
+        committed.push_back({TGridCoord{col, row}, text});
+    };
+    grid.OnGetEditMask = [](QObject *, int col, int, QString &mask) {
+        if (col == 1)
+            mask = QStringLiteral("99,9");
+    };
+    std::vector<TGridCoord> asked;
+    grid.OnGetCellFormat = [&](QObject *, int col, int row, TGridDrawState, TFormatOptions &, bool &, bool &,
+                               bool &) { asked.push_back(TGridCoord{col, row}); };
+
+    grid.MoveToCell(1, 1, false);
+    QTest::keyClick(&grid, Qt::Key_F2);
+    QLineEdit *editor = grid.InplaceEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(grid.EditorMode());
+    EXPECT_EQ(editor->geometry(), grid.CellRect(1, 1));
+    QTest::keyClicks(editor, QStringLiteral("125"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_FALSE(grid.EditorMode());
+    EXPECT_EQ(grid.Cells(1, 1), QStringLiteral("12,5"));
+    EXPECT_TRUE(grid.Modified());
+
+    grid.SetCells(0, 4, QStringLiteral("7 Runden"));
+    QTest::keyClick(&grid, '7'); // jumps to row 4, and the 7 replaces its text
+    EXPECT_EQ(grid.Row(), 4);
+    EXPECT_EQ(editor->text(), QStringLiteral("7"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_FALSE(grid.EditorMode());
+    EXPECT_EQ(grid.Cells(0, 4), QStringLiteral("7 Runden"));
+
+    grid.SetCells(2, 5, QStringLiteral("unten"));
+    QTest::mouseClick(vp(), Qt::LeftButton, Qt::NoModifier, grid.CellRect(2, 4).center());
+    QTest::mouseDClick(vp(), Qt::LeftButton, Qt::NoModifier, grid.CellRect(2, 4).center());
+    ASSERT_TRUE(grid.EditorMode());
+    QTest::keyClicks(editor, QStringLiteral("x"));
+    asked.clear();
+    QTest::keyClick(editor, Qt::Key_Down); // commits and moves on, asking the new cell's format
+    EXPECT_EQ(grid.Cells(2, 4), QStringLiteral("x"));
+    EXPECT_EQ(editor->text(), QStringLiteral("unten"));
+    EXPECT_EQ(editor->geometry(), grid.CellRect(2, 5));
+    EXPECT_EQ(asked, (std::vector<TGridCoord>{{2, 5}}));
+    QTest::keyClick(editor, Qt::Key_Escape);
+
+    EXPECT_EQ(committed, (std::vector<std::pair<TGridCoord, QString>>{{{1, 1}, QStringLiteral("12,5")},
+                                                                      {{2, 4}, QStringLiteral("x")}}));
+    asked.clear();
+    QTest::keyRelease(&grid, Qt::Key_Space);
+    EXPECT_EQ(asked, (std::vector<TGridCoord>{{2, 5}}));
+}
+
+TEST_F(GridInputTest, RowsAndColumnsMoveAndRowsSizeByTheirFixedCells)
+{
+    grid.SetFixedCols(1);
+    grid.SetOptions(grid.Options() | goRowMoving | goColMoving | goRowSizing);
+    for (int r = 1; r <= 5; ++r)
+        grid.SetCells(1, r, QString::number(r));
+    auto drag = [&](QPoint from, QPoint to) {
+        press(from);
+        moveHeld(to);
+        release(to);
+    };
+    drag(grid.CellRect(0, 2).center(), grid.CellRect(0, 4).center());
+    EXPECT_EQ((QStringList{grid.Cells(1, 1), grid.Cells(1, 2), grid.Cells(1, 3), grid.Cells(1, 4)}),
+              (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("2")}));
+    EXPECT_TRUE(grid.dragged.isEmpty());
+    const QString header = grid.Cells(1, 0);
+    drag(grid.CellRect(1, 0).center(), grid.CellRect(3, 0).center());
+    EXPECT_EQ(grid.Cells(3, 0), header);
+    EXPECT_EQ(grid.Cells(3, 4), QStringLiteral("2"));
+
+    // The bottom border of a row, caught in the fixed column.
+    const int line = grid.CellRect(0, 3).top() + 20;
+    drag(QPoint(10, line), QPoint(10, line + 12));
+    EXPECT_EQ(grid.RowHeights(3), 32);
+    drag(QPoint(100, line), QPoint(100, line + 12)); // outside the fixed column: no sizing
+    EXPECT_EQ(grid.RowHeights(3), 32);
+
+    // Without goThumbTracking the view follows the thumb when it is let go.
+    QScrollBar *bar = grid.verticalScrollBar();
+    bar->setSliderDown(true);
+    bar->setSliderPosition(4);
+    EXPECT_EQ(grid.TopRow(), 1);
+    bar->setSliderDown(false);
+    EXPECT_EQ(grid.TopRow(), 4);
+    grid.SetOptions(grid.Options() | goThumbTracking);
+    bar->setSliderDown(true);
+    bar->setSliderPosition(2);
+    EXPECT_EQ(grid.TopRow(), 2);
+    bar->setSliderDown(false);
 }
 
 } // namespace

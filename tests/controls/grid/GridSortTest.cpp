@@ -343,6 +343,23 @@ TEST_F(GridSortTest, ReleaseNearAHeaderBorderOrInAnotherColumnDoesNotSort)
     EXPECT_EQ(grid.SortOptions().SortCol, 1);
 }
 
+TEST_F(GridSortTest, PressOnARowAndReleaseOnItsColumnsHeaderSorts)
+{
+    grid.show();
+    fill({"b", "a"});
+    grid.SetCells(1, 1, QStringLiteral("z"));
+    const QPoint row = grid.CellRect(1, 2).center();
+    const QPoint header = grid.CellRect(1, 0).center();
+    QMouseEvent press(QEvent::MouseButtonPress, row, grid.viewport()->mapToGlobal(row), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid.viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, header, grid.viewport()->mapToGlobal(header),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(grid.viewport(), &release);
+    EXPECT_EQ(grid.SortOptions().SortCol, 1);
+    EXPECT_EQ(column(1), list({"r2", "z"}));
+}
+
 TEST_F(GridSortTest, LapTableCannotBeSortedAndShowsNoArrow)
 {
     TSortGrid lap;
