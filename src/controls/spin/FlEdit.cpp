@@ -164,6 +164,14 @@ void TCustomFloatEdit::keyPressEvent(QKeyEvent *event)
         pressEnter(text.isEmpty() ? QChar(u'\r') : text.front());
         return;
     }
+    // Ctrl+J types a line feed, which counts as Enter.
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if (text == QLatin1String("\n")
+        || (event->key() == Qt::Key_J && (mods & Qt::ControlModifier)
+            && !(mods & (Qt::AltModifier | Qt::MetaModifier)))) {
+        pressEnter(QChar(u'\n'));
+        return;
+    }
     if (event->key() == Qt::Key_Escape) {
         pressEscape();
         return;
@@ -388,8 +396,7 @@ TSpinFloatEdit::TSpinFloatEdit(QWidget *parent)
     m_buttons->setFocusControl(this);
     connect(m_buttons, &TSpinButtons::upClick, this, &TSpinFloatEdit::StepUp);
     connect(m_buttons, &TSpinButtons::downClick, this, &TSpinFloatEdit::StepDown);
-    // The text never runs under the buttons.
-    setTextMargins(0, 0, TSpinButtons::kWidth + 2, 0);
+    placeButtons();
 }
 
 TSpinFloatEdit::~TSpinFloatEdit() = default;
@@ -451,7 +458,18 @@ bool TSpinFloatEdit::clipboardEditAllowed() const
 void TSpinFloatEdit::resizeEvent(QResizeEvent *event)
 {
     TCustomFloatEdit::resizeEvent(event);
-    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    m_buttons->setGeometry(width() - TSpinButtons::kWidth - frame, frame, TSpinButtons::kWidth,
-                           height() - 2 * frame);
+    placeButtons();
+}
+
+void TSpinFloatEdit::placeButtons()
+{
+    // At the right edge: with a frame (the sunken look) 5 pixels short of
+    // the right and bottom edges, without one flush with the right edge.
+    const int w = TSpinButtons::kWidth;
+    const QRect buttons = hasFrame() ? QRect(width() - w - 5, 0, w, height() - 5)
+                                     : QRect(width() - w, 1, w, height() - 3);
+    m_buttons->setGeometry(buttons);
+    // The text stops two pixels before the buttons.
+    const int frame = hasFrame() ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) : 0;
+    setTextMargins(0, 0, std::max(width() - buttons.left() + 2 - frame, 0), 0);
 }

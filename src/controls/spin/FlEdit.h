@@ -170,6 +170,7 @@ private:
     double incrementProperty() const { return static_cast<double>(m_increment); }
     void setIncrementProperty(double step) { m_increment = step; }
     void step(bool up);
+    void placeButtons();
 
     rundaro::Real m_increment = 1;
     TSpinButtons *m_buttons = nullptr;

@@ -316,9 +316,12 @@ TEST_F(FloatEditTest, ButtonsRepeatAfter400AndThenEvery100Ms)
     }
     EXPECT_EQ(e->buttons()->width(), 15);
     // The buttons sit at the right edge and the text stops before them.
-    e->resize(80, 24);
-    EXPECT_GE(e->buttons()->geometry().right(), 70);
+    e->resize(80, 40);
+    EXPECT_EQ(e->buttons()->geometry(), QRect(80 - 15 - 5, 0, 15, 40 - 5));
     EXPECT_GE(e->textMargins().right(), TSpinButtons::kWidth);
+    e->setFrame(false);
+    e->resize(81, 40);
+    EXPECT_EQ(e->buttons()->geometry(), QRect(81 - 15, 1, 15, 40 - 3));
 }
 
 TEST_F(FloatEditTest, ReadOnlyOnlyBeeps)
@@ -491,6 +494,17 @@ TEST_F(FloatEditTest, EnterCallsOnEnterPressAndNothingElse)
     EXPECT_EQ(keyPresses, 0);
     EXPECT_EQ(e->text(), QStringLiteral("abc")); // not validated
     EXPECT_TRUE(e->hasFocus());
+}
+
+TEST_F(FloatEditTest, CtrlJIsEnter)
+{
+    QChar seen;
+    e->OnEnterPress = [&](QObject *, QChar &key) { seen = key; };
+    host.enter();
+    e->setText(QStringLiteral("1,5"));
+    QTest::keyClick(e, Qt::Key_J, Qt::ControlModifier);
+    EXPECT_EQ(seen, QLatin1Char('\n'));
+    EXPECT_EQ(e->text(), QStringLiteral("1,5"));
 }
 
 TEST_F(FloatEditTest, EnteringSelectsAllUnlessByMouse)
