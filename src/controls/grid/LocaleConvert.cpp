@@ -169,15 +169,33 @@ QList<DateFormat> makeDateFormats(const QLocale &locale)
     return formats;
 }
 
-// The formats of the locale in force, made again only when it changes.
+// The formats of the locale in force, made again only when it changes. The
+// format that read the last text is tried first, as a column's texts are
+// mostly written alike.
 struct LocaleFormats
 {
     QLocale locale;
     QList<DateFormat> dates;
     QStringList times;
+    qsizetype lastDate = 0;
+    qsizetype lastTime = 0;
 };
 
-const LocaleFormats &currentFormats()
+// Tries the formats from the one that read the last text on, wrapping.
+template <typename List, typename Parse>
+auto parseWith(const List &formats, qsizetype &last, Parse parse) -> decltype(parse(formats.front()))
+{
+    for (qsizetype n = 0; n < formats.size(); ++n) {
+        const qsizetype i = (last + n) % formats.size();
+        if (auto result = parse(formats[i])) {
+            last = i;
+            return result;
+        }
+    }
+    return std::nullopt;
+}
+
+LocaleFormats &currentFormats()
 {
     thread_local std::optional<LocaleFormats> formats;
     const QLocale locale;
@@ -188,28 +206,23 @@ const LocaleFormats &currentFormats()
 
 std::optional<QTime> parseTime(const QString &text)
 {
-    const LocaleFormats &f = currentFormats();
-    for (const QString &format : f.times) {
+    LocaleFormats &f = currentFormats();
+    return parseWith(f.times, f.lastTime, [&](const QString &format) -> std::optional<QTime> {
         const QTime time = f.locale.toTime(text, format);
-        if (time.isValid())
-            return time;
-    }
-    return std::nullopt;
+        return time.isValid() ? std::optional<QTime>(time) : std::nullopt;
+    });
 }
 
 std::optional<QDate> parseDate(const QString &text)
 {
-    const LocaleFormats &f = currentFormats();
-    for (const DateFormat &format : f.dates) {
+    LocaleFormats &f = currentFormats();
+    return parseWith(f.dates, f.lastDate, [&](const DateFormat &format) -> std::optional<QDate> {
         const QDate date = f.locale.toDate(text, format.format);
         if (!date.isValid())
-            continue;
+            return std::nullopt;
         // A two-digit year lies between 1950 and 2049.
-        if (format.shortYear && date.year() < 1950)
-            return date.addYears(100);
-        return date;
-    }
-    return std::nullopt;
+        return format.shortYear && date.year() < 1950 ? date.addYears(100) : date;
+    });
 }
 
 } // namespace

@@ -593,11 +593,13 @@ TGridRect TMyCustomGrid::Selection() const
 
 void TMyCustomGrid::SetSelection(const TGridRect &value)
 {
+    CommitEditor();
     const TGridRect old = Selection();
     m_anchor = TGridCoord{value.Left, value.Top};
     m_current = TGridCoord{value.Right, value.Bottom};
     InvalidateRect(old);
     InvalidateRect(Selection());
+    FollowEditor();
 }
 
 void TMyCustomGrid::SetCol(int value)

@@ -42,6 +42,10 @@ void TMyCustomGrid::ShowEditor()
 {
     if (!CanEditShow())
         return;
+    if (m_editorMode && m_editCell == m_current) {
+        m_inplace->setFocus(Qt::OtherFocusReason); // already open: keep what was typed
+        return;
+    }
     if (!m_inplace)
         m_inplace = new TInplaceEdit(this);
     m_editorMode = true;
@@ -105,7 +109,7 @@ void TMyCustomGrid::CloseEditor(bool focusGrid)
         return;
     m_editorMode = false;
     m_closingEditor = true;
-    if (focusGrid && m_inplace->hasFocus())
+    if (focusGrid && (m_inplace->hasFocus() || focusWidget() == m_inplace))
         setFocus(Qt::OtherFocusReason);
     m_inplace->hide();
     m_closingEditor = false;
