@@ -82,7 +82,7 @@ void TSortGrid::mouseReleaseEvent(QMouseEvent *event)
             HeaderClick(cell.X, event->button());
         return;
     }
-    if (cell == pressed && cell.Y >= FixedRows() && !wasSizing && !wasRowMoving)
+    if (cell == pressed && cell.Y >= 1)
         QueryCellControl(cell.X, cell.Y);
     if (event->button() == Qt::RightButton && m_popupMenu)
         m_popupMenu->popup(event->globalPosition().toPoint());
