@@ -1,13 +1,22 @@
 #include "MainServices.h"
 
 #include "Modules.h"
+#ifdef _WIN32
+#include "RegistryStore.h"
+#else
 #include "RegFileStore.h"
+#endif
 
 TFormMainServices TFormMainServices::Resolved() const
 {
     TFormMainServices services = *this;
-    if (!services.Store)
+    if (!services.Store) {
+#ifdef _WIN32
+        services.Store = std::make_shared<rundaro::RegistryStore>();
+#else
         services.Store = std::make_shared<rundaro::RegFileStore>(rundaro::RegFileStore::defaultRoot());
+#endif
+    }
     if (!services.DeviceFactory)
         services.DeviceFactory = rundaro::serial::OpenPort;
     if (!services.ProbePort)

@@ -20,7 +20,7 @@ struct TFormMainServices
     SoundFactory Sounds;
 
     // The same services with every empty member filled in: the user's
-    // settings file (on Windows the registry store would be chosen here),
-    // the platform's serial ports and their probe, and the sound module.
+    // settings (the registry on Windows, a file elsewhere), the platform's
+    // serial ports and their probe, and the sound module.
     TFormMainServices Resolved() const;
 };
