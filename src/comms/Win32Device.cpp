@@ -3,7 +3,7 @@
 #ifndef _WIN32_WINNT
 #define _WIN32_WINNT 0x0601 // CancelIoEx
 #endif
-#include "SerialDevice.h"
+#include "Win32Device.h"
 
 #include <windows.h>
 
@@ -97,7 +97,9 @@ public:
                 return Failed(error);
         }
         const HANDLE objects[2] = {m_shutdown, m_overlapped.hEvent};
+        m_pending = true;
         const DWORD result = WaitForMultipleObjects(2, objects, FALSE, INFINITE);
+        m_pending = false;
         if (result == WAIT_OBJECT_0) {
             AbortWait();
             return WaitResult::Cancelled;
@@ -142,12 +144,17 @@ public:
 
     std::uint32_t LastError() const override { return m_lastError; }
 
+    HANDLE Handle() const { return m_handle; }
+    bool WaitPending() const { return m_pending; }
+
 private:
     // The system writes the event mask and the record when a pending wait
-    // ends, so a wait left behind is cancelled and waited for before either
-    // may go away.
+    // ends, so a wait left behind is ended and waited for before either may
+    // go away. A new event mask ends a pending wait at once; some drivers do
+    // not end one on a cancel alone.
     void AbortWait()
     {
+        SetCommMask(m_handle, 0);
         CancelIoEx(m_handle, &m_overlapped);
         DWORD bytes = 0;
         GetOverlappedResult(m_handle, &m_overlapped, &bytes, TRUE);
@@ -171,9 +178,22 @@ private:
     OVERLAPPED m_overlapped = {};
     DWORD m_eventMask = 0;
     std::atomic<std::uint32_t> m_lastError{0};
+    std::atomic<bool> m_pending{false};
 };
 
 } // namespace
+
+void *Win32Handle(Device &device)
+{
+    const auto *win32 = dynamic_cast<const Win32Device *>(&device);
+    return win32 ? win32->Handle() : nullptr;
+}
+
+bool Win32WaitPending(const Device &device)
+{
+    const auto *win32 = dynamic_cast<const Win32Device *>(&device);
+    return win32 && win32->WaitPending();
+}
 
 std::string PortDeviceName(std::uint8_t port)
 {
