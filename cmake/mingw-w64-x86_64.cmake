@@ -11,3 +11,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Programs carry the compiler's runtime (libstdc++, libgcc, winpthread), so
+# they run without its DLLs beside them, under Wine too.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
