@@ -6,7 +6,7 @@
 
 QObject *LoadModule(const char *name)
 {
-    const QString file = QStringLiteral("lib%1.so").arg(QLatin1String(name));
+    const QString file = QLatin1String(RUNDARO_MODULE_PREFIX) + QLatin1String(name) + QLatin1String(RUNDARO_MODULE_SUFFIX);
     const QString dirs[] = {
         QCoreApplication::applicationDirPath() + QStringLiteral("/" RUNDARO_MODULE_DIR_FROM_BIN),
         QStringLiteral(RUNDARO_MODULE_BUILD_DIR),

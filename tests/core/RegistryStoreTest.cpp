@@ -9,7 +9,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -17,11 +16,11 @@ using namespace rundaro;
 
 namespace {
 
-const std::map<Setting, std::int32_t> kStored{
-    {Setting::Left, -40},  {Setting::Top, 25},    {Setting::Width, 800},  {Setting::Height, 600},
-    {Setting::Port, 12},   {Setting::Alg, 1},     {Setting::Len, 5000},   {Setting::LenDop, 40},
-    {Setting::LenKrug, 400}, {Setting::Krugs, 12}, {Setting::Time, 420}, {Setting::DopTime, 2300},
-};
+// A distinct number for each value, the first one negative.
+std::int32_t stored(Setting setting)
+{
+    return 1000 * static_cast<std::int32_t>(setting) - 40;
+}
 
 // This program's own key, built from its file name as the window builds it.
 std::string ownKey()
@@ -58,7 +57,7 @@ protected:
     void writeAll()
     {
         RegistryStore store;
-        WriteSettings(store, key, [](Setting s) { return kStored.at(s); });
+        WriteSettings(store, key, [](Setting s) { return stored(s); });
     }
 
     std::vector<std::pair<Setting, std::int32_t>> readAll()
@@ -83,14 +82,14 @@ protected:
 
 } // namespace
 
-TEST_F(RegistryStoreTest, TheTwelveValuesComeBackInReadingOrder)
+TEST_F(RegistryStoreTest, TheValuesComeBackInReadingOrder)
 {
     ASSERT_EQ(key, "\\Software\\test_registry_store");
     EXPECT_TRUE(readAll().empty()); // no key yet
     writeAll();
     std::vector<std::pair<Setting, std::int32_t>> expected;
     for (const Setting s : kReadOrder)
-        expected.emplace_back(s, kStored.at(s));
+        expected.emplace_back(s, stored(s));
     EXPECT_EQ(readAll(), expected);
 }
 
@@ -118,14 +117,14 @@ TEST_F(RegistryStoreTest, AValueThatCannotBeReadStopsTheReadingThere)
         writeAll();
         replaceWidth(c.type, c.data, c.size);
         const auto read = readAll();
-        ASSERT_EQ(read.size(), c.readable ? 12u : 4u) << c.what; // Port, Alg, Left, Top
+        ASSERT_EQ(read.size(), c.readable ? kReadOrder.size() : 4u) << c.what; // Port, Alg, Left, Top
         if (c.readable) {
             EXPECT_EQ(read[4].second, 800) << c.what;
         }
     }
 }
 
-TEST_F(RegistryStoreTest, RegQueryShowsTwelveDwordsUnderTheKey)
+TEST_F(RegistryStoreTest, RegQueryShowsEveryValueAsADwordUnderTheKey)
 {
     writeAll();
     const std::string shown = output("reg query \"HKEY_CURRENT_USER" + key + "\" 2>&1");
@@ -133,10 +132,10 @@ TEST_F(RegistryStoreTest, RegQueryShowsTwelveDwordsUnderTheKey)
     int dwords = 0;
     for (std::size_t at = shown.find("REG_DWORD"); at != std::string::npos; at = shown.find("REG_DWORD", at + 1))
         ++dwords;
-    EXPECT_EQ(dwords, 12) << shown;
-    for (const auto &[setting, value] : kStored) {
+    EXPECT_EQ(dwords, int(kWriteOrder.size())) << shown;
+    for (const Setting setting : kWriteOrder) {
         char line[64];
-        std::snprintf(line, sizeof line, "    %s    REG_DWORD    0x%x", SettingName(setting), unsigned(value));
+        std::snprintf(line, sizeof line, "    %s    REG_DWORD    0x%x", SettingName(setting), unsigned(stored(setting)));
         EXPECT_NE(shown.find(std::string(line) + '\n'), std::string::npos) << line << "\n" << shown;
     }
 }
