@@ -8,13 +8,16 @@
 #include <memory>
 
 // The window's outside world for a benchmark: settings under the temporary
-// folder (never the user's) and no serial ports, so nothing touches the
-// machine's real devices.
+// folder (never the user's), no serial ports and a device folder of its own,
+// so nothing touches the machine's real devices.
 inline TFormMainServices BenchServices()
 {
     TFormMainServices services;
     services.Store = std::make_shared<rundaro::RegFileStore>(
         (QDir::tempPath() + QStringLiteral("/rundaro-bench-settings")).toStdString());
     services.ProbePort = [](std::uint8_t) { return false; };
+    const QString devices = QDir::tempPath() + QStringLiteral("/rundaro-bench-dev");
+    QDir().mkpath(devices);
+    services.DeviceFolder = devices.toStdString();
     return services;
 }

@@ -4,6 +4,9 @@
 
 #include "ButtonWithColor.h"
 #include "Comms.h"
+#include "DeviceWatch.h"
+#include "PortScan.h"
+#include "TriggerStatus.h"
 
 #include <QAction>
 #include <QTimer>
@@ -34,11 +37,67 @@ void TFormMain::createComPort(const rundaro::serial::DeviceFactory &factory)
     ComPort->SetWriteBufSize(64);
     ComPort->SetReadBufSize(64);
     ComPort->OnDSR = [this](QObject *sender) { ComPortDSR(sender); };
+    ComPort->OnLost = [this](QObject *sender, std::uint32_t error) { ComPortLost(sender, error); };
+    // A failing handler is shown beside the state; the port keeps watching
+    // and the race goes on.
+    ComPort->OnException = [this](QObject *, const std::exception_ptr &error) {
+        QString message = QStringLiteral("Unknown error");
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception &e) {
+            message = QString::fromUtf8(e.what());
+        } catch (...) {
+        }
+        m_triggerStatus->showHandlerError(message);
+    };
+    m_triggerStatus = new TriggerStatus(LabTrigger, LabPortState, this);
+    auto *watch = new DeviceWatch(QString::fromStdString(m_services.DeviceFolder), this);
+    connect(watch, &DeviceWatch::changed, this, &TFormMain::DeviceNodeChanged);
 
     TimerGesperrt = new QTimer(this);
     TimerGesperrt->setObjectName(QStringLiteral("TimerGesperrt"));
     TimerGesperrt->setInterval(kLockoutMs);
     connect(TimerGesperrt, &QTimer::timeout, this, [this] { TimerGesperrtTimer(TimerGesperrt); });
+}
+
+void TFormMain::ShowTriggerState(std::uint32_t error)
+{
+    const QString name = QString::fromStdString(rundaro::serial::PortDisplayName(ComPort->Port()));
+    if (ComPort->Port() == 0 && !ComPort->Connected())
+        m_triggerStatus->showNoPort();
+    else if (ComPort->Connected())
+        m_triggerStatus->showReady(name);
+    else
+        m_triggerStatus->showLost(name, error);
+}
+
+void TFormMain::ComPortLost(QObject * /*Sender*/, quint32 Error)
+{
+    ShowTriggerState(Error);
+}
+
+void TFormMain::DeviceNodeChanged(const QString &name)
+{
+    if (m_triggerStatus->state() != TriggerStatus::State::Lost)
+        return;
+    const QString path = QString::fromStdString(rundaro::serial::PortDeviceName(ComPort->Port()));
+    if (name.isEmpty() || name == path.mid(path.lastIndexOf(QLatin1Char('/')) + 1))
+        ReopenPort();
+}
+
+void TFormMain::ReopenPort()
+{
+    // A node that is back but cannot be opened yet (udev has not set its
+    // permissions) stays lost; its next change tries again.
+    try {
+        ComPort->Open();
+    } catch (const std::exception &) {
+        return;
+    }
+    // Where the line stands now is where its next change starts from: a
+    // reopen never takes a lap.
+    m_lastModemStatus = ComPort->ModemStatus();
+    ShowTriggerState();
 }
 
 void TFormMain::ComPortDSR(QObject * /*Sender*/)

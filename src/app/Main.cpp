@@ -56,6 +56,8 @@ TFormMain::~TFormMain()
     // When FormDestroy failed the port is still open; it is closed here,
     // before the controls a late DSR event would reach are gone.
     ComPort->OnDSR = nullptr;
+    ComPort->OnLost = nullptr;
+    ComPort->OnException = nullptr;
     ComPort->Close();
 }
 
@@ -91,6 +93,9 @@ void TFormMain::FormCreate()
         } catch (const std::exception &) {
         }
     }
+    // A stored port that did not open shows as lost, and opens by itself
+    // once its device is there.
+    ShowTriggerState();
     seDopTime->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Recompute();
     ShowPortChoice();

@@ -28,6 +28,7 @@ class TDigit;
 class TFullScreenView;
 class TLapChartPage;
 class TRaceSounds;
+class TriggerStatus;
 class TPanel;
 class TSortGrid;
 class TSpinEdit;
@@ -132,6 +133,10 @@ public slots:
     void TriggerRace();
     void ArmLockout();
     void TimerGesperrtTimer(QObject *Sender = nullptr);
+    // ComPort has closed itself: its line is lost (Error: the system's
+    // error number). Shown at once; the port reopens when its device comes
+    // back.
+    void ComPortLost(QObject *Sender, quint32 Error);
 
 signals:
     // Each race command emits its signal last, when the clock, the table and
@@ -172,6 +177,13 @@ private:
     void connectLapTable();
     void createComPort(const rundaro::serial::DeviceFactory &factory);
     void connectPortChoice();
+    // The trigger's state on LabTrigger and beside "Hardware:": no port, the
+    // chosen port open, or not (`error` says why, 0 when unknown).
+    void ShowTriggerState(std::uint32_t error = 0);
+    // A device node of the watched folder has changed: a lost port whose
+    // node it is is opened again.
+    void DeviceNodeChanged(const QString &name);
+    void ReopenPort();
     void FormCreate();
     void FormDestroy();
     // The stored settings: reading applies each value through its control.
@@ -226,6 +238,9 @@ private:
     QComboBox *cbPort = nullptr;
     QComboBox *cbAlg = nullptr;
     QCheckBox *cbSound = nullptr;
+    QLabel *LabTrigger = nullptr;
+    QLabel *LabPortState = nullptr;
+    TriggerStatus *m_triggerStatus = nullptr;
 
     TBitBtnWithColor *bStart = nullptr;
     TBitBtnWithColor *bLAP = nullptr;

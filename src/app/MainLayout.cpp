@@ -84,6 +84,17 @@ QLabel *createLabel(const QString &text, QWidget *parent)
     return new QLabel(text, parent);
 }
 
+// A label for the trigger's state that takes whatever room its layout cell
+// has left and never asks for more, so no other control moves for it.
+QLabel *createStateLabel(const QString &name, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    label->setMargin(2);
+    return label;
+}
+
 } // namespace
 
 void TFormMain::createWidgets()
@@ -287,6 +298,10 @@ QWidget *TFormMain::createPanelControl()
             grid->addWidget(createLabel(unit, panel), row, column + 2);
     };
     grid->setColumnStretch(kStretchColumn, 1);
+    // The trigger's state, in the free middle of the two rows.
+    LabTrigger = createStateLabel(QStringLiteral("LabTrigger"), panel);
+    LabTrigger->setAlignment(Qt::AlignCenter);
+    grid->addWidget(LabTrigger, 0, kStretchColumn, 2, 1);
 
     TSpinEdit **members[] = {&seLength, &seLenKrug, &seKrugov, &seLengthDop, &seMin, &seSek, &seTime};
     struct Place { int row; int group; };
@@ -395,8 +410,11 @@ QWidget *TFormMain::createConfigurationTab()
     hardware->setBuddy(cbPort);
     auto *algorithm = createLabel(QStringLiteral("Algorithm:"), tab);
     algorithm->setBuddy(cbAlg);
+    LabPortState = createStateLabel(QStringLiteral("LabPortState"), tab);
+    LabPortState->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid->addWidget(hardware, 0, 0);
     grid->addWidget(cbPort, 0, 1);
+    grid->addWidget(LabPortState, 0, 2);
     grid->addWidget(algorithm, 1, 0);
     grid->addWidget(cbAlg, 1, 1);
     // The race sounds, on unless switched off.

@@ -27,5 +27,9 @@ TFormMainServices TFormMainServices::Resolved() const
             return module ? module->CreateOutput() : nullptr;
         };
     }
+#ifndef _WIN32
+    if (services.DeviceFolder.empty())
+        services.DeviceFolder = "/dev";
+#endif
     return services;
 }

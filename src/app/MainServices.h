@@ -7,10 +7,13 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 // What the main window takes from outside: where its settings are kept,
-// how its serial port opens devices and how the port scan tests for a port.
-// An empty member stands for the platform's own (see Resolved).
+// how its serial port opens devices, how the port scan tests for a port and
+// which folder holds the device nodes it watches (a lost port is reopened
+// when its node comes back). An empty member stands for the platform's own
+// (see Resolved).
 struct TFormMainServices
 {
     std::shared_ptr<rundaro::SettingsStore> Store;
@@ -18,9 +21,10 @@ struct TFormMainServices
     std::function<bool(std::uint8_t port)> ProbePort;
     // Makes the race sounds' output when sound is first needed.
     SoundFactory Sounds;
+    std::string DeviceFolder;
 
     // The same services with every empty member filled in: the user's
     // settings (the registry on Windows, a file elsewhere), the platform's
-    // serial ports and their probe, and the sound module.
+    // serial ports and their probe, the sound module, and /dev.
     TFormMainServices Resolved() const;
 };

@@ -43,6 +43,7 @@ void TFormMain::cbPortChange(QObject * /*Sender*/)
         // "None": the contact stops driving the race at once, not at exit.
         ComPort->SetPort(0);
         ComPort->Close();
+        ShowTriggerState();
         return;
     }
     bool ok = false;
@@ -54,6 +55,9 @@ void TFormMain::cbPortChange(QObject * /*Sender*/)
     try {
         ComPort->Open();
     } catch (...) {
+        ShowTriggerState();
         TApplication::ShowException(std::current_exception());
+        return;
     }
+    ShowTriggerState();
 }

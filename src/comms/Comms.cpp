@@ -10,6 +10,28 @@
 
 using rundaro::serial::WaitResult;
 
+namespace {
+
+// Marks Open's and Close's own steps, in which no other Open or Close may
+// run.
+class ChangeGuard
+{
+public:
+    explicit ChangeGuard(bool &changing)
+        : m_changing(changing)
+    {
+        m_changing = true;
+    }
+    ~ChangeGuard() { m_changing = false; }
+    ChangeGuard(const ChangeGuard &) = delete;
+    ChangeGuard &operator=(const ChangeGuard &) = delete;
+
+private:
+    bool &m_changing;
+};
+
+} // namespace
+
 TComPort::TComPort(QObject *owner)
     : QObject(owner)
 {
@@ -50,19 +72,28 @@ void TComPort::Open()
 {
     if (FDispatching > 0)
         throw rundaro::EInvalidOperation("Cannot open a com port from its own event handler");
+    if (FChanging)
+        throw rundaro::EInvalidOperation("Cannot open a com port while it opens or closes");
     Close();
-    OpenDevice();
-    try {
-        ApplySettings();
-        FWorker = std::make_unique<TComThread>(this);
-        FWorker->Start();
-    } catch (...) {
-        // Not connected: nothing else would ever close the device.
-        FWorker.reset();
-        CloseDevice();
-        throw;
+    // An OnClose handler has opened it again: that stands, and a second
+    // device must not be opened over it.
+    if (FConnected)
+        return;
+    {
+        ChangeGuard guard(FChanging);
+        OpenDevice();
+        try {
+            ApplySettings();
+            FWorker = std::make_unique<TComThread>(this);
+            FWorker->Start();
+        } catch (...) {
+            // Not connected: nothing else would ever close the device.
+            FWorker.reset();
+            CloseDevice();
+            throw;
+        }
+        FConnected = true;
     }
-    FConnected = true;
     fire(OnOpen, this);
 }
 
@@ -74,10 +105,36 @@ void TComPort::Close()
     // would never return.
     if (FDispatching > 0)
         throw rundaro::EInvalidOperation("Cannot close a com port from its own event handler");
-    FWorker.reset();
-    CloseDevice();
-    FConnected = false;
+    if (FChanging)
+        throw rundaro::EInvalidOperation("Cannot close a com port while it opens or closes");
+    {
+        ChangeGuard guard(FChanging);
+        FWorker.reset();
+        CloseDevice();
+        FConnected = false;
+    }
     fire(OnClose, this);
+}
+
+void TComPort::LoseDevice()
+{
+    const std::uint32_t error = FWorker->LostError();
+    {
+        ChangeGuard guard(FChanging);
+        FWorker.reset();
+        CloseDevice();
+        FConnected = false;
+    }
+    fire(OnLost, this, error);
+}
+
+void TComPort::HandlerFailed(const std::exception_ptr &error)
+{
+    try {
+        fire(OnException, this, error);
+    } catch (...) {
+        // The report of an error cannot itself stop the port.
+    }
 }
 
 std::uint32_t TComPort::ModemStatus()
@@ -140,8 +197,11 @@ bool TComPort::event(QEvent *e)
     if (e->type() != HandOverEventType())
         return QObject::event(e);
     // A wake-up may outlive the worker that sent it; it then finds nothing.
-    if (FWorker)
+    if (FWorker) {
         FWorker->FHandOver.RunPending();
+        if (FWorker->Lost())
+            LoseDevice();
+    }
     return true;
 }
 
@@ -186,21 +246,31 @@ void TComThread::SignalStop()
     OwnerPort->FHandle->CancelWait();
 }
 
-void TComThread::Execute()
+bool TComThread::Lost()
 {
-    try {
-        WaitLoop();
-    } catch (...) {
-        // An error carried back from a handler ends the worker, without its
-        // clean-up; the main thread has already seen it.
-    }
-    FHandOver.WorkerEnded();
+    return FHandOver.Ended() && FLost;
 }
 
-void TComThread::WaitLoop()
+void TComThread::Execute()
+{
+    std::uint32_t error = 0;
+    bool cancelled = false;
+    try {
+        cancelled = WaitLoop(error);
+    } catch (...) {
+        // Handlers' errors stay on the main thread; whatever else ends the
+        // loop ends the watching, which the port must then report.
+    }
+    FLostError = error;
+    FLost = !cancelled;
+    FHandOver.WorkerEnded(!cancelled);
+}
+
+bool TComThread::WaitLoop(std::uint32_t &error)
 {
     rundaro::serial::Device &device = *OwnerPort->FHandle;
     int failedWaits = 0;
+    bool cancelled = false;
     for (bool waiting = true; waiting;) {
         switch (device.WaitEvents(EventMask)) {
         case WaitResult::Events:
@@ -211,12 +281,18 @@ void TComThread::WaitLoop()
             waiting = ++failedWaits < kMaxFailedWaits;
             break;
         case WaitResult::Cancelled:
+            cancelled = true;
+            waiting = false;
+            break;
         case WaitResult::Failed:
             waiting = false;
             break;
         }
     }
+    if (!cancelled)
+        error = device.LastError();
     device.Purge(rundaro::serial::PURGE_RXABORT | rundaro::serial::PURGE_RXCLEAR);
+    return cancelled;
 }
 
 void TComThread::DispatchEvents()
@@ -232,16 +308,22 @@ void TComThread::DispatchEvents()
     for (std::uint32_t bit : kDispatchOrder) {
         if (!(EventMask & bit))
             continue;
-        switch (bit) {
-        case EV_RXCHAR: port.DoRxChar(); break;
-        case EV_TXEMPTY: port.DoTxEmpty(); break;
-        case EV_BREAK: port.DoBreak(); break;
-        case EV_RING: port.DoRing(); break;
-        case EV_CTS: port.DoCTS(); break;
-        case EV_DSR: port.DoDSR(); break;
-        case EV_RXFLAG: port.DoRxFlag(); break;
-        case EV_RLSD: port.DoRLSD(); break;
-        case EV_ERR: port.DoError(); break;
+        // One handler's error neither ends the worker nor keeps the next
+        // event of this wait from firing.
+        try {
+            switch (bit) {
+            case EV_RXCHAR: port.DoRxChar(); break;
+            case EV_TXEMPTY: port.DoTxEmpty(); break;
+            case EV_BREAK: port.DoBreak(); break;
+            case EV_RING: port.DoRing(); break;
+            case EV_CTS: port.DoCTS(); break;
+            case EV_DSR: port.DoDSR(); break;
+            case EV_RXFLAG: port.DoRxFlag(); break;
+            case EV_RLSD: port.DoRLSD(); break;
+            case EV_ERR: port.DoError(); break;
+            }
+        } catch (...) {
+            port.HandlerFailed(std::current_exception());
         }
     }
 }

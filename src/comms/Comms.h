@@ -8,7 +8,9 @@
 #include <QEvent>
 #include <QObject>
 
+#include <atomic>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -32,6 +34,11 @@ public:
 };
 
 using TRxCharEvent = std::function<void(QObject *Sender, int InQue)>;
+// The port has closed itself: its device can no longer be waited on. Error
+// is the system's error number (EIO for an unplugged USB adapter).
+using TLostEvent = std::function<void(QObject *Sender, std::uint32_t Error)>;
+// An event handler raised E while the port dispatched its events.
+using TExceptionEvent = std::function<void(QObject *Sender, const std::exception_ptr &E)>;
 
 // A non-visual component that owns one serial port: it opens and configures
 // the device and runs a worker (TComThread) that waits for the port's enabled
@@ -43,6 +50,21 @@ using TRxCharEvent = std::function<void(QObject *Sender, int InQue)>;
 // The settings are plain stored values, used at the next Open. Devices come
 // from the device factory (SetDeviceFactory), by default the platform's
 // serial ports.
+//
+// The port never stops watching in silence. When its worker ends for any
+// reason but Close (the device has gone, waits keep failing, the driver has
+// no wait for the enabled events), the port closes the device at once,
+// Connected reads false and OnLost fires with the system's error number
+// (OnClose does not fire: nobody closed it). An error raised by an event
+// handler is handed to OnException and the port goes on watching; without
+// an OnException handler it is dropped.
+//
+// Open and Close share one guard: whatever OnOpen and OnClose handlers do
+// (they may call Open and Close), Connected, the device and the worker agree
+// and at most one device is open. An Open whose closing step lets an
+// OnClose handler open the port again leaves it open as that handler did.
+// Open and Close from a handler of a port event, and from within the
+// device factory, are refused with EInvalidOperation.
 class TComPort : public QObject
 {
     Q_OBJECT
@@ -134,6 +156,8 @@ public:
     TNotifyEvent OnError;
     TNotifyEvent OnOpen;
     TNotifyEvent OnClose;
+    TLostEvent OnLost;
+    TExceptionEvent OnException;
 
 protected:
     bool event(QEvent *e) override;
@@ -147,6 +171,9 @@ private:
     void OpenDevice();
     void CloseDevice();
     void ApplySettings();
+    // The worker has ended on its own: close and report.
+    void LoseDevice();
+    void HandlerFailed(const std::exception_ptr &error);
     void DoRxChar();
     void DoTxEmpty();
     void DoBreak();
@@ -174,6 +201,7 @@ private:
     qint32 FTag = 0;
     std::uint32_t FLastModemStatus = 0;
     int FDispatching = 0; // depth of event handlers running now
+    bool FChanging = false; // inside Open's or Close's own steps
     rundaro::serial::DeviceFactory FDeviceFactory;
 
     Q_DISABLE_COPY(TComPort)
@@ -218,6 +246,9 @@ Q_DECLARE_METATYPE(TEvents)
 // destroyed on the main thread; destruction stops it, serving any hand-over
 // still pending, and waits for it to end. Its shutdown event is the device's
 // own wait cancel (Device::CancelWait), which a wait checks first.
+//
+// When the device can no longer be waited on, the worker ends on its own and
+// wakes the main thread, where the port then sees Lost() and closes.
 class TComThread
 {
 public:
@@ -232,16 +263,23 @@ public:
 
     void Start();
     void SignalStop();
+    // True once the worker has ended on its own; LostError then says why.
+    bool Lost();
+    std::uint32_t LostError() const { return FLostError; }
 
 private:
     friend class TComPort;
 
     void Execute();
-    void WaitLoop();
+    // Waits and hands over until the wait is cancelled (true) or the device
+    // can no longer be waited on (false, with the reason in `error`).
+    bool WaitLoop(std::uint32_t &error);
     void DispatchEvents();
 
     TComPort *OwnerPort = nullptr;
     std::uint32_t EventMask = 0;
+    std::atomic<bool> FLost{false};
+    std::atomic<std::uint32_t> FLostError{0};
     rundaro::serial::HandOver FHandOver;
     std::thread FThread;
 };

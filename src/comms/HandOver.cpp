@@ -22,11 +22,21 @@ void HandOver::Run(const std::function<void()> &job)
         std::rethrow_exception(request.error);
 }
 
-void HandOver::WorkerEnded()
+void HandOver::WorkerEnded(bool wakeOwner)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_ended = true;
+        m_changed.notify_all();
+    }
+    if (wakeOwner)
+        m_wake();
+}
+
+bool HandOver::Ended()
 {
     std::lock_guard lock(m_mutex);
-    m_ended = true;
-    m_changed.notify_all();
+    return m_ended;
 }
 
 int HandOver::RunPending()

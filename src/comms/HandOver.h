@@ -26,8 +26,11 @@ public:
 
     // Worker: runs `job` on the owner thread and returns when it has run.
     void Run(const std::function<void()> &job);
-    // Worker: the last thing it does before it ends.
-    void WorkerEnded();
+    // Worker: the last thing it does before it ends. With `wakeOwner` the
+    // owner is woken once more, to notice the end.
+    void WorkerEnded(bool wakeOwner = false);
+    // Owner: true once the worker has ended.
+    bool Ended();
 
     // Owner: runs the jobs queued now. Returns how many ran.
     int RunPending();

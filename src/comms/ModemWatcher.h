@@ -1,10 +1,10 @@
 #pragma once
 
+#include "BlockingCall.h"
+
 #include <atomic>
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
-#include <mutex>
 #include <thread>
 
 namespace rundaro::serial {
@@ -15,12 +15,14 @@ namespace rundaro::serial {
 // that eventfd together with its other descriptors, so nothing is polled in
 // time.
 //
-// The blocking call is ended on destruction by a real-time signal sent to
-// the watcher thread alone. The signal is the first real-time signal at its
-// default disposition when the first watcher starts; its handler does
-// nothing and is installed once, without SA_RESTART, so that the call returns
-// EINTR. The watcher thread blocks every other signal, so none meant for the
-// host program is taken by it.
+// The blocking call is ended on destruction through a BlockingCall: a
+// real-time signal sent to the watcher thread alone. The watcher thread
+// blocks every other signal, so none meant for the host program is taken by
+// it.
+//
+// The port's worker uses it only when it waits for received data and modem
+// lines at once; a worker that waits for modem lines alone makes the wait
+// itself.
 class ModemWatcher
 {
 public:
@@ -42,17 +44,14 @@ public:
     static int WakeSignal();
 
 private:
-    void Run(int wake);
+    void Run();
     void Notify();
 
     const int m_notifyFd;
     BlockingWait m_wait;
     ChangedSince m_changed;
-    std::atomic<bool> m_stop{false};
     std::atomic<std::uint32_t> m_error{0};
-    std::mutex m_mutex;
-    std::condition_variable m_done;
-    bool m_exited = false;
+    BlockingCall m_call;
     std::thread m_thread;
 };
 

@@ -1,5 +1,6 @@
 #include "PosixDevice.h"
 
+#include "BlockingCall.h"
 #include "ModemWatcher.h"
 
 #include <asm/termbits.h>
@@ -44,16 +45,26 @@ struct Counters
     bool valid = false;
 };
 
-Counters ReadCounters(int fd)
+Counters ReadCounters(LineDriver &driver, int fd)
 {
     Counters c;
-    c.valid = ioctl(fd, TIOCGICOUNT, &c.count) == 0;
+    c.valid = driver.GetCounters(fd, c.count) == 0;
     return c;
 }
 
-bool ReadModemLines(int fd, int &lines)
+// The modem lines whose changes make up the events of `mask`.
+int LinesOf(std::uint32_t mask)
 {
-    return ioctl(fd, TIOCMGET, &lines) == 0;
+    int lines = 0;
+    if (mask & EV_CTS)
+        lines |= TIOCM_CTS;
+    if (mask & EV_DSR)
+        lines |= TIOCM_DSR;
+    if (mask & EV_RING)
+        lines |= TIOCM_RNG;
+    if (mask & EV_RLSD)
+        lines |= TIOCM_CD;
+    return lines;
 }
 
 std::uint32_t ToModemStatus(int lines)
@@ -73,10 +84,10 @@ std::uint32_t ToModemStatus(int lines)
 class PosixDevice final : public Device
 {
 public:
-    PosixDevice(int fd, int cancelFd, int modemFd, int epollFd)
-        : m_fd(fd), m_cancelFd(cancelFd), m_modemFd(modemFd), m_epollFd(epollFd)
+    PosixDevice(int fd, int cancelFd, int modemFd, int epollFd, std::shared_ptr<LineDriver> driver)
+        : m_fd(fd), m_cancelFd(cancelFd), m_modemFd(modemFd), m_epollFd(epollFd), m_driver(std::move(driver))
     {
-        m_errorBase = ReadCounters(fd);
+        m_errorBase = ReadCounters(*m_driver, fd);
     }
 
     ~PosixDevice() override
@@ -135,12 +146,9 @@ public:
 
         // A device without modem control lines (a pseudo-terminal) still
         // takes the line format, so these two are best effort.
-        int dtr = TIOCM_DTR;
-        ioctl(m_fd, (dcb.Flags & DCB_DTR_CONTROL_ENABLE) ? TIOCMBIS : TIOCMBIC, &dtr);
-        if (!(dcb.Flags & DCB_RTS_CONTROL_HANDSHAKE)) {
-            int rts = TIOCM_RTS;
-            ioctl(m_fd, TIOCMBIC, &rts);
-        }
+        m_driver->SetLines(m_fd, TIOCM_DTR, dcb.Flags & DCB_DTR_CONTROL_ENABLE);
+        if (!(dcb.Flags & DCB_RTS_CONTROL_HANDSHAKE))
+            m_driver->SetLines(m_fd, TIOCM_RTS, false);
         return true;
     }
 
@@ -168,10 +176,15 @@ public:
     bool SetMask(std::uint32_t mask) override
     {
         m_mask = mask & kSupportedEvents;
-        m_seen = ReadCounters(m_fd);
-        m_seenLinesValid = ReadModemLines(m_fd, m_seenLines);
-        if ((m_mask & kModemEvents) && !m_watcher)
+        m_seen = ReadCounters(*m_driver, m_fd);
+        m_seenLinesValid = m_driver->GetLines(m_fd, m_seenLines) == 0;
+        // Modem lines alone are waited for by the waiting thread itself; a
+        // watcher thread is needed only beside the wait for received data.
+        const bool both = (m_mask & kModemEvents) && (m_mask & kReceiveEvents);
+        if (both && !m_watcher)
             StartModemWatcher();
+        else if (!both)
+            m_watcher.reset();
         epoll_event ev = {};
         ev.events = EPOLLIN | EPOLLET;
         if ((m_mask & kReceiveEvents) && !m_receiveWatched)
@@ -184,10 +197,12 @@ public:
     WaitResult WaitEvents(std::uint32_t &events) override
     {
         const std::uint32_t mask = m_mask;
-        if (m_cancelled)
+        if (m_call.Interrupted())
             return WaitResult::Cancelled;
         if (mask == 0)
             return Failed(EINVAL);
+        if ((mask & ~kModemEvents) == 0)
+            return WaitModemLines(mask, events);
         for (;;) {
             pollfd fds[3] = {{m_cancelFd, POLLIN, 0}, {m_modemFd, POLLIN, 0}, {m_epollFd, POLLIN, 0}};
             if (poll(fds, 3, -1) < 0) {
@@ -223,15 +238,15 @@ public:
 
     void CancelWait() override
     {
-        m_cancelled = true;
         const std::uint64_t one = 1;
         [[maybe_unused]] const ssize_t n = write(m_cancelFd, &one, sizeof one);
+        m_call.Interrupt();
     }
 
     bool ModemStatus(std::uint32_t &status) override
     {
         int lines = 0;
-        if (!ReadModemLines(m_fd, lines))
+        if (m_driver->GetLines(m_fd, lines) != 0)
             return Fail(errno);
         status = ToModemStatus(lines);
         return true;
@@ -244,7 +259,7 @@ public:
             return Fail(errno);
         inQue = static_cast<std::uint32_t>(count);
         errors = 0;
-        const Counters now = ReadCounters(m_fd);
+        const Counters now = ReadCounters(*m_driver, m_fd);
         if (now.valid && m_errorBase.valid) {
             const auto &a = now.count;
             const auto &b = m_errorBase.count;
@@ -277,13 +292,38 @@ public:
     std::uint32_t LastError() const override { return m_lastError; }
 
 private:
+    // The one-thread wait: the calling thread blocks in the driver's
+    // modem-line wait. That wait sees only changes after it has started, so
+    // a change since the last report is reported first, without waiting.
+    WaitResult WaitModemLines(std::uint32_t mask, std::uint32_t &events)
+    {
+        if (BlockingCall::WakeSignal() == 0)
+            return Failed(ENOSYS); // it could never be cancelled
+        const int lines = LinesOf(mask);
+        for (;;) {
+            const std::uint32_t found = ModemChanges() & mask;
+            if (found != 0) {
+                events = found;
+                return WaitResult::Events;
+            }
+            if (!m_call.Enter())
+                return WaitResult::Cancelled;
+            const int result = m_driver->WaitLines(m_fd, lines);
+            const int error = errno;
+            m_call.Leave();
+            if (result != 0 && error != EINTR)
+                return Failed(static_cast<std::uint32_t>(error));
+        }
+    }
+
     // The watcher's own copy of the counters tells it whether a line changed
     // while it was not inside the wait.
     void StartModemWatcher()
     {
         const int fd = m_fd;
-        auto changed = [fd, last = ReadCounters(fd)]() mutable {
-            const Counters now = ReadCounters(fd);
+        LineDriver &driver = *m_driver;
+        auto changed = [fd, &driver, last = ReadCounters(driver, fd)]() mutable {
+            const Counters now = ReadCounters(driver, fd);
             if (!now.valid || !last.valid)
                 return false;
             const bool differs = now.count.cts != last.count.cts || now.count.dsr != last.count.dsr
@@ -293,7 +333,7 @@ private:
             return differs;
         };
         m_watcher = std::make_unique<ModemWatcher>(
-            m_modemFd, [fd] { return ioctl(fd, TIOCMIWAIT, kModemLines); }, std::move(changed));
+            m_modemFd, [fd, &driver] { return driver.WaitLines(fd, kModemLines); }, std::move(changed));
     }
 
     static void SetSpeed(termios2 &t, std::uint32_t baud)
@@ -317,7 +357,7 @@ private:
     std::uint32_t ModemChanges()
     {
         std::uint32_t found = 0;
-        const Counters now = ReadCounters(m_fd);
+        const Counters now = ReadCounters(*m_driver, m_fd);
         if (now.valid && m_seen.valid) {
             if (now.count.cts != m_seen.count.cts)
                 found |= EV_CTS;
@@ -335,7 +375,7 @@ private:
         }
         // Without interrupt counters, compare the line levels.
         int lines = 0;
-        if (ReadModemLines(m_fd, lines)) {
+        if (m_driver->GetLines(m_fd, lines) == 0) {
             const int changed = m_seenLinesValid ? lines ^ m_seenLines : kModemLines;
             if (changed & TIOCM_CTS)
                 found |= EV_CTS;
@@ -354,7 +394,7 @@ private:
     // What arrived since the last report: characters, breaks, errors.
     std::uint32_t ReceiveChanges()
     {
-        const Counters now = ReadCounters(m_fd);
+        const Counters now = ReadCounters(*m_driver, m_fd);
         if (!now.valid || !m_seen.valid)
             return EV_RXCHAR; // no counters (a pseudo-terminal): new data
         std::uint32_t found = 0;
@@ -391,7 +431,8 @@ private:
     const int m_cancelFd;
     const int m_modemFd;
     const int m_epollFd;
-    std::atomic<bool> m_cancelled{false};
+    const std::shared_ptr<LineDriver> m_driver;
+    BlockingCall m_call; // the one-thread wait, and its cancel
     std::atomic<std::uint32_t> m_lastError{0};
     std::atomic<std::uint32_t> m_mask{0};
     Counters m_seen;
@@ -412,7 +453,7 @@ OpenResult Failure(int error, int fd = -1)
 
 } // namespace
 
-OpenResult OpenPath(const std::string &path)
+OpenResult OpenPath(const std::string &path, std::shared_ptr<LineDriver> driver)
 {
     const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
@@ -435,7 +476,9 @@ OpenResult OpenPath(const std::string &path)
         ioctl(fd, TIOCNXCL);
         return Failure(error, fd);
     }
-    return {std::make_unique<PosixDevice>(fd, cancelFd, modemFd, epollFd), 0};
+    if (!driver)
+        driver = LineDriver::Kernel();
+    return {std::make_unique<PosixDevice>(fd, cancelFd, modemFd, epollFd, std::move(driver)), 0};
 }
 
 std::string PortDeviceName(std::uint8_t port)

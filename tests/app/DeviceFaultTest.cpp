@@ -1,12 +1,24 @@
 #include "Comms.h"
+#include "ModalCloser.h"
 #include "PosixDevice.h"
 #include "ProcStats.h"
 #include "Pty.h"
+#include "SimulatedDriver.h"
 #include "SortGrid.h"
+#include "TestOutput.h"
 #include "TriggerFixture.h"
+#include "TriggerStatus.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QTabWidget>
 #include <QTest>
 
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -65,6 +77,72 @@ protected:
 
     void simulatedLineGoesAway(bool dropped);
     void pseudoTerminalHangsUp(TEvents events);
+};
+
+// A USB-serial adapter on port 33 (ttyUSB0) of the test's device folder: a
+// link there to a pseudo-terminal, with modem lines from the driver
+// stand-in. Each open of the port is counted; `refuse` makes the next ones
+// fail as a node whose permissions udev has not set yet.
+class UsbAdapterTest : public DeviceFaultTest
+{
+protected:
+    static constexpr std::uint8_t kPort = 33;
+
+    void SetUp() override
+    {
+        env.ports = {kPort};
+        env.storeValues({{"Port", kPort}, {"Alg", 0}});
+        services = env.services();
+        node = env.devices() + "/ttyUSB0";
+        services.DeviceFactory = [this](std::uint8_t) {
+            ++opens;
+            if (refuse)
+                return rundaro::serial::OpenResult{nullptr, EACCES};
+            return OpenPath(node, driver);
+        };
+    }
+    void plugIn()
+    {
+        pty = std::make_unique<Pty>();
+        ASSERT_EQ(symlink(pty->SlaveName().c_str(), node.c_str()), 0);
+    }
+    void startWindow() { form = std::make_unique<TFormMain>(services); }
+
+    // The contact sets the lines once the port waits for them (a
+    // modem-line wait sees only changes made after it has begun); returns
+    // when ComPortDSR has seen them.
+    void contact(int lines)
+    {
+        driver->AwaitWaiting();
+        driver->Drive(lines);
+        const std::uint32_t status = (lines & TIOCM_DSR) ? kMsDsr : 0;
+        ASSERT_TRUE(pumpUntil([&] { return form->LastModemStatus() == status; }));
+    }
+    // Pumps until the window has tried to open the port `n` times in all.
+    void awaitOpens(int n) { ASSERT_TRUE(pumpUntil([&] { return opens == n; })) << opens; }
+
+    TriggerStatus::State state() const { return child<TriggerStatus>("")->state(); }
+    // Pictures of the "Inline" and "Configuration" tabs for a person to look at.
+    void savePictures(const QString &state)
+    {
+        auto *tabs = child<QTabWidget>("PageControl1");
+        for (const int tab : {0, 2}) {
+            tabs->setCurrentIndex(tab);
+            QApplication::processEvents();
+            saveTestPng(form.get(), QStringLiteral("trigger_%1_%2").arg(state, tab == 0 ? QStringLiteral("inline")
+                                                                                     : QStringLiteral("configuration")));
+        }
+        tabs->setCurrentIndex(0);
+    }
+    QString text(const char *label) const { return child<QLabel>(label)->text(); }
+    QColor face(const char *label) const { return child<QLabel>(label)->palette().color(QPalette::Window); }
+
+    TFormMainServices services;
+    std::string node;
+    std::shared_ptr<rundaro::serial::SimulatedDriver> driver = std::make_shared<rundaro::serial::SimulatedDriver>();
+    std::unique_ptr<Pty> pty;
+    int opens = 0;
+    bool refuse = false;
 };
 
 void DeviceFaultTest::simulatedLineGoesAway(bool dropped)
@@ -192,6 +270,109 @@ TEST_F(DeviceFaultTest, PseudoTerminalHangsUpWhileDsrIsWatched)
 TEST_F(DeviceFaultTest, PseudoTerminalHangsUpWhileEveryEventIsWatched)
 {
     pseudoTerminalHangsUp(TEvents::All());
+}
+
+} // namespace
+
+namespace {
+
+// The adapter is pulled out mid-race: the loss shows at once, the
+// descriptor is closed, the race goes on from the keyboard; plugged in
+// again (after a few false starts) the port reopens by itself without
+// taking a lap, and the next contact takes one.
+TEST_F(UsbAdapterTest, PulledOutMidRaceAndPluggedInAgain)
+{
+    plugIn();
+    startWindow();
+    ASSERT_TRUE(comPort()->Connected());
+    EXPECT_EQ(state(), TriggerStatus::State::Ready);
+    EXPECT_EQ(text("LabTrigger"), QStringLiteral("Kontakt bereit\nttyUSB0"));
+    EXPECT_EQ(text("LabPortState"), QStringLiteral("Bereit: /dev/ttyUSB0"));
+    const QColor ready = face("LabTrigger");
+
+    contact(TIOCM_DSR); // START
+    endLockout();
+    contact(0);
+    at(20000);
+    contact(TIOCM_DSR);
+    ASSERT_EQ(form->LapCount(), 1);
+    endLockout();
+
+    driver->AwaitWaiting();
+    std::filesystem::remove(node);
+    driver->Unplug(EIO);
+    ASSERT_TRUE(pumpUntil([&] { return !comPort()->Connected(); }));
+    EXPECT_EQ(state(), TriggerStatus::State::Lost);
+    EXPECT_FALSE(comPort()->HandleValid());
+    EXPECT_TRUE(OpenPath(pty->SlaveName()).device) << "the descriptor was kept";
+    EXPECT_TRUE(text("LabTrigger").startsWith(QStringLiteral("GETRENNT\nttyUSB0\nseit "))) << text("LabTrigger").toStdString();
+    EXPECT_TRUE(text("LabPortState").contains(QStringLiteral("/dev/ttyUSB0 (Fehler 5)")));
+    EXPECT_NE(face("LabTrigger"), ready);
+    savePictures(QStringLiteral("lost"));
+    const QDateTime since = child<TriggerStatus>("")->lostSince();
+
+    at(41000);
+    command("mLAP");
+    EXPECT_EQ(form->LapCount(), 2);
+    EXPECT_TRUE(child<QTimer>("Timer1")->isActive());
+
+    // The node comes and goes a few times before it can be opened.
+    refuse = true;
+    for (int round = 0; round < 3; ++round) {
+        plugIn();
+        awaitOpens(opens + 1);
+        std::filesystem::remove(node);
+        awaitOpens(opens + 1);
+    }
+    driver->Plug();
+    driver->Drive(TIOCM_DSR); // the contact happens to be closed
+    plugIn();
+    awaitOpens(opens + 1);
+    EXPECT_EQ(state(), TriggerStatus::State::Lost);
+    EXPECT_EQ(child<TriggerStatus>("")->lostSince(), since);
+    refuse = false;
+    // udev sets the node's permissions.
+    const timespec now[2] = {{0, UTIME_NOW}, {0, UTIME_NOW}};
+    ASSERT_EQ(utimensat(AT_FDCWD, node.c_str(), now, AT_SYMLINK_NOFOLLOW), 0);
+    ASSERT_TRUE(pumpUntil([&] { return comPort()->Connected(); }));
+    EXPECT_EQ(state(), TriggerStatus::State::Ready);
+    EXPECT_EQ(face("LabTrigger"), ready);
+    savePictures(QStringLiteral("ready"));
+    EXPECT_EQ(comPort()->Port(), kPort);
+    EXPECT_EQ(comPort()->Tag(), 0);
+    EXPECT_EQ(form->LapCount(), 2);
+    EXPECT_EQ(form->LastModemStatus(), kMsDsr);
+
+    contact(0);
+    at(63000);
+    contact(TIOCM_DSR);
+    EXPECT_EQ(form->LapCount(), 3);
+    expectLapRow(4, 41000, 63000);
+}
+
+// A DSR handler that fails is shown on the trigger's label, not in a box;
+// the port keeps watching and the next contact laps.
+TEST_F(UsbAdapterTest, FailingHandlerIsShownAndTheLineStaysWatched)
+{
+    plugIn();
+    startWindow();
+    contact(TIOCM_DSR); // START
+    endLockout();
+    ModalCloser boxes;
+    const TNotifyEvent handler = comPort()->OnDSR;
+    comPort()->OnDSR = [handler](QObject *sender) {
+        handler(sender);
+        throw rundaro::Exception("Grid full");
+    };
+    contact(0);
+    EXPECT_TRUE(text("LabTrigger").startsWith(QStringLiteral("Kontakt-Fehler")));
+    EXPECT_TRUE(text("LabPortState").endsWith(QStringLiteral("Fehler beim Auslösen: Grid full")));
+    EXPECT_EQ(boxes.count(), 0);
+    comPort()->OnDSR = handler;
+    at(30000);
+    contact(TIOCM_DSR);
+    EXPECT_EQ(form->LapCount(), 1);
+    EXPECT_TRUE(comPort()->Connected());
 }
 
 } // namespace

@@ -39,17 +39,21 @@ private:
 
 // The main window's outside world for a test: settings in a fresh temporary
 // folder, the ports the scan finds, one simulated line behind every port
-// number, and sounds that are only logged.
+// number, sounds that are only logged, and a device folder of its own
+// (never /dev) for the window to watch.
 struct TestServices
 {
     TFormMainServices services()
     {
+        std::filesystem::create_directories(devices());
         return {store, line->Factory(), [this](std::uint8_t port) { return ports.count(port) > 0; },
                 [log = sounds]() -> std::unique_ptr<SoundOutput> {
                     ++log->made;
                     return std::make_unique<LoggedSound>(log);
-                }};
+                },
+                devices()};
     }
+    std::string devices() const { return dir.path().toStdString() + "/dev"; }
 
     // The key the window reads and writes: named after this test program.
     static std::string key()

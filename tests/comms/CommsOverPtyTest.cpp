@@ -1,8 +1,14 @@
 #include "Comms.h"
 #include "PosixDevice.h"
+#include "ProcStats.h"
 #include "Pty.h"
+#include "SimulatedDriver.h"
+
+#include <QCoreApplication>
 
 #include <gtest/gtest.h>
+
+#include <sys/ioctl.h>
 
 #include <termios.h>
 
@@ -134,5 +140,49 @@ TEST(ComPortOverPty, LineSettingsReadBack)
         EXPECT_EQ(t.c_cc[VMIN], 0);
         port.Close();
         close(fd);
+    }
+}
+
+// An adapter pulled out while the port waits for DSR, and a driver without
+// the modem-line wait: the port closes its descriptor and says why; a
+// handler's error in between changes nothing.
+TEST(ComPortOverPty, AdapterThatGoesOrCannotWaitIsReported)
+{
+    for (const int error : {EIO, ENOTTY}) {
+        Pty pty;
+        auto driver = std::make_shared<rundaro::serial::SimulatedDriver>();
+        const int files = ProcStats::Files();
+        TComPort port;
+        port.SetDeviceFactory([&](std::uint8_t) { return OpenPath(pty.SlaveName(), driver); });
+        port.SetEvents({TComPort::evDSR});
+        int dsr = 0;
+        int thrown = 0;
+        std::uint32_t lost = 0;
+        port.OnDSR = [&](QObject *) {
+            ++dsr;
+            throw std::runtime_error("handler failed");
+        };
+        port.OnException = [&](QObject *, const std::exception_ptr &) { ++thrown; };
+        port.OnLost = [&](QObject *, std::uint32_t number) { lost = number; };
+        if (error == ENOTTY)
+            driver->RemoveWait(ENOTTY);
+        port.Open();
+        if (error == EIO) {
+            for (int edge = 1; edge <= 2; ++edge) {
+                driver->AwaitWaiting(); // a wait sees only changes made after it has begun
+                driver->Drive(edge == 1 ? TIOCM_DSR : 0);
+                while (dsr < edge)
+                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            }
+            driver->AwaitWaiting();
+            driver->Unplug(EIO);
+        }
+        while (lost == 0)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        EXPECT_EQ(lost, std::uint32_t(error));
+        EXPECT_EQ(thrown, dsr);
+        EXPECT_FALSE(port.Connected());
+        EXPECT_FALSE(port.HandleValid());
+        EXPECT_EQ(ProcStats::Files(), files) << "the descriptor was kept";
     }
 }

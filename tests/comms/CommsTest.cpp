@@ -330,27 +330,32 @@ TEST_F(ComPortTest, DsrDuringCloseIsDispatchedInsideCloseOrLost)
     }
 }
 
-TEST_F(ComPortTest, HandlerErrorEndsTheWorkerWithoutCleanUp)
+TEST_F(ComPortTest, HandlerErrorIsReportedAndThePortKeepsWatching)
 {
-    bool ran = false;
-    port.SetEvents({TComPort::evDSR});
-    port.OnDSR = [&](QObject *) {
-        ran = true;
-        throw rundaro::Exception("handler failed");
+    int ran = 0;
+    port.SetEvents({TComPort::evDSR, TComPort::evCTS});
+    port.OnCTS = [&](QObject *) { throw rundaro::Exception("handler failed"); };
+    port.OnDSR = [&](QObject *) { ++ran; };
+    std::vector<std::string> reported;
+    port.OnException = [&](QObject *sender, const std::exception_ptr &error) {
+        EXPECT_EQ(sender, &port);
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception &e) {
+            reported.push_back(e.what());
+        }
     };
-    bool closed = false;
-    port.OnClose = [&](QObject *) { closed = true; };
     port.Open();
-    line->AwaitWaitsStarted(1);
-    line->SetModemStatus(MS_DSR_ON);
-    ASSERT_TRUE(PumpUntil([&] { return ran; }));
+    // The failing OnCTS does not keep OnDSR of the same wait from firing,
+    // nor the next wait from being made.
+    line->SetModemStatus(MS_DSR_ON | MS_CTS_ON);
+    ASSERT_TRUE(PumpUntil([&] { return ran == 1; }));
+    line->SetModemStatus(0);
+    ASSERT_TRUE(PumpUntil([&] { return ran == 2; }));
+    EXPECT_EQ(reported, (std::vector<std::string>{"handler failed", "handler failed"}));
     EXPECT_TRUE(port.Connected());
     port.Close();
-    EXPECT_TRUE(closed);
-    const SimulatedLine::State state = line->Snapshot();
-    EXPECT_EQ(state.waitsStarted, 1u);
-    EXPECT_TRUE(state.purges.empty());
-    EXPECT_EQ(state.openDevices, 0);
+    EXPECT_EQ(line->Snapshot().purges.size(), 1u);
 }
 
 TEST_F(ComPortTest, ClosingFromItsOwnHandlerIsRefused)
@@ -370,35 +375,92 @@ TEST_F(ComPortTest, ClosingFromItsOwnHandlerIsRefused)
     EXPECT_FALSE(port.Connected());
 }
 
-TEST_F(ComPortTest, WorkerEndsWhenWaitsCannotGoOn)
+TEST_F(ComPortTest, PortThatCanNoLongerWaitClosesItselfAndSaysWhy)
 {
     enum class Kind { CannotStart, EmptyEvents, KeepFailing };
-    for (Kind kind : {Kind::CannotStart, Kind::EmptyEvents, Kind::KeepFailing}) {
+    const std::pair<Kind, std::uint32_t> cases[] = {
+        {Kind::CannotStart, 21}, {Kind::EmptyEvents, SimulatedLine::kErrorNoEvents}, {Kind::KeepFailing, 22}};
+    for (const auto &[kind, error] : cases) {
         auto line = SimulatedLine::Create();
         TComPort port;
         port.SetDeviceFactory(line->Factory());
-        int fired = 0;
-        port.OnDSR = [&](QObject *) { ++fired; };
+        std::vector<std::string> log;
+        port.OnDSR = [&](QObject *) { log.push_back("DSR"); };
+        port.OnClose = [&](QObject *) { log.push_back("Close"); };
+        port.OnLost = [&](QObject *sender, std::uint32_t number) {
+            EXPECT_EQ(sender, &port);
+            EXPECT_FALSE(port.Connected());
+            log.push_back("Lost " + std::to_string(number));
+        };
         port.SetEvents(kind == Kind::EmptyEvents ? TEvents{} : TEvents{TComPort::evDSR});
         if (kind == Kind::CannotStart)
             line->FailWaits(21);
         if (kind == Kind::KeepFailing)
             line->DropCompletions(22);
         port.Open();
-        line->AwaitPurges(1); // the worker's last step: it has ended on its own
+        ASSERT_TRUE(PumpUntil([&] { return !log.empty(); }));
+        EXPECT_EQ(log, std::vector<std::string>{"Lost " + std::to_string(error)});
+        EXPECT_FALSE(port.Connected());
+        EXPECT_FALSE(port.HandleValid());
+        EXPECT_EQ(port.Worker(), nullptr);
         const SimulatedLine::State state = line->Snapshot();
-        if (kind == Kind::KeepFailing)
+        EXPECT_EQ(state.openDevices, 0);
+        if (kind == Kind::KeepFailing) {
             EXPECT_EQ(state.waitsCompleted, std::uint64_t(TComThread::kMaxFailedWaits));
-        else
-            EXPECT_EQ(state.waitsFailed, 1u);
-        EXPECT_TRUE(port.Connected());
-        ASSERT_NE(port.Worker(), nullptr);
-        bool closed = false;
-        port.OnClose = [&](QObject *) { closed = true; };
-        port.Close();
-        EXPECT_TRUE(closed);
-        EXPECT_EQ(fired, 0);
+        }
+        port.Close(); // nothing left to close
+        EXPECT_EQ(log.size(), 1u);
     }
+}
+
+// Handlers that open and close the port from OnOpen and OnClose, also
+// inside an Open's own closing step: after every call the port is open
+// exactly when it has a device and a worker, with at most one device.
+TEST_F(ComPortTest, OpenAndCloseFromOpenAndCloseHandlersKeepOnePort)
+{
+    port.SetEvents({TComPort::evDSR});
+    int reopens = 0;
+    int closesInOpen = 0;
+    port.OnClose = [&](QObject *) {
+        if (reopens > 0) {
+            --reopens;
+            port.Open();
+        }
+    };
+    port.OnOpen = [&](QObject *) {
+        if (closesInOpen > 0) {
+            --closesInOpen;
+            port.Close();
+        }
+    };
+    const auto consistent = [&](const char *step) {
+        EXPECT_EQ(port.HandleValid(), port.Connected()) << step;
+        EXPECT_EQ(port.Worker() != nullptr, port.Connected()) << step;
+        EXPECT_EQ(line->Snapshot().openDevices, port.Connected() ? 1 : 0) << step;
+    };
+    port.Open();
+    reopens = 1; // Open -> Close -> OnClose -> Open
+    port.Open();
+    consistent("Open whose OnClose opens");
+    EXPECT_TRUE(port.Connected());
+    reopens = 1;
+    port.Close(); // Close -> OnClose -> Open
+    consistent("Close whose OnClose opens");
+    EXPECT_TRUE(port.Connected());
+    closesInOpen = 1;
+    port.Open(); // Open -> OnOpen -> Close
+    consistent("Open whose OnOpen closes");
+    EXPECT_FALSE(port.Connected());
+    reopens = 3;
+    closesInOpen = 2;
+    port.Open();
+    consistent("both, several times");
+    reopens = 0;
+    closesInOpen = 0;
+    port.Open();
+    port.Close();
+    consistent("last Close");
+    EXPECT_EQ(line->Snapshot().openDevices, 0);
 }
 
 TEST_F(ComPortTest, ModemStatusKeepsTheLastWordWhenUnreadable)

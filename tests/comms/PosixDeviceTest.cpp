@@ -1,9 +1,12 @@
 #include "PosixDevice.h"
+#include "ProcStats.h"
 #include "Pty.h"
+#include "SimulatedDriver.h"
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -158,4 +161,90 @@ TEST(PosixDevice, InQueueCountAndPurge)
     ASSERT_TRUE(opened.device->Purge(PURGE_RXABORT | PURGE_RXCLEAR));
     ASSERT_TRUE(opened.device->ClearErrors(errors, inQue));
     EXPECT_EQ(inQue, 0u);
+}
+
+namespace {
+
+// A pseudo-terminal with modem lines from the driver stand-in, opened for
+// DSR changes alone, as the lap trigger opens its port.
+struct DsrDevice
+{
+    DsrDevice()
+    {
+        opened = OpenPath(pty.SlaveName(), driver);
+        if (opened.device)
+            opened.device->SetMask(EV_DSR);
+    }
+    Device &device() { return *opened.device; }
+    std::future<WaitResult> waitInBackground(std::uint32_t &events)
+    {
+        const std::uint64_t started = driver->WaitsStarted() + 1;
+        auto result = std::async(std::launch::async, [this, &events] { return device().WaitEvents(events); });
+        driver->AwaitWaitsStarted(started);
+        return result;
+    }
+
+    Pty pty;
+    std::shared_ptr<SimulatedDriver> driver = std::make_shared<SimulatedDriver>();
+    OpenResult opened;
+};
+
+} // namespace
+
+TEST(PosixDevice, ModemLinesAloneAreWaitedForWithoutAThreadOfTheirOwn)
+{
+    const int threads = ProcStats::Threads();
+    DsrDevice dsr;
+    ASSERT_TRUE(dsr.opened.device) << dsr.opened.error;
+    EXPECT_EQ(ProcStats::Threads(), threads);
+    std::uint32_t events = 0;
+    auto waiting = dsr.waitInBackground(events);
+    EXPECT_EQ(ProcStats::Threads(), threads + 1); // the waiting thread alone
+    dsr.driver->Drive(TIOCM_CTS); // not asked for: the wait goes on
+    dsr.driver->Drive(TIOCM_CTS | TIOCM_DSR);
+    EXPECT_EQ(waiting.get(), WaitResult::Events);
+    EXPECT_EQ(events, EV_DSR);
+    std::uint32_t status = 0;
+    ASSERT_TRUE(dsr.device().ModemStatus(status));
+    EXPECT_EQ(status, MS_CTS_ON | MS_DSR_ON);
+    // A change made while no wait was in progress is reported at once.
+    dsr.driver->Drive(TIOCM_CTS);
+    events = 0;
+    EXPECT_EQ(dsr.device().WaitEvents(events), WaitResult::Events);
+    EXPECT_EQ(events, EV_DSR);
+}
+
+TEST(PosixDevice, OneThreadWaitEndsWhenTheDeviceGoesOrCannotWait)
+{
+    for (const int error : {EIO, ENODEV, ENXIO}) {
+        DsrDevice dsr;
+        ASSERT_TRUE(dsr.opened.device);
+        std::uint32_t events = 0;
+        auto waiting = dsr.waitInBackground(events);
+        dsr.driver->Unplug(error);
+        EXPECT_EQ(waiting.get(), WaitResult::Failed) << error;
+        EXPECT_EQ(dsr.device().LastError(), std::uint32_t(error));
+    }
+    DsrDevice dsr;
+    dsr.driver->RemoveWait(ENOTTY);
+    std::uint32_t events = 0;
+    EXPECT_EQ(dsr.device().WaitEvents(events), WaitResult::Failed);
+    EXPECT_EQ(dsr.device().LastError(), std::uint32_t(ENOTTY));
+}
+
+// The cancel's signal may come just before the wait has begun; it is sent
+// again until the wait has ended, so each round ends.
+TEST(PosixDevice, CancelEndsTheOneThreadWaitAndEveryLaterOne)
+{
+    for (int round = 0; round < 50; ++round) {
+        DsrDevice dsr;
+        ASSERT_TRUE(dsr.opened.device);
+        std::uint32_t events = 0;
+        auto waiting = dsr.waitInBackground(events);
+        dsr.device().CancelWait();
+        EXPECT_EQ(waiting.get(), WaitResult::Cancelled);
+        EXPECT_EQ(dsr.driver->Waiting(), 0);
+        dsr.driver->Drive(TIOCM_DSR); // a change that is ready does not beat the cancel
+        EXPECT_EQ(dsr.device().WaitEvents(events), WaitResult::Cancelled);
+    }
 }

@@ -1,0 +1,128 @@
+#include "TriggerStatus.h"
+
+#include "Colors.h"
+
+#include <QLabel>
+#include <QPalette>
+
+namespace {
+
+struct Look
+{
+    QColor face;
+    QColor text;
+};
+
+// Green for a line that works, red with yellow for one that does not (the
+// STOP button's colours), yellow when a handler failed, plain for no port.
+Look lookOf(TriggerStatus::State state, bool handlerError)
+{
+    if (handlerError)
+        return {Colors::clYellow(), Colors::clBlack()};
+    switch (state) {
+    case TriggerStatus::State::Ready: return {Colors::clGreen(), QColor(255, 255, 255)};
+    case TriggerStatus::State::Lost: return {Colors::clRed(), Colors::clYellow()};
+    case TriggerStatus::State::NoPort: break;
+    }
+    return {Colors::clBtnFace(), Colors::clDimDigit()};
+}
+
+// The same look whether the label is enabled or not: the plan's editors
+// beside it are disabled during a race, the state must stay readable.
+void paint(QLabel *label, const Look &look, const QString &text, const QString &tip)
+{
+    QPalette p = label->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(group, QPalette::Window, look.face);
+        p.setColor(group, QPalette::WindowText, look.text);
+    }
+    label->setPalette(p);
+    label->setAutoFillBackground(true);
+    label->setText(text);
+    label->setToolTip(tip);
+}
+
+// "/dev/ttyUSB0" is shown as "ttyUSB0" where room is short.
+QString shortName(const QString &port)
+{
+    return port.mid(port.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+} // namespace
+
+TriggerStatus::TriggerStatus(QLabel *inlineLabel, QLabel *configurationLabel, QObject *parent)
+    : QObject(parent)
+    , m_inline(inlineLabel)
+    , m_configuration(configurationLabel)
+{
+    show();
+}
+
+void TriggerStatus::showNoPort()
+{
+    m_state = State::NoPort;
+    m_port.clear();
+    m_since = QDateTime();
+    m_error = 0;
+    m_handlerError.clear();
+    show();
+}
+
+void TriggerStatus::showReady(const QString &port)
+{
+    m_state = State::Ready;
+    m_port = port;
+    m_since = QDateTime();
+    m_error = 0;
+    m_handlerError.clear();
+    show();
+}
+
+void TriggerStatus::showLost(const QString &port, std::uint32_t error)
+{
+    if (m_state != State::Lost || port != m_port)
+        m_since = QDateTime::currentDateTime();
+    m_state = State::Lost;
+    m_port = port;
+    if (error != 0)
+        m_error = error;
+    m_handlerError.clear();
+    show();
+}
+
+void TriggerStatus::showHandlerError(const QString &message)
+{
+    m_handlerError = message;
+    show();
+}
+
+void TriggerStatus::show()
+{
+    const QString since = m_since.toString(QStringLiteral("HH:mm:ss"));
+    QString brief;
+    QString full;
+    QString tip;
+    switch (m_state) {
+    case State::NoPort:
+        brief = QStringLiteral("Kontakt:\nkein Port");
+        full = QStringLiteral("Kein Port gewählt: Runden über Tastatur und Knöpfe");
+        break;
+    case State::Ready:
+        brief = QStringLiteral("Kontakt bereit\n") + shortName(m_port);
+        full = QStringLiteral("Bereit: ") + m_port;
+        break;
+    case State::Lost:
+        brief = QStringLiteral("GETRENNT\n") + shortName(m_port) + QStringLiteral("\nseit ") + since;
+        full = QStringLiteral("Getrennt seit ") + since + QStringLiteral(": ") + m_port
+               + (m_error != 0 ? QStringLiteral(" (Fehler %1)").arg(m_error) : QString());
+        tip = QStringLiteral(" – wird wieder geöffnet, sobald das Gerät wieder da ist");
+        break;
+    }
+    if (!m_handlerError.isEmpty()) {
+        brief = QStringLiteral("Kontakt-Fehler\n") + m_handlerError;
+        full += QStringLiteral(" – Fehler beim Auslösen: ") + m_handlerError;
+    }
+    const Look look = lookOf(m_state, !m_handlerError.isEmpty());
+    paint(m_inline, look, brief, full + tip);
+    paint(m_configuration, look, full, full + tip);
+}

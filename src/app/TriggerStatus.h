@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+
+class QLabel;
+
+// What the hardware trigger's line is doing, shown where the user looks: on
+// the "Inline" tab (LabTrigger, a coloured block readable from a distance)
+// and beside "Hardware:" on "Configuration" (one line with the details).
+// Three states: no port chosen; the chosen port ready; its line lost, since
+// when and why. A handler's error is added to the state shown, never put up
+// as a message box during a race. Deciding the state and reopening a lost
+// port are the window's: this class only shows.
+class TriggerStatus : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(State state READ state)
+
+public:
+    enum class State { NoPort, Ready, Lost };
+    Q_ENUM(State)
+
+    TriggerStatus(QLabel *inlineLabel, QLabel *configurationLabel, QObject *parent);
+
+    State state() const { return m_state; }
+    // When the line was lost; null unless Lost.
+    QDateTime lostSince() const { return m_since; }
+
+    void showNoPort();
+    void showReady(const QString &port);
+    // The port `port` cannot be used; `error` is the system's error number
+    // (0 when unknown). A port that stays lost keeps its first time.
+    void showLost(const QString &port, std::uint32_t error);
+    // An event handler of the port failed with `message`; shown until the
+    // state changes.
+    void showHandlerError(const QString &message);
+
+private:
+    Q_DISABLE_COPY(TriggerStatus)
+
+    void show();
+
+    QLabel *m_inline = nullptr;
+    QLabel *m_configuration = nullptr;
+    State m_state = State::NoPort;
+    QString m_port;
+    QDateTime m_since;
+    std::uint32_t m_error = 0;
+    QString m_handlerError;
+};

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "LineDriver.h"
+
+#include <cerrno>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+namespace rundaro::serial {
+
+// Stands in for a serial driver's modem lines, for tests and benchmarks: the
+// far end's lines (CTS, DSR, RI, DCD) are set from any thread, each change
+// counted as the kernel counts it; a wait blocks like TIOCMIWAIT (it sees
+// only changes made after it started, and a signal ends it with EINTR); the
+// output lines DTR and RTS are kept as set. The device can be unplugged
+// (every wait in progress and every later call fails, with EIO by default),
+// plugged in again, or made a driver without the wait or without counters.
+// One stand-in serves every descriptor handed to it: it is one adapter.
+class SimulatedDriver final : public LineDriver
+{
+public:
+    SimulatedDriver() = default;
+    SimulatedDriver(const SimulatedDriver &) = delete;
+    SimulatedDriver &operator=(const SimulatedDriver &) = delete;
+
+    // The far end sets its lines (TIOCM_CTS | TIOCM_DSR | TIOCM_RNG |
+    // TIOCM_CD); each line whose level changes counts one change.
+    void Drive(int levels);
+    void Unplug(int error = EIO);
+    void Plug();
+    // A driver without the modem-line wait: every wait fails at once with
+    // `error` (0 gives the wait back).
+    void RemoveWait(int error);
+    // A driver that keeps no interrupt counters.
+    void KeepCounters(bool keep);
+
+    // DTR and RTS as last set.
+    int OutputLines() const;
+    std::uint64_t WaitsStarted() const;
+    // Blocks until `n` waits have started; a test keeps step without sleeping.
+    void AwaitWaitsStarted(std::uint64_t n) const;
+    // Threads inside a wait now.
+    int Waiting() const;
+    // Blocks until a thread is inside a wait.
+    void AwaitWaiting() const;
+
+    int WaitLines(int fd, int lines) override;
+    int GetLines(int fd, int &lines) override;
+    int SetLines(int fd, int lines, bool on) override;
+    int GetCounters(int fd, serial_icounter_struct &count) override;
+
+private:
+    // Called with the lock held: every blocked wait looks again.
+    void WakeWaiters();
+    int Fail(int error) const;
+
+    mutable std::mutex m_mutex;
+    mutable std::condition_variable m_changed;
+    int m_levels = 0;
+    int m_outputs = 0;
+    serial_icounter_struct m_count = {};
+    bool m_counters = true;
+    int m_unplugged = 0;
+    int m_noWait = 0;
+    std::uint64_t m_waitsStarted = 0;
+    int m_waiting = 0;
+    std::vector<int> m_waiterFds; // one eventfd per wait in progress
+};
+
+} // namespace rundaro::serial
