@@ -1,13 +1,11 @@
+#include "BenchPty.h"
 #include "BenchSupport.h"
 #include "Comms.h"
-#include "PosixDevice.h"
 #include "SimulatedLine.h"
 
 #include <QCoreApplication>
 
 #include <chrono>
-#include <fcntl.h>
-#include <stdlib.h>
 #include <thread>
 #include <unistd.h>
 
@@ -17,30 +15,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// A pseudo-terminal whose slave stands in for a serial device.
-class Pty
-{
-public:
-    Pty()
-    {
-        m_master = posix_openpt(O_RDWR | O_NOCTTY);
-        if (m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0)
-            m_slave = ptsname(m_master);
-    }
-    ~Pty()
-    {
-        if (m_master >= 0)
-            close(m_master);
-    }
-    DeviceFactory Factory() const
-    {
-        return [path = m_slave](std::uint8_t) { return OpenPath(path); };
-    }
-
-private:
-    int m_master = -1;
-    std::string m_slave;
-};
+using Pty = BenchPty;
 
 // The port on the simulated line reports DSR changes; the one on a
 // pseudo-terminal (no modem lines) waits for received data, through the

@@ -1,8 +1,8 @@
+#include "BenchPty.h"
 #include "BenchServices.h"
 #include "BenchSupport.h"
 #include "Comms.h"
 #include "Main.h"
-#include "PosixDevice.h"
 #include "SettingsOrder.h"
 #include "SimulatedDriver.h"
 #include "SpinEdit.h"
@@ -13,10 +13,7 @@
 #include <QDir>
 #include <QTimer>
 
-#include <fcntl.h>
-#include <stdlib.h>
 #include <sys/ioctl.h>
-#include <unistd.h>
 
 #include <array>
 #include <atomic>
@@ -46,27 +43,6 @@ int threadCount()
     return int(bench::ThreadsUsage().size());
 }
 
-// A pseudo-terminal's slave stands in for the adapter's device node.
-class Pty
-{
-public:
-    Pty()
-    {
-        m_master = posix_openpt(O_RDWR | O_NOCTTY);
-        if (m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0)
-            m_slave = ptsname(m_master);
-    }
-    ~Pty()
-    {
-        if (m_master >= 0)
-            close(m_master);
-    }
-    const std::string &slave() const { return m_slave; }
-
-private:
-    int m_master = -1;
-    std::string m_slave;
-};
 
 constexpr std::uint32_t kBase = 1000;
 constexpr std::size_t kReads = 1 << 22;
@@ -161,9 +137,9 @@ void BM_TriggerLatency(benchmark::State &state)
     constexpr int kSamples = 1000;
     rundaro::SetTickSource(&stampedTick);
     auto line = std::make_shared<SimulatedDriver>();
-    Pty pty;
+    BenchPty pty;
     TFormMainServices services = BenchServices();
-    services.DeviceFactory = [&](std::uint8_t) { return OpenPath(pty.slave(), line); };
+    services.DeviceFactory = pty.Factory(line);
     services.ProbePort = [](std::uint8_t port) { return port == 1; };
     // The stored port and polarity: port 1 opens at start with "On/Off".
     services.Store->openKeyForWrite(rundaro::RegistryKeyFor(QCoreApplication::applicationFilePath().toStdString()));

@@ -52,32 +52,43 @@ Counters ReadCounters(LineDriver &driver, int fd)
     return c;
 }
 
+// Each modem input line: its driver bit, its status word bit, its event.
+struct ModemLine
+{
+    int line;
+    std::uint32_t status;
+    std::uint32_t event;
+};
+constexpr ModemLine kModemLineBits[] = {
+    {TIOCM_CTS, MS_CTS_ON, EV_CTS},
+    {TIOCM_DSR, MS_DSR_ON, EV_DSR},
+    {TIOCM_RNG, MS_RING_ON, EV_RING},
+    {TIOCM_CD, MS_RLSD_ON, EV_RLSD},
+};
+
 // The modem lines whose changes make up the events of `mask`.
 int LinesOf(std::uint32_t mask)
 {
     int lines = 0;
-    if (mask & EV_CTS)
-        lines |= TIOCM_CTS;
-    if (mask & EV_DSR)
-        lines |= TIOCM_DSR;
-    if (mask & EV_RING)
-        lines |= TIOCM_RNG;
-    if (mask & EV_RLSD)
-        lines |= TIOCM_CD;
+    for (const ModemLine &bits : kModemLineBits)
+        lines |= (mask & bits.event) ? bits.line : 0;
     return lines;
+}
+
+// The events of changes to `lines`.
+std::uint32_t EventsOf(int lines)
+{
+    std::uint32_t events = 0;
+    for (const ModemLine &bits : kModemLineBits)
+        events |= (lines & bits.line) ? bits.event : 0;
+    return events;
 }
 
 std::uint32_t ToModemStatus(int lines)
 {
     std::uint32_t status = 0;
-    if (lines & TIOCM_CTS)
-        status |= MS_CTS_ON;
-    if (lines & TIOCM_DSR)
-        status |= MS_DSR_ON;
-    if (lines & TIOCM_RNG)
-        status |= MS_RING_ON;
-    if (lines & TIOCM_CD)
-        status |= MS_RLSD_ON;
+    for (const ModemLine &bits : kModemLineBits)
+        status |= (lines & bits.line) ? bits.status : 0;
     return status;
 }
 
@@ -376,15 +387,7 @@ private:
         // Without interrupt counters, compare the line levels.
         int lines = 0;
         if (m_driver->GetLines(m_fd, lines) == 0) {
-            const int changed = m_seenLinesValid ? lines ^ m_seenLines : kModemLines;
-            if (changed & TIOCM_CTS)
-                found |= EV_CTS;
-            if (changed & TIOCM_DSR)
-                found |= EV_DSR;
-            if (changed & TIOCM_RNG)
-                found |= EV_RING;
-            if (changed & TIOCM_CD)
-                found |= EV_RLSD;
+            found = EventsOf(m_seenLinesValid ? lines ^ m_seenLines : kModemLines);
             m_seenLines = lines;
             m_seenLinesValid = true;
         }
