@@ -1,6 +1,7 @@
 #include "BenchPty.h"
 #include "BenchSupport.h"
 #include "Comms.h"
+#include "SimulatedDriver.h"
 #include "SimulatedLine.h"
 
 #include <QCoreApplication>
@@ -17,24 +18,39 @@ using Clock = std::chrono::steady_clock;
 
 using Pty = BenchPty;
 
-// The port on the simulated line reports DSR changes; the one on a
-// pseudo-terminal (no modem lines) waits for received data, through the
-// same poll() as a real serial device.
-void configure(TComPort &port, const benchmark::State &state, std::shared_ptr<SimulatedLine> &line, Pty &pty)
+// What the port under measurement is opened on.
+struct Lines
+{
+    std::shared_ptr<SimulatedLine> line;
+    std::shared_ptr<SimulatedDriver> driver;
+    Pty pty;
+};
+
+// 0: the simulated line, reporting DSR changes. 1: a pseudo-terminal (no
+// modem lines) waiting for received data, through the same poll() as a real
+// serial device. 2: a pseudo-terminal with modem lines from the driver
+// stand-in, reporting DSR changes: the worker blocks in the modem-line wait
+// itself, as with a real adapter.
+void configure(TComPort &port, const benchmark::State &state, Lines &lines)
 {
     if (state.range(0) == 0) {
-        line = SimulatedLine::Create();
-        port.SetDeviceFactory(line->Factory());
+        lines.line = SimulatedLine::Create();
+        port.SetDeviceFactory(lines.line->Factory());
         port.SetEvents({TComPort::evDSR});
-    } else {
-        port.SetDeviceFactory(pty.Factory());
+    } else if (state.range(0) == 1) {
+        port.SetDeviceFactory(lines.pty.Factory());
         port.SetEvents({TComPort::evRxChar});
+    } else {
+        lines.driver = std::make_shared<SimulatedDriver>();
+        port.SetDeviceFactory(lines.pty.Factory(lines.driver));
+        port.SetEvents({TComPort::evDSR});
     }
 }
 
 const char *lineName(const benchmark::State &state)
 {
-    return state.range(0) == 0 ? "simulated line" : "pseudo-terminal";
+    const char *names[] = {"simulated line", "pseudo-terminal", "one-thread modem-line wait"};
+    return names[state.range(0)];
 }
 
 // A hardware lap is timed when its handler runs on the main thread, so the
@@ -64,11 +80,10 @@ BENCHMARK(BM_DsrChangeToHandler)->UseRealTime();
 // poll: the goal is no CPU time and no wake-ups at all.
 void BM_IdleOpenPort(benchmark::State &state)
 {
-    std::shared_ptr<SimulatedLine> line;
-    Pty pty;
+    Lines lines;
     for (auto _ : state) {
         TComPort port;
-        configure(port, state, line, pty);
+        configure(port, state, lines);
         port.Open();
         // Let the worker reach its wait before the reading starts.
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -95,21 +110,22 @@ void BM_IdleOpenPort(benchmark::State &state)
     }
     state.SetLabel(std::string(lineName(state)) + "; goal: 0 wake-ups in 5 s");
 }
-BENCHMARK(BM_IdleOpenPort)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+BENCHMARK(BM_IdleOpenPort)->Arg(0)->Arg(1)->Arg(2)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 // Close while the worker is blocked in its wait: how long until it returns.
 void BM_CloseWhileWaiting(benchmark::State &state)
 {
-    std::shared_ptr<SimulatedLine> line;
-    Pty pty;
+    Lines lines;
     std::vector<double> ms;
     for (auto _ : state) {
         state.PauseTiming();
         TComPort port;
-        configure(port, state, line, pty);
+        configure(port, state, lines);
         port.Open();
-        if (line)
-            line->AwaitWaitsStarted(line->Snapshot().waitsStarted + 1);
+        if (state.range(0) == 0)
+            lines.line->AwaitWaitsStarted(1); // a new line each time
+        else if (state.range(0) == 2)
+            lines.driver->AwaitWaiting();
         else
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         state.ResumeTiming();
@@ -120,7 +136,7 @@ void BM_CloseWhileWaiting(benchmark::State &state)
     state.counters["max_ms"] = bench::Percentile(ms, 100);
     state.SetLabel(std::string(lineName(state)) + "; goal: under 5 ms");
 }
-BENCHMARK(BM_CloseWhileWaiting)->Arg(0)->Arg(1)->Iterations(200)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_CloseWhileWaiting)->Arg(0)->Arg(1)->Arg(2)->Iterations(200)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace
 

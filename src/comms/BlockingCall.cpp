@@ -2,6 +2,7 @@
 
 #include <signal.h>
 
+#include <algorithm>
 #include <chrono>
 
 namespace rundaro::serial {
@@ -72,9 +73,13 @@ void BlockingCall::Interrupt()
     std::unique_lock lock(m_mutex);
     m_interrupted = true;
     const int wake = WakeSignal();
+    // Usually the first signal ends the call; a lost one is repeated soon,
+    // then less and less often.
+    auto pause = std::chrono::microseconds(50);
     while (m_inside && wake != 0) {
         pthread_kill(m_thread, wake);
-        m_left.wait_for(lock, std::chrono::milliseconds(2));
+        m_left.wait_for(lock, pause);
+        pause = std::min(pause * 2, std::chrono::microseconds(2000));
     }
 }
 
