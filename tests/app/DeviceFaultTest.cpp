@@ -125,6 +125,7 @@ protected:
     // Pictures of the "Inline" and "Configuration" tabs for a person to look at.
     void savePictures(const QString &state)
     {
+        form->Timer1Timer(); // the race time on the digits
         auto *tabs = child<QTabWidget>("PageControl1");
         for (const int tab : {0, 2}) {
             tabs->setCurrentIndex(tab);
