@@ -7,6 +7,8 @@ namespace {
 
 constexpr double kTimeHeightShare = 0.52;
 constexpr double kTimeWidthShare = 0.84;
+// Of the time panel's height, for the trigger's state under the target lap.
+constexpr double kTriggerShare = 0.3;
 
 int scaled(int v, double scale)
 {
@@ -28,7 +30,9 @@ FullScreenLayout LayoutFullScreen(const QSize &screen)
     l.lapsToGo = QRect(0, 0, lapsWidth, top);
     l.aheadBehind = QRect(lapsWidth, 0, w - lapsWidth, top);
     l.time = QRect(0, top, timeWidth, timeHeight);
-    l.targetLap = QRect(timeWidth, top, w - timeWidth, timeHeight);
+    const int triggerHeight = int(std::lround(timeHeight * kTriggerShare));
+    l.targetLap = QRect(timeWidth, top, w - timeWidth, timeHeight - triggerHeight);
+    l.trigger = QRect(timeWidth, h - triggerHeight, w - timeWidth, triggerHeight);
     for (std::size_t i = 0; i < std::size(kTimeDigits); ++i)
         l.digits[i] = QRect(l.time.left() + scaled(kTimeDigits[i].left, l.scale), top + scaled(kDigitTop, l.scale),
                             scaled(kDigitWidth, l.scale), scaled(kDigitHeight, l.scale));

@@ -13,7 +13,8 @@
 // captions keep their shapes, and beside it the target lap time. The time
 // panel is 52 % of the screen's height (its digits then stand at 36 %) unless
 // the screen is too narrow for that, in which case it takes 84 % of the
-// width. The panels tile the screen without gaps.
+// width. Under the target lap time, the hardware trigger's state. The panels
+// tile the screen without gaps.
 struct FullScreenLayout
 {
     // The window's time panel that the time display scales.
@@ -23,6 +24,7 @@ struct FullScreenLayout
     QRect aheadBehind;
     QRect time;
     QRect targetLap;
+    QRect trigger;
     double scale = 1; // of the time panel
     std::array<QRect, std::size(kTimeDigits)> digits;
     std::array<QRect, std::size(kTimeLabels)> labels;

@@ -111,7 +111,8 @@ void TFullScreenView::resizeEvent(QResizeEvent *event)
 
 QFont TFullScreenView::fitted(const QFont &font, const QString &text, const QRect &room) const
 {
-    // The largest pixel size at which `text` fits 90 % of the room.
+    // The largest pixel size at which `text`, line by line, fits 90 % of the room.
+    const QStringList lines = text.split(QLatin1Char('\n'));
     QFont f = font;
     int low = 1;
     int high = std::max(2, room.height());
@@ -119,7 +120,10 @@ QFont TFullScreenView::fitted(const QFont &font, const QString &text, const QRec
         const int mid = (low + high) / 2;
         f.setPixelSize(mid);
         const QFontMetrics metrics(f, this);
-        if (metrics.horizontalAdvance(text) <= room.width() * 9 / 10 && metrics.height() <= room.height() * 9 / 10)
+        int width = 0;
+        for (const QString &line : lines)
+            width = std::max(width, metrics.horizontalAdvance(line));
+        if (width <= room.width() * 9 / 10 && metrics.height() * lines.size() <= room.height() * 9 / 10)
             low = mid;
         else
             high = mid;
@@ -134,6 +138,8 @@ void TFullScreenView::fitFonts()
     // panel, as on the window.
     m_bigFont = fitted(m_sources.lapsToGo->font(), QStringLiteral("99"), m_layout.lapsToGo);
     m_targetFont = fitted(m_sources.targetLap->font(), m_target.caption, m_layout.targetLap);
+    if (m_sources.trigger)
+        m_triggerFont = fitted(m_sources.trigger->font(), m_trigger.caption, m_layout.trigger);
     for (std::size_t i = 0; i < m_labelFonts.size(); ++i) {
         QFont font(QString::fromUtf16(kTimeLabels[i].family));
         font.setBold(true);
@@ -167,6 +173,15 @@ void TFullScreenView::Refresh()
     copyPanel(m_sources.aheadBehind, m_plusMin, m_layout.aheadBehind, m_bigFont);
     if (copyPanel(m_sources.targetLap, m_target, m_layout.targetLap, m_targetFont))
         m_targetFont = fitted(m_sources.targetLap->font(), m_target.caption, m_layout.targetLap);
+    if (m_sources.trigger) {
+        const QPalette &p = m_sources.trigger->palette();
+        const PanelState now{m_sources.trigger->text(), p.color(QPalette::Window), p.color(QPalette::WindowText)};
+        if (now != m_trigger) {
+            m_trigger = now;
+            m_triggerFont = fitted(m_sources.trigger->font(), m_trigger.caption, m_layout.trigger);
+            dirty += m_layout.trigger;
+        }
+    }
 
     for (std::size_t d = 0; d < m_digitValue.size(); ++d) {
         const TDigit *digit = m_sources.digits[d];
@@ -208,6 +223,7 @@ void TFullScreenView::paintEvent(QPaintEvent *event)
     paintPanel(painter, region, m_layout.lapsToGo, m_laps, m_bigFont);
     paintPanel(painter, region, m_layout.aheadBehind, m_plusMin, m_bigFont);
     paintPanel(painter, region, m_layout.targetLap, m_target, m_targetFont);
+    paintPanel(painter, region, m_layout.trigger, m_trigger, m_triggerFont);
     if (region.intersects(m_layout.time))
         paintTime(painter, region);
 }

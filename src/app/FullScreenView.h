@@ -16,8 +16,8 @@ class TDigit;
 class TPanel;
 
 // The race display alone on the whole screen, for reading from the track
-// side: the laps to go, the ahead/behind seconds, the running time and the
-// target lap time, drawn large by this widget itself from what the window's
+// side: the laps to go, the ahead/behind seconds, the running time, the
+// target lap time and the hardware trigger's state, drawn large by this widget itself from what the window's
 // own display shows at that moment. The window is neither moved nor changed;
 // its keys keep working here (TKeyRelay), and F11 (through the window's menu)
 // or Escape return to it.
@@ -37,6 +37,7 @@ public:
         TPanel *lapsToGo = nullptr;
         TPanel *aheadBehind = nullptr;
         TPanel *targetLap = nullptr;
+        QLabel *trigger = nullptr; // the hardware trigger's state
         std::array<TDigit *, std::size(kTimeDigits)> digits{};
         std::array<QLabel *, std::size(kTimeLabels)> labels{};
         QTimer *tick = nullptr;
@@ -91,12 +92,14 @@ private:
     PanelState m_laps;
     PanelState m_plusMin;
     PanelState m_target;
+    PanelState m_trigger;
     std::array<int, std::size(kTimeDigits)> m_digitValue{};
     std::array<QColor, std::size(kTimeDigits)> m_digitColor{};
     std::array<QColor, std::size(kTimeLabels)> m_labelColor{};
     std::array<std::array<Segment, 8>, std::size(kTimeDigits)> m_segments{};
     QFont m_bigFont;
     QFont m_targetFont;
+    QFont m_triggerFont;
     std::array<QFont, std::size(kTimeLabels)> m_labelFonts;
     // While Refresh repaints nothing but changed segments: their boxes.
     QRegion m_segmentsOnly;

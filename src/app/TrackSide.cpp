@@ -7,6 +7,7 @@
 #include "FullScreenView.h"
 #include "LapChartPage.h"
 #include "RaceSounds.h"
+#include "TriggerStatus.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,11 +19,14 @@ void TFormMain::createTrackSide()
     sources.lapsToGo = PanelKrugov;
     sources.aheadBehind = PanelPlusMin;
     sources.targetLap = pTimeOneKrug;
+    sources.trigger = LabTrigger;
     sources.digits = {Digit3, Digit4, Digit5, Digit6, Digit7, Digit8};
     sources.labels = {LabMin, LabSec, Lab_Min, Lab_sek, Lab_100};
     sources.tick = Timer1;
     m_fullScreen = new TFullScreenView(this, sources);
     connect(mFullScreen, &QAction::triggered, m_fullScreen, &TFullScreenView::Toggle);
+    // A line lost or back between two races shows at once.
+    connect(m_triggerStatus, &TriggerStatus::changed, m_fullScreen, &TFullScreenView::Refresh);
 
     m_sounds = new TRaceSounds(this, cbSound, m_services.Sounds);
 

@@ -125,4 +125,5 @@ void TriggerStatus::show()
     const Look look = lookOf(m_state, !m_handlerError.isEmpty());
     paint(m_inline, look, brief, full + tip);
     paint(m_configuration, look, full, full + tip);
+    emit changed();
 }

@@ -39,6 +39,10 @@ public:
     // state changes.
     void showHandlerError(const QString &message);
 
+signals:
+    // The state or its text changed.
+    void changed();
+
 private:
     Q_DISABLE_COPY(TriggerStatus)
 

@@ -1,6 +1,8 @@
+#include "Colors.h"
 #include "FullScreenView.h"
 #include "MainWindowFixture.h"
 #include "TestOutput.h"
+#include "TriggerStatus.h"
 
 #include <QScreen>
 #include <QTimerEvent>
@@ -81,7 +83,7 @@ TEST_F(FullScreenTest, FillsTheScreenAndReturnsToTheWindowAsItWas)
     const FullScreenLayout &layout = view()->Layout();
     QRegion tiles;
     qint64 area = 0;
-    for (const QRect &r : {layout.lapsToGo, layout.aheadBehind, layout.time, layout.targetLap}) {
+    for (const QRect &r : {layout.lapsToGo, layout.aheadBehind, layout.time, layout.targetLap, layout.trigger}) {
         tiles += r;
         area += qint64(r.width()) * r.height();
     }
@@ -153,6 +155,24 @@ TEST_F(FullScreenTest, RaceCommandsAndTheirKeysWorkThere)
     expectBack();
     ctrl(Qt::Key_0);
     EXPECT_TRUE(button("bStart")->isEnabled());
+}
+
+TEST_F(FullScreenTest, ShowsTheTriggersState)
+{
+    enter();
+    auto *status = form.findChild<TriggerStatus *>();
+    ASSERT_NE(status, nullptr);
+    status->showLost(QStringLiteral("/dev/ttyUSB0"), 5); // between two races: no tick refreshes the view
+    const QRect strip = view()->Layout().trigger;
+    ASSERT_FALSE(strip.isEmpty());
+    const QImage image = view()->grab().toImage();
+    EXPECT_EQ(colourAt(image, strip.topLeft() + QPoint(2, 2)), Colors::clRed());
+    int text = 0;
+    for (int y = strip.top(); y <= strip.bottom(); ++y)
+        for (int x = strip.left(); x <= strip.right(); ++x)
+            text += colourAt(image, {x, y}) == Colors::clYellow();
+    EXPECT_GT(text, strip.width() * strip.height() / 100);
+    saveTestPng(view(), name("line_lost"));
 }
 
 } // namespace
