@@ -7,9 +7,9 @@
 
 #include <memory>
 
-// The window's outside world for a benchmark: settings under the temporary
-// folder (never the user's), no serial ports and a device folder of its own,
-// so nothing touches the machine's real devices.
+// The window's outside world for a benchmark: settings and races under the
+// temporary folder (never the user's), no serial ports and a device folder
+// of its own, so nothing touches the machine's real devices.
 inline TFormMainServices BenchServices()
 {
     TFormMainServices services;
@@ -19,5 +19,6 @@ inline TFormMainServices BenchServices()
     const QString devices = QDir::tempPath() + QStringLiteral("/rundaro-bench-dev");
     QDir().mkpath(devices);
     services.DeviceFolder = devices.toStdString();
+    services.RacesFolder = QDir::tempPath() + QStringLiteral("/rundaro-bench-races");
     return services;
 }

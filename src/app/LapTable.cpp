@@ -3,17 +3,16 @@
 // against the target lap time.
 #include "Main.h"
 
-#include "Colors.h"
 #include "DisplayTexts.h"
 #include "FlEdit.h"
 #include "LapColumns.h"
+#include "LapTimeColour.h"
 #include "LapTexts.h"
 #include "Panel.h"
 #include "SortGrid.h"
 #include "SpinEdit.h"
 
 #include <QLineEdit>
-#include <QLocale>
 #include <QTabWidget>
 
 void TFormMain::SetUpLapTable()
@@ -60,15 +59,10 @@ void TFormMain::SortGrid1GetCellFormat(QObject *, int Col, int Row, TGridDrawSta
                                        bool &, bool &, bool &)
 {
     FormatOptions.AlignmentHorz = taRightJustify;
-    // Without a target lap time there is nothing to be faster or slower than.
-    if (Col != kLapTimeColumn || Row <= 0 || !FormatOptions.Font || TargetLapMs() <= 0)
+    if (Col != kLapTimeColumn || Row <= 0 || !FormatOptions.Font)
         return;
-    QLocale locale;
-    locale.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double lapSeconds = locale.toDouble(SortGrid1->Cells(Col, Row).trimmed(), &ok);
-    // Empty cells of laps not yet run, and any other text, keep the grid's colour.
-    if (!ok)
-        return;
-    FormatOptions.Font->Color = double(TargetLapMs()) / 1000 >= lapSeconds ? Colors::clGreen() : Colors::clRed();
+    // Empty cells of laps not yet run, any other text, and every lap of a
+    // plan without a target lap time keep the grid's colour.
+    if (const std::optional<QColor> colour = LapTimeColour(SortGrid1->Cells(Col, Row), TargetLapMs()))
+        FormatOptions.Font->Color = *colour;
 }

@@ -35,6 +35,8 @@ TFormMain::TFormMain(TFormMainServices services, QWidget *parent)
     connectPlanEditors();
     connectCommands();
     connectLapTable();
+    connectUndo();
+    createRaceFeatures();
     describeForScreenReaders();
     createTrackSide();
     FormResize(this);

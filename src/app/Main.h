@@ -18,7 +18,9 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QMenuBar;
+class QPushButton;
 class QTabWidget;
 class QTimer;
 class QWidget;
@@ -111,6 +113,9 @@ public slots:
     void bResetClick(QObject *Sender = nullptr);
     // Refreshes time, laps to go and ahead/behind while the clock runs.
     void Timer1Timer(QObject *Sender = nullptr);
+    // Takes the last passing back (a STOP too), as if it had never been
+    // taken; mUndo and the lap table's context menu.
+    void mUndoClick(QObject *Sender = nullptr);
 
     // Fits the large panels' font to the laps-to-go panel's new width.
     void FormResize(QObject *Sender = nullptr);
@@ -175,6 +180,10 @@ private:
     void connectPlanEditors();
     void connectCommands();
     void connectLapTable();
+    // Undo's menu item follows the race's passings.
+    void connectUndo();
+    // The race file, export, printing, help and quit, fed by the race signals.
+    void createRaceFeatures();
     void createComPort(const rundaro::serial::DeviceFactory &factory);
     void connectPortChoice();
     // The trigger's state on LabTrigger and beside "Hardware:": no port, the
@@ -234,7 +243,9 @@ private:
     QLineEdit *eTimeKrug = nullptr;
     QLineEdit *eSpeedKrug = nullptr;
     QLineEdit *eSpeedSredn = nullptr;
+    QPushButton *bExport = nullptr;
     TSortGrid *SortGrid1 = nullptr;
+    QMenu *PopupMenu1 = nullptr;
     QComboBox *cbPort = nullptr;
     QComboBox *cbAlg = nullptr;
     QCheckBox *cbSound = nullptr;
@@ -272,8 +283,9 @@ private:
     QAction *mHilfe = nullptr;
     QAction *showLAP = nullptr;
     QAction *mFullScreen = nullptr;
+    QAction *mUndo = nullptr;
     // The items in menu order, for resolving a shortcut.
-    std::array<QAction *, 11> m_menuItems{};
+    std::array<QAction *, 12> m_menuItems{};
 
     QTimer *Timer1 = nullptr;
     QTimer *TimerGesperrt = nullptr;
@@ -297,6 +309,8 @@ private:
     // The set-up is fixed from START to RESET, since the editors are
     // disabled meanwhile: the tick reads it here, parsing no editor text.
     rundaro::RaceRecord m_record;
+    // eSpeedSredn's text at START, which undoing the first passing brings back.
+    QString m_averageBeforeRace;
     // True from START until the first tick has written PanelPlusMin: its
     // Tag may still hold the previous race's value while the panel shows
     // the allowance.

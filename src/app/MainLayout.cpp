@@ -20,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -365,6 +366,15 @@ QWidget *TFormMain::createControlTab()
     row->addWidget(eSpeedKrug);
     row->addWidget(createLabel(QStringLiteral("km/h"), panel));
     row->addStretch(1);
+    // In the gap between the two groups, small enough to fit it at the
+    // window's minimum width, so that neither group moves.
+    bExport = new QPushButton(QStringLiteral("Exportieren\u2026"), panel);
+    bExport->setObjectName(QStringLiteral("bExport"));
+    bExport->setFont(font());
+    bExport->setFocusPolicy(Qt::NoFocus);
+    const QFontMetrics metrics(bExport->font());
+    bExport->setFixedSize(metrics.horizontalAdvance(bExport->text()) + 12, metrics.height() + 10);
+    row->addWidget(bExport);
     auto *average = createLabel(QStringLiteral("Durchschnitt  Geschwindigkeit:"), panel);
     average->setWordWrap(true); // over two lines
     average->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

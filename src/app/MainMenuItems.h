@@ -25,4 +25,5 @@ inline constexpr MenuItemEntry kMenuItems[] = {
     {u"mHilfe", u"Hilfe", Qt::Key_F1, true},
     {u"showLAP", u"+LAP", (Qt::CTRL | Qt::Key_L).toCombined(), true},
     {u"mFullScreen", u"&Vollbild", Qt::Key_F11, true},
+    {u"mUndo", u"Runde &zur\u00fccknehmen", (Qt::CTRL | Qt::Key_Z).toCombined(), false},
 };

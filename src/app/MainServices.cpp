@@ -7,6 +7,8 @@
 #include "RegFileStore.h"
 #endif
 
+#include <QStandardPaths>
+
 TFormMainServices TFormMainServices::Resolved() const
 {
     TFormMainServices services = *this;
@@ -31,5 +33,10 @@ TFormMainServices TFormMainServices::Resolved() const
     if (services.DeviceFolder.empty())
         services.DeviceFolder = "/dev";
 #endif
+    if (services.RacesFolder.isEmpty())
+        services.RacesFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                               + QStringLiteral("/rundaro/races");
+    if (!services.Now)
+        services.Now = [] { return QDateTime::currentDateTime(); };
     return services;
 }

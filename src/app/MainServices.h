@@ -4,16 +4,20 @@
 #include "SettingsStore.h"
 #include "SoundOutput.h"
 
+#include <QDateTime>
+#include <QString>
+
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 
 // What the main window takes from outside: where its settings are kept,
-// how its serial port opens devices, how the port scan tests for a port and
+// how its serial port opens devices, how the port scan tests for a port,
 // which folder holds the device nodes it watches (a lost port is reopened
-// when its node comes back). An empty member stands for the platform's own
-// (see Resolved).
+// when its node comes back), where the races are saved and the calendar
+// clock that names their files. An empty member stands for the platform's
+// own (see Resolved).
 struct TFormMainServices
 {
     std::shared_ptr<rundaro::SettingsStore> Store;
@@ -22,9 +26,12 @@ struct TFormMainServices
     // Makes the race sounds' output when sound is first needed.
     SoundFactory Sounds;
     std::string DeviceFolder;
+    QString RacesFolder;
+    std::function<QDateTime()> Now;
 
     // The same services with every empty member filled in: the user's
     // settings (the registry on Windows, a file elsewhere), the platform's
-    // serial ports and their probe, the sound module, and /dev.
+    // serial ports and their probe, the sound module, /dev, "rundaro/races"
+    // in the user's data folder and the system's clock.
     TFormMainServices Resolved() const;
 };

@@ -111,7 +111,8 @@ void TFormMain::bStartClick(QObject *)
     setLapCount(0);
     m_lapMark = 0;
     ClearResults();
-    m_record.Start(PlanInForce(), m_startTick);
+    m_record.Start(PlanInForce(), m_startTick, m_services.Now().toMSecsSinceEpoch());
+    m_averageBeforeRace = eSpeedSredn->text();
     m_plusMinStale = true;
     if (bLAP->isEnabled())
         bLAP->setFocus();

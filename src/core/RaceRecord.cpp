@@ -4,10 +4,11 @@
 
 namespace rundaro {
 
-void RaceRecord::Start(const RaceSetup &setup, std::uint32_t startTick)
+void RaceRecord::Start(const RaceSetup &setup, std::uint32_t startTick, std::int64_t startedAt)
 {
     m_setup = setup;
     m_startTick = startTick;
+    m_startedAt = startedAt;
     m_passings.clear();
     m_open = true;
     m_stopped = false;

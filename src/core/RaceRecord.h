@@ -24,8 +24,9 @@ struct RaceSetup
 class RaceRecord
 {
 public:
-    // Begins a new race; the passings of the previous one go.
-    void Start(const RaceSetup &setup, std::uint32_t startTick);
+    // Begins a new race; the passings of the previous one go. `startedAt`:
+    // the calendar time of START in ms since 1970 (UTC), which names its file.
+    void Start(const RaceSetup &setup, std::uint32_t startTick, std::int64_t startedAt = 0);
     // Records a passing at `tick`; the STOP is the last passing of a race.
     void AddPassing(std::uint32_t tick, bool isStop = false);
     // Takes the last passing back (a STOP too); false when there is none.
@@ -40,6 +41,10 @@ public:
 
     const RaceSetup &Setup() const { return m_setup; }
     std::uint32_t StartTick() const { return m_startTick; }
+    std::int64_t StartedAt() const { return m_startedAt; }
+    // True once a race has been started: until the next START its passings
+    // stay, also after RESET.
+    bool HasRace() const { return m_open || !m_passings.empty(); }
     int Passings() const { return int(m_passings.size()); }
     std::uint32_t PassingTick(int i) const { return m_passings[std::size_t(i)]; }
     // Race time at passing `i` (0-based) in ms since START; 0 for i < 0.
@@ -56,6 +61,7 @@ public:
 private:
     RaceSetup m_setup;
     std::uint32_t m_startTick = 0;
+    std::int64_t m_startedAt = 0;
     std::vector<std::uint32_t> m_passings;
     bool m_open = false;
     bool m_stopped = false;

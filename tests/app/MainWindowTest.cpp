@@ -241,13 +241,14 @@ TEST_F(MainWindowTest, TheHiddenMenu)
         {"Drucker1", "&Drucker", "Alt+D", true},  {"Beenden1", "&Beenden", "Alt+B", true},
         {"mHilfe", "Hilfe", "F1", true},          {"showLAP", "+LAP", "Ctrl+L", true},
         {"mFullScreen", "&Vollbild", "F11", true},
+        {"mUndo", "Runde &zurücknehmen", "Ctrl+Z", false},
     };
     const QList<QAction *> items = item("HideMenu1")->menu()->actions();
     ASSERT_EQ(items.size(), qsizetype(std::size(cases)));
     for (qsizetype i = 0; i < items.size(); ++i) {
         const Case &c = cases[i];
         EXPECT_EQ(items[i]->objectName(), QLatin1String(c.name));
-        EXPECT_EQ(items[i]->text(), QLatin1String(c.caption)) << c.name;
+        EXPECT_EQ(items[i]->text(), QString::fromUtf8(c.caption)) << c.name;
         EXPECT_EQ(items[i]->property("ShortCut").value<QKeySequence>(), QKeySequence(QLatin1String(c.keys))) << c.name;
         EXPECT_EQ(items[i]->isEnabled(), c.enabled) << c.name;
     }

@@ -6,6 +6,7 @@
 #include "SimulatedLine.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -37,21 +38,25 @@ private:
     std::shared_ptr<SoundLog> m_log;
 };
 
-// The main window's outside world for a test: settings in a fresh temporary
-// folder, the ports the scan finds, one simulated line behind every port
-// number, sounds that are only logged, and a device folder of its own
-// (never /dev) for the window to watch.
+// The main window's outside world for a test: settings and races in a fresh
+// temporary folder, the ports the scan finds, one simulated line behind
+// every port number, sounds that are only logged, and a device folder of
+// its own (never /dev) for the window to watch.
 struct TestServices
 {
     TFormMainServices services()
     {
         std::filesystem::create_directories(devices());
-        return {store, line->Factory(), [this](std::uint8_t port) { return ports.count(port) > 0; },
+        return {store,
+                line->Factory(),
+                [this](std::uint8_t port) { return ports.count(port) > 0; },
                 [log = sounds]() -> std::unique_ptr<SoundOutput> {
                     ++log->made;
                     return std::make_unique<LoggedSound>(log);
                 },
-                devices()};
+                devices(),
+                racesFolder(),
+                [this] { return now.isValid() ? now : QDateTime::currentDateTime(); }};
     }
     std::string devices() const { return dir.path().toStdString() + "/dev"; }
 
@@ -61,6 +66,8 @@ struct TestServices
         return rundaro::RegistryKeyFor(QCoreApplication::applicationFilePath().toStdString());
     }
     std::filesystem::path file() const { return store->fileFor(key()); }
+    // Where the window saves its races.
+    QString racesFolder() const { return dir.filePath(QStringLiteral("races")); }
 
     // Stores the values as the window would.
     void storeValues(std::initializer_list<std::pair<const char *, std::uint32_t>> values)
@@ -94,4 +101,6 @@ struct TestServices
     std::shared_ptr<rundaro::serial::SimulatedLine> line = rundaro::serial::SimulatedLine::Create();
     std::set<std::uint8_t> ports;
     std::shared_ptr<SoundLog> sounds = std::make_shared<SoundLog>();
+    // The calendar time that names the race files; the system's while invalid.
+    QDateTime now;
 };

@@ -4,16 +4,19 @@
 
 #include <gtest/gtest.h>
 
-// Widget tests run headless with the German texts and separators, with a
-// configuration folder of their own.
+// Widget tests run headless with the German texts and separators, with
+// configuration and data folders of their own.
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A window made without its own settings store keeps its settings in
-    // the user's configuration folder: never the real one in a test.
+    // A window made without its own services keeps its settings in the
+    // user's configuration folder and its races in the data folder: never
+    // the real ones in a test.
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

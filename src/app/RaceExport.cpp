@@ -1,0 +1,43 @@
+#include "RaceExport.h"
+
+#include "Main.h"
+#include "RaceSheetTexts.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+TRaceExport::TRaceExport(TFormMain *form)
+    : QObject(form)
+    , m_form(form)
+    , m_lastFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+{
+    setObjectName(QStringLiteral("RaceExport"));
+}
+
+void TRaceExport::Export()
+{
+    const rundaro::RaceRecord &race = m_form->Race();
+    if (!race.HasRace()) {
+        QMessageBox::information(m_form, QStringLiteral("Exportieren"),
+                                 QStringLiteral("Es gibt noch kein Rennen: exportiert wird das Rennen ab START."));
+        return;
+    }
+    QFileDialog dialog(m_form, QStringLiteral("Rennen exportieren"),
+                       QDir(m_lastFolder).filePath(RaceFileBaseName(race) + QStringLiteral(".csv")),
+                       QStringLiteral("CSV-Dateien (*.csv)"));
+    dialog.setObjectName(QStringLiteral("ExportDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    m_lastFolder = QFileInfo(path).absolutePath();
+    QString error;
+    if (!WriteRaceCsv(race, path, error))
+        QMessageBox::warning(m_form, QStringLiteral("Exportieren"),
+                             QStringLiteral("Die Datei konnte nicht geschrieben werden.\n\n%1\n%2")
+                                 .arg(QDir::toNativeSeparators(path), error));
+}
+

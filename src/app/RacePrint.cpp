@@ -1,0 +1,169 @@
+#include "RacePrint.h"
+
+#include "LapColumns.h"
+#include "LapTimeColour.h"
+#include "Main.h"
+#include "RaceSheetTexts.h"
+
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+// What goes on paper, in the program's texts.
+struct PrintedRace
+{
+    QString title;
+    QStringList setup; // "name: value"
+    rundaro::RaceSheet sheet;
+    std::int32_t targetLapMs = 0;
+};
+
+PrintedRace printedRace(const TFormMain &form)
+{
+    PrintedRace printed;
+    rundaro::RaceRecord race = form.Race();
+    const bool isRace = race.HasRace();
+    // Before the first race the table holds the plan alone.
+    if (!isRace)
+        race.Start(form.PlanInForce(), 0, QDateTime::currentMSecsSinceEpoch());
+    printed.sheet = RaceSheetOf(race);
+    printed.targetLapMs = race.Setup().plan.targetLapMs;
+    const QDateTime start = RaceStartTime(race);
+    const QString date = start.toString(QStringLiteral("dd.MM.yyyy"));
+    printed.title = isRace ? QStringLiteral("Rundaro \u2013 Rennen vom %1, Start %2")
+                                 .arg(date, start.toString(QStringLiteral("HH:mm:ss")))
+                           : QStringLiteral("Rundaro \u2013 Rundenplan vom %1").arg(date);
+    for (const auto &[name, value] : printed.sheet.setup) {
+        // Date and start stand in the title; a plan has no status.
+        if (name == "Datum" || name == "Start" || (!isRace && name == "Status"))
+            continue;
+        printed.setup << QString::fromStdString(name) + QStringLiteral(": ") + QString::fromStdString(value);
+    }
+    return printed;
+}
+
+QFont printFont(int points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"), points);
+    font.setBold(bold);
+    return font;
+}
+
+// Draws one row of the table at `top`: a header row on the button face, a
+// result row on white, every text right-aligned as on the screen.
+void drawRow(QPainter &painter, const std::vector<int> &lefts, int top, int height,
+             const rundaro::RaceRowTexts &texts, bool header, std::int32_t targetLapMs, int padding)
+{
+    const QColor lines(128, 128, 128);
+    for (std::size_t col = 0; col + 1 < lefts.size(); ++col) {
+        const QRect cell(lefts[col], top, lefts[col + 1] - lefts[col], height);
+        painter.fillRect(cell, header ? QColor(240, 240, 240) : Qt::white);
+        painter.setPen(lines);
+        painter.drawRect(cell);
+        const QString text = QString::fromStdString(texts[col]);
+        std::optional<QColor> colour;
+        if (!header && int(col) == kLapTimeColumn)
+            colour = LapTimeColour(text, targetLapMs);
+        painter.setPen(colour.value_or(Qt::black));
+        painter.drawText(cell.adjusted(padding, 0, -padding, 0), Qt::AlignRight | Qt::AlignVCenter, text);
+    }
+}
+
+} // namespace
+
+TRacePrinter::TRacePrinter(TFormMain *form)
+    : QObject(form)
+    , m_form(form)
+{
+    setObjectName(QStringLiteral("RacePrinter"));
+}
+
+TRacePrinter::~TRacePrinter() = default;
+
+void TRacePrinter::PrintDialog()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(m_printer.get(), m_form);
+    dialog.setObjectName(QStringLiteral("PrintDialog"));
+    dialog.setWindowTitle(QStringLiteral("Rundentabelle drucken"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!Print(*m_printer))
+        QMessageBox::warning(m_form, QStringLiteral("Drucken"),
+                             QStringLiteral("Der Drucker oder die Datei lässt sich nicht beschreiben."));
+}
+
+bool TRacePrinter::Print(QPrinter &printer) const
+{
+    const PrintedRace printed = printedRace(*m_form);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    const double mm = printer.resolution() / 25.4;
+    const int padding = int(1.5 * mm);
+
+    // The columns keep the screen's proportions across the page's width.
+    const int total = std::accumulate(std::begin(kLapColumns), std::end(kLapColumns), 0,
+                                      [](int sum, const LapColumnEntry &c) { return sum + c.width; });
+    std::vector<int> lefts{0};
+    int sum = 0;
+    for (const LapColumnEntry &column : kLapColumns) {
+        sum += column.width;
+        lefts.push_back(int(qint64(page.width()) * sum / total));
+    }
+
+    const QFont titleFont = printFont(16, true);
+    const QFont textFont = printFont(10, false);
+    const QFont tableFont = printFont(10, true);
+    const QFont footFont = printFont(8, false);
+    const int rowHeight = int(QFontMetrics(tableFont, &printer).height() * 1.6);
+    const int footHeight = QFontMetrics(footFont, &printer).height() + int(2 * mm);
+
+    // The first page carries title and set-up above the table.
+    const int titleHeight = QFontMetrics(titleFont, &printer).height();
+    const int lineHeight = QFontMetrics(textFont, &printer).height();
+    const int setupRows = int(printed.setup.size() + 1) / 2;
+    const int firstTop = titleHeight + int(4 * mm) + setupRows * lineHeight + int(5 * mm);
+    auto rowsFrom = [&](int top) { return std::max(1, (page.height() - footHeight - top) / rowHeight - 1); };
+    const int rows = int(printed.sheet.rows.size());
+    const int pages = 1 + (std::max(0, rows - rowsFrom(firstTop)) + rowsFrom(0) - 1) / rowsFrom(0);
+
+    const rundaro::RaceRowTexts headers = LapTableHeaders();
+    int row = 0;
+    for (int pageNo = 1; pageNo <= pages; ++pageNo) {
+        int top = 0;
+        if (pageNo == 1) {
+            painter.setFont(titleFont);
+            painter.setPen(Qt::black);
+            painter.drawText(QRect(0, 0, page.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter, printed.title);
+            painter.setFont(textFont);
+            const int setupTop = titleHeight + int(4 * mm);
+            for (int i = 0; i < int(printed.setup.size()); ++i)
+                painter.drawText(QRect((i / setupRows) * page.width() / 2, setupTop + (i % setupRows) * lineHeight,
+                                       page.width() / 2, lineHeight),
+                                 Qt::AlignLeft | Qt::AlignVCenter, printed.setup[i]);
+            top = firstTop;
+        } else {
+            printer.newPage();
+        }
+        painter.setFont(tableFont);
+        drawRow(painter, lefts, top, rowHeight, headers, true, printed.targetLapMs, padding);
+        top += rowHeight;
+        for (int n = rowsFrom(pageNo == 1 ? firstTop : 0); n > 0 && row < rows; --n, ++row, top += rowHeight)
+            drawRow(painter, lefts, top, rowHeight, printed.sheet.rows[std::size_t(row)], false, printed.targetLapMs,
+                    padding);
+        painter.setFont(footFont);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(0, page.height() - footHeight, page.width(), footHeight),
+                         Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Seite %1 von %2").arg(pageNo).arg(pages));
+    }
+    return painter.end();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "RaceSheet.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+// A race's sheet in this program's texts: the start as a German date and
+// time of day, numbers with the locale's decimal separator, the lap table's
+// column headers.
+
+// START's calendar time in local time.
+QDateTime RaceStartTime(const rundaro::RaceRecord &race);
+rundaro::RaceSheet RaceSheetOf(const rundaro::RaceRecord &race);
+rundaro::RaceRowTexts LapTableHeaders();
+// The race as the bytes of its CSV file.
+QByteArray RaceCsvOf(const rundaro::RaceRecord &race);
+// Writes the race's CSV to `path`, whole or not at all (the old content
+// stays until the new one is complete on disk); false with `error` set.
+bool WriteRaceCsv(const rundaro::RaceRecord &race, const QString &path, QString &error);
+// "YYYY-MM-DD_HH-MM-SS" of the start in local time: a race file's name.
+QString RaceFileBaseName(const rundaro::RaceRecord &race);
