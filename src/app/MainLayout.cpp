@@ -366,14 +366,18 @@ QWidget *TFormMain::createControlTab()
     row->addWidget(eSpeedKrug);
     row->addWidget(createLabel(QStringLiteral("km/h"), panel));
     row->addStretch(1);
-    // In the gap between the two groups, small enough to fit it at the
-    // window's minimum width, so that neither group moves.
+    // In the gap between the two groups, in the window's small font so that
+    // it fits there at the minimum width; it gives way before either group
+    // would move.
     bExport = new QPushButton(QStringLiteral("Exportieren\u2026"), panel);
     bExport->setObjectName(QStringLiteral("bExport"));
     bExport->setFont(font());
     bExport->setFocusPolicy(Qt::NoFocus);
     const QFontMetrics metrics(bExport->font());
-    bExport->setFixedSize(metrics.horizontalAdvance(bExport->text()) + 12, metrics.height() + 10);
+    bExport->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    bExport->setMinimumWidth(1);
+    bExport->setMaximumWidth(metrics.horizontalAdvance(bExport->text()) + 12);
+    bExport->setFixedHeight(metrics.height() + 10);
     row->addWidget(bExport);
     auto *average = createLabel(QStringLiteral("Durchschnitt  Geschwindigkeit:"), panel);
     average->setWordWrap(true); // over two lines

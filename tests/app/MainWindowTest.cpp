@@ -1,11 +1,15 @@
 #include "Colors.h"
 #include "MainWindowFixture.h"
+#include "SpinEdit.h"
 
+#include <QDir>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QTextBrowser>
 
 #include <string_view>
 
@@ -217,6 +221,22 @@ TEST_F(MainWindowTest, TheEditorsFitTheNarrowestWindow)
     }
 }
 
+TEST_F(MainWindowTest, TheExportButtonFitsBetweenTheGroupsOfPanel7)
+{
+    form.resize(708, 440);
+    child<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    QApplication::processEvents();
+    auto *exportButton = child<QPushButton>("bExport");
+    EXPECT_EQ(exportButton->text(), QStringLiteral("Exportieren\u2026"));
+    EXPECT_GE(exportButton->width(), exportButton->fontMetrics().horizontalAdvance(exportButton->text()));
+    // Left of the right-hand group, clear of every other control.
+    for (QWidget *w : child("Panel7")->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w != exportButton)
+            EXPECT_FALSE(w->geometry().intersects(exportButton->geometry())) << w->objectName().toStdString();
+    }
+    EXPECT_LT(exportButton->geometry().right(), child("eSpeedSredn")->x());
+}
+
 TEST_F(MainWindowTest, TabOrderOfThePlanEditors)
 {
     const char *order[] = {"seLength", "seLenKrug", "seKrugov", "seMin", "seSek", "seDopTime", "seTime", "seLengthDop"};
@@ -253,4 +273,46 @@ TEST_F(MainWindowTest, TheHiddenMenu)
         EXPECT_EQ(items[i]->isEnabled(), c.enabled) << c.name;
     }
     EXPECT_TRUE(item("N2")->isSeparator());
+}
+
+TEST_F(MainWindowTest, F1AndAltIShowTheOneHelpWindow)
+{
+    press(Qt::Key_F1);
+    auto *help = form.findChild<QTextBrowser *>(QStringLiteral("HelpWindow"));
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->toPlainText().contains(QDir::toNativeSeparators(env.racesFolder())));
+    help->close();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    press(Qt::Key_I, Qt::AltModifier);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(form.findChildren<QTextBrowser *>().size(), 1);
+    EXPECT_TRUE(button("bStart")->isEnabled());
+}
+
+TEST_F(MainWindowTest, AltBEndsTheProgramLikeTheCloseButtonAndTheSettingsAreStored)
+{
+    form.hide();
+    {
+        TFormMain program(env.services());
+        program.show();
+        program.findChild<TSpinEdit *>(QStringLiteral("seKrugov"))->setValue(12);
+        bool lastClosed = false;
+        QObject::connect(qApp, &QGuiApplication::lastWindowClosed, &program, [&lastClosed] { lastClosed = true; });
+        // Through the window system's queue, as a real key press comes: a key
+        // sent to the widget itself leaves the application's loop running.
+        QTimer::singleShot(0, &program, [&program] {
+            QTest::keyClick(program.windowHandle(), Qt::Key_B, Qt::AltModifier);
+        });
+        // Ends the loop only if the window stays open.
+        QTimer fallback;
+        fallback.setSingleShot(true);
+        QObject::connect(&fallback, &QTimer::timeout, qApp, &QCoreApplication::quit);
+        fallback.start(10000);
+        QApplication::exec();
+        EXPECT_TRUE(lastClosed);
+        EXPECT_FALSE(program.isVisible());
+    }
+    EXPECT_EQ(env.stored("Krugs"), 12u);
 }

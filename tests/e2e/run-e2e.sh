@@ -288,6 +288,11 @@ check "settings written on exit to $settings" test -s "$settings"
 check "the laps typed in are stored (\"Krugs\"=dword:0000000a)" grep -q '^"Krugs"=dword:0000000a' "$settings"
 check "the settings hold all twelve values and the sound switch" test "$(grep -c '=dword:' "$settings")" -eq 13
 
+races=("$HOME"/.local/share/rundaro/races/*.csv)
+check "the race is saved in ~/.local/share/rundaro/races (${#races[@]} file)" \
+  test "${#races[@]}" -eq 1 -a -s "${races[0]}"
+check "the saved race is finished (\"Status;beendet\")" grep -q $'^Status;beendet\r$' "${races[0]}"
+
 echo "screenshots in $output"
 if ((failures > 0)); then
   echo "$failures check(s) failed"

@@ -1,0 +1,162 @@
+#include "MainWindowFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+class RaceFileTest : public MainWindowFixture
+{
+protected:
+    RaceFileTest() { env.now = QDateTime(QDate(2024, 5, 1), QTime(14, 3, 7)); }
+
+    QStringList files() const { return QDir(env.racesFolder()).entryList(QDir::Files, QDir::Name); }
+    // The bytes of a file, byte-order mark included.
+    std::string bytes(const QString &path) const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+    }
+    QString content(const QString &name) const
+    {
+        return QString::fromStdString(bytes(QDir(env.racesFolder()).filePath(name)));
+    }
+    // The race's file with the fields of each of its lines.
+    QList<QStringList> lines(const QString &name) const
+    {
+        QList<QStringList> fields;
+        for (const QString &line : content(name).split(QStringLiteral("\r\n")))
+            fields << line.split(u';');
+        return fields;
+    }
+    QList<QMessageBox *> messages() const { return form.findChildren<QMessageBox *>(); }
+};
+
+} // namespace
+
+TEST_F(RaceFileTest, EachPassingRewritesTheFileWithTheSetUpAndTheLapTableAsShown)
+{
+    ctrl(Qt::Key_S);
+    at(23456);
+    ctrl(Qt::Key_L);
+    // Written once the command has returned, not during it.
+    EXPECT_TRUE(files().isEmpty());
+    at(45000);
+    ctrl(Qt::Key_L);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(files(), QStringList(QStringLiteral("2024-05-01_14-03-07.csv")));
+    const QString expected = QStringLiteral(
+        "\uFEFF"
+        "Datum;01.05.2024\r\nStart;14:03:07\r\nStreckenlänge;3000\r\nRundenlänge;200\r\nRunden;15\r\n"
+        "Zusätzliche Meter;0\r\nGesamtsekunden;330\r\nStartzugabe;1,5\r\nRundenzeit;21,9\r\nStatus;läuft\r\n"
+        "\r\n"
+        "Runden;Zeit;Sollzeit;in Min:Sek;km/h;RealZeit;RealSollzeit;in Min:Sek;km/h\r\n"
+        "15;1,5;1,50;0:01,50;32,88;;;;\r\n"
+        "14;21,9;23,40;0:23,40;32,88;23,46;23,46;0:23,46;30,7\r\n"
+        "13;21,9;45,30;0:45,30;32,88;21,54;45,00;0:45,00;33,4\r\n"
+        "12;21,9;67,20;1:07,20;32,88;;;;\r\n"
+        "11;21,9;89,10;1:29,10;32,88;;;;\r\n"
+        "10;21,9;111,00;1:51,00;32,88;;;;\r\n"
+        "9;21,9;132,90;2:12,90;32,88;;;;\r\n"
+        "8;21,9;154,80;2:34,80;32,88;;;;\r\n"
+        "7;21,9;176,70;2:56,70;32,88;;;;\r\n"
+        "6;21,9;198,60;3:18,60;32,88;;;;\r\n"
+        "5;21,9;220,50;3:40,50;32,88;;;;\r\n"
+        "4;21,9;242,40;4:02,40;32,88;;;;\r\n"
+        "3;21,9;264,30;4:24,30;32,88;;;;\r\n"
+        "2;21,9;286,20;4:46,20;32,88;;;;\r\n"
+        "1;21,9;308,10;5:08,10;32,88;;;;\r\n"
+        "0;21,9;330,00;5:30,00;32,88;;;;\r\n");
+    EXPECT_EQ(bytes(QDir(env.racesFolder()).filePath(files().constFirst())), expected.toStdString());
+}
+
+TEST_F(RaceFileTest, AfterUndoTheFileAgreesWithTheTable)
+{
+    ctrl(Qt::Key_S);
+    for (int ms : {21000, 44000, 65000}) {
+        at(ms);
+        ctrl(Qt::Key_L);
+    }
+    at(90000);
+    ctrl(Qt::Key_P);
+    QCoreApplication::processEvents();
+    const QString name = files().value(0);
+    EXPECT_EQ(lines(name)[9], QStringList({QStringLiteral("Status"), QStringLiteral("beendet")}));
+    ctrl(Qt::Key_Z);
+    ctrl(Qt::Key_Z);
+    QCoreApplication::processEvents();
+    const QList<QStringList> fields = lines(name);
+    EXPECT_EQ(fields[9], QStringList({QStringLiteral("Status"), QStringLiteral("läuft")}));
+    for (int row = 1; row <= 16; ++row)
+        EXPECT_EQ(fields[11 + row].mid(5), results(row)) << "row " << row;
+    EXPECT_EQ(results(3).join(u' '), QStringLiteral("23,00 44,00 0:44,00 31,3"));
+    EXPECT_EQ(results(4).join(QString()), QString());
+}
+
+TEST_F(RaceFileTest, ARaceStartedInTheSameSecondGetsANameOfItsOwn)
+{
+    for (int ms : {20000, 30000}) {
+        ctrl(Qt::Key_S);
+        at(ms);
+        ctrl(Qt::Key_L);
+        ctrl(Qt::Key_P);
+        ctrl(Qt::Key_0);
+        QCoreApplication::processEvents();
+    }
+    ASSERT_EQ(files(), QStringList({QStringLiteral("2024-05-01_14-03-07-2.csv"), QStringLiteral("2024-05-01_14-03-07.csv")}));
+    EXPECT_EQ(lines(files()[1])[13][5], QStringLiteral("20,00"));
+    EXPECT_EQ(lines(files()[0])[13][5], QStringLiteral("30,00"));
+}
+
+TEST_F(RaceFileTest, AFolderThatCannotBeWrittenIsReportedOnceAfterTheRace)
+{
+    // A file where the folder should be: no folder can be made there.
+    QFile blocker(env.racesFolder());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ctrl(Qt::Key_S);
+    at(20000);
+    ctrl(Qt::Key_L);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(messages().isEmpty()) << "not during the race";
+    at(40000);
+    ctrl(Qt::Key_P);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0]->text().contains(QDir::toNativeSeparators(env.racesFolder())));
+    EXPECT_TRUE(messages()[0]->isVisible());
+    messages()[0]->close();
+    QCoreApplication::processEvents(); // the box deletes itself
+    ctrl(Qt::Key_Z);
+    ctrl(Qt::Key_P);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(messages().isEmpty()) << "shown once";
+    EXPECT_EQ(results(3).join(u' '), QStringLiteral("20,00 40,00 0:40,00 36,0"));
+}
+
+TEST_F(RaceFileTest, ExportSavesTheRaceWhereTheUserChooses)
+{
+    ctrl(Qt::Key_S);
+    at(20000);
+    ctrl(Qt::Key_L);
+    QCoreApplication::processEvents();
+    const QString target = env.dir.filePath(QStringLiteral("export/mine"));
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QTimer::singleShot(0, &form, [&target] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(target);
+        static_cast<QDialog *>(dialog)->accept(); // the file dialog's own check runs first
+    });
+    child<QPushButton>("bExport")->click();
+    EXPECT_EQ(bytes(target + QStringLiteral(".csv")), bytes(QDir(env.racesFolder()).filePath(files().value(0))));
+
+    QStringList popup;
+    for (QAction *action : grid()->PopupMenu()->actions())
+        popup << action->objectName();
+    EXPECT_EQ(popup, QStringList({QStringLiteral("mUndo"), QStringLiteral("mExport")}));
+}
