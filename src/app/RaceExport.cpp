@@ -11,7 +11,6 @@
 TRaceExport::TRaceExport(TFormMain *form)
     : QObject(form)
     , m_form(form)
-    , m_lastFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
 {
     setObjectName(QStringLiteral("RaceExport"));
 }
@@ -24,6 +23,9 @@ void TRaceExport::Export()
                                  QStringLiteral("Es gibt noch kein Rennen: exportiert wird das Rennen ab START."));
         return;
     }
+    // Looked up only now: it reads the user's folder settings.
+    if (m_lastFolder.isEmpty())
+        m_lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QFileDialog dialog(m_form, QStringLiteral("Rennen exportieren"),
                        QDir(m_lastFolder).filePath(RaceFileBaseName(race) + QStringLiteral(".csv")),
                        QStringLiteral("CSV-Dateien (*.csv)"));
