@@ -107,7 +107,8 @@ TEST_F(RaceFileTest, ARaceStartedInTheSameSecondGetsANameOfItsOwn)
         ctrl(Qt::Key_0);
         QCoreApplication::processEvents();
     }
-    ASSERT_EQ(files(), QStringList({QStringLiteral("2024-05-01_14-03-07-2.csv"), QStringLiteral("2024-05-01_14-03-07.csv")}));
+    ASSERT_EQ(files(), QStringList({QStringLiteral("2024-05-01_14-03-07-2.csv"),
+                                    QStringLiteral("2024-05-01_14-03-07.csv")}));
     EXPECT_EQ(lines(files()[1])[13][5], QStringLiteral("20,00"));
     EXPECT_EQ(lines(files()[0])[13][5], QStringLiteral("30,00"));
 }

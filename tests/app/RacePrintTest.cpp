@@ -53,15 +53,18 @@ TEST_F(RacePrintTest, ThePrintedTableShowsFastLapsGreenAndSlowLapsRed)
     ASSERT_TRUE(form.findChild<TRacePrinter *>()->Print(printer));
 
     QProcess render;
-    render.start(pdftoppm, {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
-                            QStringLiteral("-singlefile"), printer.outputFileName(), dir.filePath(QStringLiteral("page"))});
+    const QStringList arguments = {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
+                                   QStringLiteral("-singlefile"), printer.outputFileName(),
+                                   dir.filePath(QStringLiteral("page"))};
+    render.start(pdftoppm, arguments);
     ASSERT_TRUE(render.waitForFinished(60000));
     ASSERT_EQ(render.exitCode(), 0) << render.readAllStandardError().toStdString();
     const QImage page(dir.filePath(QStringLiteral("page.png")));
     ASSERT_FALSE(page.isNull());
     page.save(qEnvironmentVariable("RUNDARO_TEST_OUTPUT", QStringLiteral(".")) + QStringLiteral("/printed_race.png"));
 
-    const Ink green = find(page, [](QColor c) { return c.red() < 60 && c.green() > 90 && c.green() < 170 && c.blue() < 60; });
+    const Ink green =
+        find(page, [](QColor c) { return c.red() < 60 && c.green() > 90 && c.green() < 170 && c.blue() < 60; });
     const Ink red = find(page, [](QColor c) { return c.red() > 180 && c.green() < 70 && c.blue() < 70; });
     EXPECT_GT(green.count, 30);
     EXPECT_GT(red.count, 30);
