@@ -16,6 +16,7 @@ constexpr char16_t kHelpHtml[] = uR"(
 <tr><td><b>Strg+0</b></td><td>zur&uuml;ck auf 0:00, ein neues Rennen kann eingestellt werden.</td></tr>
 <tr><td><b>Strg+Z</b></td><td>die letzte Runde (auch STOP) zur&uuml;cknehmen, als w&auml;re sie nie
 genommen worden; mehrmals bis zur Startlinie. Auch im Kontextmen&uuml; der Rundentabelle.</td></tr>
+<tr><td><b>F11</b></td><td>die Rennanzeige allein auf dem ganzen Bildschirm; F11 oder Esc zur&uuml;ck.</td></tr>
 <tr><td><b>Alt+D</b></td><td>die Rundentabelle drucken (oder als PDF speichern).</td></tr>
 <tr><td><b>F1</b>, <b>Alt+I</b></td><td>diese Hilfe.</td></tr>
 <tr><td><b>Alt+B</b></td><td>beenden, wie mit dem Schlie&szlig;en-Knopf des Fensters.</td></tr>

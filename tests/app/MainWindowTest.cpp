@@ -231,8 +231,9 @@ TEST_F(MainWindowTest, TheExportButtonFitsBetweenTheGroupsOfPanel7)
     EXPECT_GE(exportButton->width(), exportButton->fontMetrics().horizontalAdvance(exportButton->text()));
     // Left of the right-hand group, clear of every other control.
     for (QWidget *w : child("Panel7")->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (w != exportButton)
+        if (w != exportButton) {
             EXPECT_FALSE(w->geometry().intersects(exportButton->geometry())) << w->objectName().toStdString();
+        }
     }
     EXPECT_LT(exportButton->geometry().right(), child("eSpeedSredn")->x());
 }
