@@ -3,17 +3,10 @@
 #include "Main.h"
 #include "RaceSheetTexts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
-#include <QFile>
 #include <QMessageBox>
-
-namespace {
-
-// More races started in one second than anyone can start.
-constexpr int kMaxNamesPerSecond = 1000;
-
-} // namespace
 
 TRaceFile::TRaceFile(TFormMain *form, const QString &folder)
     : QObject(form)
@@ -25,19 +18,28 @@ TRaceFile::TRaceFile(TFormMain *form, const QString &folder)
     connect(form, &TFormMain::passingRecorded, this, &TRaceFile::schedule);
     connect(form, &TFormMain::passingUndone, this, &TRaceFile::schedule);
     connect(form, &TFormMain::raceStopped, this, &TRaceFile::schedule);
+    connect(&m_writer, &TRaceFileWriter::written, this, &TRaceFile::written);
     // What is still waiting is written before the window closes.
     form->installEventFilter(this);
 }
 
 bool TRaceFile::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_form && event->type() == QEvent::Close && m_pending)
-        write();
+    if (watched == m_form && event->type() == QEvent::Close)
+        Flush();
     return QObject::eventFilter(watched, event);
+}
+
+void TRaceFile::Flush()
+{
+    write();
+    m_writer.Flush();
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
 void TRaceFile::raceStarted()
 {
+    ++m_race;
     m_path.clear();
     m_failure.clear();
     m_failureShown = false;
@@ -57,40 +59,17 @@ void TRaceFile::write()
         return;
     m_pending = false;
     const rundaro::RaceRecord &race = m_form->Race();
-    QString error;
-    if (m_path.isEmpty() && !choosePath(error)) {
-        m_failure = error;
-    } else if (WriteRaceCsv(race, m_path, error)) {
-        m_failure.clear();
-    } else {
-        m_failure = error;
-    }
-    if (race.IsStopped())
-        showFailure();
+    m_writer.Submit({m_race, m_folder, RaceFileBaseName(race), RaceCsvOf(race)});
 }
 
-bool TRaceFile::choosePath(QString &error)
+void TRaceFile::written(quint64 race, const QString &path, const QString &error)
 {
-    if (!QDir().mkpath(m_folder)) {
-        error = QStringLiteral("Der Ordner lässt sich nicht anlegen.");
-        return false;
-    }
-    const QString base = QDir(m_folder).filePath(RaceFileBaseName(m_form->Race()));
-    for (int n = 1; n <= kMaxNamesPerSecond; ++n) {
-        const QString path = base + (n > 1 ? QStringLiteral("-%1").arg(n) : QString()) + QStringLiteral(".csv");
-        // Created only if it does not exist yet, so two programs never share a name.
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            m_path = path;
-            return true;
-        }
-        if (!file.exists()) {
-            error = file.errorString();
-            return false;
-        }
-    }
-    error = QStringLiteral("Alle Namen dieser Startzeit sind vergeben.");
-    return false;
+    if (race != m_race)
+        return;
+    m_path = path;
+    m_failure = error;
+    if (m_form->Race().IsStopped())
+        showFailure();
 }
 
 void TRaceFile::showFailure()

@@ -1,17 +1,22 @@
 #pragma once
 
+#include "RaceFileWriter.h"
+
 #include <QObject>
 #include <QString>
+
+#include <cstdint>
 
 class TFormMain;
 
 // Keeps every race on disk: the current race's CSV file in the races folder
 // is rewritten from the window's race record after each passing, STOP and
-// undo, whole or not at all. The write waits in the event queue until the
-// command that asked for it (and any serial hand-over) has returned, so it
-// never delays the reading of a passing's time; several commands in a row
-// make one write. A failure is kept and shown once, after the race, never
-// during it; the window's results do not depend on the file.
+// undo, whole or not at all. The file's text is made in the event queue once
+// the command that asked for it (and any serial hand-over) has returned, and
+// put on disk by a thread of its own, so neither ever delays the reading of a
+// passing's time; several commands in a row make one write. A failure is
+// kept and shown once, after the race, never during it; the window's results
+// do not depend on the file.
 class TRaceFile : public QObject
 {
     Q_OBJECT
@@ -20,8 +25,10 @@ public:
     TRaceFile(TFormMain *form, const QString &folder);
 
     const QString &Folder() const { return m_folder; }
-    // The current race's file; empty until its first write.
+    // The current race's file; empty until its first write is done.
     const QString &Path() const { return m_path; }
+    // Writes what waits and returns when it is on disk and reported.
+    void Flush();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -32,9 +39,7 @@ private:
     void raceStarted();
     void schedule();
     void write();
-    // Takes the first free name of the race's start time; a file of another
-    // race is never replaced.
-    bool choosePath(QString &error);
+    void written(quint64 race, const QString &path, const QString &error);
     void showFailure();
 
     TFormMain *m_form = nullptr;
@@ -44,4 +49,8 @@ private:
     QString m_failure;
     bool m_pending = false;
     bool m_failureShown = false;
+    // Numbers the races, so that a late report of the last race's file is
+    // not taken for this one's.
+    std::uint64_t m_race = 0;
+    TRaceFileWriter m_writer{nullptr};
 };

@@ -34,7 +34,11 @@ QByteArray RaceCsvOf(const rundaro::RaceRecord &race)
 
 bool WriteRaceCsv(const rundaro::RaceRecord &race, const QString &path, QString &error)
 {
-    const QByteArray bytes = RaceCsvOf(race);
+    return WriteWholeFile(path, RaceCsvOf(race), error);
+}
+
+bool WriteWholeFile(const QString &path, const QByteArray &bytes, QString &error)
+{
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "RaceFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,6 +35,12 @@ protected:
         return fields;
     }
     QList<QMessageBox *> messages() const { return form.findChildren<QMessageBox *>(); }
+    // The queued write made and its file on disk, as some time after a command.
+    void settle()
+    {
+        QCoreApplication::processEvents();
+        child<TRaceFile>("RaceFile")->Flush();
+    }
 };
 
 } // namespace
@@ -47,7 +54,7 @@ TEST_F(RaceFileTest, EachPassingRewritesTheFileWithTheSetUpAndTheLapTableAsShown
     EXPECT_TRUE(files().isEmpty());
     at(45000);
     ctrl(Qt::Key_L);
-    QCoreApplication::processEvents();
+    settle();
     ASSERT_EQ(files(), QStringList(QStringLiteral("2024-05-01_14-03-07.csv")));
     const QString expected = QStringLiteral(
         "\uFEFF"
@@ -83,12 +90,12 @@ TEST_F(RaceFileTest, AfterUndoTheFileAgreesWithTheTable)
     }
     at(90000);
     ctrl(Qt::Key_P);
-    QCoreApplication::processEvents();
+    settle();
     const QString name = files().value(0);
     EXPECT_EQ(lines(name)[9], QStringList({QStringLiteral("Status"), QStringLiteral("beendet")}));
     ctrl(Qt::Key_Z);
     ctrl(Qt::Key_Z);
-    QCoreApplication::processEvents();
+    settle();
     const QList<QStringList> fields = lines(name);
     EXPECT_EQ(fields[9], QStringList({QStringLiteral("Status"), QStringLiteral("läuft")}));
     for (int row = 1; row <= 16; ++row)
@@ -105,7 +112,7 @@ TEST_F(RaceFileTest, ARaceStartedInTheSameSecondGetsANameOfItsOwn)
         ctrl(Qt::Key_L);
         ctrl(Qt::Key_P);
         ctrl(Qt::Key_0);
-        QCoreApplication::processEvents();
+        settle();
     }
     ASSERT_EQ(files(), QStringList({QStringLiteral("2024-05-01_14-03-07-2.csv"),
                                     QStringLiteral("2024-05-01_14-03-07.csv")}));
@@ -122,19 +129,19 @@ TEST_F(RaceFileTest, AFolderThatCannotBeWrittenIsReportedOnceAfterTheRace)
     ctrl(Qt::Key_S);
     at(20000);
     ctrl(Qt::Key_L);
-    QCoreApplication::processEvents();
+    settle();
     EXPECT_TRUE(messages().isEmpty()) << "not during the race";
     at(40000);
     ctrl(Qt::Key_P);
-    QCoreApplication::processEvents();
+    settle();
     ASSERT_EQ(messages().size(), 1);
     EXPECT_TRUE(messages()[0]->text().contains(QDir::toNativeSeparators(env.racesFolder())));
     EXPECT_TRUE(messages()[0]->isVisible());
     messages()[0]->close();
-    QCoreApplication::processEvents(); // the box deletes itself
+    settle(); // the box deletes itself
     ctrl(Qt::Key_Z);
     ctrl(Qt::Key_P);
-    QCoreApplication::processEvents();
+    settle();
     EXPECT_TRUE(messages().isEmpty()) << "shown once";
     EXPECT_EQ(results(3).join(u' '), QStringLiteral("20,00 40,00 0:40,00 36,0"));
 }
@@ -144,7 +151,7 @@ TEST_F(RaceFileTest, ExportSavesTheRaceWhereTheUserChooses)
     ctrl(Qt::Key_S);
     at(20000);
     ctrl(Qt::Key_L);
-    QCoreApplication::processEvents();
+    settle();
     const QString target = env.dir.filePath(QStringLiteral("export/mine"));
     QDir().mkpath(QFileInfo(target).absolutePath());
     QTimer::singleShot(0, &form, [&target] {
