@@ -19,49 +19,42 @@ TRaceFileWriter::TRaceFileWriter(QObject *parent)
 
 TRaceFileWriter::~TRaceFileWriter()
 {
-    {
-        std::lock_guard lock(m_mutex);
-        m_stop = true;
-    }
-    m_changed.notify_all();
+    Flush();
     if (m_thread.joinable())
         m_thread.join();
 }
 
 void TRaceFileWriter::Submit(Job job)
 {
-    {
-        std::lock_guard lock(m_mutex);
-        m_next = std::move(job);
-        if (!m_thread.joinable())
-            m_thread = std::thread(&TRaceFileWriter::Run, this);
-    }
-    m_changed.notify_all();
+    std::lock_guard lock(m_mutex);
+    m_next = std::move(job);
+    if (m_running)
+        return;
+    // A thread that has run out of work takes no lock again: joined at once.
+    if (m_thread.joinable())
+        m_thread.join();
+    m_running = true;
+    m_thread = std::thread(&TRaceFileWriter::Run, this);
 }
 
 void TRaceFileWriter::Flush()
 {
     std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return !m_next && !m_busy; });
+    m_changed.wait(lock, [this] { return !m_running; });
 }
 
 void TRaceFileWriter::Run()
 {
     std::unique_lock lock(m_mutex);
-    for (;;) {
-        m_changed.wait(lock, [this] { return m_next || m_stop; });
-        // What is waiting is written before the thread ends.
-        if (!m_next)
-            return;
+    while (m_next) {
         const Job job = std::move(*m_next);
         m_next.reset();
-        m_busy = true;
         lock.unlock();
         Write(job);
         lock.lock();
-        m_busy = false;
-        m_changed.notify_all();
     }
+    m_running = false;
+    m_changed.notify_all();
 }
 
 void TRaceFileWriter::Write(const Job &job)

@@ -15,7 +15,7 @@
 // that arrives while a file is being synced is still timed at once. Only the
 // newest content waits: a write asked for while another is running replaces
 // any older one still waiting. The first write of a race chooses its file
-// name there too. The thread starts with the first write.
+// name there too. The thread runs only while there is something to write.
 class TRaceFileWriter : public QObject
 {
     Q_OBJECT
@@ -30,7 +30,7 @@ public:
     };
 
     explicit TRaceFileWriter(QObject *parent);
-    // Writes what is still waiting, then ends the thread.
+    // Returns when what is still waiting is written.
     ~TRaceFileWriter() override;
 
     void Submit(Job job);
@@ -52,8 +52,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::optional<Job> m_next;
-    bool m_busy = false;
-    bool m_stop = false;
+    bool m_running = false;
     std::thread m_thread;
     // The writer thread's own: the race whose file it writes and its name.
     std::uint64_t m_race = 0;
