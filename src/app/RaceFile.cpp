@@ -25,8 +25,10 @@ TRaceFile::TRaceFile(TFormMain *form, const QString &folder)
 
 bool TRaceFile::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_form && event->type() == QEvent::Close)
+    if (watched == m_form && event->type() == QEvent::Close) {
+        m_closing = true;
         Flush();
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -50,7 +52,12 @@ void TRaceFile::schedule()
     if (m_pending)
         return;
     m_pending = true;
-    QMetaObject::invokeMethod(this, &TRaceFile::write, Qt::QueuedConnection);
+    // A passing while the window closes (the port hands over a last change
+    // as it is closed) finds no event loop to wait for.
+    if (m_closing)
+        Flush();
+    else
+        QMetaObject::invokeMethod(this, &TRaceFile::write, Qt::QueuedConnection);
 }
 
 void TRaceFile::write()

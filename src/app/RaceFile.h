@@ -48,6 +48,7 @@ private:
     // The last write's failure, empty when it succeeded.
     QString m_failure;
     bool m_pending = false;
+    bool m_closing = false;
     bool m_failureShown = false;
     // Numbers the races, so that a late report of the last race's file is
     // not taken for this one's.

@@ -104,6 +104,21 @@ TEST_F(RaceFileTest, AfterUndoTheFileAgreesWithTheTable)
     EXPECT_EQ(results(4).join(QString()), QString());
 }
 
+// Closing the port at exit may still hand over a passing; no event loop runs
+// after that, yet it reaches the file.
+TEST_F(RaceFileTest, APassingWhileTheWindowClosesIsWritten)
+{
+    ctrl(Qt::Key_S);
+    at(20000);
+    ctrl(Qt::Key_L);
+    settle();
+    form.close();
+    at(41000);
+    form.bLAPClick();
+    const QString name = files().value(0);
+    EXPECT_EQ(lines(name)[14][5], QStringLiteral("21,00"));
+}
+
 TEST_F(RaceFileTest, ARaceStartedInTheSameSecondGetsANameOfItsOwn)
 {
     for (int ms : {20000, 30000}) {
