@@ -6,34 +6,17 @@
 #include <QEvent>
 
 #include <algorithm>
-#include <string>
-
-using rundaro::serial::WaitResult;
-
-namespace {
-
-// Marks Open's and Close's own steps, in which no other Open or Close may
-// run.
-class ChangeGuard
-{
-public:
-    explicit ChangeGuard(bool &changing)
-        : m_changing(changing)
-    {
-        m_changing = true;
-    }
-    ~ChangeGuard() { m_changing = false; }
-    ChangeGuard(const ChangeGuard &) = delete;
-    ChangeGuard &operator=(const ChangeGuard &) = delete;
-
-private:
-    bool &m_changing;
-};
-
-} // namespace
 
 TComPort::TComPort(QObject *owner)
-    : QObject(owner)
+    : QObject(owner),
+      FCore([this] { PostHandOver(); },
+            {
+                [this](std::uint32_t event) { PortEvent(event); },
+                [this](const std::exception_ptr &error) { fire(OnException, this, error); },
+                [this] { fire(OnOpen, this); },
+                [this] { fire(OnClose, this); },
+                [this](std::uint32_t error) { fire(OnLost, this, error); },
+            })
 {
 }
 
@@ -48,7 +31,7 @@ TComPort::~TComPort()
 
 void TComPort::SetDeviceFactory(rundaro::serial::DeviceFactory factory)
 {
-    FDeviceFactory = std::move(factory);
+    FCore.SetDeviceFactory(std::move(factory));
 }
 
 void TComPort::SetDataBits(quint8 value)
@@ -70,107 +53,25 @@ void TComPort::SetEvents(TEvents value)
 
 void TComPort::Open()
 {
-    if (FDispatching > 0)
-        throw rundaro::EInvalidOperation("Cannot open a com port from its own event handler");
-    if (FChanging)
-        throw rundaro::EInvalidOperation("Cannot open a com port while it opens or closes");
-    Close();
-    // An OnClose handler has opened it again: that stands, and a second
-    // device must not be opened over it.
-    if (FConnected)
-        return;
-    {
-        ChangeGuard guard(FChanging);
-        OpenDevice();
-        try {
-            ApplySettings();
-            FWorker = std::make_unique<TComThread>(this);
-            FWorker->Start();
-        } catch (...) {
-            // Not connected: nothing else would ever close the device.
-            FWorker.reset();
-            CloseDevice();
-            throw;
-        }
-        FConnected = true;
-    }
-    fire(OnOpen, this);
+    FCore.Open(FPort, CurrentLineSettings(), rundaro::serial::EventMaskOf(FEvents));
 }
 
 void TComPort::Close()
 {
-    if (!FConnected)
-        return;
-    // The worker is blocked in this very hand-over: waiting for it to end
-    // would never return.
-    if (FDispatching > 0)
-        throw rundaro::EInvalidOperation("Cannot close a com port from its own event handler");
-    if (FChanging)
-        throw rundaro::EInvalidOperation("Cannot close a com port while it opens or closes");
-    {
-        ChangeGuard guard(FChanging);
-        FWorker.reset();
-        CloseDevice();
-        FConnected = false;
-    }
-    fire(OnClose, this);
-}
-
-void TComPort::LoseDevice()
-{
-    const std::uint32_t error = FWorker->LostError();
-    {
-        ChangeGuard guard(FChanging);
-        FWorker.reset();
-        CloseDevice();
-        FConnected = false;
-    }
-    fire(OnLost, this, error);
-}
-
-void TComPort::HandlerFailed(const std::exception_ptr &error)
-{
-    try {
-        fire(OnException, this, error);
-    } catch (...) {
-        // The report of an error cannot itself stop the port.
-    }
+    FCore.Close();
 }
 
 std::uint32_t TComPort::ModemStatus()
 {
-    std::uint32_t status = 0;
-    if (FHandle && FHandle->ModemStatus(status))
-        FLastModemStatus = status;
-    return FLastModemStatus;
+    return FCore.ModemStatus();
 }
 
 int TComPort::InQueCount()
 {
-    std::uint32_t errors = 0;
-    std::uint32_t inQue = 0;
-    if (!FHandle || !FHandle->ClearErrors(errors, inQue))
-        return 0;
-    return static_cast<int>(inQue);
+    return FCore.InQueCount();
 }
 
-void TComPort::OpenDevice()
-{
-    rundaro::serial::OpenResult result = FDeviceFactory ? FDeviceFactory(FPort)
-                                                        : rundaro::serial::OpenPort(FPort);
-    FLastModemStatus = 0;
-    FHandle = std::move(result.device);
-    if (!FHandle)
-        throw EComHandle("Unable to open com port: " + std::to_string(result.error));
-}
-
-void TComPort::CloseDevice()
-{
-    FHandle.reset();
-    FLastModemStatus = 0;
-}
-
-void TComPort::ApplySettings()
+rundaro::serial::LineSettings TComPort::CurrentLineSettings() const
 {
     rundaro::serial::LineSettings settings;
     settings.baudRate = FBaudRate;
@@ -182,8 +83,7 @@ void TComPort::ApplySettings()
     settings.enableDTR = FEnableDTR;
     settings.writeBufSize = FWriteBufSize;
     settings.readBufSize = FReadBufSize;
-    if (!rundaro::serial::ApplySettings(*FHandle, settings))
-        throw EComState("Unable to set com state: " + std::to_string(FHandle->LastError()));
+    return settings;
 }
 
 QEvent::Type TComPort::HandOverEventType()
@@ -192,17 +92,33 @@ QEvent::Type TComPort::HandOverEventType()
     return type;
 }
 
+void TComPort::PostHandOver()
+{
+    QCoreApplication::postEvent(this, new QEvent(HandOverEventType()));
+}
+
 bool TComPort::event(QEvent *e)
 {
     if (e->type() != HandOverEventType())
         return QObject::event(e);
-    // A wake-up may outlive the worker that sent it; it then finds nothing.
-    if (FWorker) {
-        FWorker->FHandOver.RunPending();
-        if (FWorker->Lost())
-            LoseDevice();
-    }
+    FCore.ServeHandOvers();
     return true;
+}
+
+void TComPort::PortEvent(std::uint32_t event)
+{
+    using namespace rundaro::serial;
+    switch (event) {
+    case EV_RXCHAR: DoRxChar(); break;
+    case EV_TXEMPTY: DoTxEmpty(); break;
+    case EV_BREAK: DoBreak(); break;
+    case EV_RING: DoRing(); break;
+    case EV_CTS: DoCTS(); break;
+    case EV_DSR: DoDSR(); break;
+    case EV_RXFLAG: DoRxFlag(); break;
+    case EV_RLSD: DoRLSD(); break;
+    case EV_ERR: DoError(); break;
+    }
 }
 
 void TComPort::DoRxChar()
@@ -219,111 +135,3 @@ void TComPort::DoDSR() { fire(OnDSR, this); }
 void TComPort::DoRxFlag() { fire(OnRxFlag, this); }
 void TComPort::DoRLSD() { fire(OnRLSD, this); }
 void TComPort::DoError() { fire(OnError, this); }
-
-TComThread::TComThread(TComPort *owner)
-    : OwnerPort(owner),
-      FHandOver([owner] { QCoreApplication::postEvent(owner, new QEvent(TComPort::HandOverEventType())); })
-{
-    OwnerPort->FHandle->SetMask(rundaro::serial::EventMaskOf(OwnerPort->FEvents));
-}
-
-TComThread::~TComThread()
-{
-    if (!FThread.joinable())
-        return;
-    SignalStop();
-    FHandOver.ServeUntilEnded();
-    FThread.join();
-}
-
-void TComThread::Start()
-{
-    FThread = std::thread([this] { Execute(); });
-}
-
-void TComThread::SignalStop()
-{
-    OwnerPort->FHandle->CancelWait();
-}
-
-bool TComThread::Lost()
-{
-    return FHandOver.Ended() && FLost;
-}
-
-void TComThread::Execute()
-{
-    std::uint32_t error = 0;
-    bool cancelled = false;
-    try {
-        cancelled = WaitLoop(error);
-    } catch (...) {
-        // Handlers' errors stay on the main thread; whatever else ends the
-        // loop ends the watching, which the port must then report.
-    }
-    FLostError = error;
-    FLost = !cancelled;
-    FHandOver.WorkerEnded(!cancelled);
-}
-
-bool TComThread::WaitLoop(std::uint32_t &error)
-{
-    rundaro::serial::Device &device = *OwnerPort->FHandle;
-    int failedWaits = 0;
-    bool cancelled = false;
-    for (bool waiting = true; waiting;) {
-        switch (device.WaitEvents(EventMask)) {
-        case WaitResult::Events:
-            failedWaits = 0;
-            FHandOver.Run([this] { DispatchEvents(); });
-            break;
-        case WaitResult::Dropped:
-            waiting = ++failedWaits < kMaxFailedWaits;
-            break;
-        case WaitResult::Cancelled:
-            cancelled = true;
-            waiting = false;
-            break;
-        case WaitResult::Failed:
-            waiting = false;
-            break;
-        }
-    }
-    if (!cancelled)
-        error = device.LastError();
-    device.Purge(rundaro::serial::PURGE_RXABORT | rundaro::serial::PURGE_RXCLEAR);
-    return cancelled;
-}
-
-void TComThread::DispatchEvents()
-{
-    using namespace rundaro::serial;
-    TComPort &port = *OwnerPort;
-    ++port.FDispatching;
-    struct Leave
-    {
-        int &depth;
-        ~Leave() { --depth; }
-    } leave{port.FDispatching};
-    for (std::uint32_t bit : kDispatchOrder) {
-        if (!(EventMask & bit))
-            continue;
-        // One handler's error neither ends the worker nor keeps the next
-        // event of this wait from firing.
-        try {
-            switch (bit) {
-            case EV_RXCHAR: port.DoRxChar(); break;
-            case EV_TXEMPTY: port.DoTxEmpty(); break;
-            case EV_BREAK: port.DoBreak(); break;
-            case EV_RING: port.DoRing(); break;
-            case EV_CTS: port.DoCTS(); break;
-            case EV_DSR: port.DoDSR(); break;
-            case EV_RXFLAG: port.DoRxFlag(); break;
-            case EV_RLSD: port.DoRLSD(); break;
-            case EV_ERR: port.DoError(); break;
-            }
-        } catch (...) {
-            port.HandlerFailed(std::current_exception());
-        }
-    }
-}

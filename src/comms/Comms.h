@@ -1,37 +1,20 @@
 #pragma once
 
-#include "Errors.h"
+#include "ComErrors.h"
+#include "ComPortCore.h"
+#include "ComThread.h"
 #include "Events.h"
-#include "HandOver.h"
 #include "SerialDevice.h"
 
 #include <QEvent>
 #include <QObject>
 
-#include <atomic>
 #include <cstdint>
 #include <exception>
 #include <functional>
 #include <initializer_list>
-#include <memory>
-#include <thread>
 
-class TComThread;
 class TEvents;
-
-// The device cannot be opened.
-class EComHandle : public rundaro::Exception
-{
-public:
-    using Exception::Exception;
-};
-
-// The device cannot be configured.
-class EComState : public rundaro::Exception
-{
-public:
-    using Exception::Exception;
-};
 
 using TRxCharEvent = std::function<void(QObject *Sender, int InQue)>;
 // The port has closed itself: its device can no longer be waited on. Error
@@ -49,7 +32,9 @@ using TExceptionEvent = std::function<void(QObject *Sender, const std::exception
 //
 // The settings are plain stored values, used at the next Open. Devices come
 // from the device factory (SetDeviceFactory), by default the platform's
-// serial ports.
+// serial ports. What the port does lives in its toolkit-free part
+// (rundaro::serial::ComPortCore); this class adds the properties, the event
+// handlers and the wake-up of the event loop for the worker's hand-overs.
 //
 // The port never stops watching in silence. When its worker ends for any
 // reason but Close (the device has gone, waits keep failing, the driver has
@@ -114,11 +99,11 @@ public:
     // Bytes waiting in the receive queue; clears the device's error state.
     // 0 while not open or when the device cannot tell.
     int InQueCount();
-    bool HandleValid() const { return FHandle != nullptr; }
+    bool HandleValid() const { return FCore.Handle() != nullptr; }
 
-    rundaro::serial::Device *Handle() const { return FHandle.get(); }
-    TComThread *Worker() const { return FWorker.get(); }
-    bool Connected() const { return FConnected; }
+    rundaro::serial::Device *Handle() const { return FCore.Handle(); }
+    TComThread *Worker() const { return FCore.Worker(); }
+    bool Connected() const { return FCore.Connected(); }
 
     TBaudRate BaudRate() const { return FBaudRate; }
     void SetBaudRate(TBaudRate value) { FBaudRate = value; }
@@ -163,17 +148,13 @@ protected:
     bool event(QEvent *e) override;
 
 private:
-    friend class TComThread;
-
     // The posted event that makes the main thread run queued hand-overs.
     static QEvent::Type HandOverEventType();
+    // The worker's wake-up (on the worker): posts that event.
+    void PostHandOver();
 
-    void OpenDevice();
-    void CloseDevice();
-    void ApplySettings();
-    // The worker has ended on its own: close and report.
-    void LoseDevice();
-    void HandlerFailed(const std::exception_ptr &error);
+    rundaro::serial::LineSettings CurrentLineSettings() const;
+    void PortEvent(std::uint32_t event);
     void DoRxChar();
     void DoTxEmpty();
     void DoBreak();
@@ -184,9 +165,6 @@ private:
     void DoRLSD();
     void DoError();
 
-    std::unique_ptr<rundaro::serial::Device> FHandle;
-    std::unique_ptr<TComThread> FWorker;
-    bool FConnected = false;
     TBaudRate FBaudRate = br9600;
     qint32 FBaudRateUser = 28800;
     quint8 FPort = 1;
@@ -199,10 +177,7 @@ private:
     qint32 FWriteBufSize = 2048;
     qint32 FReadBufSize = 2048;
     qint32 FTag = 0;
-    std::uint32_t FLastModemStatus = 0;
-    int FDispatching = 0; // depth of event handlers running now
-    bool FChanging = false; // inside Open's or Close's own steps
-    rundaro::serial::DeviceFactory FDeviceFactory;
+    rundaro::serial::ComPortCore FCore;
 
     Q_DISABLE_COPY(TComPort)
 };
@@ -239,47 +214,3 @@ private:
     std::uint16_t m_bits = 0;
 };
 Q_DECLARE_METATYPE(TEvents)
-
-// The worker of one connected TComPort: waits without time limit for the
-// port's events or its shutdown, and hands each completed wait's dispatch to
-// the main thread, blocking until it has run there. It is created and
-// destroyed on the main thread; destruction stops it, serving any hand-over
-// still pending, and waits for it to end. Its shutdown event is the device's
-// own wait cancel (Device::CancelWait), which a wait checks first.
-//
-// When the device can no longer be waited on, the worker ends on its own and
-// wakes the main thread, where the port then sees Lost() and closes.
-class TComThread
-{
-public:
-    // A run of this many completed waits that all report failure means the
-    // device has gone; the worker then ends instead of spinning.
-    static constexpr int kMaxFailedWaits = 3;
-
-    explicit TComThread(TComPort *owner);
-    ~TComThread();
-    TComThread(const TComThread &) = delete;
-    TComThread &operator=(const TComThread &) = delete;
-
-    void Start();
-    void SignalStop();
-    // True once the worker has ended on its own; LostError then says why.
-    bool Lost();
-    std::uint32_t LostError() const { return FLostError; }
-
-private:
-    friend class TComPort;
-
-    void Execute();
-    // Waits and hands over until the wait is cancelled (true) or the device
-    // can no longer be waited on (false, with the reason in `error`).
-    bool WaitLoop(std::uint32_t &error);
-    void DispatchEvents();
-
-    TComPort *OwnerPort = nullptr;
-    std::uint32_t EventMask = 0;
-    std::atomic<bool> FLost{false};
-    std::atomic<std::uint32_t> FLostError{0};
-    rundaro::serial::HandOver FHandOver;
-    std::thread FThread;
-};

@@ -1,7 +1,8 @@
-// The Windows backend on a COM port device. Under Wine (tools/ci-wine)
-// the port named in RUNDARO_TEST_COM is a pseudo-terminal, and no other COM
-// port exists; without that variable the tests are skipped.
-#include "LineSettings.h"
+// The Windows backend under the port component's own logic (ComPortCore),
+// on a COM port device. Under Wine (tools/ci-wine) the port named in
+// RUNDARO_TEST_COM is a pseudo-terminal, and no other COM port exists;
+// without that variable the tests are skipped.
+#include "ComPortCore.h"
 #include "PortScan.h"
 #include "Win32Device.h"
 
@@ -12,8 +13,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <future>
+#include <memory>
+#include <string>
 #include <thread>
 
 using namespace rundaro::serial;
@@ -24,18 +26,8 @@ namespace {
 // A hang is what these bounds catch; nothing here takes nearly that long.
 constexpr auto kHang = std::chrono::seconds(10);
 
-bool waitUntil(const std::function<bool()> &condition)
-{
-    for (const auto end = Clock::now() + kHang; Clock::now() < end;) {
-        if (condition())
-            return true;
-        Sleep(1);
-    }
-    return condition();
-}
-
 // The trigger's line: 9600 baud, 5 data bits, no parity, one stop bit, no
-// flow control, DTR on, 64-byte queues.
+// flow control, DTR on, 64-byte queues, DSR changes only.
 LineSettings triggerLine()
 {
     LineSettings s;
@@ -44,6 +36,17 @@ LineSettings triggerLine()
     s.readBufSize = 64;
     return s;
 }
+
+// A port whose reports are counted. No port event can arrive here (the
+// lines never change), so no hand-over ever needs serving.
+struct CountedPort
+{
+    int opened = 0;
+    int closed = 0;
+    int lost = 0;
+    ComPortCore core{[] {}, {nullptr, nullptr, [this] { ++opened; }, [this] { ++closed; },
+                             [this](std::uint32_t) { ++lost; }}};
+};
 
 class Win32DeviceTest : public ::testing::Test
 {
@@ -64,11 +67,12 @@ protected:
 
 TEST_F(Win32DeviceTest, OpensWithTheTriggersLineSettings)
 {
-    OpenResult opened = OpenPort(port);
-    ASSERT_TRUE(opened.device) << "error " << opened.error;
-    ASSERT_TRUE(ApplySettings(*opened.device, triggerLine())) << opened.device->LastError();
+    CountedPort counted;
+    counted.core.Open(port, triggerLine(), EV_DSR);
+    ASSERT_TRUE(counted.core.Connected());
+    EXPECT_EQ(counted.opened, 1);
 
-    const HANDLE handle = Win32Handle(*opened.device);
+    const HANDLE handle = Win32Handle(*counted.core.Handle());
     DCB dcb = {};
     dcb.DCBlength = sizeof dcb;
     ASSERT_TRUE(GetCommState(handle, &dcb));
@@ -86,56 +90,76 @@ TEST_F(Win32DeviceTest, OpensWithTheTriggersLineSettings)
     EXPECT_EQ(timeouts.ReadTotalTimeoutConstant, 0u);
     EXPECT_EQ(timeouts.WriteTotalTimeoutMultiplier, 1000u);
     EXPECT_EQ(timeouts.WriteTotalTimeoutConstant, 1500u);
+
+    DWORD mask = 0;
+    ASSERT_TRUE(GetCommMask(handle, &mask));
+    EXPECT_EQ(mask, DWORD(EV_DSR));
 }
 
-TEST_F(Win32DeviceTest, AnAbsentPortGivesTheSystemsErrorNumber)
+TEST_F(Win32DeviceTest, AnAbsentPortGivesTheOpenErrorAndItsNumber)
 {
-    const OpenResult absent = OpenPort(static_cast<std::uint8_t>(port + 1));
-    EXPECT_FALSE(absent.device);
-    EXPECT_EQ(absent.error, DWORD(ERROR_FILE_NOT_FOUND));
-}
-
-// The worker's wait is pending when the device is closed: the wait ends and
-// the port's handle is released. (Wine lets a COM port be opened twice, so
-// opening it again alone would not show that.)
-TEST_F(Win32DeviceTest, ClosingDuringAPendingWaitReturnsAndReleasesThePort)
-{
-    HANDLE handle = nullptr;
-    double closeMs = 0;
-    {
-        OpenResult opened = OpenPort(port);
-        ASSERT_TRUE(opened.device) << "error " << opened.error;
-        std::unique_ptr<Device> device = std::move(opened.device);
-        ASSERT_TRUE(ApplySettings(*device, triggerLine()));
-        device->SetMask(EV_DSR);
-        handle = Win32Handle(*device);
-
-        std::promise<WaitResult> ended;
-        std::future<WaitResult> result = ended.get_future();
-        std::thread worker([&] {
-            std::uint32_t events = 0;
-            ended.set_value(device->WaitEvents(events));
-        });
-        const bool pending = waitUntil([&] { return Win32WaitPending(*device); });
-
-        const auto start = Clock::now();
-        device->CancelWait();
-        if (result.wait_for(kHang) != std::future_status::ready) {
-            worker.detach(); // blocked for good: leave it its device
-            (void)device.release();
-            FAIL() << "the wait did not end within " << kHang.count() << " s";
-        }
-        worker.join();
-        device.reset();
-        closeMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-        ASSERT_TRUE(pending);
-        EXPECT_EQ(result.get(), WaitResult::Cancelled);
+    CountedPort counted;
+    try {
+        counted.core.Open(static_cast<std::uint8_t>(port + 1), triggerLine(), EV_DSR);
+        FAIL() << "an absent port opened";
+    } catch (const EComHandle &e) {
+        EXPECT_STREQ(e.what(), "Unable to open com port: 2"); // ERROR_FILE_NOT_FOUND
     }
-    std::printf("Close during a pending wait took %.1f ms\n", closeMs);
-    RecordProperty("close_ms", std::to_string(closeMs));
+    EXPECT_FALSE(counted.core.Connected());
+    EXPECT_EQ(counted.core.Handle(), nullptr);
+    EXPECT_EQ(counted.opened, 0);
+}
+
+// Close while the worker's wait is pending returns, and releases the port's
+// handle (Wine lets a COM port be opened twice, so opening it again alone
+// would not show that). The port lives on a thread of its own, so that a
+// Close that hangs ends the test program with a message instead of hanging.
+TEST_F(Win32DeviceTest, CloseDuringAPendingWaitReturnsAndReleasesThePort)
+{
+    struct Outcome
+    {
+        bool pending = false;
+        double closeMs = 0;
+        HANDLE handle = nullptr;
+        int closed = 0;
+    };
+    std::promise<Outcome> done;
+    std::future<Outcome> outcome = done.get_future();
+    std::thread owner([&, port = port] {
+        try {
+            Outcome o;
+            auto counted = std::make_unique<CountedPort>();
+            counted->core.Open(port, triggerLine(), EV_DSR);
+            o.handle = Win32Handle(*counted->core.Handle());
+            for (const auto end = Clock::now() + kHang; !o.pending && Clock::now() < end; Sleep(1))
+                o.pending = Win32WaitPending(*counted->core.Handle());
+            const auto start = Clock::now();
+            counted->core.Close();
+            o.closeMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            o.closed = counted->closed;
+            done.set_value(o);
+        } catch (...) {
+            done.set_exception(std::current_exception());
+        }
+    });
+    if (outcome.wait_for(kHang + kHang) != std::future_status::ready) {
+        // Blocked for good: a process with such a thread may not end either.
+        std::fprintf(stderr, "Close did not return within %d s\n", int((kHang + kHang).count()));
+        std::fflush(nullptr);
+        _exit(1);
+    }
+    owner.join();
+    const Outcome o = outcome.get();
+    ASSERT_TRUE(o.pending);
+    std::printf("Close during a pending wait took %.1f ms\n", o.closeMs);
+    RecordProperty("close_ms", std::to_string(o.closeMs));
+    EXPECT_EQ(o.closed, 1);
     DWORD flags = 0;
-    EXPECT_FALSE(GetHandleInformation(handle, &flags));
-    EXPECT_TRUE(OpenPort(port).device);
+    EXPECT_FALSE(GetHandleInformation(o.handle, &flags));
+
+    CountedPort again;
+    again.core.Open(port, triggerLine(), EV_DSR);
+    EXPECT_TRUE(again.core.Connected());
 }
 
 TEST_F(Win32DeviceTest, TheScanListsTheMappedPortAndNothingElse)

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "HandOver.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <thread>
+
+namespace rundaro::serial {
+class ComPortCore;
+}
+
+// The worker of one connected port: waits without time limit for the port's
+// events or its shutdown, and hands each completed wait's dispatch to the
+// owner's thread, blocking until it has run there. It is created and
+// destroyed on the owner's thread; destruction stops it, serving any
+// hand-over still pending, and waits for it to end. Its shutdown event is
+// the device's own wait cancel (Device::CancelWait), which a wait checks
+// first.
+//
+// When the device can no longer be waited on, the worker ends on its own and
+// wakes the owner's thread, where the port then sees Lost() and closes.
+class TComThread
+{
+public:
+    // A run of this many completed waits that all report failure means the
+    // device has gone; the worker then ends instead of spinning.
+    static constexpr int kMaxFailedWaits = 3;
+
+    // `wake` must make the owner's thread serve the hand-over soon.
+    TComThread(rundaro::serial::ComPortCore *owner, std::function<void()> wake);
+    ~TComThread();
+    TComThread(const TComThread &) = delete;
+    TComThread &operator=(const TComThread &) = delete;
+
+    void Start();
+    void SignalStop();
+    // True once the worker has ended on its own; LostError then says why.
+    bool Lost();
+    std::uint32_t LostError() const { return FLostError; }
+
+private:
+    friend class rundaro::serial::ComPortCore;
+
+    void Execute();
+    // Waits and hands over until the wait is cancelled (true) or the device
+    // can no longer be waited on (false, with the reason in `error`).
+    bool WaitLoop(std::uint32_t &error);
+    void DispatchEvents();
+
+    rundaro::serial::ComPortCore *OwnerPort = nullptr;
+    std::uint32_t EventMask = 0;
+    std::atomic<bool> FLost{false};
+    std::atomic<std::uint32_t> FLostError{0};
+    rundaro::serial::HandOver FHandOver;
+    std::thread FThread;
+};
