@@ -8,6 +8,8 @@
 #include "PortScan.h"
 #include "TriggerStatus.h"
 
+#include "TickCount.h"
+
 #include <QAction>
 #include <QTimer>
 
@@ -57,6 +59,7 @@ void TFormMain::createComPort(const rundaro::serial::DeviceFactory &factory)
     TimerGesperrt = new QTimer(this);
     TimerGesperrt->setObjectName(QStringLiteral("TimerGesperrt"));
     TimerGesperrt->setInterval(kLockoutMs);
+    TimerGesperrt->setTimerType(Qt::PreciseTimer);
     connect(TimerGesperrt, &QTimer::timeout, this, [this] { TimerGesperrtTimer(TimerGesperrt); });
 }
 
@@ -103,18 +106,28 @@ void TFormMain::ReopenPort()
 void TFormMain::ComPortDSR(QObject * /*Sender*/)
 {
     const std::uint32_t status = ComPort->ModemStatus();
-    if (status == m_lastModemStatus)
+    // Two or more changes since the last report: a whole pulse (the contact
+    // closed and opened again, or the reverse) lies between two reports,
+    // whatever the level now says.
+    const bool pulse = ComPort->DsrChanges() >= 2;
+    if (status == m_lastModemStatus && !pulse)
         return;
     // Recorded also during the lockout: a change then is consumed.
     m_lastModemStatus = status;
     const bool dsrOn = status & rundaro::serial::MS_DSR_ON;
-    if ((ComPort->Tag() == kOnOff && dsrOn) || (ComPort->Tag() == kOffOn && !dsrOn))
+    const qint32 polarity = ComPort->Tag();
+    const bool matching = (polarity == kOnOff && dsrOn) || (polarity == kOffOn && !dsrOn);
+    // A pulse holds the matching edge of either polarity: it triggers once.
+    if (matching || (pulse && (polarity == kOnOff || polarity == kOffOn)))
         TriggerRace();
 }
 
 void TFormMain::TriggerRace()
 {
-    if (TimerGesperrt->isActive())
+    // The lockout is measured on the race's own clock, from the trigger that
+    // armed it: neither a late nor an early timer changes its length.
+    const std::uint32_t now = rundaro::GetTickCount();
+    if (m_lockoutMs > 0 && now - m_lockoutStart < std::uint32_t(m_lockoutMs))
         return;
     // The time of the passing is the tick the command reads, so nothing else
     // is done before it. A disabled item does not run.
@@ -124,12 +137,16 @@ void TFormMain::TriggerRace()
         mLAP->trigger();
     else if (bStop->isEnabled())
         mStop->trigger();
+    m_lockoutStart = now;
     ArmLockout();
 }
 
 void TFormMain::ArmLockout()
 {
-    if (!TimerGesperrt->isActive() && TimerGesperrt->interval() != 0)
+    // TimerGesperrt shows the lockout; TriggerRace decides by the clock. A
+    // timer still running late starts over with the new lockout.
+    m_lockoutMs = TimerGesperrt->interval();
+    if (m_lockoutMs != 0)
         TimerGesperrt->start();
 }
 

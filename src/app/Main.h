@@ -134,7 +134,8 @@ public slots:
     // kept in ComPort's Tag.
     void ComPortDSR(QObject *Sender = nullptr);
     // Runs whichever of START, LAP and STOP is due, unless locked out, and
-    // locks the line out for TimerGesperrt's interval.
+    // locks the line out for TimerGesperrt's interval, measured on
+    // GetTickCount from this trigger.
     void TriggerRace();
     void ArmLockout();
     void TimerGesperrtTimer(QObject *Sender = nullptr);
@@ -299,6 +300,9 @@ private:
     std::uint32_t m_portMask = 0;
     // No real status word matches it, so the first change always counts.
     std::uint32_t m_lastModemStatus = 0x55555555;
+    // The trigger that armed the lockout, and its length (0: none armed).
+    std::uint32_t m_lockoutStart = 0;
+    int m_lockoutMs = 0;
 
     double m_lapsExact = 0;
     std::uint32_t m_startTick = 0;

@@ -1,5 +1,7 @@
 #include "ComPortCore.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 namespace rundaro::serial {
@@ -70,6 +72,8 @@ void ComPortCore::Open(std::uint8_t port, const LineSettings &settings, std::uin
             ApplySettings(settings);
             FEventMask = eventMask;
             FWorker = std::make_unique<TComThread>(this, FWake);
+            // Counted from where the worker's first wait starts counting.
+            DsrChanges();
             FWorker->Start();
         } catch (...) {
             // Not connected: nothing else would ever close the device.
@@ -150,6 +154,16 @@ std::uint32_t ComPortCore::ModemStatus()
     if (FHandle && FHandle->ModemStatus(status))
         FLastModemStatus = status;
     return FLastModemStatus;
+}
+
+int ComPortCore::DsrChanges()
+{
+    std::uint32_t count = 0;
+    if (!FHandle || !FHandle->DsrChangeCount(count))
+        return -1;
+    const std::uint32_t changes = count - FDsrCount;
+    FDsrCount = count;
+    return static_cast<int>(std::min<std::uint32_t>(changes, INT32_MAX));
 }
 
 int ComPortCore::InQueCount()

@@ -73,6 +73,9 @@ public:
     // The modem status word; when the device cannot tell, the last word it
     // did tell (0 before the first one, and while not open).
     std::uint32_t ModemStatus();
+    // DSR changes the driver counted since the last call (since Open for
+    // the first); -1 where it keeps no count, and while not open.
+    int DsrChanges();
     // Bytes waiting in the receive queue, clearing the device's error state;
     // 0 while not open or when the device cannot tell.
     int InQueCount();
@@ -97,6 +100,7 @@ private:
     bool FConnected = false;
     std::uint32_t FEventMask = 0;
     std::uint32_t FLastModemStatus = 0;
+    std::uint32_t FDsrCount = 0; // the driver's DSR count at the last DsrChanges
     int FDispatching = 0; // depth of port events being reported now
     bool FChanging = false; // inside Open's or Close's own steps
     DeviceFactory FDeviceFactory;

@@ -96,6 +96,11 @@ public:
     // (0 before the first one, and while not open), so a failed read never
     // looks like a change of the lines.
     std::uint32_t ModemStatus();
+    // How many DSR changes the driver counted since the last call (since
+    // Open for the first). A report whose level did not change may still
+    // hide a whole pulse: this tells. -1 where the driver keeps no count,
+    // and while not open.
+    int DsrChanges() { return FCore.DsrChanges(); }
     // Bytes waiting in the receive queue; clears the device's error state.
     // 0 while not open or when the device cannot tell.
     int InQueCount();

@@ -160,6 +160,11 @@ public:
         m_driver->SetLines(m_fd, TIOCM_DTR, dcb.Flags & DCB_DTR_CONTROL_ENABLE);
         if (!(dcb.Flags & DCB_RTS_CONTROL_HANDSHAKE))
             m_driver->SetLines(m_fd, TIOCM_RTS, false);
+        // A contact takes its voltage from DTR: where the device has modem
+        // lines, DTR must read back on.
+        int lines = 0;
+        if ((dcb.Flags & DCB_DTR_CONTROL_ENABLE) && m_driver->GetLines(m_fd, lines) == 0 && !(lines & TIOCM_DTR))
+            return Fail(EIO);
         return true;
     }
 
@@ -263,6 +268,15 @@ public:
         return true;
     }
 
+    bool DsrChangeCount(std::uint32_t &count) override
+    {
+        serial_icounter_struct now = {};
+        if (m_driver->GetCounters(m_fd, now) != 0)
+            return Fail(errno);
+        count = static_cast<std::uint32_t>(now.dsr);
+        return true;
+    }
+
     bool ClearErrors(std::uint32_t &errors, std::uint32_t &inQue) override
     {
         int count = 0;
@@ -312,13 +326,16 @@ private:
             return Failed(ENOSYS); // it could never be cancelled
         const int lines = LinesOf(mask);
         for (;;) {
+            if (!m_call.Enter())
+                return WaitResult::Cancelled;
+            // The counters are read as late as can be, just before the wait:
+            // a change between the two is seen only with the next change.
             const std::uint32_t found = ModemChanges() & mask;
             if (found != 0) {
+                m_call.Leave();
                 events = found;
                 return WaitResult::Events;
             }
-            if (!m_call.Enter())
-                return WaitResult::Cancelled;
             const int result = m_driver->WaitLines(m_fd, lines);
             const int error = errno;
             m_call.Leave();
@@ -467,6 +484,11 @@ OpenResult OpenPath(const std::string &path, std::shared_ptr<LineDriver> driver)
         return Failure(errno == EWOULDBLOCK ? EBUSY : errno, fd);
     if (ioctl(fd, TIOCEXCL) != 0)
         return Failure(errno, fd);
+    if (!driver)
+        driver = LineDriver::Kernel();
+    // Modem-line changes and data at once rather than when a USB adapter's
+    // latency timer runs out; a driver that refuses is no error.
+    driver->SetLowLatency(fd);
     const int cancelFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     const int modemFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     const int epollFd = epoll_create1(EPOLL_CLOEXEC);
@@ -479,8 +501,6 @@ OpenResult OpenPath(const std::string &path, std::shared_ptr<LineDriver> driver)
         ioctl(fd, TIOCNXCL);
         return Failure(error, fd);
     }
-    if (!driver)
-        driver = LineDriver::Kernel();
     return {std::make_unique<PosixDevice>(fd, cancelFd, modemFd, epollFd, std::move(driver)), 0};
 }
 

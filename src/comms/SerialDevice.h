@@ -119,6 +119,10 @@ public:
     virtual WaitResult WaitEvents(std::uint32_t &events) = 0;
     virtual void CancelWait() = 0;
     virtual bool ModemStatus(std::uint32_t &status) = 0;
+    // The number of DSR changes the driver has counted since the device was
+    // opened (it wraps). False where the driver keeps no such count: a DSR
+    // change is then told only by the line's level.
+    virtual bool DsrChangeCount(std::uint32_t & /*count*/) { return false; }
     // Clears the error state; returns the error bits and the number of bytes
     // waiting in the receive queue.
     virtual bool ClearErrors(std::uint32_t &errors, std::uint32_t &inQue) = 0;

@@ -35,6 +35,35 @@ void SimulatedDriver::Drive(int levels)
     WakeWaiters();
 }
 
+void SimulatedDriver::PulseDsr(int changes)
+{
+    std::lock_guard lock(m_mutex);
+    m_count.dsr += changes;
+    if (changes % 2 != 0)
+        m_levels ^= TIOCM_DSR;
+    WakeWaiters();
+}
+
+void SimulatedDriver::RefuseLowLatency(bool refuse)
+{
+    std::lock_guard lock(m_mutex);
+    m_refuseLowLatency = refuse;
+}
+
+void SimulatedDriver::StickDtrOff(bool stick)
+{
+    std::lock_guard lock(m_mutex);
+    m_dtrStuck = stick;
+    if (stick)
+        m_outputs &= ~TIOCM_DTR;
+}
+
+bool SimulatedDriver::LowLatency() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_lowLatency;
+}
+
 void SimulatedDriver::Unplug(int error)
 {
     std::lock_guard lock(m_mutex);
@@ -151,6 +180,19 @@ int SimulatedDriver::SetLines(int /*fd*/, int lines, bool on)
         return Fail(m_unplugged);
     lines &= kOutputLines;
     m_outputs = on ? (m_outputs | lines) : (m_outputs & ~lines);
+    if (m_dtrStuck)
+        m_outputs &= ~TIOCM_DTR;
+    return 0;
+}
+
+int SimulatedDriver::SetLowLatency(int /*fd*/)
+{
+    std::lock_guard lock(m_mutex);
+    if (m_unplugged != 0)
+        return Fail(m_unplugged);
+    if (m_refuseLowLatency)
+        return Fail(EINVAL);
+    m_lowLatency = true;
     return 0;
 }
 

@@ -28,6 +28,9 @@ public:
     // The far end sets its lines (TIOCM_CTS | TIOCM_DSR | TIOCM_RNG |
     // TIOCM_CD); each line whose level changes counts one change.
     void Drive(int levels);
+    // DSR changes `changes` times in a row, faster than anyone reads it: it
+    // ends at the level that many changes leave.
+    void PulseDsr(int changes);
     void Unplug(int error = EIO);
     void Plug();
     // A driver without the modem-line wait: every wait fails at once with
@@ -35,6 +38,12 @@ public:
     void RemoveWait(int error);
     // A driver that keeps no interrupt counters.
     void KeepCounters(bool keep);
+    // A driver that refuses low-latency mode.
+    void RefuseLowLatency(bool refuse);
+    // A device whose DTR stays off whatever is asked (a broken adapter).
+    void StickDtrOff(bool stick);
+    // Whether low-latency mode was asked for and granted.
+    bool LowLatency() const;
 
     // DTR and RTS as last set.
     int OutputLines() const;
@@ -50,6 +59,7 @@ public:
     int GetLines(int fd, int &lines) override;
     int SetLines(int fd, int lines, bool on) override;
     int GetCounters(int fd, serial_icounter_struct &count) override;
+    int SetLowLatency(int fd) override;
 
 private:
     // Called with the lock held: every blocked wait looks again.
@@ -62,6 +72,9 @@ private:
     int m_outputs = 0;
     serial_icounter_struct m_count = {};
     bool m_counters = true;
+    bool m_refuseLowLatency = false;
+    bool m_lowLatency = false;
+    bool m_dtrStuck = false;
     int m_unplugged = 0;
     int m_noWait = 0;
     std::uint64_t m_waitsStarted = 0;

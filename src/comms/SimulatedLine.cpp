@@ -114,6 +114,13 @@ public:
         return true;
     }
 
+    bool DsrChangeCount(std::uint32_t &count) override
+    {
+        std::lock_guard lock(m_line->m_mutex);
+        count = m_line->m_dsrCount;
+        return m_line->m_counters;
+    }
+
     bool ClearErrors(std::uint32_t &errors, std::uint32_t &inQue) override
     {
         std::lock_guard lock(m_line->m_mutex);
@@ -190,7 +197,25 @@ void SimulatedLine::SetModemStatus(std::uint32_t status)
         if (changed & line)
             m_pending |= event & m_state.mask;
     }
+    if (changed & MS_DSR_ON)
+        ++m_dsrCount;
     m_changed.notify_all();
+}
+
+void SimulatedLine::PulseDsr(int changes)
+{
+    std::lock_guard lock(m_mutex);
+    m_dsrCount += static_cast<std::uint32_t>(changes);
+    if (changes % 2 != 0)
+        m_modem ^= MS_DSR_ON;
+    m_pending |= EV_DSR & m_state.mask;
+    m_changed.notify_all();
+}
+
+void SimulatedLine::KeepCounters(bool keep)
+{
+    std::lock_guard lock(m_mutex);
+    m_counters = keep;
 }
 
 void SimulatedLine::RaiseEvents(std::uint32_t bits)

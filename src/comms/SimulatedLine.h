@@ -35,6 +35,11 @@ public:
 
     // The far end of the line.
     void SetModemStatus(std::uint32_t status); // raises CTS/DSR/RING/RLSD for changed bits
+    // DSR changes `changes` times between two reports: counted, ending at the
+    // level that many changes leave, reported as one DSR event.
+    void PulseDsr(int changes);
+    // Whether devices count DSR changes (they do by default).
+    void KeepCounters(bool keep);
     void RaiseEvents(std::uint32_t bits);      // only bits in the device's mask are kept
     void SetInQue(std::uint32_t count);
     void AddErrors(std::uint32_t errors);
@@ -82,6 +87,8 @@ private:
     mutable std::condition_variable m_changed;
     State m_state;
     std::uint32_t m_modem = 0;
+    std::uint32_t m_dsrCount = 0;
+    bool m_counters = true;
     std::uint32_t m_pending = 0;
     std::uint32_t m_errors = 0;
     std::uint32_t m_inQue = 0;

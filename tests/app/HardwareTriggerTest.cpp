@@ -22,6 +22,16 @@ protected:
         ASSERT_TRUE(comPort()->Connected());
     }
     bool running() const { return !enabled("bStart") && enabled("bStop"); }
+
+    // DSR changes `changes` times between two reports; returns when
+    // ComPortDSR has run for them (the worker waits again).
+    void pulse(int changes)
+    {
+        ASSERT_TRUE(pumpUntil([&] { return env.line->Snapshot().waiting == 1; }));
+        const std::uint64_t started = env.line->Snapshot().waitsStarted;
+        env.line->PulseDsr(changes);
+        ASSERT_TRUE(pumpUntil([&] { return env.line->Snapshot().waitsStarted > started; }));
+    }
 };
 
 TEST_F(HardwareTriggerTest, ComPortCarriesItsDesignSettings)
@@ -127,6 +137,61 @@ TEST_F(HardwareTriggerTest, LockoutSwallowsAChange300MsLaterButNotOne1000MsLater
     EXPECT_EQ(form->LapCount(), 1);
     EXPECT_EQ(form->LapMark(), 1000); // the race time of the lap
     EXPECT_TRUE(lockout()->isActive());
+}
+
+// The lockout is measured on the race clock from the trigger: a matching
+// change 999 ms later is ignored, one at 1000 ms acts, whether the lockout
+// timer has fired early or not yet.
+TEST_F(HardwareTriggerTest, LockoutLastsExactly1000MsOnTheRaceClock)
+{
+    struct Case { std::uint32_t after; bool timerFired; int laps; };
+    const Case cases[] = {{999, true, 0}, {999, false, 0}, {1000, false, 1}, {1000, true, 1}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.after << (c.timerFired ? " fired" : " not fired"));
+        startOnPort1(0);
+        line(kMsDsr); // START
+        line(0);
+        clock.set(form->StartTick() + c.after);
+        if (c.timerFired)
+            form->TimerGesperrtTimer();
+        line(kMsDsr);
+        EXPECT_EQ(form->LapCount(), c.laps);
+        if (c.laps == 1)
+            EXPECT_EQ(form->LapMark(), std::int32_t(c.after));
+        exit();
+        env.line = rundaro::serial::SimulatedLine::Create();
+    }
+}
+
+// A contact that closed and opened again between two reports leaves the
+// level as it was; the driver's count of changes tells, and the pulse takes
+// one lap, for either polarity. Without a count only the level decides.
+TEST_F(HardwareTriggerTest, DsrPulseBetweenTwoReportsTakesOneLap)
+{
+    struct Case { std::uint32_t alg; int changes; bool counted; int laps; };
+    const Case cases[] = {
+        {0, 2, true, 1},  // level unchanged
+        {0, 3, true, 1},  // level changed to off, which alone would not trigger
+        {1, 2, true, 1},
+        {1, 3, true, 1},  // level changed to off, which triggers anyway: once
+        {0, 2, false, 0},
+        {0, 3, false, 0},
+        {1, 3, false, 1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "Alg " << c.alg << ", " << c.changes << " changes"
+                                        << (c.counted ? "" : ", no count"));
+        startOnPort1(c.alg);
+        env.line->KeepCounters(c.counted);
+        child<QAction>("mStart")->trigger();
+        line(kMsDsr);
+        clock.advance(2000);
+        const int before = form->LapCount();
+        pulse(c.changes);
+        EXPECT_EQ(form->LapCount() - before, c.laps);
+        exit();
+        env.line = rundaro::serial::SimulatedLine::Create();
+    }
 }
 
 TEST_F(HardwareTriggerTest, TriggerAfterStopTakesNoActionButLocksOut)

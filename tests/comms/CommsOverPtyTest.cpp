@@ -186,3 +186,21 @@ TEST(ComPortOverPty, AdapterThatGoesOrCannotWaitIsReported)
         EXPECT_EQ(ProcStats::Files(), files) << "the descriptor was kept";
     }
 }
+
+// The contact takes its voltage from DTR: a device whose DTR stays off
+// cannot be used, and says so as a refused configuration.
+TEST(ComPortOverPty, DtrThatDoesNotTakeIsRefused)
+{
+    Pty pty;
+    auto driver = std::make_shared<rundaro::serial::SimulatedDriver>();
+    driver->StickDtrOff(true);
+    TComPort port;
+    port.SetDeviceFactory([&](std::uint8_t) { return OpenPath(pty.SlaveName(), driver); });
+    port.SetEvents({TComPort::evDSR});
+    EXPECT_EQ(MessageOf<EComState>(port), "Unable to set com state: " + std::to_string(EIO));
+    EXPECT_FALSE(port.HandleValid());
+    driver->StickDtrOff(false);
+    port.Open();
+    EXPECT_TRUE(port.Connected());
+    EXPECT_EQ(driver->OutputLines(), TIOCM_DTR); // RTS off
+}

@@ -248,3 +248,26 @@ TEST(PosixDevice, CancelEndsTheOneThreadWaitAndEveryLaterOne)
         EXPECT_EQ(dsr.device().WaitEvents(events), WaitResult::Cancelled);
     }
 }
+
+TEST(PosixDevice, AsksForLowLatencyAndCountsDsrChanges)
+{
+    DsrDevice dsr;
+    ASSERT_TRUE(dsr.opened.device);
+    EXPECT_TRUE(dsr.driver->LowLatency());
+    std::uint32_t first = 0;
+    std::uint32_t later = 0;
+    ASSERT_TRUE(dsr.device().DsrChangeCount(first));
+    dsr.driver->PulseDsr(3);
+    ASSERT_TRUE(dsr.device().DsrChangeCount(later));
+    EXPECT_EQ(later - first, 3u);
+
+    // A driver that refuses low latency and keeps no counts still opens.
+    Pty pty;
+    auto plain = std::make_shared<SimulatedDriver>();
+    plain->RefuseLowLatency(true);
+    plain->KeepCounters(false);
+    const OpenResult opened = OpenPath(pty.SlaveName(), plain);
+    ASSERT_TRUE(opened.device) << opened.error;
+    EXPECT_FALSE(plain->LowLatency());
+    EXPECT_FALSE(opened.device->DsrChangeCount(later));
+}
