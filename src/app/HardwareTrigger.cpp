@@ -81,11 +81,13 @@ void TFormMain::ComPortLost(QObject * /*Sender*/, quint32 Error)
 
 void TFormMain::DeviceNodeChanged(const QString &name)
 {
-    if (m_triggerStatus->state() != TriggerStatus::State::Lost)
-        return;
-    const QString path = QString::fromStdString(rundaro::serial::PortDeviceName(ComPort->Port()));
-    if (name.isEmpty() || name == path.mid(path.lastIndexOf(QLatin1Char('/')) + 1))
+    const std::uint8_t port = name.isEmpty() ? 0 : rundaro::serial::PortNumberOf(name.toStdString());
+    if (!name.isEmpty() && port == 0)
+        return; // not a serial port
+    if (m_triggerStatus->state() == TriggerStatus::State::Lost && (name.isEmpty() || port == ComPort->Port()))
         ReopenPort();
+    // The list follows the devices as they come and go.
+    RefreshPorts();
 }
 
 void TFormMain::ReopenPort()

@@ -191,7 +191,7 @@ private:
     // chosen port open, or not (`error` says why, 0 when unknown).
     void ShowTriggerState(std::uint32_t error = 0);
     // A device node of the watched folder has changed: a lost port whose
-    // node it is is opened again.
+    // node it is is opened again, and the port list is made anew.
     void DeviceNodeChanged(const QString &name);
     void ReopenPort();
     void FormCreate();
@@ -203,6 +203,9 @@ private:
     std::int32_t settingValue(rundaro::Setting setting) const;
     // Selects the stored port and polarity in cbPort and cbAlg.
     void ShowPortChoice();
+    // Lists the ports present now, each under its number; the chosen entry
+    // stays chosen (and listed, also while its device is away).
+    void RefreshPorts();
     void SetUpLapTable();
     // Tag 0 and the target displays showing that there is no target.
     void ShowNoTarget();

@@ -7,6 +7,7 @@
 #include "FlEdit.h"
 #include "Panel.h"
 #include "PlanEditors.h"
+#include "PortList.h"
 #include "SortGrid.h"
 #include "SpinButtons.h"
 #include "SpinEdit.h"
@@ -411,7 +412,7 @@ QWidget *TFormMain::createConfigurationTab()
     grid->setContentsMargins(16, 16, 16, 16);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(8);
-    cbPort = new QComboBox(tab);
+    cbPort = new TPortList(tab);
     cbPort->setObjectName(QStringLiteral("cbPort"));
     cbPort->setMinimumWidth(145);
     cbPort->addItem(QStringLiteral("None"), 0);

@@ -4,26 +4,50 @@
 
 #include "Application.h"
 #include "Comms.h"
+#include "PortList.h"
 #include "PortScan.h"
-
-#include <QComboBox>
 
 void TFormMain::connectPortChoice()
 {
     // Only a pick by the user runs the handler, not a selection made here.
     connect(cbPort, &QComboBox::activated, this, [this] { cbPortChange(cbPort); });
+    // The list offers the ports present when the user opens it.
+    connect(static_cast<TPortList *>(cbPort), &TPortList::aboutToShowPopup, this, &TFormMain::RefreshPorts);
 }
 
 std::uint32_t TFormMain::ScanPorts()
 {
+    // The port this window has open is present; probing it would only find
+    // it taken, and open it once more.
+    const auto probe = [this](std::uint8_t port) {
+        return (ComPort->Connected() && port == ComPort->Port()) || m_services.ProbePort(port);
+    };
     const rundaro::serial::PortScanResult found =
-        rundaro::serial::ScanPorts(rundaro::serial::HighestScannedPort(), m_services.ProbePort);
+        rundaro::serial::ScanPorts(rundaro::serial::HighestScannedPort(), probe);
     m_portMask = found.mask;
     // Each entry keeps its port number, the number that is stored and that
     // opens the device; the text is the name the user knows it by.
     for (const std::uint8_t port : found.ports)
         cbPort->addItem(QString::fromStdString(rundaro::serial::PortDisplayName(port)), int(port));
     return m_portMask;
+}
+
+void TFormMain::RefreshPorts()
+{
+    const int index = cbPort->currentIndex();
+    const int chosen = index > 0 ? cbPort->itemData(index).toInt() : index; // 0 "None", -1 no entry
+    const QString chosenText = cbPort->itemText(index);
+    while (cbPort->count() > 1)
+        cbPort->removeItem(cbPort->count() - 1);
+    ScanPorts();
+    // The chosen entry stays, also while its device is away.
+    if (chosen > 0 && cbPort->findData(chosen) < 0) {
+        int at = 1;
+        while (at < cbPort->count() && cbPort->itemData(at).toInt() < chosen)
+            ++at;
+        cbPort->insertItem(at, chosenText, chosen);
+    }
+    cbPort->setCurrentIndex(chosen < 0 ? -1 : cbPort->findData(chosen));
 }
 
 void TFormMain::ShowPortChoice()

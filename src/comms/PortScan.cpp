@@ -33,6 +33,16 @@ std::uint8_t HighestScannedPort()
 #endif
 }
 
+std::uint8_t PortNumberOf(const std::string &name)
+{
+    for (unsigned n = 1; n <= HighestScannedPort(); ++n) {
+        const std::string device = PortDeviceName(static_cast<std::uint8_t>(n));
+        if (!device.empty() && device.substr(device.find_last_of("\\/") + 1) == name)
+            return static_cast<std::uint8_t>(n);
+    }
+    return 0;
+}
+
 std::string PortDisplayName(std::uint8_t port)
 {
 #ifdef _WIN32

@@ -25,6 +25,10 @@ PortScanResult ScanPorts();
 // (the /dev/ttyS, ttyUSB and ttyACM ranges of the device table).
 std::uint8_t HighestScannedPort();
 
+// The port number whose device is named `name` (without its folder:
+// "ttyUSB0" on Linux, "COM3" on Windows); 0 when it names none.
+std::uint8_t PortNumberOf(const std::string &name);
+
 // What the port list shows for a port: "COM3" on Windows, the device's path
 // ("/dev/ttyUSB0") on Linux.
 std::string PortDisplayName(std::uint8_t port);

@@ -2,6 +2,7 @@
 
 #include "BlockingCall.h"
 #include "ModemWatcher.h"
+#include "PortLock.h"
 
 #include <asm/termbits.h>
 #include <fcntl.h>
@@ -95,8 +96,10 @@ std::uint32_t ToModemStatus(int lines)
 class PosixDevice final : public Device
 {
 public:
-    PosixDevice(int fd, int cancelFd, int modemFd, int epollFd, std::shared_ptr<LineDriver> driver)
-        : m_fd(fd), m_cancelFd(cancelFd), m_modemFd(modemFd), m_epollFd(epollFd), m_driver(std::move(driver))
+    PosixDevice(int fd, int cancelFd, int modemFd, int epollFd, std::shared_ptr<LineDriver> driver,
+                std::unique_ptr<PortLock> lock)
+        : m_fd(fd), m_cancelFd(cancelFd), m_modemFd(modemFd), m_epollFd(epollFd), m_driver(std::move(driver)),
+          m_lock(std::move(lock))
     {
         m_errorBase = ReadCounters(*m_driver, fd);
     }
@@ -108,7 +111,7 @@ public:
         close(m_epollFd);
         close(m_modemFd);
         close(m_cancelFd);
-        close(m_fd); // also releases the flock
+        close(m_fd); // also releases the flock; the UUCP lock goes after it
     }
 
     bool SetState(const DeviceControlBlock &dcb) override
@@ -452,6 +455,7 @@ private:
     const int m_modemFd;
     const int m_epollFd;
     const std::shared_ptr<LineDriver> m_driver;
+    const std::unique_ptr<PortLock> m_lock;
     BlockingCall m_call; // the one-thread wait, and its cancel
     std::atomic<std::uint32_t> m_lastError{0};
     std::atomic<std::uint32_t> m_mask{0};
@@ -471,10 +475,32 @@ OpenResult Failure(int error, int fd = -1)
     return {nullptr, static_cast<std::uint32_t>(error)};
 }
 
+// The device's own name: what the console file and the lock files use.
+std::string DeviceName(const std::string &path)
+{
+    return path.substr(path.find_last_of('/') + 1);
+}
+
+bool IsConsole(const std::string &path, const PortSafety &safety)
+{
+    const std::string name = DeviceName(path);
+    for (const std::string &console : ActiveConsoles(safety.consoleFile)) {
+        if (console == name)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
-OpenResult OpenPath(const std::string &path, std::shared_ptr<LineDriver> driver)
+OpenResult OpenPath(const std::string &path, std::shared_ptr<LineDriver> driver, const PortSafety &safety)
 {
+    if (IsConsole(path, safety))
+        return Failure(EBUSY);
+    std::uint32_t lockError = 0;
+    std::unique_ptr<PortLock> lock = PortLock::Acquire(safety.lockFolder, DeviceName(path), lockError);
+    if (!lock)
+        return {nullptr, lockError};
     const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return Failure(errno);
@@ -501,7 +527,7 @@ OpenResult OpenPath(const std::string &path, std::shared_ptr<LineDriver> driver)
         ioctl(fd, TIOCNXCL);
         return Failure(error, fd);
     }
-    return {std::make_unique<PosixDevice>(fd, cancelFd, modemFd, epollFd, std::move(driver)), 0};
+    return {std::make_unique<PosixDevice>(fd, cancelFd, modemFd, epollFd, std::move(driver), std::move(lock)), 0};
 }
 
 std::string PortDeviceName(std::uint8_t port)
@@ -513,12 +539,16 @@ std::string PortDeviceName(std::uint8_t port)
     return {};
 }
 
-bool ProbePort(std::uint8_t port)
+bool ProbePath(const std::string &path, const PortSafety &safety)
 {
-    const std::string name = PortDeviceName(port);
-    if (name.empty())
+    // Neither the console nor a port that another program has locked is
+    // opened, not even to look.
+    if (IsConsole(path, safety))
         return false;
-    const int fd = open(name.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const LockState lock = ReadLock(safety.lockFolder, DeviceName(path));
+    if (lock == LockState::Live || lock == LockState::Unreadable)
+        return false;
+    const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     bool present = isatty(fd) && flock(fd, LOCK_EX | LOCK_NB) == 0;
@@ -531,12 +561,18 @@ bool ProbePort(std::uint8_t port)
     return present;
 }
 
+bool ProbePort(std::uint8_t port)
+{
+    const std::string name = PortDeviceName(port);
+    return !name.empty() && ProbePath(name, PortSafety::System());
+}
+
 OpenResult OpenPort(std::uint8_t port)
 {
     const std::string name = PortDeviceName(port);
     if (name.empty())
         return {nullptr, ENOENT};
-    return OpenPath(name);
+    return OpenPath(name, nullptr, PortSafety::System());
 }
 
 } // namespace rundaro::serial

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LineDriver.h"
+#include "PortLock.h"
 #include "SerialDevice.h"
 
 #include <memory>
@@ -15,7 +16,11 @@ namespace rundaro::serial {
 // pseudo-terminal modem lines.
 //
 // No sharing: the device gets TIOCEXCL and an exclusive flock, so a second
-// open fails with EBUSY also for a process that may override TIOCEXCL.
+// open fails with EBUSY also for a process that may override TIOCEXCL. With
+// `safety` (OpenPort gives the system's), the active console is never
+// opened and a port locked by another program fails with EBUSY; while the
+// device is open this process holds its UUCP lock. On opening, the driver
+// is asked for low-latency mode (best effort).
 //
 // Waiting, without time limit and without polling:
 //  - Modem lines alone (the lap trigger's case): the waiting thread itself
@@ -39,6 +44,13 @@ namespace rundaro::serial {
 // bits and returns false with EINVAL. Pseudo-terminals have no modem lines of
 // their own: with the kernel's calls a wait for modem events on one fails,
 // and ModemStatus fails.
-OpenResult OpenPath(const std::string &path, std::shared_ptr<LineDriver> driver = nullptr);
+OpenResult OpenPath(const std::string &path, std::shared_ptr<LineDriver> driver = nullptr,
+                    const PortSafety &safety = {});
+
+// True when the device at `path` is a serial port that can be opened now
+// without sharing; it is closed again at once. The console and a port that
+// a live process has locked are not opened at all and not present; a stale
+// lock is passed over and left for the open to replace.
+bool ProbePath(const std::string &path, const PortSafety &safety);
 
 } // namespace rundaro::serial

@@ -151,13 +151,16 @@ std::string PortDeviceName(std::uint8_t port);
 
 // True when port number `port` is a serial device that can be opened now
 // without sharing; the device is closed again at once. A device that another
-// program holds open is not present.
+// program holds open is not present. On Linux the active system console and
+// a port under another program's UUCP lock are not even opened.
 bool ProbePort(std::uint8_t port);
 
 // Opens port number `port` with the platform's backend.
 //  Windows: "COM" and the number, with the "\\.\" prefix above 9.
 //  Linux:   1-32 /dev/ttyS0-31, 33-64 /dev/ttyUSB0-31, 65-96 /dev/ttyACM0-31;
-//           0 and 97-255 name no device and fail with ENOENT.
+//           0 and 97-255 name no device and fail with ENOENT. The console
+//           and a port locked by another program fail with EBUSY; the
+//           port's UUCP lock in /run/lock is held while it is open.
 OpenResult OpenPort(std::uint8_t port);
 
 } // namespace rundaro::serial

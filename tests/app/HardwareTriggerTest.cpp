@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <fstream>
+
 #include <vector>
 
 namespace {
@@ -247,6 +249,38 @@ TEST_F(HardwareTriggerTest, PolarityFiveNeverTriggers)
     line(kMsDsr);
     EXPECT_TRUE(enabled("bStart"));
     EXPECT_FALSE(lockout()->isActive());
+}
+
+// The list follows the devices: made anew when the user opens it and when a
+// port's device node comes or goes. Each port keeps its number, the chosen
+// entry stays chosen, and the port this window has open stays listed.
+TEST_F(HardwareTriggerTest, PortListFollowsTheDevices)
+{
+    env.ports = {1, 3};
+    env.storeValues({{"Port", 3}, {"Alg", 0}});
+    start();
+    ASSERT_TRUE(comPort()->Connected());
+    const auto numbers = [&] {
+        QList<int> found;
+        for (int i = 0; i < cbPort()->count(); ++i)
+            found << cbPort()->itemData(i).toInt();
+        return found;
+    };
+    EXPECT_EQ(numbers(), (QList<int>{0, 1, 3}));
+
+    env.ports = {33}; // port 1 gone, an adapter plugged in; port 3 is ours
+    cbPort()->showPopup();
+    EXPECT_EQ(numbers(), (QList<int>{0, 3, 33}));
+    EXPECT_EQ(cbPort()->currentData().toInt(), 3);
+    EXPECT_EQ(cbPort()->itemText(2), QString::fromStdString(PortDisplayName(33)));
+    cbPort()->hidePopup();
+
+    env.ports = {33, 34};
+    std::ofstream(env.devices() + "/ttyUSB1").put('\n');
+    ASSERT_TRUE(pumpUntil([&] { return cbPort()->count() == 4; }));
+    EXPECT_EQ(numbers(), (QList<int>{0, 3, 33, 34}));
+    EXPECT_EQ(form->PortMask(), (34u << 16) | 0x4u);
+    EXPECT_TRUE(comPort()->Connected());
 }
 
 TEST_F(HardwareTriggerTest, ChoosingNoneClosesThePort)

@@ -1,0 +1,7 @@
+#include "PortList.h"
+
+void TPortList::showPopup()
+{
+    emit aboutToShowPopup();
+    QComboBox::showPopup();
+}
