@@ -6,9 +6,14 @@
 
 #include <QCoreApplication>
 
-#include <chrono>
-#include <thread>
+#include <fcntl.h>
+#include <linux/serial.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
 
 using namespace rundaro::serial;
 
@@ -137,6 +142,25 @@ void BM_CloseWhileWaiting(benchmark::State &state)
     state.SetLabel(std::string(lineName(state)) + "; goal: under 5 ms");
 }
 BENCHMARK(BM_CloseWhileWaiting)->Arg(0)->Arg(1)->Arg(2)->Iterations(200)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The moment in which a DSR change is seen only with the next one: from the
+// worker's counter read (TIOCGICOUNT) returning to the modem-line wait
+// (TIOCMIWAIT) taking its own copy of the counters inside the kernel. A
+// pseudo-terminal knows neither call and both fail, but the way out of the
+// kernel and back in is the same: one iteration is one read and one wait's
+// entry, an upper bound of the gap when nothing preempts the worker.
+void BM_CounterReadToWait(benchmark::State &state)
+{
+    const int fd = posix_openpt(O_RDWR | O_NOCTTY);
+    serial_icounter_struct count = {};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ioctl(fd, TIOCGICOUNT, &count));
+        benchmark::DoNotOptimize(ioctl(fd, TIOCMIWAIT, TIOCM_DSR));
+    }
+    close(fd);
+    state.SetLabel("the gap between the counters and the modem-line wait");
+}
+BENCHMARK(BM_CounterReadToWait)->Unit(benchmark::kNanosecond);
 
 } // namespace
 

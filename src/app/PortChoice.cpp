@@ -35,11 +35,17 @@ std::uint32_t TFormMain::ScanPorts()
 void TFormMain::RefreshPorts()
 {
     const int index = cbPort->currentIndex();
-    const int chosen = index > 0 ? cbPort->itemData(index).toInt() : index; // 0 "None", -1 no entry
+    const int chosen = index > 0 ? cbPort->itemData(index).toInt() : 0;
     const QString chosenText = cbPort->itemText(index);
     while (cbPort->count() > 1)
         cbPort->removeItem(cbPort->count() - 1);
     ScanPorts();
+    if (index < 0) {
+        // No entry chosen: the stored port was not there at start. Once it
+        // is listed, it shows as chosen.
+        ShowPortChoice();
+        return;
+    }
     // The chosen entry stays, also while its device is away.
     if (chosen > 0 && cbPort->findData(chosen) < 0) {
         int at = 1;
@@ -47,7 +53,7 @@ void TFormMain::RefreshPorts()
             ++at;
         cbPort->insertItem(at, chosenText, chosen);
     }
-    cbPort->setCurrentIndex(chosen < 0 ? -1 : cbPort->findData(chosen));
+    cbPort->setCurrentIndex(cbPort->findData(chosen));
 }
 
 void TFormMain::ShowPortChoice()

@@ -29,10 +29,12 @@ public:
     // The driver's interrupt counters (TIOCGICOUNT); fails on a driver that
     // keeps none.
     virtual int GetCounters(int fd, serial_icounter_struct &count) = 0;
-    // Asks the driver to pass on what it receives and every modem-line
-    // change at once (ASYNC_LOW_LATENCY through TIOCGSERIAL/TIOCSSERIAL);
-    // fails on a driver that refuses or does not know the request.
-    virtual int SetLowLatency(int fd) = 0;
+    // Switches low-latency mode on or off: with it on, the driver passes on
+    // what it receives and every modem-line change at once
+    // (ASYNC_LOW_LATENCY through TIOCGSERIAL/TIOCSSERIAL). `changed` tells
+    // whether this call switched it; fails on a driver that refuses or does
+    // not know the request.
+    virtual int SetLowLatency(int fd, bool on, bool &changed) = 0;
 
     // The kernel's own calls; one object serves every descriptor.
     static std::shared_ptr<LineDriver> Kernel();

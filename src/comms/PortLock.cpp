@@ -18,25 +18,60 @@ std::string LockPath(const std::string &folder, const std::string &device)
     return folder + "/LCK.." + device;
 }
 
-// The process id in a lock file, or 0 when it holds none that can be read.
-pid_t ReadOwner(const std::string &path, int &openError)
+// What a lock file holds, and which file it was.
+struct LockFile
 {
-    openError = 0;
+    int openError = 0; // errno of the open, 0 when it opened
+    pid_t owner = 0;   // 0 when it holds no process id that can be read
+    dev_t device = 0;
+    ino_t inode = 0;
+};
+
+LockFile ReadLockFile(const std::string &path)
+{
+    LockFile lock;
     const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        openError = errno;
-        return 0;
+        lock.openError = errno;
+        return lock;
     }
     struct stat info = {};
     char text[32] = {};
     ssize_t n = 0;
-    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
         n = read(fd, text, sizeof text - 1);
+        lock.device = info.st_dev;
+        lock.inode = info.st_ino;
+    }
     close(fd);
     long pid = 0;
-    if (n <= 0 || std::sscanf(text, "%ld", &pid) != 1 || pid <= 0 || pid > 0x3FFFFFFF)
-        return 0;
-    return static_cast<pid_t>(pid);
+    if (n > 0 && std::sscanf(text, "%ld", &pid) == 1 && pid > 0 && pid <= 0x3FFFFFFF)
+        lock.owner = static_cast<pid_t>(pid);
+    return lock;
+}
+
+LockState StateOf(const LockFile &lock)
+{
+    if (lock.openError == ENOENT)
+        return LockState::None;
+    if (lock.owner == 0)
+        return LockState::Unreadable;
+    // EPERM: the process is alive but belongs to another user.
+    if (kill(lock.owner, 0) == 0 || errno == EPERM)
+        return LockState::Live;
+    return LockState::Stale;
+}
+
+// Removes the stale lock at `path` if it is still the file that was read:
+// another program may have replaced it by its own lock meanwhile.
+bool RemoveStale(const std::string &path)
+{
+    const LockFile lock = ReadLockFile(path);
+    if (StateOf(lock) != LockState::Stale)
+        return false;
+    struct stat info = {};
+    return lstat(path.c_str(), &info) == 0 && info.st_dev == lock.device && info.st_ino == lock.inode
+           && unlink(path.c_str()) == 0;
 }
 
 } // namespace
@@ -61,16 +96,7 @@ LockState ReadLock(const std::string &folder, const std::string &device)
 {
     if (folder.empty())
         return LockState::None;
-    int openError = 0;
-    const pid_t owner = ReadOwner(LockPath(folder, device), openError);
-    if (openError == ENOENT)
-        return LockState::None;
-    if (owner == 0)
-        return LockState::Unreadable;
-    // EPERM: the process is alive but belongs to another user.
-    if (kill(owner, 0) == 0 || errno == EPERM)
-        return LockState::Live;
-    return LockState::Stale;
+    return StateOf(ReadLockFile(LockPath(folder, device)));
 }
 
 std::unique_ptr<PortLock> PortLock::Acquire(const std::string &folder, const std::string &device,
@@ -105,7 +131,7 @@ std::unique_ptr<PortLock> PortLock::Acquire(const std::string &folder, const std
             return nullptr;
         }
         // Only a dead process's lock is taken over, and only by a new file.
-        if (attempt > 0 || ReadLock(folder, device) != LockState::Stale || unlink(path.c_str()) != 0)
+        if (attempt > 0 || !RemoveStale(path))
             break;
     }
     error = EBUSY;

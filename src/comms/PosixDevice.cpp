@@ -102,11 +102,18 @@ public:
           m_lock(std::move(lock))
     {
         m_errorBase = ReadCounters(*m_driver, fd);
+        // Modem-line changes and data at once rather than when a USB
+        // adapter's latency timer runs out; a driver that refuses is no error.
+        m_driver->SetLowLatency(fd, true, m_lowLatencySet);
     }
 
     ~PosixDevice() override
     {
         m_watcher.reset();
+        // The port is left to the next program as it was found.
+        bool changed = false;
+        if (m_lowLatencySet)
+            m_driver->SetLowLatency(m_fd, false, changed);
         ioctl(m_fd, TIOCNXCL); // the flag would outlive us on a shared tty
         close(m_epollFd);
         close(m_modemFd);
@@ -456,6 +463,7 @@ private:
     const int m_epollFd;
     const std::shared_ptr<LineDriver> m_driver;
     const std::unique_ptr<PortLock> m_lock;
+    bool m_lowLatencySet = false; // low-latency mode switched on by this open
     BlockingCall m_call; // the one-thread wait, and its cancel
     std::atomic<std::uint32_t> m_lastError{0};
     std::atomic<std::uint32_t> m_mask{0};
@@ -510,11 +518,6 @@ OpenResult OpenPath(const std::string &path, std::shared_ptr<LineDriver> driver,
         return Failure(errno == EWOULDBLOCK ? EBUSY : errno, fd);
     if (ioctl(fd, TIOCEXCL) != 0)
         return Failure(errno, fd);
-    if (!driver)
-        driver = LineDriver::Kernel();
-    // Modem-line changes and data at once rather than when a USB adapter's
-    // latency timer runs out; a driver that refuses is no error.
-    driver->SetLowLatency(fd);
     const int cancelFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     const int modemFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     const int epollFd = epoll_create1(EPOLL_CLOEXEC);
@@ -527,6 +530,8 @@ OpenResult OpenPath(const std::string &path, std::shared_ptr<LineDriver> driver,
         ioctl(fd, TIOCNXCL);
         return Failure(error, fd);
     }
+    if (!driver)
+        driver = LineDriver::Kernel();
     return {std::make_unique<PosixDevice>(fd, cancelFd, modemFd, epollFd, std::move(driver), std::move(lock)), 0};
 }
 

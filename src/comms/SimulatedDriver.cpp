@@ -185,14 +185,16 @@ int SimulatedDriver::SetLines(int /*fd*/, int lines, bool on)
     return 0;
 }
 
-int SimulatedDriver::SetLowLatency(int /*fd*/)
+int SimulatedDriver::SetLowLatency(int /*fd*/, bool on, bool &changed)
 {
     std::lock_guard lock(m_mutex);
+    changed = false;
     if (m_unplugged != 0)
         return Fail(m_unplugged);
     if (m_refuseLowLatency)
         return Fail(EINVAL);
-    m_lowLatency = true;
+    changed = m_lowLatency != on;
+    m_lowLatency = on;
     return 0;
 }
 

@@ -42,7 +42,7 @@ public:
     void RefuseLowLatency(bool refuse);
     // A device whose DTR stays off whatever is asked (a broken adapter).
     void StickDtrOff(bool stick);
-    // Whether low-latency mode was asked for and granted.
+    // Whether low-latency mode is on.
     bool LowLatency() const;
 
     // DTR and RTS as last set.
@@ -59,7 +59,7 @@ public:
     int GetLines(int fd, int &lines) override;
     int SetLines(int fd, int lines, bool on) override;
     int GetCounters(int fd, serial_icounter_struct &count) override;
-    int SetLowLatency(int fd) override;
+    int SetLowLatency(int fd, bool on, bool &changed) override;
 
 private:
     // Called with the lock held: every blocked wait looks again.

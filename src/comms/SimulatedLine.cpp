@@ -202,11 +202,11 @@ void SimulatedLine::SetModemStatus(std::uint32_t status)
     m_changed.notify_all();
 }
 
-void SimulatedLine::PulseDsr(int changes)
+void SimulatedLine::PulseDsr(int changes, bool levelChanged)
 {
     std::lock_guard lock(m_mutex);
     m_dsrCount += static_cast<std::uint32_t>(changes);
-    if (changes % 2 != 0)
+    if (levelChanged)
         m_modem ^= MS_DSR_ON;
     m_pending |= EV_DSR & m_state.mask;
     m_changed.notify_all();

@@ -35,9 +35,11 @@ public:
 
     // The far end of the line.
     void SetModemStatus(std::uint32_t status); // raises CTS/DSR/RING/RLSD for changed bits
-    // DSR changes `changes` times between two reports: counted, ending at the
-    // level that many changes leave, reported as one DSR event.
-    void PulseDsr(int changes);
+    // DSR changes `changes` times between two reports: counted and reported
+    // as one DSR event; the level then read has changed or not. The two may
+    // disagree on a real line too, where the level is read a moment before
+    // the count.
+    void PulseDsr(int changes, bool levelChanged);
     // Whether devices count DSR changes (they do by default).
     void KeepCounters(bool keep);
     void RaiseEvents(std::uint32_t bits);      // only bits in the device's mask are kept

@@ -27,11 +27,11 @@ protected:
 
     // DSR changes `changes` times between two reports; returns when
     // ComPortDSR has run for them (the worker waits again).
-    void pulse(int changes)
+    void pulse(int changes, bool levelChanged)
     {
         ASSERT_TRUE(pumpUntil([&] { return env.line->Snapshot().waiting == 1; }));
         const std::uint64_t started = env.line->Snapshot().waitsStarted;
-        env.line->PulseDsr(changes);
+        env.line->PulseDsr(changes, levelChanged);
         ASSERT_TRUE(pumpUntil([&] { return env.line->Snapshot().waitsStarted > started; }));
     }
 };
@@ -158,30 +158,36 @@ TEST_F(HardwareTriggerTest, LockoutLastsExactly1000MsOnTheRaceClock)
             form->TimerGesperrtTimer();
         line(kMsDsr);
         EXPECT_EQ(form->LapCount(), c.laps);
-        if (c.laps == 1)
+        if (c.laps == 1) {
             EXPECT_EQ(form->LapMark(), std::int32_t(c.after));
+        }
         exit();
         env.line = rundaro::serial::SimulatedLine::Create();
     }
 }
 
-// A contact that closed and opened again between two reports leaves the
-// level as it was; the driver's count of changes tells, and the pulse takes
-// one lap, for either polarity. Without a count only the level decides.
+// A contact that closed and opened again between two reports may leave the
+// level as it was; the driver's count of changes tells, and two or more
+// changes take one lap, for either polarity, whatever the level read. Without
+// a count only the level decides. DSR is on before each pulse.
 TEST_F(HardwareTriggerTest, DsrPulseBetweenTwoReportsTakesOneLap)
 {
-    struct Case { std::uint32_t alg; int changes; bool counted; int laps; };
+    struct Case { std::uint32_t alg; int changes; bool levelChanged; bool counted; int laps; };
     const Case cases[] = {
-        {0, 2, true, 1},  // level unchanged
-        {0, 3, true, 1},  // level changed to off, which alone would not trigger
-        {1, 2, true, 1},
-        {1, 3, true, 1},  // level changed to off, which triggers anyway: once
-        {0, 2, false, 0},
-        {0, 3, false, 0},
-        {1, 3, false, 1},
+        {0, 2, false, true, 1},
+        {0, 2, true, true, 1}, // off now, which alone would not trigger
+        {0, 3, true, true, 1},
+        {0, 3, false, true, 1},
+        {0, 1, true, true, 0}, // an edge to off: no pulse
+        {1, 2, false, true, 1},
+        {1, 3, true, true, 1}, // off now, which triggers anyway: once
+        {0, 2, false, false, 0},
+        {0, 3, true, false, 0},
+        {1, 3, true, false, 1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << "Alg " << c.alg << ", " << c.changes << " changes"
+                                        << (c.levelChanged ? ", level changed" : ", level unchanged")
                                         << (c.counted ? "" : ", no count"));
         startOnPort1(c.alg);
         env.line->KeepCounters(c.counted);
@@ -189,7 +195,7 @@ TEST_F(HardwareTriggerTest, DsrPulseBetweenTwoReportsTakesOneLap)
         line(kMsDsr);
         clock.advance(2000);
         const int before = form->LapCount();
-        pulse(c.changes);
+        pulse(c.changes, c.levelChanged);
         EXPECT_EQ(form->LapCount() - before, c.laps);
         exit();
         env.line = rundaro::serial::SimulatedLine::Create();
@@ -253,10 +259,11 @@ TEST_F(HardwareTriggerTest, PolarityFiveNeverTriggers)
 
 // The list follows the devices: made anew when the user opens it and when a
 // port's device node comes or goes. Each port keeps its number, the chosen
-// entry stays chosen, and the port this window has open stays listed.
+// entry stays chosen, and the port this window has open stays listed; a
+// stored port missing from the list at start shows as chosen once listed.
 TEST_F(HardwareTriggerTest, PortListFollowsTheDevices)
 {
-    env.ports = {1, 3};
+    env.ports = {1};
     env.storeValues({{"Port", 3}, {"Alg", 0}});
     start();
     ASSERT_TRUE(comPort()->Connected());
@@ -266,7 +273,13 @@ TEST_F(HardwareTriggerTest, PortListFollowsTheDevices)
             found << cbPort()->itemData(i).toInt();
         return found;
     };
+    EXPECT_EQ(numbers(), (QList<int>{0, 1}));
+    EXPECT_EQ(cbPort()->currentIndex(), -1);
+    cbPort()->showPopup();
     EXPECT_EQ(numbers(), (QList<int>{0, 1, 3}));
+    EXPECT_EQ(cbPort()->currentData().toInt(), 3);
+    EXPECT_TRUE(cbAlg()->isEnabled());
+    cbPort()->hidePopup();
 
     env.ports = {33}; // port 1 gone, an adapter plugged in; port 3 is ours
     cbPort()->showPopup();

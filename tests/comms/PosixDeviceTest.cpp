@@ -260,6 +260,8 @@ TEST(PosixDevice, AsksForLowLatencyAndCountsDsrChanges)
     dsr.driver->PulseDsr(3);
     ASSERT_TRUE(dsr.device().DsrChangeCount(later));
     EXPECT_EQ(later - first, 3u);
+    dsr.opened.device.reset();
+    EXPECT_FALSE(dsr.driver->LowLatency()) << "the mode outlived the port";
 
     // A driver that refuses low latency and keeps no counts still opens.
     Pty pty;
