@@ -6,9 +6,8 @@
 #include "Comms.h"
 #include "DeviceWatch.h"
 #include "PortScan.h"
-#include "TriggerStatus.h"
-
 #include "TickCount.h"
+#include "TriggerStatus.h"
 
 #include <QAction>
 #include <QTimer>
