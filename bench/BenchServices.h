@@ -4,17 +4,23 @@
 #include "RegFileStore.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <memory>
 
-// The window's outside world for a benchmark: settings and races under the
-// temporary folder (never the user's), no serial ports and a device folder
-// of its own, so nothing touches the machine's real devices.
-inline TFormMainServices BenchServices()
+// The window's outside world for a benchmark: settings in a folder of this
+// run's own (never the user's, and never what an earlier run stored), races
+// under the temporary folder, no serial ports and a device folder of its
+// own, so nothing touches the machine's real devices. With `ownSettings`
+// cleared the settings stay in the configuration folder the process was
+// given (a child process of bench_process gets a fresh one).
+inline TFormMainServices BenchServices(bool ownSettings = true)
 {
     TFormMainServices services;
-    services.Store = std::make_shared<rundaro::RegFileStore>(
-        (QDir::tempPath() + QStringLiteral("/rundaro-bench-settings")).toStdString());
+    if (ownSettings) {
+        static QTemporaryDir folder;
+        services.Store = std::make_shared<rundaro::RegFileStore>(folder.path().toStdString());
+    }
     services.ProbePort = [](std::uint8_t) { return false; };
     const QString devices = QDir::tempPath() + QStringLiteral("/rundaro-bench-dev");
     QDir().mkpath(devices);

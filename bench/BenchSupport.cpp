@@ -9,6 +9,7 @@
 #include <dirent.h>
 #include <fstream>
 #include <sstream>
+#include <time.h>
 #include <unistd.h>
 
 namespace bench {
@@ -72,6 +73,13 @@ int RunCoreBenchmarks(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     return runAll(argc, argv);
+}
+
+double ProcessCpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
 std::map<int, ThreadUsage> ThreadsUsage()

@@ -31,6 +31,9 @@ struct ThreadUsage
 // Every thread of this process by its id.
 std::map<int, ThreadUsage> ThreadsUsage();
 
+// CPU time of this process so far (all its threads), in ms.
+double ProcessCpuMs();
+
 // Resident and peak resident size of this process in KiB.
 long ResidentKiB();
 long PeakResidentKiB();

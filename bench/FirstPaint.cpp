@@ -22,7 +22,7 @@ bool FirstPaint::eventFilter(QObject *watched, QEvent *event)
         m_seen = true;
         // After the paint has been carried out, not before.
         QTimer::singleShot(0, this, [this] {
-            std::printf("painted %ld\n", bench::PeakResidentKiB());
+            std::printf("painted %ld %.3f\n", bench::PeakResidentKiB(), bench::ProcessCpuMs());
             std::fflush(stdout);
             if (m_quitAfter)
                 QCoreApplication::quit();

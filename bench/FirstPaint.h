@@ -7,7 +7,7 @@ class QWidget;
 // Watches a window for its first paint, then prints one line to standard
 // output and ends the event loop: how the start-up benchmark learns that
 // a child program has shown its first frame. The line is "painted <peak
-// resident KiB>" unless `report` is cleared.
+// resident KiB> <CPU ms so far>".
 class FirstPaint : public QObject
 {
     Q_OBJECT

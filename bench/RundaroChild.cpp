@@ -63,7 +63,7 @@ int main(int argc, char **argv)
     TApplication app(argc, argv);
     if (race)
         rundaro::SetTickSource(&readTicks);
-    TFormMain form(BenchServices());
+    TFormMain form(BenchServices(false));
     new FirstPaint(&form, !race);
     form.show();
     if (!race)

@@ -8,6 +8,10 @@ TApplication::TApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     InstallFontSubstitutes();
+    // The program's one window sets the type of everything, dialogs
+    // included; nothing loads a font the window does not show (a line edit
+    // first lays out its text in the application's font).
+    setFont(WindowFont(QStringLiteral("MS Sans Serif"), 11, false));
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)

@@ -1,5 +1,6 @@
 #include "FullScreenView.h"
 
+#include "Fonts.h"
 #include "KeyRelay.h"
 #include "Main.h"
 #include "Panel.h"
@@ -141,10 +142,8 @@ void TFullScreenView::fitFonts()
     if (m_sources.trigger)
         m_triggerFont = fitted(m_sources.trigger->font(), m_trigger.caption, m_layout.trigger);
     for (std::size_t i = 0; i < m_labelFonts.size(); ++i) {
-        QFont font(QString::fromUtf16(kTimeLabels[i].family));
-        font.setBold(true);
-        font.setPixelSize(std::max(1, int(kTimeLabels[i].pixelSize * m_layout.scale)));
-        m_labelFonts[i] = font;
+        m_labelFonts[i] = WindowFont(QString::fromUtf16(kTimeLabels[i].family),
+                                     std::max(1, int(kTimeLabels[i].pixelSize * m_layout.scale)), true);
     }
 }
 

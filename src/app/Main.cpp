@@ -21,9 +21,7 @@ TFormMain::TFormMain(TFormMainServices services, QWidget *parent)
     InstallFontSubstitutes();
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Rundaro ver 1.0"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(WindowFont(QStringLiteral("MS Sans Serif"), 11, false));
     move(251, 245);
     resize(708, 483);
     setMinimumSize(708, 440);

@@ -19,7 +19,6 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QMenuBar;
 class QPushButton;
 class QTabWidget;
 class QTimer;
@@ -162,15 +161,15 @@ private:
     Q_DISABLE_COPY(TFormMain)
 
     void createWidgets();
-    QWidget *createInlineTab();
+    void createInlineTab(QWidget *tab);
     QWidget *createPanelBig();
     QWidget *createPanel5();
     QWidget *createCommandButtons();
     QWidget *createTimeDisplay();
     QWidget *createPanel11();
     QWidget *createPanelControl();
-    QWidget *createControlTab();
-    QWidget *createConfigurationTab();
+    void createControlTab(QWidget *tab);
+    void createConfigurationTab(QWidget *tab);
     void createMainMenu();
     void createRaceTimer();
     void describeForScreenReaders();
@@ -274,7 +273,7 @@ private:
     QLabel *Lab_sek = nullptr;
     QLabel *Lab_100 = nullptr;
 
-    QMenuBar *MainMenu1 = nullptr;
+    QMenu *MainMenu1 = nullptr;
     QAction *HideMenu1 = nullptr;
     QAction *mStart = nullptr;
     QAction *mLAP = nullptr;

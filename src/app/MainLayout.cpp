@@ -4,7 +4,9 @@
 
 #include "ButtonWithColor.h"
 #include "Colors.h"
+#include "DisplayEdit.h"
 #include "FlEdit.h"
+#include "Fonts.h"
 #include "Panel.h"
 #include "PlanEditors.h"
 #include "PortList.h"
@@ -12,6 +14,7 @@
 #include "SpinButtons.h"
 #include "SpinEdit.h"
 #include "Splitter.h"
+#include "TabSheet.h"
 #include "TimeDisplayLayout.h"
 #include "Udigit.h"
 
@@ -29,10 +32,7 @@ namespace {
 
 QFont boldFont(const QString &family, int pixelSize)
 {
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    return font;
+    return WindowFont(family, pixelSize, true);
 }
 
 QString fromTable(const char16_t *text)
@@ -61,7 +61,7 @@ TSpinEdit *createSpinEdit(const PlanEditorEntry &entry, QWidget *parent)
 
 QLineEdit *createDisplayEdit(const QString &name, QWidget *parent)
 {
-    auto *edit = new QLineEdit(QStringLiteral("0,00"), parent);
+    auto *edit = new TDisplayEdit(QStringLiteral("0,00"), parent);
     edit->setObjectName(name);
     edit->setReadOnly(true);
     edit->setFocusPolicy(Qt::NoFocus);
@@ -103,24 +103,30 @@ void TFormMain::createWidgets()
 {
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->addTab(createInlineTab(), QStringLiteral("Inline"));
-    PageControl1->addTab(createControlTab(), QStringLiteral("Control"));
-    PageControl1->addTab(createConfigurationTab(), QStringLiteral("Configuration"));
-    PageControl1->setCurrentIndex(0);
     setCentralWidget(PageControl1);
+    // The pages are added empty and filled afterwards: the shown page's
+    // layout is then worked out once, when the window is shown, rather than
+    // also when it is added, with the fonts it has at that moment.
+    auto page = [this](const char16_t *name, const char16_t *caption) {
+        auto *tab = new TTabSheet;
+        tab->setObjectName(QString::fromUtf16(name));
+        PageControl1->addTab(tab, QString::fromUtf16(caption));
+        return tab;
+    };
+    createInlineTab(page(u"TabSheet1", u"Inline"));
+    createControlTab(TabSheet2 = page(u"TabSheet2", u"Control"));
+    createConfigurationTab(page(u"TabSheet3", u"Configuration"));
+    PageControl1->setCurrentIndex(0);
 }
 
-QWidget *TFormMain::createInlineTab()
+void TFormMain::createInlineTab(QWidget *tab)
 {
-    auto *tab = new QWidget;
-    tab->setObjectName(QStringLiteral("TabSheet1"));
     auto *layout = new QVBoxLayout(tab);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(createPanelBig());
     layout->addWidget(createPanel5(), 1);
     layout->addWidget(createPanelControl());
-    return tab;
 }
 
 QWidget *TFormMain::createPanelBig()
@@ -340,11 +346,8 @@ QWidget *TFormMain::createPanelControl()
     return panel;
 }
 
-QWidget *TFormMain::createControlTab()
+void TFormMain::createControlTab(QWidget *tab)
 {
-    auto *tab = new QWidget;
-    tab->setObjectName(QStringLiteral("TabSheet2"));
-    TabSheet2 = tab;
     auto *layout = new QVBoxLayout(tab);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -400,13 +403,10 @@ QWidget *TFormMain::createControlTab()
     SortGrid1->SortOptions().CanSort = false;
     SortGrid1->setFont(boldFont(QStringLiteral("MS Sans Serif"), 16));
     layout->addWidget(SortGrid1, 1);
-    return tab;
 }
 
-QWidget *TFormMain::createConfigurationTab()
+void TFormMain::createConfigurationTab(QWidget *tab)
 {
-    auto *tab = new QWidget;
-    tab->setObjectName(QStringLiteral("TabSheet3"));
     tab->setFont(boldFont(QStringLiteral("MS Sans Serif"), 13));
     auto *grid = new QGridLayout(tab);
     grid->setContentsMargins(16, 16, 16, 16);
@@ -439,5 +439,4 @@ QWidget *TFormMain::createConfigurationTab()
     grid->addWidget(cbSound, 2, 1);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(3, 1);
-    return tab;
 }

@@ -1,7 +1,9 @@
 // The hidden main menu: its items exist for their shortcuts only. Qt fires
 // neither of two actions that share a shortcut, so the actions register no
 // shortcut of their own; one window shortcut per key hands the key to the
-// first item in menu order that carries it.
+// first item in menu order that carries it. The menu is never shown, so it
+// is a plain menu rather than a menu bar, which would read the images of its
+// overflow button at start.
 #include "Main.h"
 
 #include "MainMenuItems.h"
@@ -9,14 +11,12 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
-#include <QMenuBar>
 #include <QShortcut>
 
 void TFormMain::createMainMenu()
 {
-    MainMenu1 = new QMenuBar(this);
+    MainMenu1 = new QMenu(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    MainMenu1->hide();
     auto *menu = new QMenu(QStringLiteral("HideMenu"), MainMenu1);
     HideMenu1 = MainMenu1->addMenu(menu);
     HideMenu1->setObjectName(QStringLiteral("HideMenu1"));

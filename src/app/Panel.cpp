@@ -43,3 +43,14 @@ void TPanel::setFontColor(const QColor &color)
     p.setColor(QPalette::WindowText, color);
     setPalette(p);
 }
+
+QSize TPanel::sizeHint() const
+{
+    return minimumSizeHint();
+}
+
+QSize TPanel::minimumSizeHint() const
+{
+    const int bevels = 2 * frameWidth();
+    return {bevels, bevels};
+}

@@ -25,6 +25,12 @@ public:
     QColor fontColor() const;
     void setFontColor(const QColor &color);
 
+    // A panel is as large as the layout makes it, whatever its caption:
+    // a caption that does not fit is cut off at the bevel. So its size
+    // asks for no text to be laid out.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 private:
     Q_DISABLE_COPY(TPanel)
 

@@ -7,7 +7,7 @@
 #include <QFontMetrics>
 #include <QKeySequence>
 #include <QLabel>
-#include <QMenuBar>
+#include <QMenu>
 #include <QPushButton>
 #include <QTextBrowser>
 
@@ -250,8 +250,9 @@ TEST_F(MainWindowTest, TabOrderOfThePlanEditors)
 
 TEST_F(MainWindowTest, TheHiddenMenu)
 {
-    auto *bar = child<QMenuBar>("MainMenu1");
-    EXPECT_FALSE(bar->isVisible());
+    auto *menu = child<QMenu>("MainMenu1");
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(menu->actions(), QList<QAction *>{item("HideMenu1")});
     EXPECT_FALSE(item("HideMenu1")->isVisible());
     EXPECT_EQ(item("HideMenu1")->text(), QStringLiteral("HideMenu"));
     struct Case { const char *name; const char *caption; const char *keys; bool enabled; };
