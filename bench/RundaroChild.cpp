@@ -2,6 +2,7 @@
 #include "FirstPaint.h"
 #include "BenchServices.h"
 #include "Main.h"
+#include "SoundThread.h"
 #include "SpinEdit.h"
 #include "TickCount.h"
 
@@ -10,6 +11,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 // The program's window in a process of its own, for the whole-process
@@ -63,12 +65,23 @@ int main(int argc, char **argv)
     TApplication app(argc, argv);
     if (race)
         rundaro::SetTickSource(&readTicks);
-    TFormMain form(BenchServices(false));
-    new FirstPaint(&form, !race);
-    form.show();
-    if (!race)
-        return app.exec();
-    QCoreApplication::processEvents();
-    runRace(form);
-    return 0;
+    int result = 0;
+    {
+        TFormMain form(BenchServices(false));
+        new FirstPaint(&form, !race);
+        form.show();
+        if (race) {
+            QCoreApplication::processEvents();
+            runRace(form);
+        } else {
+            result = app.exec();
+        }
+    }
+    // As the program does: a sound thread left in a hanging sound server
+    // would hold up the audio library's clean-up at exit.
+    if (TSoundThread::LeftRunning()) {
+        std::fflush(nullptr);
+        std::_Exit(result);
+    }
+    return result;
 }

@@ -6,6 +6,8 @@
 #else
 #include "RegFileStore.h"
 #endif
+#include "SoundServer.h"
+#include "SoundThread.h"
 
 #include <QStandardPaths>
 
@@ -25,8 +27,13 @@ TFormMainServices TFormMainServices::Resolved() const
         services.ProbePort = rundaro::serial::ProbePort;
     if (!services.Sounds) {
         services.Sounds = []() -> std::unique_ptr<SoundOutput> {
-            auto *module = qobject_cast<SoundModule *>(LoadModule("rundaro_sound"));
-            return module ? module->CreateOutput() : nullptr;
+            return std::make_unique<TSoundThread>([file = ModuleFile("rundaro_sound")]() -> std::unique_ptr<SoundOutput> {
+                // No server, no sound: the audio library is not loaded.
+                if (!SoundServerPresent())
+                    return nullptr;
+                auto *module = qobject_cast<SoundModule *>(LoadModuleFile(file));
+                return module ? module->CreateOutput() : nullptr;
+            });
         };
     }
 #ifndef _WIN32

@@ -23,7 +23,9 @@ struct TFormMainServices
     std::shared_ptr<rundaro::SettingsStore> Store;
     rundaro::serial::DeviceFactory DeviceFactory;
     std::function<bool(std::uint8_t port)> ProbePort;
-    // Makes the race sounds' output when sound is first needed.
+    // Makes the race sounds' output when sound is first needed. The
+    // program's own plays on a thread of its own, and only where a sound
+    // server runs.
     SoundFactory Sounds;
     std::string DeviceFolder;
     QString RacesFolder;

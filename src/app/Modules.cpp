@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QPluginLoader>
 
-QObject *LoadModule(const char *name)
+QString ModuleFile(const char *name)
 {
     const QString file = QLatin1String(RUNDARO_MODULE_PREFIX) + QLatin1String(name) + QLatin1String(RUNDARO_MODULE_SUFFIX);
     const QString dirs[] = {
@@ -13,11 +13,21 @@ QObject *LoadModule(const char *name)
     };
     for (const QString &dir : dirs) {
         const QString path = QDir(dir).filePath(file);
-        if (!QFile::exists(path))
-            continue;
-        QPluginLoader loader(path);
-        if (QObject *root = loader.instance())
-            return root;
+        if (QFile::exists(path))
+            return path;
     }
-    return nullptr;
+    return {};
+}
+
+QObject *LoadModuleFile(const QString &file)
+{
+    if (file.isEmpty())
+        return nullptr;
+    QPluginLoader loader(file);
+    return loader.instance();
+}
+
+QObject *LoadModule(const char *name)
+{
+    return LoadModuleFile(ModuleFile(name));
 }

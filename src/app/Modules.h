@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 // Loads one of the program's own modules (the sound and the chart) by name
 // and returns its root object, or null when it is missing or cannot be
@@ -8,3 +9,9 @@
 // then in the build tree the program was built in. A loaded module stays
 // loaded until the program ends.
 QObject *LoadModule(const char *name);
+
+// The two halves of LoadModule, for loading on another thread: where the
+// module is (empty when missing; asks the application, so on its thread),
+// and loading it from there.
+QString ModuleFile(const char *name);
+QObject *LoadModuleFile(const QString &file);

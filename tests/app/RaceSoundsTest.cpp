@@ -1,7 +1,17 @@
 #include "MainWindowFixture.h"
+#include "SoundServer.h"
+#include "SoundThread.h"
 #include "SpinEdit.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QSemaphore>
+#include <QThread>
+
+#include <mutex>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 // The race sounds through the real window; the output only logs its cues.
 namespace {
@@ -81,6 +91,115 @@ TEST(RaceSoundsSetUp, AfterTheFirstFrameAndOnlyWhenSwitchedOn)
     QMetaObject::invokeMethod(&form, "bLAPClick");
     QCoreApplication::processEvents();
     EXPECT_EQ(env.sounds->played, Cues{RaceCue::Passing});
+}
+
+// What the sound thread did, seen from the test's thread.
+struct ThreadLog
+{
+    std::mutex mutex;
+    std::vector<RaceCue> played;
+    std::vector<QThread *> threads; // where the output was made, played and released
+    QSemaphore released;
+};
+
+class ThreadLoggedSound : public SoundOutput
+{
+public:
+    explicit ThreadLoggedSound(ThreadLog &log) : m_log(log) {}
+    ~ThreadLoggedSound() override
+    {
+        record(nullptr);
+        m_log.released.release();
+    }
+    void Play(RaceCue cue) override { record(&cue); }
+
+private:
+    void record(const RaceCue *cue)
+    {
+        std::lock_guard lock(m_log.mutex);
+        if (cue)
+            m_log.played.push_back(*cue);
+        m_log.threads.push_back(QThread::currentThread());
+    }
+    ThreadLog &m_log;
+};
+
+TEST(SoundThread, MakesPlaysAndReleasesTheOutputOnItsOwnThreadInOrder)
+{
+    FakeClock clock(5000);
+    ThreadLog log;
+    {
+        TSoundThread sounds([&log] { return std::make_unique<ThreadLoggedSound>(log); });
+        sounds.Play(RaceCue::Passing);
+        sounds.Play(RaceCue::LastLap);
+        sounds.Play(RaceCue::Stop);
+    }
+    ASSERT_TRUE(log.released.tryAcquire(1, 10000));
+    EXPECT_FALSE(TSoundThread::LeftRunning());
+    std::lock_guard lock(log.mutex);
+    EXPECT_EQ(log.played, (Cues{RaceCue::Passing, RaceCue::LastLap, RaceCue::Stop}));
+    ASSERT_EQ(log.threads.size(), 4u);
+    for (QThread *thread : log.threads) {
+        EXPECT_EQ(thread, log.threads.front());
+        EXPECT_NE(thread, QThread::currentThread());
+    }
+}
+
+TEST(SoundThread, AServerThatDoesNotAnswerHoldsUpNothingAndALateCueIsDropped)
+{
+    FakeClock clock(5000);
+    ThreadLog log;
+    QSemaphore answer; // the sound server's answer, which the output waits for
+    auto sounds = std::make_unique<TSoundThread>([&] {
+        answer.acquire();
+        return std::make_unique<ThreadLoggedSound>(log);
+    });
+    // Neither playing nor ending waits for the server.
+    sounds->Play(RaceCue::Passing);
+    sounds.reset();
+    EXPECT_TRUE(TSoundThread::LeftRunning());
+
+    clock.advance(1001);
+    answer.release();
+    ASSERT_TRUE(log.released.tryAcquire(1, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !TSoundThread::LeftRunning(); }, 10000));
+    std::lock_guard lock(log.mutex);
+    EXPECT_EQ(log.played, Cues{});
+}
+
+TEST(SoundServer, FoundByItsSocketOrWhereTheUserNamesIt)
+{
+    QTemporaryDir runtime;
+    ASSERT_TRUE(QDir(runtime.path()).mkpath(QStringLiteral("pulse")));
+    const std::string path = (runtime.path() + QStringLiteral("/pulse/native")).toStdString();
+    const int server = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    ASSERT_EQ(bind(server, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+
+    qunsetenv("PULSE_SERVER");
+    const QByteArray userRuntime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    EXPECT_TRUE(SoundServerPresent());
+    close(server);
+    QFile::remove(QString::fromStdString(path));
+    // A file that is no socket is no server; this holds unless the machine
+    // runs a server of its own where the library also looks.
+    QFile plain(QString::fromStdString(path));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    const bool systemServer = QFileInfo::exists(QStringLiteral("/run/pulse/native"))
+        || QFileInfo::exists(QStringLiteral("/run/user/%1/pulse/native").arg(getuid()));
+    if (!systemServer) {
+        EXPECT_FALSE(SoundServerPresent());
+    }
+    qputenv("PULSE_SERVER", "tcp:localhost");
+    EXPECT_TRUE(SoundServerPresent());
+    qunsetenv("PULSE_SERVER");
+    if (userRuntime.isNull())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", userRuntime);
 }
 
 } // namespace
