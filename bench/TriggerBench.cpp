@@ -222,7 +222,7 @@ void BM_TriggerLatency(benchmark::State &state)
     state.counters["p99_ms"] = bench::Percentile(latencyMs, 99);
     state.counters["max_ms"] = bench::Percentile(latencyMs, 100);
     state.counters["port_threads"] = portThreads;
-    state.SetLabel(std::string(racing ? "racing (10 ms ticks); goal: p99 under 2 ms" : "window idle; goal: p99 under 1 ms")
+    state.SetLabel(std::string(racing ? "racing (10 ms ticks); goal: p99 under 0.5 ms" : "window idle; goal: p99 under 0.2 ms")
                    + "; one-thread wait");
 }
 BENCHMARK(BM_TriggerLatency)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
