@@ -3,6 +3,7 @@
 #include "BenchSupport.h"
 #include "Comms.h"
 #include "Main.h"
+#include "RaceFile.h"
 #include "SettingsOrder.h"
 #include "SimulatedDriver.h"
 #include "SpinEdit.h"
@@ -23,13 +24,15 @@
 #include <random>
 #include <thread>
 
-// Trigger latency: from the moment a DSR edge is set on the line to the
-// moment the race action reads the tick it records, through the real
-// device layer (the POSIX backend on a pseudo-terminal, whose modem-line
-// wait a driver stand-in answers in place of the kernel), the worker, the
-// hand-over, ComPortDSR, TriggerRace and bLAPClick (or bStopClick at the
-// last passing). The worker waits for the lines itself: one thread of the
-// port, woken once per edge before the main thread.
+// Trigger latency: from the moment the port's modem-line wait returns with
+// a DSR edge to the moment the race action reads the tick it records, the
+// program's whole path: the real device layer (the POSIX backend on a
+// pseudo-terminal, whose lowest level, the driver's modem-line calls, a
+// stand-in answers in place of the kernel), the worker, the hand-over,
+// ComPortDSR, TriggerRace and bLAPClick (or bStopClick at the last
+// passing). The worker waits for the lines itself: one thread of the port.
+// Beside it, the same from the moment the edge is set on the line
+// (edge_*), which adds the stand-in's wake-up of the waiting thread.
 //
 // The replaced clock returns a new value on every read and notes when each
 // read happened, so the value a lap recorded tells exactly which read it was.
@@ -66,6 +69,37 @@ std::uint32_t stampedTick()
     g_readAt[n % kReads] = nowNs();
     return kBase + n + g_jumps.load() * kLockoutMs;
 }
+
+// The device's lowest level as the port sees it: the driver stand-in's
+// calls, with the moment the modem-line wait last returned with a change.
+// The program's path starts there; before it lies the driver's wake-up of
+// the waiting thread, which belongs to the kernel on a real port.
+class StampingDriver final : public LineDriver
+{
+public:
+    explicit StampingDriver(std::shared_ptr<SimulatedDriver> line)
+        : m_line(std::move(line))
+    {
+    }
+    int WaitLines(int fd, int lines) override
+    {
+        const int result = m_line->WaitLines(fd, lines);
+        const int error = errno;
+        if (result == 0)
+            m_returnNs.store(nowNs());
+        errno = error;
+        return result;
+    }
+    int GetLines(int fd, int &lines) override { return m_line->GetLines(fd, lines); }
+    int SetLines(int fd, int lines, bool on) override { return m_line->SetLines(fd, lines, on); }
+    int GetCounters(int fd, serial_icounter_struct &count) override { return m_line->GetCounters(fd, count); }
+    int SetLowLatency(int fd, bool on, bool &changed) override { return m_line->SetLowLatency(fd, on, changed); }
+    std::int64_t lastReturnNs() const { return m_returnNs.load(); }
+
+private:
+    std::shared_ptr<SimulatedDriver> m_line;
+    std::atomic<std::int64_t> m_returnNs{0};
+};
 
 // Sets DSR on after a pause each time the main thread asks for the next
 // passing (the main thread has set it off and seen that change through);
@@ -144,7 +178,8 @@ void BM_TriggerLatency(benchmark::State &state)
     auto line = std::make_shared<SimulatedDriver>();
     BenchPty pty;
     TFormMainServices services = BenchServices();
-    services.DeviceFactory = pty.Factory(line);
+    auto driver = std::make_shared<StampingDriver>(line);
+    services.DeviceFactory = pty.Factory(driver);
     services.ProbePort = [](std::uint8_t port) { return port == 1; };
     // The stored port and polarity: port 1 opens at start with "On/Off".
     services.Store->openKeyForWrite(rundaro::RegistryKeyFor(QCoreApplication::applicationFilePath().toStdString()));
@@ -152,7 +187,8 @@ void BM_TriggerLatency(benchmark::State &state)
     services.Store->writeDword("Alg", 0);
     services.Store->closeKey();
 
-    std::vector<double> latencyMs;
+    std::vector<double> latencyMs;     // the wait's return -> the lap's tick
+    std::vector<double> fromEdgeMs;    // the edge on the line -> the lap's tick
     int portThreads = 0;
     for (auto _ : state) {
         TFormMain form(services);
@@ -165,15 +201,18 @@ void BM_TriggerLatency(benchmark::State &state)
         form.show();
         QCoreApplication::processEvents();
         auto *timer = form.findChild<QTimer *>(QStringLiteral("Timer1"));
+        auto *raceFile = form.findChild<TRaceFile *>(QStringLiteral("RaceFile"));
         EdgeThread edges(line, racing);
 
         std::uint32_t startTick = form.StartTick();
         int lapCount = 0;
         int asked = 0;
         auto ask = [&] {
-            // What the last passing queued (the race file's rewrite) is done
-            // first: on a track the next passing comes seconds later.
+            // What the last passing queued is done first, the race file's
+            // rewrite on disk too: on a track the next passing comes a
+            // lockout later at the soonest.
             QCoreApplication::processEvents();
+            raceFile->Flush();
             // DSR off first, through to the window, so that no edge is merged
             // with the one before it.
             if (form.LastModemStatus() == MS_DSR_ON) {
@@ -202,7 +241,9 @@ void BM_TriggerLatency(benchmark::State &state)
             // The read was made after the last jump, before the next.
             const std::uint32_t read =
                 std::uint32_t(form.LapMark()) + form.StartTick() - kBase - g_jumps.load() * kLockoutMs;
-            latencyMs.push_back(double(g_readAt[read % kReads] - edges.lastEdgeNs()) / 1e6);
+            const std::int64_t readNs = g_readAt[read % kReads];
+            latencyMs.push_back(double(readNs - driver->lastReturnNs()) / 1e6);
+            fromEdgeMs.push_back(double(readNs - edges.lastEdgeNs()) / 1e6);
             if (form.findChild<QAction *>(QStringLiteral("mLAP"))->isEnabled()
                 || form.findChild<QAction *>(QStringLiteral("mStop"))->isEnabled()) {
                 ask();
@@ -221,6 +262,9 @@ void BM_TriggerLatency(benchmark::State &state)
     state.counters["p50_ms"] = bench::Percentile(latencyMs, 50);
     state.counters["p99_ms"] = bench::Percentile(latencyMs, 99);
     state.counters["max_ms"] = bench::Percentile(latencyMs, 100);
+    state.counters["edge_p50_ms"] = bench::Percentile(fromEdgeMs, 50);
+    state.counters["edge_p99_ms"] = bench::Percentile(fromEdgeMs, 99);
+    state.counters["edge_max_ms"] = bench::Percentile(fromEdgeMs, 100);
     state.counters["port_threads"] = portThreads;
     state.SetLabel(std::string(racing ? "racing (10 ms ticks); goal: p99 under 0.5 ms" : "window idle; goal: p99 under 0.2 ms")
                    + "; one-thread wait");

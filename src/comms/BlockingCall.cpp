@@ -2,7 +2,6 @@
 
 #include <signal.h>
 
-#include <algorithm>
 #include <chrono>
 
 namespace rundaro::serial {
@@ -73,13 +72,14 @@ void BlockingCall::Interrupt()
     std::unique_lock lock(m_mutex);
     m_interrupted = true;
     const int wake = WakeSignal();
-    // Usually the first signal ends the call; a lost one is repeated soon,
-    // then less and less often.
-    auto pause = std::chrono::microseconds(50);
+    // Usually the first signal ends the call. One sent just before the call
+    // began is lost, so it is sent again every 100 µs: Close then waits
+    // hardly longer than the thread takes to reach its call, where a pause
+    // that grew could add up to its whole length. The calls made here all
+    // end on the first signal that reaches them.
     while (m_inside && wake != 0) {
         pthread_kill(m_thread, wake);
-        m_left.wait_for(lock, pause);
-        pause = std::min(pause * 2, std::chrono::microseconds(2000));
+        m_left.wait_for(lock, std::chrono::microseconds(100));
     }
 }
 
