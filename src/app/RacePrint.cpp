@@ -3,12 +3,13 @@
 #include "LapColumns.h"
 #include "LapTimeColour.h"
 #include "Main.h"
+#include "Modules.h"
+#include "PrintModule.h"
 #include "RaceSheetTexts.h"
 
 #include <QMessageBox>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 
 #include <algorithm>
 #include <numeric>
@@ -88,26 +89,28 @@ TRacePrinter::~TRacePrinter() = default;
 
 void TRacePrinter::PrintDialog()
 {
-    if (!m_printer)
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrintDialog dialog(m_printer.get(), m_form);
-    dialog.setObjectName(QStringLiteral("PrintDialog"));
-    dialog.setWindowTitle(QStringLiteral("Rundentabelle drucken"));
-    if (dialog.exec() != QDialog::Accepted)
+    auto *module = qobject_cast<PrintModule *>(LoadModule("rundaro_print"));
+    if (!module) {
+        QMessageBox::warning(m_form, QStringLiteral("Drucken"),
+                             QStringLiteral("Das Drucken steht nicht zur Verfügung: das Druckmodul fehlt."));
         return;
-    if (!Print(*m_printer))
+    }
+    const auto result = module->PrintWithDialog(m_form, QStringLiteral("Rundentabelle drucken"),
+                                                [this](QPagedPaintDevice &printer) { return Print(printer); });
+    if (result == PrintModule::Result::Failed)
         QMessageBox::warning(m_form, QStringLiteral("Drucken"),
                              QStringLiteral("Der Drucker oder die Datei lässt sich nicht beschreiben."));
 }
 
-bool TRacePrinter::Print(QPrinter &printer) const
+bool TRacePrinter::Print(QPagedPaintDevice &printer) const
 {
     const PrintedRace printed = printedRace(*m_form);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    const double mm = printer.resolution() / 25.4;
+    const int resolution = printer.logicalDpiY();
+    const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(resolution).size());
+    const double mm = resolution / 25.4;
     const int padding = int(1.5 * mm);
 
     // The columns keep the screen's proportions across the page's width.

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "PrintModule.h"
+
+#include <QObject>
+
+#include <memory>
+
+class QPrinter;
+
+class TPrintPlugin : public QObject, public PrintModule
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID RundaroPrintModule_iid)
+    Q_INTERFACES(PrintModule)
+
+public:
+    TPrintPlugin();
+    ~TPrintPlugin() override;
+
+    Result PrintWithDialog(QWidget *parent, const QString &title,
+                           const std::function<bool(QPagedPaintDevice &)> &print) override;
+
+private:
+    std::unique_ptr<QPrinter> m_printer; // made at the first dialog
+};
