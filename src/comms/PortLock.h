@@ -42,9 +42,10 @@ LockState ReadLock(const std::string &folder, const std::string &device);
 // The lock folder is writable by everyone, so nothing there is trusted: an
 // existing file is opened with O_NOFOLLOW and read, never written; a new one
 // is made with O_CREAT | O_EXCL. A stale lock is removed, if it is still the
-// file that was read, and made anew, never rewritten in place. A live one, or one that cannot be read, keeps the port
-// from being used (EBUSY). A program that takes no lock (a terminal
-// program, a getty) is invisible here.
+// file that was read, and made anew, never rewritten in place. A live one,
+// or one that cannot be read, keeps the port from being used (EBUSY). A
+// program that takes no lock (a terminal program, a getty) is invisible
+// here.
 class PortLock
 {
 public:
