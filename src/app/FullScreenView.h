@@ -59,6 +59,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     Q_DISABLE_COPY(TFullScreenView)
@@ -78,6 +79,7 @@ private:
     };
 
     void follow(bool on);
+    void coverWindow(bool covered);
     void fitFonts();
     QFont fitted(const QFont &font, const QString &text, const QRect &room) const;
     void paintPanel(QPainter &painter, const QRegion &region, const QRect &rect, const PanelState &state,

@@ -36,12 +36,15 @@ protected:
         // The activation is queued by then: one round delivers it.
         QCoreApplication::processEvents();
         ASSERT_EQ(QApplication::activeWindow(), view());
+        // The covered window skips its own repaints meanwhile.
+        EXPECT_FALSE(form.updatesEnabled());
     }
     void expectBack()
     {
         EXPECT_FALSE(view()->Active());
         QCoreApplication::processEvents();
         EXPECT_EQ(QApplication::activeWindow(), &form);
+        EXPECT_TRUE(form.updatesEnabled());
     }
 
     // The window and every widget in it, where it is.
@@ -112,6 +115,14 @@ TEST_F(FullScreenTest, FillsTheScreenAndReturnsToTheWindowAsItWas)
     EXPECT_EQ(colourAt(image, layout.lapsToGo.topLeft() + QPoint(2, 2)), QColor(160, 160, 164));
     EXPECT_EQ(colourAt(image, layout.aheadBehind.topLeft() + QPoint(2, 2)), Black);
     saveTestPng(view(), name("idle"));
+
+    // Brought to the front over the view, the window paints again.
+    form.activateWindow();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form.updatesEnabled());
+    view()->activateWindow();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form.updatesEnabled());
 
     press(Qt::Key_Escape);
     expectBack();
