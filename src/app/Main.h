@@ -31,6 +31,7 @@ class TLapChartPage;
 class TRaceSounds;
 class TriggerStatus;
 class TPanel;
+class TPortList;
 class TSortGrid;
 class TSpinEdit;
 class TSpinFloatEdit;
@@ -249,7 +250,7 @@ private:
     QPushButton *bExport = nullptr;
     TSortGrid *SortGrid1 = nullptr;
     QMenu *PopupMenu1 = nullptr;
-    QComboBox *cbPort = nullptr;
+    TPortList *cbPort = nullptr;
     QComboBox *cbAlg = nullptr;
     QCheckBox *cbSound = nullptr;
     QLabel *LabTrigger = nullptr;

@@ -12,7 +12,7 @@ void TFormMain::connectPortChoice()
     // Only a pick by the user runs the handler, not a selection made here.
     connect(cbPort, &QComboBox::activated, this, [this] { cbPortChange(cbPort); });
     // The list offers the ports present when the user opens it.
-    connect(static_cast<TPortList *>(cbPort), &TPortList::aboutToShowPopup, this, &TFormMain::RefreshPorts);
+    connect(cbPort, &TPortList::aboutToShowPopup, this, &TFormMain::RefreshPorts);
 }
 
 std::uint32_t TFormMain::ScanPorts()
