@@ -1,6 +1,6 @@
 // The lap table on "Control": the target schedule on the left, refilled
-// whenever the tab is shown, and the measured laps on the right, coloured
-// against the target lap time.
+// whenever the tab is shown, and the measured laps on the right, each
+// coloured against its own segment's target time.
 #include "Main.h"
 
 #include "DisplayTexts.h"
@@ -63,6 +63,8 @@ void TFormMain::SortGrid1GetCellFormat(QObject *, int Col, int Row, TGridDrawSta
         return;
     // Empty cells of laps not yet run, any other text, and every lap of a
     // plan without a target lap time keep the grid's colour.
-    if (const std::optional<QColor> colour = LapTimeColour(SortGrid1->Cells(Col, Row), TargetLapMs()))
+    const rundaro::PlanFigures plan = PlanInForce().plan;
+    const std::int64_t target = plan.targetLapMs > 0 ? rundaro::SegmentTargetMs(plan, Row - 1) : 0;
+    if (const std::optional<QColor> colour = LapTimeColour(SortGrid1->Cells(Col, Row), target))
         FormatOptions.Font->Color = *colour;
 }

@@ -4,9 +4,9 @@
 
 #include <QLocale>
 
-std::optional<QColor> LapTimeColour(const QString &text, std::int32_t targetLapMs)
+std::optional<QColor> LapTimeColour(const QString &text, std::int64_t targetMs)
 {
-    if (targetLapMs <= 0)
+    if (targetMs <= 0)
         return std::nullopt;
     QLocale locale;
     locale.setNumberOptions(QLocale::RejectGroupSeparator);
@@ -14,5 +14,5 @@ std::optional<QColor> LapTimeColour(const QString &text, std::int32_t targetLapM
     const double lapSeconds = locale.toDouble(text.trimmed(), &ok);
     if (!ok)
         return std::nullopt;
-    return double(targetLapMs) / 1000 >= lapSeconds ? Colors::clGreen() : Colors::clRed();
+    return double(targetMs) / 1000 >= lapSeconds ? Colors::clGreen() : Colors::clRed();
 }

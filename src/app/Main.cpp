@@ -74,6 +74,19 @@ void TFormMain::connectPlanEditors()
     bind(seSek, &TFormMain::seMinChange);
     bind(seTime, &TFormMain::seTimeChange);
     bind(seDopTime, &TFormMain::seDopTimeChange);
+    // A number being typed is no plan yet: typed text takes effect when the
+    // input is complete, so that "5000" never passes through 5, 50 and 500.
+    for (TSpinEdit *editor : {seLength, seLenKrug, seKrugov, seLengthDop, seMin, seSek, seTime})
+        editor->setHoldTyping(true);
+    seDopTime->setHoldTyping(true);
+    seDopTime->OnEnterPress = [this](QObject *, QChar &) { seDopTime->applyTyping(); };
+}
+
+void TFormMain::applyTypedPlan()
+{
+    for (TSpinEdit *editor : {seLength, seLenKrug, seKrugov, seLengthDop, seMin, seSek, seTime})
+        editor->applyTyping();
+    seDopTime->applyTyping();
 }
 
 void TFormMain::FormCreate()

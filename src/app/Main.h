@@ -105,6 +105,8 @@ public slots:
     void seDopTimeChange(QObject *Sender = nullptr);
     // Derives the target lap time and the speeds from the set-up editors.
     void Recompute();
+    // Lets values still being typed into the set-up editors take effect.
+    void applyTypedPlan();
 
     // The race clock's commands, shared by the buttons and the menu items.
     void bStartClick(QObject *Sender = nullptr);
@@ -308,6 +310,8 @@ private:
     int m_lockoutMs = 0;
 
     double m_lapsExact = 0;
+    // True while seLengthChange writes laps and extra metres together.
+    bool m_holdRecompute = false;
     std::uint32_t m_startTick = 0;
     std::int32_t m_lapMark = 0;
     std::int32_t m_prevLapMark = 0;

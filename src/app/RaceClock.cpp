@@ -100,6 +100,8 @@ void TFormMain::setCommand(TBitBtnWithColor *button, QAction *item, bool enabled
 void TFormMain::bStartClick(QObject *)
 {
     m_startTick = rundaro::GetTickCount();
+    // A plan value still being typed is the one the race is run with.
+    applyTypedPlan();
     Timer1->start();
     setPlanEditorsEnabled(false);
     setCommand(bStart, mStart, false, Colors::clBtnFace());
@@ -185,32 +187,34 @@ void TFormMain::RecordLap()
     m_lapMark = rundaro::TickDiff(std::uint32_t(m_lapMark), m_startTick);
     const int row = LapCount() + (seLengthDop->value() == 0 ? 1 : 0);
     const auto lap = rundaro::TickDiff(std::uint32_t(m_lapMark), std::uint32_t(m_prevLapMark));
-    const int lapLength = seLenKrug->value();
-    // A lap or race time of 0 ms (two commands within one step of the tick
-    // counter) has no speed: its speed texts stay empty.
-    const rundaro::LapResultTexts texts = rundaro::LapResult(m_lapMark, lap, lapLength, '.');
+    const rundaro::PlanFigures &plan = m_record.Setup().plan;
+    // Each segment's speed over its own length: the first passing of a race
+    // with extra metres closes only those metres. A lap or race time of 0 ms
+    // (two commands within one step of the tick counter) has no speed: its
+    // speed texts stay empty.
+    const rundaro::LapResultTexts texts
+        = rundaro::LapResult(m_lapMark, lap, rundaro::SegmentMetres(plan, row - 1), '.');
     SortGrid1->SetCells(5, row, LocaleNumberText(texts.lapTime));
     SortGrid1->SetCells(6, row, LocaleNumberText(texts.raceTime));
     SortGrid1->SetCells(7, row, LocaleNumberText(texts.minSec));
     SortGrid1->SetCells(8, row, LocaleNumberText(texts.speed));
-    eSpeedSredn->setText(LocaleNumberText(rundaro::AverageSpeedText(lapLength, LapCount(), m_lapMark, '.')));
+    eSpeedSredn->setText(LocaleNumberText(rundaro::AverageSpeedText(plan, LapCount(), m_lapMark, '.')));
 }
 
 void TFormMain::Timer1Timer(QObject *)
 {
     const std::int32_t t = rundaro::TickDiff(rundaro::GetTickCount(), m_startTick);
-    const std::int32_t targetLapMs = TargetLapMs();
     const rundaro::PlanFigures &plan = m_record.Setup().plan;
     // Without a target lap time there is no schedule: the laps to go follow
     // the passings, and there is nothing to be ahead of or behind.
-    const std::int32_t due = targetLapMs > 0 ? rundaro::LapsDue(t, targetLapMs, plan.allowanceSeconds)
-                                             : rundaro::LapsRun(LapCount(), plan.extraMetres);
+    const std::int32_t due = plan.targetLapMs > 0 ? rundaro::LapsDue(t, plan)
+                                                  : rundaro::LapsRun(LapCount(), plan.extraMetres);
     if (due != m_lapsDue) {
         m_lapsDue = due;
         PanelKrugov->setCaption(QString::number(plan.laps - due));
     }
     ShowTime(t);
-    const std::optional<std::int32_t> shown = rundaro::AheadBehindSeconds(t, targetLapMs, plan.allowanceSeconds);
+    const std::optional<std::int32_t> shown = rundaro::AheadBehindSeconds(t, plan);
     if (m_plusMinStale || (shown && *shown != PlusMinShown()))
         showPlusMin(shown);
 }

@@ -8,11 +8,13 @@
 #include "FlEdit.h"
 #include "LocaleNumber.h"
 #include "Numbers.h"
+#include "TrackSplit.h"
 #include "Panel.h"
 #include "SpinEdit.h"
 
 #include <QColor>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <limits>
@@ -40,9 +42,18 @@ void TFormMain::seLengthChange(QObject *)
     // A lap length being typed may read as 0 or less: no plan until it is one.
     if (seLenKrug->value() < 1)
         return;
-    seKrugov->setValue(toEditor(rundaro::Div(seLength->value(), seLenKrug->value())));
-    seLengthDop->setValue(
-        toEditor(seLength->value() - std::int64_t(seKrugov->value()) * seLenKrug->value()));
+    // Laps and extra metres are derived together and the plan recomputed
+    // once with both: a Recompute between the two writes would write the
+    // track length back from the new laps and the old extra metres.
+    const rundaro::TrackSplit split = rundaro::SplitTrackLength(
+        seLength->value(), seLenKrug->value(), seKrugov->minValue(), seKrugov->maxValue());
+    {
+        const QScopedValueRollback<bool> holding(m_holdRecompute, true);
+        seKrugov->setValue(toEditor(split.laps));
+        seLengthDop->setMaxValue(seLenKrug->value() - 1);
+        seLengthDop->setValue(toEditor(split.extraMetres));
+    }
+    Recompute();
 }
 
 void TFormMain::seLenKrugChange(QObject *)
@@ -78,6 +89,8 @@ void TFormMain::seDopTimeChange(QObject *)
 
 void TFormMain::Recompute()
 {
+    if (m_holdRecompute)
+        return;
     // A lap length of 0 or less (possible only while typing) has no plan:
     // the editors stay as typed and there is no target until it is valid.
     if (seLenKrug->value() < 1) {

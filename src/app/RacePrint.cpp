@@ -22,7 +22,7 @@ struct PrintedRace
     QString title;
     QStringList setup; // "name: value"
     rundaro::RaceSheet sheet;
-    std::int32_t targetLapMs = 0;
+    rundaro::PlanFigures plan;
 };
 
 PrintedRace printedRace(const TFormMain &form)
@@ -34,7 +34,7 @@ PrintedRace printedRace(const TFormMain &form)
     if (!isRace)
         race.Start(form.PlanInForce(), 0, QDateTime::currentMSecsSinceEpoch());
     printed.sheet = RaceSheetOf(race);
-    printed.targetLapMs = race.Setup().plan.targetLapMs;
+    printed.plan = race.Setup().plan;
     const QDateTime start = RaceStartTime(race);
     const QString date = start.toString(QStringLiteral("dd.MM.yyyy"));
     printed.title = isRace ? QStringLiteral("Rundaro \u2013 Rennen vom %1, Start %2")
@@ -49,6 +49,13 @@ PrintedRace printedRace(const TFormMain &form)
     return printed;
 }
 
+// The target time a row's measured segment is coloured against; 0 (no
+// colour) without a target lap time.
+std::int64_t segmentTarget(const rundaro::PlanFigures &plan, int line)
+{
+    return plan.targetLapMs > 0 ? rundaro::SegmentTargetMs(plan, line) : 0;
+}
+
 QFont printFont(int points, bool bold)
 {
     QFont font(QStringLiteral("Arial"), points);
@@ -59,7 +66,7 @@ QFont printFont(int points, bool bold)
 // Draws one row of the table at `top`: a header row on the button face, a
 // result row on white, every text right-aligned as on the screen.
 void drawRow(QPainter &painter, const std::vector<int> &lefts, int top, int height,
-             const rundaro::RaceRowTexts &texts, bool header, std::int32_t targetLapMs, int padding)
+             const rundaro::RaceRowTexts &texts, bool header, std::int64_t targetMs, int padding)
 {
     const QColor lines(128, 128, 128);
     for (std::size_t col = 0; col + 1 < lefts.size(); ++col) {
@@ -70,7 +77,7 @@ void drawRow(QPainter &painter, const std::vector<int> &lefts, int top, int heig
         const QString text = QString::fromStdString(texts[col]);
         std::optional<QColor> colour;
         if (!header && int(col) == kLapTimeColumn)
-            colour = LapTimeColour(text, targetLapMs);
+            colour = LapTimeColour(text, targetMs);
         painter.setPen(colour.value_or(Qt::black));
         painter.drawText(cell.adjusted(padding, 0, -padding, 0), Qt::AlignRight | Qt::AlignVCenter, text);
     }
@@ -158,11 +165,11 @@ bool TRacePrinter::Print(QPagedPaintDevice &printer) const
             printer.newPage();
         }
         painter.setFont(tableFont);
-        drawRow(painter, lefts, top, rowHeight, headers, true, printed.targetLapMs, padding);
+        drawRow(painter, lefts, top, rowHeight, headers, true, 0, padding);
         top += rowHeight;
         for (int n = rowsFrom(pageNo == 1 ? firstTop : 0); n > 0 && row < rows; --n, ++row, top += rowHeight)
-            drawRow(painter, lefts, top, rowHeight, printed.sheet.rows[std::size_t(row)], false, printed.targetLapMs,
-                    padding);
+            drawRow(painter, lefts, top, rowHeight, printed.sheet.rows[std::size_t(row)], false,
+                    segmentTarget(printed.plan, row), padding);
         painter.setFont(footFont);
         painter.setPen(Qt::black);
         painter.drawText(QRect(0, page.height() - footHeight, page.width(), footHeight),

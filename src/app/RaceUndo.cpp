@@ -42,7 +42,7 @@ void TFormMain::mUndoClick(QObject *)
     m_lapMark = m_record.RaceMs(index - 1);
     m_prevLapMark = m_record.RaceMs(index - 2);
     const rundaro::PlanFigures &plan = m_record.Setup().plan;
-    eSpeedSredn->setText(index > 0 ? LocaleNumberText(rundaro::AverageSpeedText(plan.lapLength, index, m_lapMark, '.'))
+    eSpeedSredn->setText(index > 0 ? LocaleNumberText(rundaro::AverageSpeedText(plan, index, m_lapMark, '.'))
                                    : m_averageBeforeRace);
 
     if (wasStop) {

@@ -23,8 +23,24 @@ constexpr rundaro::Real kDopTimeScale = 1000;
 void TFormMain::ReadSettings()
 {
     // Values that cannot be read end the reading silently.
-    rundaro::ReadSettings(*m_services.Store, m_registryKey,
-                          [this](Setting setting, std::int32_t value) { applySetting(setting, value); });
+    std::int32_t length = 0;
+    std::int32_t extraMetres = 0;
+    rundaro::ReadSettings(*m_services.Store, m_registryKey, [&](Setting setting, std::int32_t value) {
+        applySetting(setting, value);
+        if (setting == Setting::Len) {
+            length = value;
+        } else if (setting == Setting::LenDop) {
+            extraMetres = value;
+        } else if (setting == Setting::LenKrug) {
+            // The track length and the extra metres were applied with the
+            // lap length in force before the stored one, which held the
+            // extra metres below it; with the stored lap length they come
+            // back as stored.
+            seLength->setValue(length);
+            seLengthChange(seLength);
+            seLengthDop->setValue(extraMetres);
+        }
+    });
 }
 
 void TFormMain::WriteSettings()
