@@ -30,7 +30,7 @@ protected:
     Format format(int col, int row)
     {
         TCanvasBrush brush;
-        TCanvasFont font(QFont(), kUntouched);
+        CanvasFont font(QFont(), kUntouched);
         TFormatOptions options;
         options.Brush = &brush;
         options.Font = &font;

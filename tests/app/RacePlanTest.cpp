@@ -31,7 +31,7 @@ protected:
         return edit;
     }
     TSpinFloatEdit *allowance() const { return form.findChild<TSpinFloatEdit *>(QStringLiteral("seDopTime")); }
-    TPanel *panel(const char *name) const { return form.findChild<TPanel *>(QString::fromLatin1(name)); }
+    Panel *panel(const char *name) const { return form.findChild<Panel *>(QString::fromLatin1(name)); }
     QString caption(const char *name) const { return panel(name)->caption(); }
     QString editText(const char *name) const
     {

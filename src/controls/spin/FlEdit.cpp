@@ -419,11 +419,11 @@ void TCustomFloatEdit::updateMinimumHeight()
 
 TSpinFloatEdit::TSpinFloatEdit(QWidget *parent)
     : TCustomFloatEdit(parent)
-    , m_buttons(new TSpinButtons(this))
+    , m_buttons(new SpinButtons(this))
 {
     m_buttons->setFocusControl(this);
-    connect(m_buttons, &TSpinButtons::upClick, this, &TSpinFloatEdit::StepUp);
-    connect(m_buttons, &TSpinButtons::downClick, this, &TSpinFloatEdit::StepDown);
+    connect(m_buttons, &SpinButtons::upClick, this, &TSpinFloatEdit::StepUp);
+    connect(m_buttons, &SpinButtons::downClick, this, &TSpinFloatEdit::StepDown);
     placeButtons();
 }
 
@@ -494,7 +494,7 @@ void TSpinFloatEdit::placeButtons()
 {
     // At the right edge: with a frame (the sunken look) 5 pixels short of
     // the right and bottom edges, without one flush with the right edge.
-    const int w = TSpinButtons::kWidth;
+    const int w = SpinButtons::kWidth;
     const QRect buttons = hasFrame() ? QRect(width() - w - 5, 0, w, height() - 5)
                                      : QRect(width() - w, 1, w, height() - 3);
     m_buttons->setGeometry(buttons);

@@ -10,7 +10,7 @@
 
 class QChar;
 class QMenu;
-class TSpinButtons;
+class SpinButtons;
 
 // Enter and the other typed characters: Sender and the character, which the
 // handler may change or clear (a null character discards the key).
@@ -164,7 +164,7 @@ public:
     void setIncrement(rundaro::Real step) { m_increment = step; }
     bool editorEnabled() const { return m_editorEnabled; }
     void setEditorEnabled(bool on) { m_editorEnabled = on; }
-    TSpinButtons *buttons() const { return m_buttons; }
+    SpinButtons *buttons() const { return m_buttons; }
 
     TComputedIncrementEvent OnComputedIncrement;
 
@@ -188,6 +188,6 @@ private:
     void placeButtons();
 
     rundaro::Real m_increment = 1;
-    TSpinButtons *m_buttons = nullptr;
+    SpinButtons *m_buttons = nullptr;
     bool m_editorEnabled = true;
 };

@@ -49,7 +49,7 @@ private:
 
 TSpinEdit::TSpinEdit(QWidget *parent)
     : QLineEdit(parent)
-    , m_buttons(new TSpinButtons(this))
+    , m_buttons(new SpinButtons(this))
 {
     setValidator(new IntegerTextValidator(this));
     setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -58,9 +58,9 @@ TSpinEdit::TSpinEdit(QWidget *parent)
             fire(OnChange, this);
     });
     m_buttons->setFocusControl(this);
-    connect(m_buttons, &TSpinButtons::upClick, this, &TSpinEdit::StepUp);
-    connect(m_buttons, &TSpinButtons::downClick, this, &TSpinEdit::StepDown);
-    setTextMargins(0, 0, TSpinButtons::kWidth + 2, 0);
+    connect(m_buttons, &SpinButtons::upClick, this, &TSpinEdit::StepUp);
+    connect(m_buttons, &SpinButtons::downClick, this, &TSpinEdit::StepDown);
+    setTextMargins(0, 0, SpinButtons::kWidth + 2, 0);
     setText(QStringLiteral("0"));
 }
 
@@ -179,6 +179,6 @@ void TSpinEdit::resizeEvent(QResizeEvent *event)
 {
     QLineEdit::resizeEvent(event);
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    m_buttons->setGeometry(width() - TSpinButtons::kWidth - frame, frame, TSpinButtons::kWidth,
+    m_buttons->setGeometry(width() - SpinButtons::kWidth - frame, frame, SpinButtons::kWidth,
                            height() - 2 * frame);
 }

@@ -5,7 +5,7 @@
 
 #include <QLineEdit>
 
-class TSpinButtons;
+class SpinButtons;
 
 // An integer spin box whose text is the value. Value reads the text as typed
 // (an unreadable text reads as MinValue, a typed number outside the range is
@@ -44,7 +44,7 @@ public:
     int typingLimit() const { return m_typingLimit; }
     void setTypingLimit(int characters) { m_typingLimit = qMax(0, characters); }
 
-    TSpinButtons *buttons() const { return m_buttons; }
+    SpinButtons *buttons() const { return m_buttons; }
 
     bool holdTyping() const { return m_typed.holding(); }
     void setHoldTyping(bool on) { m_typed.setHolding(on); }
@@ -76,6 +76,6 @@ private:
     int m_maxValue = 100;
     int m_increment = 1;
     int m_typingLimit = 0;
-    TSpinButtons *m_buttons = nullptr;
+    SpinButtons *m_buttons = nullptr;
     TypedText m_typed;
 };
