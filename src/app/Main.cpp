@@ -42,6 +42,7 @@ TFormMain::TFormMain(TFormMainServices services, QWidget *parent)
     // runs seDopTimeChange once.
     seDopTime->endLoading();
     FormCreate();
+    storeSettingsAtSessionEnd();
 }
 
 TFormMain::~TFormMain()
@@ -117,6 +118,7 @@ void TFormMain::FormCreate()
 
 void TFormMain::FormDestroy()
 {
-    WriteSettings();
+    if (!m_settingsStoredAtQuit)
+        WriteSettings();
     ComPort->Close();
 }

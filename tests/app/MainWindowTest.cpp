@@ -264,6 +264,7 @@ TEST_F(MainWindowTest, TheHiddenMenu)
         {"mHilfe", "Hilfe", "F1", true},          {"showLAP", "+LAP", "Ctrl+L", true},
         {"mFullScreen", "&Vollbild", "F11", true},
         {"mUndo", "Runde &zurücknehmen", "Ctrl+Z", false},
+        {"mAbout", "Über Rundaro", "Shift+F1", true},
     };
     const QList<QAction *> items = item("HideMenu1")->menu()->actions();
     ASSERT_EQ(items.size(), qsizetype(std::size(cases)));
