@@ -3,6 +3,7 @@
 #include "Errors.h"
 #include "FloatText.h"
 #include "LocaleNumber.h"
+#include "SpinAccessible.h"
 #include "SpinButtons.h"
 
 #include <QApplication>
@@ -421,6 +422,7 @@ TSpinFloatEdit::TSpinFloatEdit(QWidget *parent)
     : TCustomFloatEdit(parent)
     , m_buttons(new TSpinButtons(this))
 {
+    InstallSpinAccessibility();
     m_buttons->setFocusControl(this);
     connect(m_buttons, &TSpinButtons::upClick, this, &TSpinFloatEdit::StepUp);
     connect(m_buttons, &TSpinButtons::downClick, this, &TSpinFloatEdit::StepDown);
