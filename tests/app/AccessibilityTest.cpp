@@ -85,6 +85,9 @@ TEST_F(AccessibilityTest, SpinEditorsAreSpinBoxesWithNamedArrows)
         EXPECT_DOUBLE_EQ(value->minimumValue().toDouble(), c.minimum) << c.editor;
         EXPECT_DOUBLE_EQ(value->maximumValue().toDouble(), c.maximum) << c.editor;
         EXPECT_EQ(iface->text(QAccessible::Value), editor->property("text").toString()) << c.editor;
+        ASSERT_NE(iface->textInterface(), nullptr) << c.editor;
+        EXPECT_EQ(iface->textInterface()->text(0, iface->textInterface()->characterCount()),
+                  editor->property("text").toString()) << c.editor;
         const QString name = QString::fromUtf8(c.name);
         EXPECT_EQ(spoken(editor->findChild<QWidget *>(QStringLiteral("UpButton"))), QStringLiteral("Mehr: ") + name);
         EXPECT_EQ(spoken(editor->findChild<QWidget *>(QStringLiteral("DownButton"))), QStringLiteral("Weniger: ") + name);
@@ -93,6 +96,11 @@ TEST_F(AccessibilityTest, SpinEditorsAreSpinBoxesWithNamedArrows)
     QAccessibleInterface *laps = QAccessible::queryAccessibleInterface(child("seKrugov"));
     laps->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
     EXPECT_EQ(laps->valueInterface()->currentValue().toInt(), 16);
+    // Text written through the interface is typed text: it takes effect as
+    // typing does, with Enter.
+    laps->editableTextInterface()->replaceText(0, 2, QStringLiteral("20"));
+    QTest::keyClick(child("seKrugov"), Qt::Key_Return);
+    EXPECT_EQ(laps->valueInterface()->currentValue().toInt(), 20);
 }
 
 TEST_F(AccessibilityTest, ReadersAreToldOfTheRaceAsItRuns)
