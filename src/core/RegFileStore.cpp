@@ -12,7 +12,6 @@
 #ifdef _WIN32
 #include <process.h>
 #else
-#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -94,7 +93,8 @@ bool WriteAll(int fd, const std::string &text)
 
 // Replaces `file` with `text` whole or not at all, also across a power
 // cut: a temporary file of a name no one else uses, its data on the disk
-// before the rename, and the rename on the disk before the return.
+// before the rename. (After a power cut the rename may be lost with the
+// folder's last changes, leaving the previous file, whole.)
 bool ReplaceFile(const fs::path &file, const std::string &text)
 {
     std::string temp = file.string() + ".XXXXXX";
@@ -106,12 +106,6 @@ bool ReplaceFile(const fs::path &file, const std::string &text)
     if (!ok || ::rename(temp.c_str(), file.c_str()) != 0) {
         ::unlink(temp.c_str());
         return false;
-    }
-    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
     }
     return true;
 }
