@@ -1,5 +1,7 @@
 #include "Application.h"
+#include "CommandLine.h"
 #include "Main.h"
+#include "QuitSignals.h"
 #include "SoundThread.h"
 
 #include <cstdio>
@@ -8,6 +10,12 @@
 int main(int argc, char *argv[])
 {
     Application app(argc, argv);
+    if (const auto exitCode = ReadCommandLine())
+        return *exitCode;
+    // A signal to end ends the event loop; the window then goes as when
+    // closed, storing its settings.
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::received, &app, [] { QCoreApplication::exit(0); });
     int result = 0;
     {
         TFormMain window;

@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "Fonts.h"
+#include "ProgramInfo.h"
 
 #include <QMessageBox>
 
@@ -12,6 +13,9 @@ Application::Application(int &argc, char **argv)
     // included; nothing loads a font the window does not show (a line edit
     // first lays out its text in the application's font).
     setFont(WindowFont(QStringLiteral("MS Sans Serif"), 11, false));
+    // The desktop finds the program's entry, and the windows carry its icon.
+    setDesktopFileName(DesktopFileName());
+    setWindowIcon(ProgramIcon());
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

@@ -1,5 +1,7 @@
 #include "HelpWindow.h"
 
+#include "AboutBox.h"
+
 #include <QDir>
 
 namespace {
@@ -19,6 +21,7 @@ genommen worden; mehrmals bis zur Startlinie. Auch im Kontextmen&uuml; der Runde
 <tr><td><b>F11</b></td><td>die Rennanzeige allein auf dem ganzen Bildschirm; F11 oder Esc zur&uuml;ck.</td></tr>
 <tr><td><b>Alt+D</b></td><td>die Rundentabelle drucken (oder als PDF speichern).</td></tr>
 <tr><td><b>F1</b>, <b>Alt+I</b></td><td>diese Hilfe.</td></tr>
+<tr><td><b>Umschalt+F1</b></td><td>&Uuml;ber Rundaro: Version, Lizenz, verwendete Bibliotheken.</td></tr>
 <tr><td><b>Alt+B</b></td><td>beenden, wie mit dem Schlie&szlig;en-Knopf des Fensters.</td></tr>
 </table>
 <p>Die Kn&ouml;pfe antworten auch auf Alt mit ihrem unterstrichenen Buchstaben, der Knopf mit dem
@@ -52,6 +55,8 @@ nach jedem Zur&uuml;cknehmen neu geschrieben, im Ordner</p>
 <p>als CSV-Datei mit der Startzeit als Namen (<code>JJJJ-MM-TT_hh-mm-ss.csv</code>): oben die Einstellungen
 des Rennens, darunter die Rundentabelle so, wie &bdquo;Control&ldquo; sie zeigt. &bdquo;Exportieren&hellip;&ldquo;
 auf &bdquo;Control&ldquo; (oder im Kontextmen&uuml; der Tabelle) speichert das Rennen an einem Ort nach Wahl.</p>
+
+<p><a href="about:rundaro">&Uuml;ber Rundaro</a></p>
 )";
 
 } // namespace
@@ -63,6 +68,9 @@ HelpWindow::HelpWindow(QWidget *owner, const QString &racesFolder)
     setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("Rundaro \u2013 Hilfe"));
     setOpenExternalLinks(false);
+    // The one link opens the About box; the help itself stays in place.
+    setOpenLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, [this] { ShowAboutBox(this); });
     setHtml(QString::fromUtf16(kHelpHtml).arg(QDir::toNativeSeparators(racesFolder).toHtmlEscaped()));
     resize(560, 620);
 }

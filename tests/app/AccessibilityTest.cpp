@@ -67,6 +67,42 @@ TEST_F(AccessibilityTest, EveryEditorAndDisplayHasAName)
     EXPECT_EQ(spoken(grid()), QStringLiteral("Rundentabelle"));
 }
 
+TEST_F(AccessibilityTest, SpinEditorsAreSpinBoxesWithNamedArrows)
+{
+    struct Case { const char *editor; const char *name; double value, minimum, maximum; };
+    const Case cases[] = {
+        {"seKrugov", "Anzahl Runden", 15, 1, 999},
+        {"seDopTime", "Startzugabe in Sekunden", 1.5, 0, 9.9},
+    };
+    for (const Case &c : cases) {
+        QWidget *editor = child(c.editor);
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(editor);
+        ASSERT_NE(iface, nullptr) << c.editor;
+        EXPECT_EQ(iface->role(), QAccessible::SpinBox) << c.editor;
+        QAccessibleValueInterface *value = iface->valueInterface();
+        ASSERT_NE(value, nullptr) << c.editor;
+        EXPECT_DOUBLE_EQ(value->currentValue().toDouble(), c.value) << c.editor;
+        EXPECT_DOUBLE_EQ(value->minimumValue().toDouble(), c.minimum) << c.editor;
+        EXPECT_DOUBLE_EQ(value->maximumValue().toDouble(), c.maximum) << c.editor;
+        EXPECT_EQ(iface->text(QAccessible::Value), editor->property("text").toString()) << c.editor;
+        ASSERT_NE(iface->textInterface(), nullptr) << c.editor;
+        EXPECT_EQ(iface->textInterface()->text(0, iface->textInterface()->characterCount()),
+                  editor->property("text").toString()) << c.editor;
+        const QString name = QString::fromUtf8(c.name);
+        EXPECT_EQ(spoken(editor->findChild<QWidget *>(QStringLiteral("UpButton"))), QStringLiteral("Mehr: ") + name);
+        EXPECT_EQ(spoken(editor->findChild<QWidget *>(QStringLiteral("DownButton"))), QStringLiteral("Weniger: ") + name);
+    }
+    // The step actions step the editor.
+    QAccessibleInterface *laps = QAccessible::queryAccessibleInterface(child("seKrugov"));
+    laps->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+    EXPECT_EQ(laps->valueInterface()->currentValue().toInt(), 16);
+    // Text written through the interface is typed text: it takes effect as
+    // typing does, with Enter.
+    laps->editableTextInterface()->replaceText(0, 2, QStringLiteral("20"));
+    QTest::keyClick(child("seKrugov"), Qt::Key_Return);
+    EXPECT_EQ(laps->valueInterface()->currentValue().toInt(), 20);
+}
+
 TEST_F(AccessibilityTest, ReadersAreToldOfTheRaceAsItRuns)
 {
     ASSERT_EQ(spoken(panel("PanelKrugov")), QStringLiteral("15"));

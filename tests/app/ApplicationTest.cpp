@@ -3,6 +3,7 @@
 #include "ModalCloser.h"
 
 #include <QFontInfo>
+#include <QIcon>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -52,6 +53,14 @@ TEST(Application, WindowsFontNamesResolveToInstalledTwins)
         const QFont font(QLatin1String(c.family), 20, QFont::Bold);
         EXPECT_EQ(QFontInfo(font).family(), QLatin1String(c.resolved)) << c.family;
     }
+}
+
+TEST(Application, WindowsCarryTheIconAndTheDesktopEntryIsNamed)
+{
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("de.rundaro.Rundaro"));
+    const QList<QSize> sizes = QGuiApplication::windowIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(256, 256))) << sizes.size();
+    EXPECT_FALSE(QGuiApplication::windowIcon().pixmap(32).isNull());
 }
 
 int main(int argc, char **argv)

@@ -1,5 +1,6 @@
 #include "Colors.h"
 #include "MainWindowFixture.h"
+#include "ModalCloser.h"
 #include "SpinEdit.h"
 
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QUrl>
 
 #include <string_view>
 
@@ -264,6 +266,7 @@ TEST_F(MainWindowTest, TheHiddenMenu)
         {"mHilfe", "Hilfe", "F1", true},          {"showLAP", "+LAP", "Ctrl+L", true},
         {"mFullScreen", "&Vollbild", "F11", true},
         {"mUndo", "Runde &zurücknehmen", "Ctrl+Z", false},
+        {"mAbout", "Über Rundaro", "Shift+F1", true},
     };
     const QList<QAction *> items = item("HideMenu1")->menu()->actions();
     ASSERT_EQ(items.size(), qsizetype(std::size(cases)));
@@ -291,6 +294,24 @@ TEST_F(MainWindowTest, F1AndAltIShowTheOneHelpWindow)
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(form.findChildren<QTextBrowser *>().size(), 1);
     EXPECT_TRUE(button("bStart")->isEnabled());
+}
+
+TEST_F(MainWindowTest, ShiftF1AndTheHelpsLinkShowTheAboutBox)
+{
+    ModalCloser closer;
+    press(Qt::Key_F1, Qt::ShiftModifier);
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    press(Qt::Key_F1);
+    auto *help = form.findChild<QTextBrowser *>(QStringLiteral("HelpWindow"));
+    ASSERT_NE(help, nullptr);
+    emit help->anchorClicked(QUrl(QStringLiteral("about:rundaro")));
+    ASSERT_EQ(closer.count(), 2);
+    for (const QString &text : closer.texts()) {
+        for (const char *part : {"Rundaro 1.0", "Lizenz: propriet", "Qt Charts", "GPL-3"})
+            EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
+    }
+    help->close();
 }
 
 TEST_F(MainWindowTest, AltBEndsTheProgramLikeTheCloseButtonAndTheSettingsAreStored)

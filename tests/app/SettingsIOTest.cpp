@@ -8,6 +8,11 @@
 
 #include <filesystem>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 namespace {
 
 class SettingsIOTest : public TriggerFixture
@@ -212,14 +217,31 @@ TEST_F(SettingsIOTest, SettingsThatCannotBeWrittenAreReportedAndThePortStillClos
     env.storeValues({{"Port", 1}, {"Alg", 0}});
     start();
     ASSERT_TRUE(comPort()->Connected());
-    // The file is replaced through a new file beside it: that cannot be made.
+#ifdef Q_OS_UNIX
+    // A disk that takes nothing more: every write beyond 16 bytes fails
+    // (EFBIG instead of the signal), so the new file cannot be written.
+    // A leftover of an earlier write is in no one's way.
     std::filesystem::create_directory(env.file().string() + ".new");
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit full{16, limit.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
     {
         ModalCloser closer;
         exit();
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, oldHandler);
         EXPECT_EQ(closer.texts(),
                   QStringList{QStringLiteral("Failed to set data in ") + QString::fromStdString(env.file().string())});
     }
+    // Nothing is left of the failed write: the old file and the leftover.
+    const auto entries = std::distance(std::filesystem::directory_iterator(env.file().parent_path()),
+                                       std::filesystem::directory_iterator());
+    EXPECT_EQ(entries, 2);
+#else
+    GTEST_SKIP() << "needs a file size limit";
+#endif
     EXPECT_EQ(env.line->Snapshot().openDevices, 0);
     EXPECT_EQ(env.stored("Left"), std::nullopt);
     EXPECT_EQ(env.stored("Port"), 1u);

@@ -190,6 +190,9 @@ info=$(xwininfo -id "$wid")
 field() { awk -F: -v f="$1" '$1 ~ "^ *" f "$" { gsub(/ /, "", $2); print $2 }' <<<"$info"; }
 check "window is 708 × 483 (is $(field Width) × $(field Height))" test "$(field Width)x$(field Height)" = 708x483
 check "window is viewable" test "$(field "Map State")" = IsViewable
+icons=$(xprop -id "$wid" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+check "window carries the program's icon (_NET_WM_ICON: $icons)" \
+  eval '[[ $icons == *"Icon (16 x 16)"* && $icons == *"Icon (128 x 128)"* ]]'
 check "window lies on the screen" test "$(field "Absolute upper-left X")" -ge 0 -a "$(field "Absolute upper-left Y")" -ge 0
 
 # Keyboard input goes to the window: give it the focus, pointer over it.

@@ -7,10 +7,12 @@
 #include "FlEdit.h"
 #include "Panel.h"
 #include "SortGrid.h"
+#include "SpinButtons.h"
 #include "SpinEdit.h"
 
 #include <QFrame>
 #include <QLineEdit>
+#include <QToolButton>
 
 void TFormMain::describeForScreenReaders()
 {
@@ -49,4 +51,12 @@ void TFormMain::describeForScreenReaders()
         if (d.description)
             d.widget->setAccessibleDescription(QString::fromUtf16(d.description));
     }
+    // Each editor's arrows say what they step: "Mehr: Anzahl Runden".
+    auto nameArrows = [](QWidget *editor, SpinButtons *arrows) {
+        for (QToolButton *arrow : {arrows->upButton(), arrows->downButton()})
+            arrow->setAccessibleName(arrow->accessibleName() + QStringLiteral(": ") + editor->accessibleName());
+    };
+    for (TSpinEdit *editor : {seLength, seLenKrug, seKrugov, seLengthDop, seMin, seSek, seTime})
+        nameArrows(editor, editor->buttons());
+    nameArrows(seDopTime, seDopTime->buttons());
 }

@@ -44,6 +44,7 @@ TFormMain::TFormMain(TFormMainServices services, QWidget *parent)
     // runs seDopTimeChange once.
     seDopTime->endLoading();
     FormCreate();
+    storeSettingsAtSessionEnd();
 }
 
 TFormMain::~TFormMain()
@@ -129,6 +130,7 @@ void TFormMain::FormCreate()
 
 void TFormMain::FormDestroy()
 {
-    WriteSettings();
+    if (!m_settingsStoredAtQuit)
+        WriteSettings();
     ComPort->Close();
 }

@@ -207,6 +207,10 @@ private:
     // The stored settings: reading applies each value through its control.
     void ReadSettings();
     void WriteSettings();
+    // The settings are also stored when the session ends (the session
+    // manager may end the program without closing the window) and when the
+    // event loop is left, whatever ended it.
+    void storeSettingsAtSessionEnd();
     void applySetting(rundaro::Setting setting, std::int32_t value);
     std::int32_t settingValue(rundaro::Setting setting) const;
     // Selects the stored port and polarity in cbPort and cbAlg.
@@ -296,8 +300,9 @@ private:
     QAction *showLAP = nullptr;
     QAction *mFullScreen = nullptr;
     QAction *mUndo = nullptr;
+    QAction *mAbout = nullptr;
     // The items in menu order, for resolving a shortcut.
-    std::array<QAction *, 12> m_menuItems{};
+    std::array<QAction *, 13> m_menuItems{};
 
     QTimer *Timer1 = nullptr;
     QTimer *TimerGesperrt = nullptr;
@@ -318,6 +323,10 @@ private:
     double m_lapsExact = 0;
     // True while seLengthChange writes laps and extra metres together.
     bool m_holdRecompute = false;
+    // True once the settings were stored as the event loop ended: nothing
+    // can change them after that, so the window's end does not store them
+    // again.
+    bool m_settingsStoredAtQuit = false;
     std::uint32_t m_startTick = 0;
     std::int32_t m_lapMark = 0;
     std::int32_t m_prevLapMark = 0;

@@ -1,8 +1,10 @@
 // What the window offers beyond timing: every race saved, the export, the
-// printout, the help and quitting. Each is an object of its own that follows
-// the window's race signals; the window only hands them its commands.
+// printout, the help, the About box and quitting. Each is an object of its
+// own that follows the window's race signals; the window only hands them its
+// commands.
 #include "Main.h"
 
+#include "AboutBox.h"
 #include "HelpWindow.h"
 #include "RaceFeed.h"
 #include "RaceExport.h"
@@ -23,6 +25,7 @@ void TFormMain::createRaceFeatures()
     connect(Drucker1, &QAction::triggered, printer, &RacePrinter::printDialog);
     for (QAction *help : {Hilfe1, mHilfe})
         connect(help, &QAction::triggered, this, [this, raceFile] { HelpWindow::ShowFor(this, raceFile->folder()); });
+    connect(mAbout, &QAction::triggered, this, [this] { ShowAboutBox(this); });
     // As the window's close button: the settings are stored when the window goes.
     connect(Beenden1, &QAction::triggered, this, &QWidget::close);
     connect(bExport, &QPushButton::clicked, exporter, &RaceExport::exportRace);

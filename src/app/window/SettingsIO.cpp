@@ -1,7 +1,9 @@
 // The window's stored settings: the race set-up, the port with its polarity,
 // the window's position and size, and whether the race sounds are on, read
-// at start and written at exit.
+// at start and written at exit, also when the session ends.
 #include "Main.h"
+
+#include "Application.h"
 
 #include "Comms.h"
 #include "FlEdit.h"
@@ -10,6 +12,8 @@
 #include "SpinEdit.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QSessionManager>
 
 using rundaro::Setting;
 
@@ -47,6 +51,26 @@ void TFormMain::WriteSettings()
 {
     rundaro::WriteSettings(*m_services.Store, m_registryKey,
                            [this](Setting setting) { return settingValue(setting); });
+}
+
+void TFormMain::storeSettingsAtSessionEnd()
+{
+    // The session manager asks before it ends the session; no message box
+    // may stand in its way, so a failure is left to the window's end.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &) {
+        try {
+            WriteSettings();
+        } catch (...) {
+        }
+    });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        m_settingsStoredAtQuit = true;
+        try {
+            WriteSettings();
+        } catch (...) {
+            Application::ShowException(std::current_exception());
+        }
+    });
 }
 
 // Each value goes through its control's own setter, so the editors clamp

@@ -3,6 +3,7 @@
 #include "Errors.h"
 #include "FloatText.h"
 #include "LocaleNumber.h"
+#include "SpinAccessible.h"
 #include "SpinButtons.h"
 
 #include <QApplication>
@@ -415,6 +416,7 @@ TSpinFloatEdit::TSpinFloatEdit(QWidget *parent)
     : TCustomFloatEdit(parent)
     , m_buttons(new SpinButtons(this))
 {
+    InstallSpinAccessibility();
     m_buttons->setFocusControl(this);
     connect(m_buttons, &SpinButtons::upClick, this, &TSpinFloatEdit::StepUp);
     connect(m_buttons, &SpinButtons::downClick, this, &TSpinFloatEdit::StepDown);

@@ -9,8 +9,11 @@ SpinButtons::SpinButtons(QWidget *parent)
     setCursor(Qt::ArrowCursor);
     m_up = makeButton(Qt::UpArrow);
     m_up->setObjectName(QStringLiteral("UpButton"));
+    // Screen readers' names; the editor's owner may add what it edits.
+    m_up->setAccessibleName(QStringLiteral("Mehr"));
     m_down = makeButton(Qt::DownArrow);
     m_down->setObjectName(QStringLiteral("DownButton"));
+    m_down->setAccessibleName(QStringLiteral("Weniger"));
     connect(m_up, &QToolButton::clicked, this, &SpinButtons::upClick);
     connect(m_down, &QToolButton::clicked, this, &SpinButtons::downClick);
     resize(kWidth, kHeight);

@@ -1,5 +1,6 @@
 #include "SpinEdit.h"
 
+#include "SpinAccessible.h"
 #include "SpinButtons.h"
 
 #include <QApplication>
@@ -51,6 +52,7 @@ TSpinEdit::TSpinEdit(QWidget *parent)
     : QLineEdit(parent)
     , m_buttons(new SpinButtons(this))
 {
+    InstallSpinAccessibility();
     setValidator(new IntegerTextValidator(this));
     setAttribute(Qt::WA_InputMethodEnabled, false);
     connect(this, &QLineEdit::textChanged, this, [this] {

@@ -17,8 +17,9 @@ namespace rundaro {
 //
 // The key "\Software\<name>" lives in <root>/<name>/settings.reg, where root
 // is the user's configuration folder. Every write replaces the file as a
-// whole (written beside it, then renamed), so a crash never leaves half a
-// file; lines the program does not know are kept.
+// whole (written beside it under a name of its own, on the disk, then
+// renamed), so neither a crash nor a power cut leaves half a file; lines
+// the program does not know are kept.
 class RegFileStore : public SettingsStore
 {
 public:

@@ -1,0 +1,38 @@
+# Run by cpack after it made the packages. CPack's dbgsym packages (.ddeb)
+# list their files in md5sums under the staging folder's absolute path, and
+# have no documentation folder. Each is unpacked, given the md5sums of its
+# own files and its documentation folder as a link to that of the package
+# it belongs to (on which it depends), and packed again.
+if(NOT CPACK_GENERATOR STREQUAL "DEB")
+  return()
+endif()
+list(GET CPACK_PACKAGE_FILES 0 first)
+get_filename_component(folder "${first}" DIRECTORY)
+file(GLOB ddebs "${folder}/*.ddeb")
+foreach(ddeb IN LISTS ddebs)
+  set(root "${folder}/dbgsym-repack")
+  file(REMOVE_RECURSE "${root}")
+  message(STATUS "Repacking ${ddeb}")
+  execute_process(COMMAND dpkg-deb -R "${ddeb}" "${root}" COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND dpkg-deb -f "${ddeb}" Package Depends
+    OUTPUT_VARIABLE fields COMMAND_ERROR_IS_FATAL ANY)
+  string(REGEX MATCH "Package: ([^\n]+)" _ "${fields}")
+  set(package "${CMAKE_MATCH_1}")
+  string(REGEX MATCH "Depends: ([^ \n]+)" _ "${fields}")
+  set(owner "${CMAKE_MATCH_1}")
+  file(MAKE_DIRECTORY "${root}/usr/share/doc")
+  file(CREATE_LINK "${owner}" "${root}/usr/share/doc/${package}" SYMBOLIC)
+  file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${root}" "${root}/usr/*")
+  list(SORT files)
+  set(sums "")
+  foreach(file IN LISTS files)
+    if(NOT IS_SYMLINK "${root}/${file}")
+      file(MD5 "${root}/${file}" sum)
+      string(APPEND sums "${sum}  ${file}\n")
+    endif()
+  endforeach()
+  file(WRITE "${root}/DEBIAN/md5sums" "${sums}")
+  execute_process(COMMAND dpkg-deb --root-owner-group --build "${root}" "${ddeb}"
+    OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+  file(REMOVE_RECURSE "${root}")
+endforeach()
