@@ -180,7 +180,7 @@ void BM_TriggerLatency(benchmark::State &state)
     TFormMainServices services = BenchServices();
     auto driver = std::make_shared<StampingDriver>(line);
     services.DeviceFactory = pty.Factory(driver);
-    services.ProbePort = [](std::uint8_t port) { return port == 1; };
+    services.ListPorts = [] { return std::vector<std::uint8_t>{1}; };
     // The stored port and polarity: port 1 opens at start with "On/Off".
     services.Store->openKeyForWrite(rundaro::RegistryKeyFor(QCoreApplication::applicationFilePath().toStdString()));
     services.Store->writeDword("Port", 1);

@@ -99,7 +99,7 @@ void TFormMain::setCommand(TBitBtnWithColor *button, QAction *item, bool enabled
 
 void TFormMain::bStartClick(QObject *)
 {
-    m_startTick = rundaro::GetTickCount();
+    m_startTick = CommandTick(false);
     Timer1->start();
     setPlanEditorsEnabled(false);
     setCommand(bStart, mStart, false, Colors::clBtnFace());
@@ -136,7 +136,7 @@ void TFormMain::ClearResults()
 void TFormMain::bLAPClick(QObject *)
 {
     m_prevLapMark = m_lapMark;
-    m_lapMark = std::int32_t(rundaro::GetTickCount());
+    m_lapMark = std::int32_t(CommandTick(true));
     m_record.AddPassing(std::uint32_t(m_lapMark));
     setLapCount(LapCount() + 1);
     RecordLap();
@@ -150,7 +150,7 @@ void TFormMain::bLAPClick(QObject *)
 
 void TFormMain::bStopClick(QObject *)
 {
-    m_stopTick = rundaro::GetTickCount();
+    m_stopTick = CommandTick(true);
     m_prevLapMark = m_lapMark;
     m_lapMark = std::int32_t(m_stopTick);
     m_record.AddPassing(m_stopTick, true);

@@ -566,12 +566,6 @@ bool ProbePath(const std::string &path, const PortSafety &safety)
     return present;
 }
 
-bool ProbePort(std::uint8_t port)
-{
-    const std::string name = PortDeviceName(port);
-    return !name.empty() && ProbePath(name, PortSafety::System());
-}
-
 OpenResult OpenPort(std::uint8_t port)
 {
     const std::string name = PortDeviceName(port);

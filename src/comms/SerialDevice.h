@@ -96,7 +96,9 @@ enum class WaitResult {
 
 // One open serial device. Every call but WaitEvents and CancelWait is made on
 // the owner's thread; WaitEvents runs on one worker thread at a time, and
-// CancelWait may be called from any thread. Calls returning bool report
+// CancelWait may be called from any thread. ModemStatus and DsrChangeCount
+// are also called by the worker right after a wait returned, while the
+// owner's thread may be making its own calls. Calls returning bool report
 // failure as false with the reason in LastError.
 class Device
 {
@@ -136,8 +138,17 @@ protected:
 
 struct OpenResult
 {
+    OpenResult() = default;
+    OpenResult(std::unique_ptr<Device> opened, std::uint32_t failure, std::string explanation = {})
+        : device(std::move(opened)), error(failure), detail(std::move(explanation))
+    {
+    }
+
     std::unique_ptr<Device> device; // null when the open failed
     std::uint32_t error = 0;        // the system's error number then
+    // What the user needs to know beyond the number (who holds the port,
+    // how to free it), in the program's language; mostly empty.
+    std::string detail;
 };
 
 // Opens port number `port` for reading and writing, without sharing. The
@@ -149,10 +160,8 @@ using DeviceFactory = std::function<OpenResult(std::uint8_t port)>;
 // number names no device here. See OpenPort.
 std::string PortDeviceName(std::uint8_t port);
 
-// True when port number `port` is a serial device that can be opened now
-// without sharing; the device is closed again at once. A device that another
-// program holds open is not present. On Linux the active system console and
-// a port under another program's UUCP lock are not even opened.
+// True when port number `port` is among the system's serial ports now
+// (ListPorts); nothing is opened.
 bool ProbePort(std::uint8_t port);
 
 // Opens port number `port` with the platform's backend.

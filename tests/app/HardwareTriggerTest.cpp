@@ -131,10 +131,11 @@ TEST_F(HardwareTriggerTest, LockoutSwallowsAChange300MsLaterButNotOne1000MsLater
     line(kMsDsr); // a matching change 300 ms after the trigger
     EXPECT_EQ(form->LapCount(), 0);
     // Consumed, not deferred: the lockout's end takes no lap.
-    clock.advance(700);
+    clock.advance(680);
     lockoutEnds();
     EXPECT_EQ(form->LapCount(), 0);
     line(0);
+    clock.advance(20); // the contact stood open long enough
     line(kMsDsr);
     EXPECT_EQ(form->LapCount(), 1);
     EXPECT_EQ(form->LapMark(), 1000); // the race time of the lap
@@ -167,18 +168,20 @@ TEST_F(HardwareTriggerTest, LockoutLastsExactly1000MsOnTheRaceClock)
 }
 
 // A contact that closed and opened again between two reports may leave the
-// level as it was; the driver's count of changes tells, and two or more
-// changes take one lap, for either polarity, whatever the level read. Without
-// a count only the level decides. DSR is on before each pulse.
+// level as it was; the driver's count of changes tells (odd: the level
+// changed, even: a pulse and back), whatever the level read says. DSR has
+// stood on for 2 s before each pulse: for "Off/On" the pulse is a closing
+// contact and takes a lap, for "On/Off" it is a held contact that chatters
+// and takes none. Without a count only the level read decides.
 TEST_F(HardwareTriggerTest, DsrPulseBetweenTwoReportsTakesOneLap)
 {
     struct Case { std::uint32_t alg; int changes; bool levelChanged; bool counted; int laps; };
     const Case cases[] = {
-        {0, 2, false, true, 1},
-        {0, 2, true, true, 1}, // off now, which alone would not trigger
-        {0, 3, true, true, 1},
-        {0, 3, false, true, 1},
-        {0, 1, true, true, 0}, // an edge to off: no pulse
+        {0, 2, false, true, 0},
+        {0, 2, true, true, 0}, // the level read is off: the count says on
+        {0, 3, true, true, 0},
+        {0, 3, false, true, 0},
+        {0, 1, true, true, 0}, // an edge to off
         {1, 2, false, true, 1},
         {1, 3, true, true, 1}, // off now, which triggers anyway: once
         {0, 2, false, false, 0},
@@ -202,6 +205,45 @@ TEST_F(HardwareTriggerTest, DsrPulseBetweenTwoReportsTakesOneLap)
     }
 }
 
+// One lap per contact ("On/Off"), however it bounces: each step is one
+// report of the port, `changes` DSR changes counted since the one before
+// (1: an edge, 2: a pulse and back), the level read then, `after` ms after
+// the previous step. No lockout hides what the contact rule does.
+TEST_F(HardwareTriggerTest, OneLapPerContactHoweverItBounces)
+{
+    struct Step { std::uint32_t after; int changes; bool levelChanged; };
+    struct Case { const char *name; std::vector<Step> steps; int laps; };
+    const Case cases[] = {
+        // Closed (a lap), held 1.5 s, opened with 1 ms of chatter.
+        {"bounce on release", {{100, 1, true}, {1500, 1, true}, {1, 1, true}, {1, 1, true}}, 1},
+        {"bounce on release in one report", {{100, 1, true}, {1500, 3, true}}, 1},
+        // Closed with 10 ms of bounce, held, opened, closed again 1.5 s later.
+        {"bounce on closing", {{100, 1, true}, {5, 1, true}, {5, 1, true}, {1500, 1, true}, {1500, 1, true}}, 2},
+        // A short pulse whose two edges come in two reports, the level read
+        // already back each time.
+        {"split pulse", {{100, 1, false}, {1, 1, false}}, 1},
+        {"pulse in one report", {{100, 2, false}}, 1},
+        // Open for less than 20 ms between two closings.
+        {"open too briefly", {{100, 1, true}, {1500, 1, true}, {19, 1, true}}, 1},
+        {"open long enough", {{100, 1, true}, {1500, 1, true}, {20, 1, true}}, 2},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        env.ports = {1};
+        env.storeValues({{"Port", 1}, {"Alg", 0}, {"Len", 4000}, {"LenDop", 0}, {"LenKrug", 400}});
+        start();
+        lockout()->setInterval(0);
+        child<QAction>("mStart")->trigger();
+        for (const Step &step : c.steps) {
+            clock.advance(step.after);
+            pulse(step.changes, step.levelChanged);
+        }
+        EXPECT_EQ(form->LapCount(), c.laps);
+        exit();
+        env.line = rundaro::serial::SimulatedLine::Create();
+    }
+}
+
 TEST_F(HardwareTriggerTest, TriggerAfterStopTakesNoActionButLocksOut)
 {
     startOnPort1(1);
@@ -210,6 +252,7 @@ TEST_F(HardwareTriggerTest, TriggerAfterStopTakesNoActionButLocksOut)
     const std::uint32_t stopped = form->StopTick();
     clock.advance(5000);
     line(kMsDsr);
+    clock.advance(20);
     line(0);
     EXPECT_EQ(form->StopTick(), stopped);
     EXPECT_FALSE(enabled("bStart"));
@@ -228,17 +271,17 @@ TEST_F(HardwareTriggerTest, TriggersStartLapAndStopAWholeRace)
     line(kMsDsr);
     EXPECT_EQ(form->StartTick(), t0);
     for (int lap = 1; lap <= 2; ++lap) {
+        line(0);
         clock.advance(30000);
         lockoutEnds();
-        line(0);
         line(kMsDsr);
         EXPECT_EQ(form->LapCount(), lap);
     }
     EXPECT_FALSE(enabled("bLAP"));
     EXPECT_TRUE(enabled("bStop"));
+    line(0);
     clock.advance(29000);
     lockoutEnds();
-    line(0);
     line(kMsDsr);
     EXPECT_EQ(form->StopTick(), t0 + 89000);
     EXPECT_FALSE(enabled("bStop"));
@@ -323,6 +366,7 @@ TEST_F(HardwareTriggerTest, ChoosingAPortOpensItWithThePolarityShown)
     EXPECT_EQ(comPort()->Tag(), 1);
     line(kMsDsr);
     EXPECT_FALSE(running());
+    clock.advance(20);
     line(0);
     EXPECT_TRUE(running());
 }
