@@ -2,9 +2,15 @@
 #include "PortScan.h"
 #include "TriggerFixture.h"
 
+#include <QLabel>
 #include <QStringList>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include <vector>
 
@@ -386,6 +392,118 @@ TEST_F(HardwareTriggerTest, PortThatCannotBeOpenedIsReportedAndStaysChosen)
     EXPECT_EQ(comPort()->Port(), 2);
     exit();
     EXPECT_EQ(env.stored("Port"), 2u);
+}
+
+} // namespace
+
+namespace {
+
+// A port lost in the middle of a race is tried again once a second (the
+// reconnect timer is driven by hand here) until it opens, showing the latest
+// error meanwhile; only the adapter that was opened comes back by itself,
+// another device at the same node waits for the user to choose the port.
+TEST_F(HardwareTriggerTest, LostPortIsRetriedUntilItsOwnAdapterOpens)
+{
+    struct Case
+    {
+        const char *name;
+        std::function<void(TestServices &)> block;   // what keeps the port from coming back
+        QString shown;                               // on the Configuration tab meanwhile
+        std::function<void(TestServices &)> unblock; // what lets it
+        bool byTheUser;                              // taken only by choosing the port
+    };
+    const Case cases[] = {
+        {"busy, then free", [](TestServices &e) { e.line->FailOpen(16); }, QStringLiteral("(Fehler 16)"),
+         [](TestServices &e) { e.line->FailOpen(0); }, false},
+        {"another device at the node", [](TestServices &e) { e.identities[1] = "2341:0043:B"; },
+         QStringLiteral("anderes Gerät"), [](TestServices &e) { e.identities[1] = "0403:6001:A"; }, false},
+        {"another device, chosen", [](TestServices &e) { e.identities[1] = "2341:0043:B"; },
+         QStringLiteral("anderes Gerät"), [](TestServices &) {}, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        env.identities[1] = "0403:6001:A";
+        startOnPort1(0);
+        auto *reconnect = child<QTimer>("TimerReconnect");
+        EXPECT_FALSE(reconnect->isActive());
+        env.line->AwaitWaitsStarted(1);
+        env.line->DropCompletions(5); // the adapter goes
+        ASSERT_TRUE(pumpUntil([&] { return !comPort()->Connected(); }));
+        env.line->DropCompletions(0);
+        EXPECT_TRUE(reconnect->isActive());
+        c.block(env);
+        const int opened = env.line->Snapshot().devicesOpened;
+        for (int second = 0; second < 3; ++second) {
+            form->TimerReconnectTimer();
+            EXPECT_FALSE(comPort()->Connected());
+        }
+        EXPECT_TRUE(child<QLabel>("LabPortState")->text().contains(c.shown))
+            << child<QLabel>("LabPortState")->text().toStdString();
+        // Another device is never opened, not even to look.
+        if (!env.identities[1].empty() && env.identities[1] != "0403:6001:A")
+            EXPECT_EQ(env.line->Snapshot().devicesOpened, opened);
+        c.unblock(env);
+        if (c.byTheUser)
+            pick(cbPort(), 1);
+        else
+            form->TimerReconnectTimer();
+        EXPECT_TRUE(comPort()->Connected());
+        EXPECT_FALSE(reconnect->isActive());
+        exit();
+        env.line = rundaro::serial::SimulatedLine::Create();
+    }
+}
+
+// Listing the ports opens none of them: the platform's own list, over a
+// sysfs folder and a device folder of the test's own, whose every open
+// inotify counts, through a start, list refreshes, a device node's change
+// and a race. Only the chosen port is opened, through the device factory.
+TEST_F(HardwareTriggerTest, NoOtherPortIsOpenedAtStartRefreshOrRace)
+{
+    const std::string sysfs = env.dir.path().toStdString() + "/sys/class/tty";
+    std::filesystem::create_directories(env.devices());
+    for (const char *name : {"ttyS0", "ttyUSB0", "ttyUSB1"}) {
+        std::filesystem::create_directories(sysfs + "/" + name + "/device");
+        std::ofstream(env.devices() + "/" + name).put('\n');
+    }
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(inotify_add_watch(watch, env.devices().c_str(), IN_OPEN), 0);
+    const auto opens = [watch] {
+        int count = 0;
+        alignas(inotify_event) char events[4096];
+        for (ssize_t n; (n = read(watch, events, sizeof events)) > 0;) {
+            for (char *at = events; at < events + n; at += sizeof(inotify_event) + reinterpret_cast<inotify_event *>(at)->len)
+                ++count;
+        }
+        return count;
+    };
+    env.storeValues({{"Port", 33}, {"Alg", 0}});
+    TFormMainServices services = env.services();
+    services.ListPorts = nullptr; // the platform's, over the folders above
+    services.PortIdentity = nullptr;
+    services.SysfsFolder = sysfs;
+    form = std::make_unique<TFormMain>(services);
+    ASSERT_TRUE(comPort()->Connected());
+    EXPECT_EQ(cbPort()->count(), 4); // None, ttyS0, ttyUSB0, ttyUSB1
+    EXPECT_EQ(opens(), 0) << "at start";
+    cbPort()->showPopup();
+    cbPort()->hidePopup();
+    std::filesystem::create_directories(sysfs + "/ttyUSB2/device");
+    std::ofstream(env.devices() + "/ttyUSB2").put('\n');
+    EXPECT_EQ(opens(), 1); // this test's own, which made the node
+    ASSERT_TRUE(pumpUntil([&] { return cbPort()->count() == 5; }));
+    EXPECT_EQ(opens(), 0) << "at a refresh";
+    line(kMsDsr); // START
+    clock.advance(30000);
+    line(0);
+    cbPort()->showPopup();
+    cbPort()->hidePopup();
+    clock.advance(30000);
+    line(kMsDsr);
+    EXPECT_EQ(form->LapCount(), 1);
+    EXPECT_EQ(opens(), 0) << "during the race";
+    EXPECT_EQ(env.line->Snapshot().devicesOpened, 1);
+    close(watch);
 }
 
 } // namespace
