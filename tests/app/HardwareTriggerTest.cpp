@@ -8,9 +8,11 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <thread>
 
 #include <vector>
 
@@ -504,6 +506,65 @@ TEST_F(HardwareTriggerTest, NoOtherPortIsOpenedAtStartRefreshOrRace)
     EXPECT_EQ(opens(), 0) << "during the race";
     EXPECT_EQ(env.line->Snapshot().devicesOpened, 1);
     close(watch);
+}
+
+} // namespace
+
+namespace {
+
+// A clock that tells when a thread other than the main thread read it: the
+// port's worker stamping a report.
+std::atomic<std::uint32_t> g_now{0};
+std::atomic<int> g_workerReads{0};
+std::thread::id g_mainThread;
+
+std::uint32_t readNoticingWorker()
+{
+    const std::uint32_t now = g_now.load();
+    if (std::this_thread::get_id() != g_mainThread)
+        ++g_workerReads; // after the read: the test moves the clock on then
+    return now;
+}
+
+// The contact's time is the tick the port's worker read when the edge was
+// reported, however late the main thread handles it; a keyboard LAP handled
+// in between, later than the contact, raises the contact's time to its own,
+// so that no lap is negative. START at 50000 from the keyboard.
+TEST_F(HardwareTriggerTest, ContactTimeIsTheWorkersStampNeverBeforeTheLatestPassing)
+{
+    struct Case { const char *name; std::uint32_t edge; std::uint32_t keyboardLap; std::uint32_t handled; std::vector<std::int32_t> marks; };
+    const Case cases[] = {
+        {"main thread busy 50 ms", 60000, 0, 60050, {10000}},
+        {"keyboard lap handled first", 60000, 60020, 60030, {10020, 10020}},
+    };
+    g_mainThread = std::this_thread::get_id();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        env.storeValues({{"Len", 4000}, {"LenDop", 0}, {"LenKrug", 400}});
+        g_now = 50000;
+        rundaro::SetTickSource(&readNoticingWorker);
+        startOnPort1(0);
+        child<QAction>("mStart")->trigger();
+        ASSERT_TRUE(pumpUntil([&] { return env.line->Snapshot().waiting == 1; }));
+        g_now = c.edge;
+        const int reads = g_workerReads;
+        env.line->SetModemStatus(kMsDsr);
+        while (g_workerReads == reads) {
+            // the worker stamps the edge; the main thread handles nothing
+        }
+        if (c.keyboardLap != 0) {
+            g_now = c.keyboardLap;
+            child<QAction>("mLAP")->trigger();
+        }
+        g_now = c.handled;
+        ASSERT_TRUE(pumpUntil([&] { return form->LastModemStatus() == kMsDsr; }));
+        std::vector<std::int32_t> marks;
+        for (int i = 0; i < form->Race().Passings(); ++i)
+            marks.push_back(std::int32_t(form->Race().PassingTick(i) - form->StartTick()));
+        EXPECT_EQ(marks, c.marks);
+        exit();
+        env.line = rundaro::serial::SimulatedLine::Create();
+    }
 }
 
 } // namespace
