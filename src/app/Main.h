@@ -127,7 +127,8 @@ public slots:
     void FillPlan();
 
     // The hardware lap trigger.
-    // Probes the ports, lists them in cbPort and returns the scan result.
+    // Lists the ports present (opening none) in cbPort and returns the scan
+    // result.
     std::uint32_t ScanPorts();
     // The user picked an entry of cbPort: (re)opens ComPort on it, or
     // closes it for "None".

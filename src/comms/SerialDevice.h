@@ -168,8 +168,9 @@ bool ProbePort(std::uint8_t port);
 //  Windows: "COM" and the number, with the "\\.\" prefix above 9.
 //  Linux:   1-32 /dev/ttyS0-31, 33-64 /dev/ttyUSB0-31, 65-96 /dev/ttyACM0-31;
 //           0 and 97-255 name no device and fail with ENOENT. The console
-//           and a port locked by another program fail with EBUSY; the
-//           port's UUCP lock in /run/lock is held while it is open.
+//           and a port locked or held open by another program fail with
+//           EBUSY (OpenResult::detail says which); the port's UUCP lock in
+//           /run/lock is held while it is open.
 OpenResult OpenPort(std::uint8_t port);
 
 } // namespace rundaro::serial
