@@ -86,6 +86,9 @@ void TFormMain::cbPortChange(QObject * /*Sender*/)
     const int port = cbPort->itemData(index).toInt(&ok);
     ComPort->SetPort(ok ? quint8(port & 0xFF) : 0);
     ComPort->SetTag(cbAlg->currentIndex());
+    // The user takes whatever device is at the port now: the adapter to
+    // come back after a loss is the one this open finds.
+    m_portIdentity.clear();
     // The user asked for this port: a failure to open it is shown. It is
     // reported here rather than thrown through the list's signal.
     try {
