@@ -62,7 +62,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const bool race = argc > 1 && std::strcmp(argv[1], "race") == 0;
-    TApplication app(argc, argv);
+    Application app(argc, argv);
     if (race)
         rundaro::SetTickSource(&readTicks);
     int result = 0;
@@ -79,7 +79,7 @@ int main(int argc, char **argv)
     }
     // As the program does: a sound thread left in a hanging sound server
     // would hold up the audio library's clean-up at exit.
-    if (TSoundThread::LeftRunning()) {
+    if (SoundThread::LeftRunning()) {
         std::fflush(nullptr);
         std::_Exit(result);
     }

@@ -210,7 +210,7 @@ void BM_TriggerLatency(benchmark::State &state)
         form.show();
         QCoreApplication::processEvents();
         auto *timer = form.findChild<QTimer *>(QStringLiteral("Timer1"));
-        auto *raceFile = form.findChild<TRaceFile *>(QStringLiteral("RaceFile"));
+        auto *raceFile = form.findChild<RaceFile *>(QStringLiteral("RaceFile"));
         EdgeThread edges(line, racing);
 
         std::uint32_t startTick = form.StartTick();

@@ -7,7 +7,7 @@
 
 int main(int argc, char *argv[])
 {
-    TApplication app(argc, argv);
+    Application app(argc, argv);
     int result = 0;
     {
         TFormMain window;
@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     // The window is closed and its settings are stored. A sound thread
     // still waiting for a hanging sound server holds locks that the audio
     // library's clean-up at exit would wait for: the program ends without it.
-    if (TSoundThread::LeftRunning()) {
+    if (SoundThread::LeftRunning()) {
         std::fflush(nullptr);
         std::_Exit(result);
     }

@@ -4,7 +4,7 @@
 
 #include <QMessageBox>
 
-TApplication::TApplication(int &argc, char **argv)
+Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     InstallFontSubstitutes();
@@ -14,7 +14,7 @@ TApplication::TApplication(int &argc, char **argv)
     setFont(WindowFont(QStringLiteral("MS Sans Serif"), 11, false));
 }
 
-bool TApplication::notify(QObject *receiver, QEvent *event)
+bool Application::notify(QObject *receiver, QEvent *event)
 {
     try {
         return QApplication::notify(receiver, event);
@@ -24,7 +24,7 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
     return false;
 }
 
-void TApplication::ShowException(const std::exception_ptr &error)
+void Application::ShowException(const std::exception_ptr &error)
 {
     QString text;
     try {

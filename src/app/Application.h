@@ -7,12 +7,12 @@
 // The application object. An error that escapes an event handler ends up in
 // its general error report: a message box with the error's text, after which
 // the program goes on.
-class TApplication : public QApplication
+class Application : public QApplication
 {
     Q_OBJECT
 
 public:
-    TApplication(int &argc, char **argv);
+    Application(int &argc, char **argv);
 
     bool notify(QObject *receiver, QEvent *event) override;
 

@@ -56,7 +56,7 @@ auf &bdquo;Control&ldquo; (oder im Kontextmen&uuml; der Tabelle) speichert das R
 
 } // namespace
 
-THelpWindow::THelpWindow(QWidget *owner, const QString &racesFolder)
+HelpWindow::HelpWindow(QWidget *owner, const QString &racesFolder)
     : QTextBrowser(owner)
 {
     setObjectName(QStringLiteral("HelpWindow"));
@@ -67,11 +67,11 @@ THelpWindow::THelpWindow(QWidget *owner, const QString &racesFolder)
     resize(560, 620);
 }
 
-THelpWindow *THelpWindow::ShowFor(QWidget *owner, const QString &racesFolder)
+HelpWindow *HelpWindow::ShowFor(QWidget *owner, const QString &racesFolder)
 {
-    auto *help = owner->findChild<THelpWindow *>(QStringLiteral("HelpWindow"), Qt::FindDirectChildrenOnly);
+    auto *help = owner->findChild<HelpWindow *>(QStringLiteral("HelpWindow"), Qt::FindDirectChildrenOnly);
     if (!help)
-        help = new THelpWindow(owner, racesFolder);
+        help = new HelpWindow(owner, racesFolder);
     help->show();
     help->raise();
     help->activateWindow();

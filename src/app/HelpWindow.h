@@ -5,15 +5,15 @@
 // The program's help in German: the commands and their keys, the lap
 // contact's wiring and polarity, where the races are saved and what the
 // trigger's states mean. One window per owner, made when first asked for.
-class THelpWindow : public QTextBrowser
+class HelpWindow : public QTextBrowser
 {
     Q_OBJECT
 
 public:
     // Shows the owner's help window, making it first if need be.
-    static THelpWindow *ShowFor(QWidget *owner, const QString &racesFolder);
+    static HelpWindow *ShowFor(QWidget *owner, const QString &racesFolder);
 
 private:
-    THelpWindow(QWidget *owner, const QString &racesFolder);
-    Q_DISABLE_COPY(THelpWindow)
+    HelpWindow(QWidget *owner, const QString &racesFolder);
+    Q_DISABLE_COPY(HelpWindow)
 };

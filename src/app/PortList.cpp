@@ -1,6 +1,6 @@
 #include "PortList.h"
 
-void TPortList::showPopup()
+void PortList::showPopup()
 {
     emit aboutToShowPopup();
     QComboBox::showPopup();

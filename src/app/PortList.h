@@ -4,7 +4,7 @@
 
 // The port list: a drop-down list that says when the user opens it, so that
 // the ports it offers are those present at that moment.
-class TPortList : public QComboBox
+class PortList : public QComboBox
 {
     Q_OBJECT
 

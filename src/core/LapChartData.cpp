@@ -14,21 +14,19 @@ std::int64_t Hundredths(std::int64_t ms)
 
 } // namespace
 
-std::optional<bool> LapOnTarget(std::int32_t lapMs, std::int32_t targetLapMs)
+std::optional<bool> LapOnTarget(std::int32_t lapMs, std::int64_t targetMs)
 {
-    if (targetLapMs <= 0)
+    if (targetMs <= 0)
         return std::nullopt;
-    return std::int64_t(targetLapMs) >= Hundredths(lapMs) * 10;
+    return targetMs >= Hundredths(lapMs) * 10;
 }
 
 LapChartData ChartOfRace(const PlanFigures &plan, const RaceRecord *race)
 {
     LapChartData data;
-    const bool extra = plan.extraMetres != 0;
     if (plan.targetLapMs > 0)
         data.targetLapSeconds = double(plan.targetLapMs) / 1000;
-    const std::int64_t first = extra ? 0 : 1;
-    for (std::int64_t lap = first; lap <= plan.laps; ++lap)
+    for (std::int64_t lap = FirstPassingLine(plan); lap <= plan.laps; ++lap)
         data.columns.push_back({lap, {}, {}, {}});
     if (!race)
         return data;
@@ -36,9 +34,11 @@ LapChartData ChartOfRace(const PlanFigures &plan, const RaceRecord *race)
     for (int i = 0; i < passings; ++i) {
         LapChartData::Column &column = data.columns[std::size_t(i)];
         column.lapSeconds = double(Hundredths(race->LapMs(i))) / 100;
-        column.onTarget = LapOnTarget(race->LapMs(i), plan.targetLapMs);
-        if (plan.targetLapMs > 0)
+        // Without a target lap there is no schedule to be measured against.
+        if (plan.targetLapMs > 0) {
+            column.onTarget = LapOnTarget(race->LapMs(i), SegmentTargetMs(plan, column.lap));
             column.aheadSeconds = double(PlanTargetMs(plan, column.lap) - race->RaceMs(i)) / 1000;
+        }
     }
     return data;
 }

@@ -28,9 +28,9 @@ struct LapChartData
     std::optional<double> targetLapSeconds; // empty without a target lap time
 };
 
-// A lap is on target, as the lap table colours it, when its time rounded to
-// hundredths is at most the target lap time; empty without a target.
-std::optional<bool> LapOnTarget(std::int32_t lapMs, std::int32_t targetLapMs);
+// A segment is on target, as the lap table colours it, when its time rounded
+// to hundredths is at most its target time; empty without a target.
+std::optional<bool> LapOnTarget(std::int32_t lapMs, std::int64_t targetMs);
 
 // The chart of `race`, or only the schedule of `plan` when `race` is null.
 LapChartData ChartOfRace(const PlanFigures &plan, const RaceRecord *race);

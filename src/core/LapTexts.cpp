@@ -21,43 +21,19 @@ std::string SpeedText(Real metres, std::int64_t ms, int decimals, char separator
     return FormatFixed((metres / 1000) / (Real(ms) / 1000 / 3600), decimals, separator);
 }
 
-LapResultTexts LapResult(std::int32_t raceMs, std::int32_t lapMs, std::int64_t lapLength, char separator)
+LapResultTexts LapResult(std::int32_t raceMs, std::int32_t lapMs, std::int64_t metres, char separator)
 {
     return {
         FormatFixed(Real(lapMs) / 1000, 2, separator),
         FormatFixed(Real(raceMs) / 1000, 2, separator),
         MinSecText(raceMs, separator),
-        SpeedText(Real(lapLength), lapMs, 1, separator),
+        SpeedText(Real(metres), lapMs, 1, separator),
     };
 }
 
-std::string AverageSpeedText(std::int64_t lapLength, std::int64_t laps, std::int32_t raceMs, char separator)
+std::string AverageSpeedText(const PlanFigures &plan, std::int64_t passings, std::int32_t raceMs, char separator)
 {
-    return SpeedText(Real(lapLength) * Real(laps), raceMs, 1, separator);
-}
-
-namespace {
-
-bool HasExtra(const PlanFigures &plan)
-{
-    return plan.extraMetres > 0 && plan.lapLength != 0;
-}
-
-// The target time of the extra metres; 0 without them.
-std::int64_t ExtraMs(const PlanFigures &plan)
-{
-    if (!HasExtra(plan))
-        return 0;
-    // 64-bit product: long laps with many extra metres overflow 32 bits.
-    return Div(plan.extraMetres * plan.targetLapMs, plan.lapLength);
-}
-
-} // namespace
-
-std::int64_t PlanTargetMs(const PlanFigures &plan, std::int64_t lap)
-{
-    const std::int64_t target = Round(plan.allowanceSeconds * 1000 + Real(lap * plan.targetLapMs));
-    return lap == 0 ? target + ExtraMs(plan) : target;
+    return SpeedText(Real(MetresCovered(plan, passings)), raceMs, 1, separator);
 }
 
 PlanRowTexts PlanRow(const PlanFigures &plan, std::int64_t lap, char separator)
@@ -65,9 +41,10 @@ PlanRowTexts PlanRow(const PlanFigures &plan, std::int64_t lap, char separator)
     PlanRowTexts row;
     row.lapsToGo = IntToStr(plan.laps - lap);
     row.segmentTime = lap == 0 ? FormatFixed(plan.allowanceSeconds, 1, separator) : plan.lapTimeText;
-    const std::int64_t target = PlanTargetMs(plan, lap);
-    if (lap == 0 && HasExtra(plan))
+    // With extra metres the start line shows their target time instead.
+    if (lap == 0 && plan.extraMetres > 0 && plan.lapLength > 0)
         row.segmentTime = FormatFixed(Real(ExtraMs(plan)) / 1000, 1, separator);
+    const std::int64_t target = PlanTargetMs(plan, lap);
     row.targetTime = FormatFixed(Real(target) / 1000, 2, separator);
     row.minSec = MinSecText(target, separator);
     row.speed = plan.lapSpeedText;

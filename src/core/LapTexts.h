@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Numbers.h"
+#include "Schedule.h"
 
 #include <cstdint>
 #include <string>
@@ -23,25 +23,16 @@ struct LapResultTexts
     std::string lapTime;   // "RealZeit": lap time in s, two decimals
     std::string raceTime;  // "RealSollzeit": race time in s, two decimals
     std::string minSec;    // "in Min:Sek"
-    std::string speed;     // "km/h" over one full lap length, one decimal
+    std::string speed;     // "km/h" over the segment's own length, one decimal
 };
 
-LapResultTexts LapResult(std::int32_t raceMs, std::int32_t lapMs, std::int64_t lapLength, char separator);
+// `metres`: the length of the segment the passing closes (the extra metres
+// or a whole lap).
+LapResultTexts LapResult(std::int32_t raceMs, std::int32_t lapMs, std::int64_t metres, char separator);
 
-// The average speed since the start, reckoned as `laps` full laps.
-std::string AverageSpeedText(std::int64_t lapLength, std::int64_t laps, std::int32_t raceMs, char separator);
-
-// What the target schedule is computed from.
-struct PlanFigures
-{
-    std::int64_t laps = 0;          // whole laps
-    std::int32_t targetLapMs = 0;   // target time of one whole lap
-    Real allowanceSeconds = 0;      // start allowance
-    std::int64_t extraMetres = 0;   // before the first whole lap
-    std::int64_t lapLength = 0;     // metres
-    std::string lapTimeText;        // the target lap time as shown ("21,9")
-    std::string lapSpeedText;       // the target lap speed as shown ("32,88")
-};
+// The average speed since the start over the metres actually covered in
+// `passings` passings.
+std::string AverageSpeedText(const PlanFigures &plan, std::int64_t passings, std::int32_t raceMs, char separator);
 
 // Columns 0 to 4 of the schedule line after `lap` whole laps (0: the start
 // line, which carries the allowance and the time of the extra metres).
@@ -55,10 +46,5 @@ struct PlanRowTexts
 };
 
 PlanRowTexts PlanRow(const PlanFigures &plan, std::int64_t lap, char separator);
-
-// The target race time in ms at the schedule line after `lap` whole laps: the
-// allowance plus the whole laps, and on the start line (lap 0) the time of
-// the extra metres.
-std::int64_t PlanTargetMs(const PlanFigures &plan, std::int64_t lap);
 
 } // namespace rundaro

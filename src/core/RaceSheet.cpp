@@ -51,8 +51,9 @@ RaceSheet MakeRaceSheet(const RaceRecord &race, const std::string &date, const s
                                       target.speed};
     }
     for (int p = 0; p < passings; ++p) {
-        const LapResultTexts result = LapResult(race.RaceMs(p), race.LapMs(p), plan.lapLength, '.');
-        RaceRowTexts &row = sheet.rows[std::size_t(race.Row(p) - 1)];
+        const std::int64_t line = race.Row(p) - 1;
+        const LapResultTexts result = LapResult(race.RaceMs(p), race.LapMs(p), SegmentMetres(plan, line), '.');
+        RaceRowTexts &row = sheet.rows[std::size_t(line)];
         row[5] = result.lapTime;
         row[6] = result.raceTime;
         row[7] = result.minSec;

@@ -18,7 +18,7 @@ const QColor Black(0, 0, 0);
 class FullScreenTest : public MainWindowFixture
 {
 protected:
-    TFullScreenView *view() const { return child<TFullScreenView>("FullScreenView"); }
+    FullScreenView *view() const { return child<FullScreenView>("FullScreenView"); }
 
     // The race timer expiring at `ms` after START, as its timeout reaches
     // everyone who follows it.

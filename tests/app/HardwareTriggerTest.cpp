@@ -442,8 +442,9 @@ TEST_F(HardwareTriggerTest, LostPortIsRetriedUntilItsOwnAdapterOpens)
         EXPECT_TRUE(child<QLabel>("LabPortState")->text().contains(c.shown))
             << child<QLabel>("LabPortState")->text().toStdString();
         // Another device is never opened, not even to look.
-        if (!env.identities[1].empty() && env.identities[1] != "0403:6001:A")
+        if (!env.identities[1].empty() && env.identities[1] != "0403:6001:A") {
             EXPECT_EQ(env.line->Snapshot().devicesOpened, opened);
+        }
         c.unblock(env);
         if (c.byTheUser)
             pick(cbPort(), 1);

@@ -64,7 +64,7 @@ protected:
     {
         int checked = 0;
         for (QLabel *label : form.findChildren<QLabel *>()) {
-            if (!label->isVisible() || label->text().isEmpty() || qobject_cast<TPanel *>(label))
+            if (!label->isVisible() || label->text().isEmpty() || qobject_cast<Panel *>(label))
                 continue;
             const QSize needed = label->wordWrap() ? QSize(label->minimumSizeHint().width(),
                                                            label->heightForWidth(label->width()))
@@ -172,7 +172,7 @@ TEST_F(HighDpiTest, LargePanelsKeepTheirTextInside)
 {
     const QImage image = form.grab().toImage();
     for (const char *name : {"PanelKrugov", "PanelPlusMin", "pTimeOneKrug", "pTimeAverSpeed"}) {
-        TPanel *p = panel(name);
+        Panel *p = panel(name);
         const QRect inside = scaled(QRect(p->mapTo(&form, p->contentsRect().topLeft()), p->contentsRect().size()), 2);
         const QRect ink = inkBounds(image, inside, p->color());
         ASSERT_FALSE(ink.isEmpty()) << name;

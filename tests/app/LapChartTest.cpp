@@ -14,7 +14,7 @@ namespace {
 class LapChartTest : public MainWindowFixture
 {
 protected:
-    TLapChartPage *page() const { return child<TLapChartPage>("TabSheet4"); }
+    LapChartPage *page() const { return child<LapChartPage>("TabSheet4"); }
     void showChart()
     {
         child<QTabWidget>("PageControl1")->setCurrentWidget(page());

@@ -30,7 +30,7 @@ protected:
     Format format(int col, int row)
     {
         TCanvasBrush brush;
-        TCanvasFont font(QFont(), kUntouched);
+        CanvasFont font(QFont(), kUntouched);
         TFormatOptions options;
         options.Brush = &brush;
         options.Font = &font;
@@ -87,7 +87,7 @@ TEST_F(LapTableTest, ExtraMetresGiveTheStartLineTheirTime)
     showControl();
     EXPECT_EQ(grid()->RowCount(), 3);
     EXPECT_EQ(plan(1), texts({"1", "7,8", "8,80", "0:08,80", "46,15"}));
-    EXPECT_EQ(plan(2), texts({"0", "31,2", "32,20", "0:32,20", "46,15"}));
+    EXPECT_EQ(plan(2), texts({"0", "31,2", "40,00", "0:40,00", "46,15"}));
 }
 
 TEST_F(LapTableTest, FewerLapsShortenTheTableWhenItIsShownAgain)

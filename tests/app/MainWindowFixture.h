@@ -45,7 +45,7 @@ protected:
     }
     TBitBtnWithColor *button(const char *name) const { return child<TBitBtnWithColor>(name); }
     QAction *item(const char *name) const { return child<QAction>(name); }
-    TPanel *panel(const char *name) const { return child<TPanel>(name); }
+    Panel *panel(const char *name) const { return child<Panel>(name); }
     TSortGrid *grid() const { return child<TSortGrid>("SortGrid1"); }
     QTimer *timer() const { return child<QTimer>("Timer1"); }
     QString cell(int col, int row) const { return grid()->Cells(col, row); }

@@ -39,7 +39,7 @@ protected:
     void settle()
     {
         QCoreApplication::processEvents();
-        child<TRaceFile>("RaceFile")->Flush();
+        child<RaceFile>("RaceFile")->Flush();
     }
 };
 

@@ -31,7 +31,7 @@ protected:
         return edit;
     }
     TSpinFloatEdit *allowance() const { return form.findChild<TSpinFloatEdit *>(QStringLiteral("seDopTime")); }
-    TPanel *panel(const char *name) const { return form.findChild<TPanel *>(QString::fromLatin1(name)); }
+    Panel *panel(const char *name) const { return form.findChild<Panel *>(QString::fromLatin1(name)); }
     QString caption(const char *name) const { return panel(name)->caption(); }
     QString editText(const char *name) const
     {
@@ -45,11 +45,15 @@ protected:
         for (int i = 0; i < times; ++i)
             QTest::keyClick(editor, key);
     }
-    void typeInto(QWidget *editor, const QString &keys)
+    // Types over the editor's text and ends the input with `finish`
+    // (Qt::Key_unknown: not at all).
+    void typeInto(QWidget *editor, const QString &keys, Qt::Key finish = Qt::Key_Return)
     {
         editor->setFocus(Qt::TabFocusReason);
         static_cast<QLineEdit *>(editor)->selectAll();
         QTest::keyClicks(editor, keys);
+        if (finish != Qt::Key_unknown)
+            QTest::keyClick(editor, finish);
     }
 
     struct Plan { int length, lap, laps, extra; };
@@ -142,14 +146,14 @@ TEST_F(RacePlanTest, SteppingTheTrackLengthAddsExtraMetres)
     EXPECT_EQ(caption("pTimeOneKrug"), QStringLiteral("21,8"));
 }
 
-TEST_F(RacePlanTest, ATrackLengthWithAWholeLapMoreRunsThroughTheNestedRecompute)
+TEST_F(RacePlanTest, ATrackLengthWithAWholeLapMoreIsKept)
 {
     spin("seLengthDop")->setValue(190);
     expectPlan({3190, 200, 15, 190});
     arrow(spin("seLength"), Qt::Key_Up);
-    expectPlan({3390, 200, 16, 190});
-    EXPECT_DOUBLE_EQ(form.LapsExact(), 16.95);
-    EXPECT_EQ(form.TargetLapMs(), 19381);
+    expectPlan({3200, 200, 16, 0});
+    EXPECT_DOUBLE_EQ(form.LapsExact(), 16.0);
+    EXPECT_EQ(form.TargetLapMs(), 20531);
 }
 
 TEST_F(RacePlanTest, TypingTheLapsRecomputesTheTrack)
@@ -181,12 +185,48 @@ TEST_F(RacePlanTest, ExtraMetresGetTheirShareOfTheTime)
     EXPECT_EQ(spin("seSek")->value(), 40);
 }
 
-TEST_F(RacePlanTest, WritingTheTrackLengthInOneChangeDropsTheExtraMetres)
+TEST_F(RacePlanTest, WritingTheTrackLengthInOneChangeKeepsIt)
 {
     spin("seLenKrug")->setValue(400);
     expectPlan({6000, 400, 15, 0});
-    spin("seLength")->setValue(500);
-    expectPlan({400, 400, 1, 0});
+    struct Case { int written; Plan plan; };
+    const Case cases[] = {
+        {500, {500, 400, 1, 100}},
+        {5000, {5000, 400, 12, 200}},
+        {300, {400, 400, 1, 0}},                   // below one lap: one lap
+        {1000000, {999 * 400 + 399, 400, 999, 399}}, // above 999 laps: the longest plan
+    };
+    for (const Case &c : cases) {
+        spin("seLength")->setValue(c.written);
+        expectPlan(c.plan);
+    }
+}
+
+// Typed text takes effect when the input is complete; until then the
+// editor shows it and nothing follows it.
+TEST_F(RacePlanTest, TypedValuesTakeEffectWhenTheInputIsComplete)
+{
+    spin("seLenKrug")->setValue(400);
+    typeInto(spin("seLength"), QStringLiteral("5000"), Qt::Key_unknown);
+    EXPECT_EQ(spin("seLength")->text(), QStringLiteral("5000"));
+    expectPlan({6000, 400, 15, 0});
+    QTest::keyClick(spin("seLength"), Qt::Key_Return);
+    expectPlan({5000, 400, 12, 200});
+
+    typeInto(spin("seKrugov"), QStringLiteral("3"), Qt::Key_Escape); // back to the value in force
+    EXPECT_EQ(spin("seKrugov")->text(), QStringLiteral("12"));
+    expectPlan({5000, 400, 12, 200});
+
+    spin("seLenKrug")->setValue(200);
+    spin("seLength")->setValue(3000);
+    typeInto(spin("seLenKrug"), QStringLiteral("400"), Qt::Key_Tab);
+    expectPlan({6000, 400, 15, 0});
+
+    // START runs the race with what is typed, also without Enter.
+    typeInto(spin("seKrugov"), QStringLiteral("10"), Qt::Key_unknown);
+    QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+    expectPlan({4000, 400, 10, 0});
+    EXPECT_EQ(form.Race().Setup().plan.laps, 10);
 }
 
 TEST_F(RacePlanTest, RaisingTheLapLengthKeepsTheLaps)
@@ -236,22 +276,13 @@ TEST_F(RacePlanTest, AllowanceShowsRoundedHalvesToEvenInLime)
     EXPECT_EQ(form.TargetLapMs(), 21893);
 }
 
-TEST_F(RacePlanTest, ALapLengthOfZeroHasNoTarget)
+TEST_F(RacePlanTest, ALapLengthTypedAsZeroWaitsAndIsClampedWhenLeft)
 {
-    const QString noTarget(QChar(0x2013));
-    typeInto(spin("seLenKrug"), QStringLiteral("0"));
+    typeInto(spin("seLenKrug"), QStringLiteral("0"), Qt::Key_unknown);
     EXPECT_EQ(spin("seLenKrug")->text(), QStringLiteral("0"));
-    EXPECT_EQ(form.TargetLapMs(), 0);
-    EXPECT_EQ(caption("pTimeOneKrug"), noTarget);
-    EXPECT_EQ(editText("eTimeKrug"), noTarget);
-    EXPECT_EQ(editText("eSpeedKrug"), noTarget);
-    EXPECT_EQ(spin("seLength")->value(), 3000);
-    EXPECT_EQ(spin("seLenKrug")->value(), 0);
+    EXPECT_EQ(form.TargetLapMs(), 21900);
+    EXPECT_EQ(spin("seLenKrug")->value(), 200);
 
-    spin("seLength")->setValue(4000); // a track length typed meanwhile changes nothing
-    EXPECT_EQ(spin("seKrugov")->value(), 15);
-
-    spin("seLenKrug")->setFocus(Qt::TabFocusReason);
     spin("seLength")->setFocus(Qt::TabFocusReason); // leaving clamps to 50 m
     EXPECT_EQ(spin("seLenKrug")->value(), 50);
     expectPlan({750, 50, 15, 0});

@@ -129,13 +129,13 @@ TEST(SoundThread, MakesPlaysAndReleasesTheOutputOnItsOwnThreadInOrder)
     FakeClock clock(5000);
     ThreadLog log;
     {
-        TSoundThread sounds([&log] { return std::make_unique<ThreadLoggedSound>(log); });
+        SoundThread sounds([&log] { return std::make_unique<ThreadLoggedSound>(log); });
         sounds.Play(RaceCue::Passing);
         sounds.Play(RaceCue::LastLap);
         sounds.Play(RaceCue::Stop);
     }
     ASSERT_TRUE(log.released.tryAcquire(1, 10000));
-    EXPECT_FALSE(TSoundThread::LeftRunning());
+    EXPECT_FALSE(SoundThread::LeftRunning());
     std::lock_guard lock(log.mutex);
     EXPECT_EQ(log.played, (Cues{RaceCue::Passing, RaceCue::LastLap, RaceCue::Stop}));
     ASSERT_EQ(log.threads.size(), 4u);
@@ -150,19 +150,19 @@ TEST(SoundThread, AServerThatDoesNotAnswerHoldsUpNothingAndALateCueIsDropped)
     FakeClock clock(5000);
     ThreadLog log;
     QSemaphore answer; // the sound server's answer, which the output waits for
-    auto sounds = std::make_unique<TSoundThread>([&] {
+    auto sounds = std::make_unique<SoundThread>([&] {
         answer.acquire();
         return std::make_unique<ThreadLoggedSound>(log);
     });
     // Neither playing nor ending waits for the server.
     sounds->Play(RaceCue::Passing);
     sounds.reset();
-    EXPECT_TRUE(TSoundThread::LeftRunning());
+    EXPECT_TRUE(SoundThread::LeftRunning());
 
     clock.advance(1001);
     answer.release();
     ASSERT_TRUE(log.released.tryAcquire(1, 10000));
-    EXPECT_TRUE(QTest::qWaitFor([] { return !TSoundThread::LeftRunning(); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !SoundThread::LeftRunning(); }, 10000));
     std::lock_guard lock(log.mutex);
     EXPECT_EQ(log.played, Cues{});
 }

@@ -125,15 +125,27 @@ TEST_F(SettingsIOTest, TheSoundSwitchComesAfterTheTwelveValues)
     EXPECT_FALSE(child<QCheckBox>("cbSound")->isChecked());
 }
 
-TEST_F(SettingsIOTest, ExtraMetresAreHeldByTheLapLengthInForce)
+TEST_F(SettingsIOTest, TheStoredPlanComesBackAsStored)
 {
-    // Read before the lap length: 300 is more than a 200 m lap allows.
-    env.storeValues({{"Port", 0}, {"Alg", 0}, {"Left", 0}, {"Top", 0}, {"Width", 708}, {"Height", 483},
-                     {"Len", 3300}, {"LenDop", 300}, {"LenKrug", 400}});
-    start();
-    // 199 under the 200 m lap; the laps and extra metres then stay as the
-    // lap length grows to 400 m.
-    expectSetUp({16 * 400 + 199, 199, 400, 16, 330});
+    using Values = std::vector<std::pair<const char *, std::uint32_t>>;
+    struct Case { Values plan; SetUp expected; };
+    const Case cases[] = {
+        // 5000 m as 12 laps of 400 m and 200 m: the extra metres are held
+        // below the stored lap length, not the 200 m in force when read.
+        {{{"Len", 5000}, {"LenDop", 200}, {"LenKrug", 400}, {"Krugs", 12}}, {5000, 200, 400, 12, 330}},
+        // Extra metres at or above the stored lap length are held below it.
+        {{{"Len", 3300}, {"LenDop", 300}, {"LenKrug", 200}}, {3399, 199, 200, 16, 330}},
+        // Without the lap length the extra metres are held by the one in force.
+        {{{"Len", 5000}, {"LenDop", 200}}, {5199, 199, 200, 25, 330}},
+    };
+    for (const Case &c : cases) {
+        Values values{{"Port", 0}, {"Alg", 0}, {"Left", 0}, {"Top", 0}, {"Width", 708}, {"Height", 483}};
+        values.insert(values.end(), c.plan.begin(), c.plan.end());
+        std::filesystem::remove(env.file());
+        env.storeValues(values);
+        start();
+        expectSetUp(c.expected);
+    }
 }
 
 TEST_F(SettingsIOTest, StoredPortTheScanDidNotList)

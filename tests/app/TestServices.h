@@ -14,6 +14,7 @@
 #include <fstream>
 #include <initializer_list>
 #include <map>
+#include <vector>
 #include <memory>
 #include <optional>
 #include <set>
@@ -76,7 +77,7 @@ struct TestServices
     QString racesFolder() const { return dir.filePath(QStringLiteral("races")); }
 
     // Stores the values as the window would.
-    void storeValues(std::initializer_list<std::pair<const char *, std::uint32_t>> values)
+    void storeValues(const std::vector<std::pair<const char *, std::uint32_t>> &values)
     {
         ASSERT_TRUE(store->openKeyForWrite(key()));
         for (const auto &[name, value] : values)

@@ -20,7 +20,7 @@ TEST(LapChartData, LapsAreOnTargetAsTheLapTableColoursThem)
 TEST(LapChartData, ColumnsFollowTheScheduleLinesAPassingCloses)
 {
     // Lap length 400, 1 lap, extra 100 m, target lap 31200 ms, allowance 1,0 s:
-    // the extra metres are due at 8,80 s and the lap at 32,20 s.
+    // the extra metres are due at 8,80 s and the lap at 40,00 s.
     PlanFigures plan;
     plan.laps = 1;
     plan.targetLapMs = 31200;
@@ -38,12 +38,13 @@ TEST(LapChartData, ColumnsFollowTheScheduleLinesAPassingCloses)
     race.AddPassing(4294960000u + 9000);
     const LapChartData data = ChartOfRace(plan, &race);
     EXPECT_EQ(data.columns[0].lapSeconds, 9.0);
-    EXPECT_EQ(data.columns[0].onTarget, true);
+    EXPECT_EQ(data.columns[0].onTarget, false); // 9,00 s against its own 8,80 s
     EXPECT_DOUBLE_EQ(*data.columns[0].aheadSeconds, -0.2);
     EXPECT_FALSE(data.columns[1].lapSeconds);
 
     race.AddPassing(4294960000u + 40000, true);
     const LapChartData done = ChartOfRace(plan, &race);
     EXPECT_EQ(done.columns[1].lapSeconds, 31.0);
-    EXPECT_DOUBLE_EQ(*done.columns[1].aheadSeconds, -7.8);
+    EXPECT_EQ(done.columns[1].onTarget, true);
+    EXPECT_DOUBLE_EQ(*done.columns[1].aheadSeconds, 0.0);
 }

@@ -206,13 +206,15 @@ check "idle: ahead/behind panel shows the allowance" \
 # --- the set-up: a new lap count typed into seKrugov -------------------------
 
 # The focus starts on seLength; seLenKrug and seKrugov follow in tab order.
+# The typed count takes effect with Enter.
 xdotool key Tab Tab ctrl+a
 xdotool type --delay 30 10
+xdotool key Return
 plan_changed() {
   shot 02-ten-laps
   ! same 01-idle 02-ten-laps $krugov_left $krugov_top $krugov_width $krugov_height
 }
-check "typing a lap count changes the laps-to-go panel" wait_until 5 plan_changed
+check "a lap count typed and entered changes the laps-to-go panel" wait_until 5 plan_changed
 
 # The lap table before the race, on the "Control" tab.
 show_tab Control

@@ -74,11 +74,11 @@ struct TGridRect
 
 // The canvas font: a font with its colour, as the cell drawing and the
 // format event see it.
-class TCanvasFont : public QFont
+class CanvasFont : public QFont
 {
 public:
-    TCanvasFont() = default;
-    TCanvasFont(const QFont &font, const QColor &color)
+    CanvasFont() = default;
+    CanvasFont(const QFont &font, const QColor &color)
         : QFont(font)
         , Color(color)
     {
@@ -98,7 +98,7 @@ struct TCanvasBrush
 struct TFormatOptions
 {
     TCanvasBrush *Brush = nullptr;
-    TCanvasFont *Font = nullptr;
+    CanvasFont *Font = nullptr;
     TAlignment AlignmentHorz = taLeftJustify;
     TVertAlignment AlignmentVert = taTopJustify;
     TCellBevelStyle BevelStyle = cbNone;

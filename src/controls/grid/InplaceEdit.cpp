@@ -4,7 +4,7 @@
 
 #include <QKeyEvent>
 
-TInplaceEdit::TInplaceEdit(TMyCustomGrid *grid)
+InplaceEdit::InplaceEdit(TMyCustomGrid *grid)
     : QLineEdit(grid->viewport())
     , m_grid(grid)
 {
@@ -13,7 +13,7 @@ TInplaceEdit::TInplaceEdit(TMyCustomGrid *grid)
     setAutoFillBackground(true);
 }
 
-void TInplaceEdit::keyPressEvent(QKeyEvent *event)
+void InplaceEdit::keyPressEvent(QKeyEvent *event)
 {
     if (!m_grid) {
         QLineEdit::keyPressEvent(event);
@@ -51,7 +51,7 @@ void TInplaceEdit::keyPressEvent(QKeyEvent *event)
     QLineEdit::keyPressEvent(event);
 }
 
-void TInplaceEdit::focusOutEvent(QFocusEvent *event)
+void InplaceEdit::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
     // Another window or a popup menu taking the focus is no leaving.

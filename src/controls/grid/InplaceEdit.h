@@ -9,12 +9,12 @@ class TMyCustomGrid;
 // go to the grid, which commits before it moves; losing the focus to
 // anything else commits too. What it shows and where a committed text goes
 // is the grid's business.
-class TInplaceEdit : public QLineEdit
+class InplaceEdit : public QLineEdit
 {
     Q_OBJECT
 
 public:
-    explicit TInplaceEdit(TMyCustomGrid *grid);
+    explicit InplaceEdit(TMyCustomGrid *grid);
     // The grid is going away: from now on the editor tells it nothing.
     void DetachGrid() { m_grid = nullptr; }
 
@@ -23,7 +23,7 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    Q_DISABLE_COPY(TInplaceEdit)
+    Q_DISABLE_COPY(InplaceEdit)
 
     TMyCustomGrid *m_grid;
 };

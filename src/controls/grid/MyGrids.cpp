@@ -29,7 +29,7 @@ TMyCustomGrid::TMyCustomGrid(QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_current = m_anchor = m_topLeft = TGridCoord{m_fixedCols, m_fixedRows};
-    m_canvas.Font = TCanvasFont(font(), SysColor(QPalette::Text));
+    m_canvas.Font = CanvasFont(font(), SysColor(QPalette::Text));
     m_canvas.Brush.Color = Color();
     // Without goThumbTracking the view moves when the thumb is let go.
     verticalScrollBar()->setTracking(false);
@@ -42,7 +42,7 @@ void TMyCustomGrid::changeEvent(QEvent *event)
     QAbstractScrollArea::changeEvent(event);
     // Outside painting the canvas starts from the grid's own font.
     if (event->type() == QEvent::FontChange)
-        m_canvas.Font = TCanvasFont(font(), SysColor(QPalette::Text));
+        m_canvas.Font = CanvasFont(font(), SysColor(QPalette::Text));
 }
 
 TMyCustomGrid::~TMyCustomGrid()

@@ -13,7 +13,7 @@
 
 class QLineEdit;
 class QPainter;
-class TInplaceEdit;
+class InplaceEdit;
 
 // The canvas that cell drawing uses: the painter of the current paint, and
 // the brush and font that the painting loop and the format event set up.
@@ -21,7 +21,7 @@ struct TGridCanvas
 {
     QPainter *Painter = nullptr;
     TCanvasBrush Brush;
-    TCanvasFont Font;
+    CanvasFont Font;
 };
 
 // Geometry of one axis (columns or rows) for the current view.
@@ -245,7 +245,7 @@ protected:
     void CancelMouseState();
 
 private:
-    friend class TInplaceEdit;
+    friend class InplaceEdit;
     enum class GridState { Normal, Selecting, ColSizing, RowSizing, ColMoving, RowMoving };
 
     bool SizingZone(bool horizontal, int X, int Y, int &index, int &linePos) const;
@@ -310,7 +310,7 @@ private:
     int m_sizingOfs = 0;
     int m_moveFrom = -1; // the row or column being moved, and where it goes
     int m_moveTo = -1;
-    TInplaceEdit *m_inplace = nullptr;
+    InplaceEdit *m_inplace = nullptr;
     TGridCoord m_editCell{-1, -1};
     bool m_closingEditor = false;
     TGridCanvas m_canvas;

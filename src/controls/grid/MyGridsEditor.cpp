@@ -47,7 +47,7 @@ void TMyCustomGrid::ShowEditor()
         return;
     }
     if (!m_inplace)
-        m_inplace = new TInplaceEdit(this);
+        m_inplace = new InplaceEdit(this);
     m_editorMode = true;
     m_editCell = m_current;
     LoadEditor();

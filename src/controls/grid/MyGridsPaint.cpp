@@ -49,7 +49,7 @@ void TMyCustomGrid::paintEvent(QPaintEvent *event)
 {
     QPainter painter(viewport());
     CanvasPainterScope scope(m_canvas, &painter);
-    m_canvas.Font = TCanvasFont(font(), SysColor(QPalette::Text));
+    m_canvas.Font = CanvasFont(font(), SysColor(QPalette::Text));
     m_canvas.Brush = TCanvasBrush{Color(), Qt::SolidPattern};
 
     const TGridAxisInfo horz = HorzAxis();
@@ -146,7 +146,7 @@ void TMyCustomGrid::PaintOneCell(int ACol, int ARow, const QRect &rect)
 
     QPainter &painter = *m_canvas.Painter;
     if (m_defaultDrawing) {
-        m_canvas.Font = TCanvasFont(font(), SysColor(QPalette::Text));
+        m_canvas.Font = CanvasFont(font(), SysColor(QPalette::Text));
         m_canvas.Brush.Style = Qt::SolidPattern;
         if ((state & gdSelected)
             && (!(state & gdFocused) || (m_options & (goDrawFocusSelected | goRowSelect)))) {

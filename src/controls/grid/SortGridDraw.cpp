@@ -75,7 +75,7 @@ void TSortGrid::DrawCell(int ACol, int ARow, const QRect &ARect, TGridDrawState 
     QueryCellFormat(ACol, ARow, options, checkBox, comboBox, ellipsis);
     if (checkBox)
         options.HideText = true;
-    TCanvasFont *font = options.Font ? options.Font : &canvas.Font;
+    CanvasFont *font = options.Font ? options.Font : &canvas.Font;
 
     // The selected row band is highlighted whatever the event chose.
     const TGridRect selection = Selection();

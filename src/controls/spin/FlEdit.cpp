@@ -40,7 +40,10 @@ TCustomFloatEdit::TCustomFloatEdit(QWidget *parent)
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Every character goes through the keystroke filter.
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    connect(this, &QLineEdit::textChanged, this, [this] { fire(OnChange, this); });
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (m_typed.changed(text()))
+            fire(OnChange, this);
+    });
     setText(formatValue(m_min));
     updateMinimumHeight();
 }
@@ -56,7 +59,11 @@ Real TCustomFloatEdit::value() const
 {
     if (m_loading)
         return m_loadingValue;
-    QString text = this->text();
+    return valueOf(m_typed.pending() ? m_typed.told() : text());
+}
+
+Real TCustomFloatEdit::valueOf(QString text) const
+{
     if (text.isEmpty() || text == QLatin1String("-") || text == QLatin1String("E")
         || (text.size() == 1 && text.front() == m_separator))
         text = QStringLiteral("0");
@@ -82,7 +89,26 @@ void TCustomFloatEdit::setValue(Real v)
         showErrorMessage();
         v = m_min;
     }
-    setText(formatValue(v));
+    write(formatValue(v));
+}
+
+void TCustomFloatEdit::write(const QString &text)
+{
+    {
+        const TypedText::Write writing(m_typed);
+        setText(text);
+    }
+    // A written text equal to the typed one changes nothing shown, but it
+    // is a change of the value in force.
+    if (m_typed.take(this->text()))
+        fire(OnChange, this);
+}
+
+void TCustomFloatEdit::applyTyping()
+{
+    Real number = 0;
+    if (m_typed.pending() && textIsValid(text(), &number) && m_typed.take(text()))
+        fire(OnChange, this);
 }
 
 void TCustomFloatEdit::setDigits(int n)
@@ -319,7 +345,9 @@ void TCustomFloatEdit::focusOutEvent(QFocusEvent *event)
         m_restoring = false;
         return;
     }
-    setText(formatValue(number));
+    if (m_typed.pending() && m_typed.take(this->text()))
+        fire(OnChange, this);
+    write(formatValue(number));
     setValue(parseText(this->text(), m_separator).value_or(number));
     fire(OnExit, this);
 }
@@ -391,11 +419,11 @@ void TCustomFloatEdit::updateMinimumHeight()
 
 TSpinFloatEdit::TSpinFloatEdit(QWidget *parent)
     : TCustomFloatEdit(parent)
-    , m_buttons(new TSpinButtons(this))
+    , m_buttons(new SpinButtons(this))
 {
     m_buttons->setFocusControl(this);
-    connect(m_buttons, &TSpinButtons::upClick, this, &TSpinFloatEdit::StepUp);
-    connect(m_buttons, &TSpinButtons::downClick, this, &TSpinFloatEdit::StepDown);
+    connect(m_buttons, &SpinButtons::upClick, this, &TSpinFloatEdit::StepUp);
+    connect(m_buttons, &SpinButtons::downClick, this, &TSpinFloatEdit::StepDown);
     placeButtons();
 }
 
@@ -421,6 +449,7 @@ void TSpinFloatEdit::StepDown()
 
 void TSpinFloatEdit::step(bool up)
 {
+    applyTyping();
     if (OnComputedIncrement) {
         OnComputedIncrement(this, up);
         return;
@@ -465,7 +494,7 @@ void TSpinFloatEdit::placeButtons()
 {
     // At the right edge: with a frame (the sunken look) 5 pixels short of
     // the right and bottom edges, without one flush with the right edge.
-    const int w = TSpinButtons::kWidth;
+    const int w = SpinButtons::kWidth;
     const QRect buttons = hasFrame() ? QRect(width() - w - 5, 0, w, height() - 5)
                                      : QRect(width() - w, 1, w, height() - 3);
     m_buttons->setGeometry(buttons);

@@ -2,6 +2,7 @@
 
 #include "Events.h"
 #include "Numbers.h"
+#include "TypedText.h"
 
 #include <QLineEdit>
 
@@ -9,7 +10,7 @@
 
 class QChar;
 class QMenu;
-class TSpinButtons;
+class SpinButtons;
 
 // Enter and the other typed characters: Sender and the character, which the
 // handler may change or clear (a null character discards the key).
@@ -77,6 +78,17 @@ public:
     // The text for x with Digits decimals and the locale's separator.
     QString formatValue(rundaro::Real x) const;
 
+    // With HoldTyping on, typed text takes effect only when the input is
+    // complete: leaving the editor, a step, or applyTyping() (which the
+    // owner may call from OnEnterPress); until then Value and OnChange keep
+    // to the value in force.
+    bool holdTyping() const { return m_typed.holding(); }
+    void setHoldTyping(bool on) { m_typed.setHolding(on); }
+    bool typingPending() const { return m_typed.pending(); }
+    // Lets waiting typed text take effect (OnChange) when it is a valid
+    // number within the range; invalid text waits for leaving the editor.
+    void applyTyping();
+
     TNotifyEvent OnChange;
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
@@ -119,6 +131,8 @@ private:
     void pressEnter(QChar key);
     void pressEscape();
     bool textIsValid(const QString &text, rundaro::Real *number) const;
+    rundaro::Real valueOf(QString text) const;
+    void write(const QString &text);
     void showErrorMessage();
     void updateMinimumHeight();
 
@@ -132,6 +146,7 @@ private:
     bool m_loading = false;
     bool m_autoSelect = true;
     bool m_restoring = false;
+    TypedText m_typed;
 };
 
 // TCustomFloatEdit with a step size, the up/down buttons and the arrow keys.
@@ -149,7 +164,7 @@ public:
     void setIncrement(rundaro::Real step) { m_increment = step; }
     bool editorEnabled() const { return m_editorEnabled; }
     void setEditorEnabled(bool on) { m_editorEnabled = on; }
-    TSpinButtons *buttons() const { return m_buttons; }
+    SpinButtons *buttons() const { return m_buttons; }
 
     TComputedIncrementEvent OnComputedIncrement;
 
@@ -173,6 +188,6 @@ private:
     void placeButtons();
 
     rundaro::Real m_increment = 1;
-    TSpinButtons *m_buttons = nullptr;
+    SpinButtons *m_buttons = nullptr;
     bool m_editorEnabled = true;
 };

@@ -2,7 +2,7 @@
 
 #include <QToolButton>
 
-TSpinButtons::TSpinButtons(QWidget *parent)
+SpinButtons::SpinButtons(QWidget *parent)
     : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
@@ -11,12 +11,12 @@ TSpinButtons::TSpinButtons(QWidget *parent)
     m_up->setObjectName(QStringLiteral("UpButton"));
     m_down = makeButton(Qt::DownArrow);
     m_down->setObjectName(QStringLiteral("DownButton"));
-    connect(m_up, &QToolButton::clicked, this, &TSpinButtons::upClick);
-    connect(m_down, &QToolButton::clicked, this, &TSpinButtons::downClick);
+    connect(m_up, &QToolButton::clicked, this, &SpinButtons::upClick);
+    connect(m_down, &QToolButton::clicked, this, &SpinButtons::downClick);
     resize(kWidth, kHeight);
 }
 
-QToolButton *TSpinButtons::makeButton(Qt::ArrowType arrow)
+QToolButton *SpinButtons::makeButton(Qt::ArrowType arrow)
 {
     auto *button = new QToolButton(this);
     button->setArrowType(arrow);
@@ -26,18 +26,18 @@ QToolButton *TSpinButtons::makeButton(Qt::ArrowType arrow)
     button->setAutoRepeatInterval(kRepeatIntervalMs);
     button->setIconSize(QSize(7, 4));
     // The editor takes the focus before the first click is handled.
-    connect(button, &QToolButton::pressed, this, &TSpinButtons::focusTheControl);
+    connect(button, &QToolButton::pressed, this, &SpinButtons::focusTheControl);
     return button;
 }
 
-void TSpinButtons::focusTheControl()
+void SpinButtons::focusTheControl()
 {
     if (m_focusControl && !m_focusControl->hasFocus() && m_focusControl->isEnabled()
         && m_focusControl->isVisible() && m_focusControl->focusPolicy() != Qt::NoFocus)
         m_focusControl->setFocus(Qt::OtherFocusReason);
 }
 
-void TSpinButtons::resizeEvent(QResizeEvent *event)
+void SpinButtons::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     // The lower button starts one pixel above the middle, so the two overlap.

@@ -8,7 +8,7 @@ class QToolButton;
 // press first moves the focus to the focus control; a click emits upClick or
 // downClick, and holding a button repeats the click after 400 ms and then
 // every 100 ms. What a click does is the editor's business.
-class TSpinButtons : public QWidget
+class SpinButtons : public QWidget
 {
     Q_OBJECT
 
@@ -18,7 +18,7 @@ public:
     static constexpr int kRepeatDelayMs = 400;
     static constexpr int kRepeatIntervalMs = 100;
 
-    explicit TSpinButtons(QWidget *parent = nullptr);
+    explicit SpinButtons(QWidget *parent = nullptr);
 
     void setFocusControl(QWidget *control) { m_focusControl = control; }
     QWidget *focusControl() const { return m_focusControl; }
@@ -34,7 +34,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    Q_DISABLE_COPY(TSpinButtons)
+    Q_DISABLE_COPY(SpinButtons)
 
     QToolButton *makeButton(Qt::ArrowType arrow);
     void focusTheControl();

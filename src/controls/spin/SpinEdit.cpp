@@ -49,15 +49,18 @@ private:
 
 TSpinEdit::TSpinEdit(QWidget *parent)
     : QLineEdit(parent)
-    , m_buttons(new TSpinButtons(this))
+    , m_buttons(new SpinButtons(this))
 {
     setValidator(new IntegerTextValidator(this));
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    connect(this, &QLineEdit::textChanged, this, [this] { fire(OnChange, this); });
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (m_typed.changed(text()))
+            fire(OnChange, this);
+    });
     m_buttons->setFocusControl(this);
-    connect(m_buttons, &TSpinButtons::upClick, this, &TSpinEdit::StepUp);
-    connect(m_buttons, &TSpinButtons::downClick, this, &TSpinEdit::StepDown);
-    setTextMargins(0, 0, TSpinButtons::kWidth + 2, 0);
+    connect(m_buttons, &SpinButtons::upClick, this, &TSpinEdit::StepUp);
+    connect(m_buttons, &SpinButtons::downClick, this, &TSpinEdit::StepDown);
+    setTextMargins(0, 0, SpinButtons::kWidth + 2, 0);
     setText(QStringLiteral("0"));
 }
 
@@ -66,7 +69,7 @@ TSpinEdit::~TSpinEdit() = default;
 int TSpinEdit::value() const
 {
     bool ok = false;
-    const int v = text().toInt(&ok);
+    const int v = (m_typed.pending() ? m_typed.told() : text()).toInt(&ok);
     return ok ? v : m_minValue;
 }
 
@@ -79,7 +82,28 @@ int TSpinEdit::clamped(qint64 v) const
 
 void TSpinEdit::setValue(int v)
 {
-    setText(QString::number(clamped(v)));
+    write(QString::number(clamped(v)));
+}
+
+void TSpinEdit::write(const QString &text)
+{
+    {
+        const TypedText::Write writing(m_typed);
+        setText(text);
+    }
+    // A written text equal to the typed one changes nothing shown, but it
+    // is a change of the value in force.
+    if (m_typed.take(this->text()))
+        fire(OnChange, this);
+}
+
+void TSpinEdit::applyTyping()
+{
+    if (m_typed.pending() && m_typed.take(text()))
+        fire(OnChange, this);
+    const int v = value();
+    if (text() != QString::number(clamped(v)))
+        setValue(v);
 }
 
 void TSpinEdit::StepUp()
@@ -98,11 +122,22 @@ void TSpinEdit::step(qint64 delta)
         QApplication::beep();
         return;
     }
-    setText(QString::number(clamped(value() + delta)));
+    applyTyping();
+    write(QString::number(clamped(value() + delta)));
 }
 
 void TSpinEdit::keyPressEvent(QKeyEvent *event)
 {
+    if (m_typed.holding()) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            applyTyping();
+        } else if (event->key() == Qt::Key_Escape && m_typed.pending()) {
+            event->accept();
+            write(m_typed.told());
+            selectAll();
+            return;
+        }
+    }
     if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
         event->accept();
         if (event->key() == Qt::Key_Up)
@@ -135,16 +170,15 @@ void TSpinEdit::focusOutEvent(QFocusEvent *event)
     const auto reason = event->reason();
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
         return;
-    // An out-of-range or unreadable text is written back as the value it reads.
-    const int v = value();
-    if (text() != QString::number(clamped(v)))
-        setValue(v);
+    // Typed text takes effect; an out-of-range or unreadable text is
+    // written back as the value it reads.
+    applyTyping();
 }
 
 void TSpinEdit::resizeEvent(QResizeEvent *event)
 {
     QLineEdit::resizeEvent(event);
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    m_buttons->setGeometry(width() - TSpinButtons::kWidth - frame, frame, TSpinButtons::kWidth,
+    m_buttons->setGeometry(width() - SpinButtons::kWidth - frame, frame, SpinButtons::kWidth,
                            height() - 2 * frame);
 }

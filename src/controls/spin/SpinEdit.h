@@ -1,10 +1,11 @@
 #pragma once
 
 #include "Events.h"
+#include "TypedText.h"
 
 #include <QLineEdit>
 
-class TSpinButtons;
+class SpinButtons;
 
 // An integer spin box whose text is the value. Value reads the text as typed
 // (an unreadable text reads as MinValue, a typed number outside the range is
@@ -12,6 +13,11 @@ class TSpinButtons;
 // two differ) and sets the text. OnChange fires synchronously on every real
 // change of the text, typed or written, and never otherwise. Leaving the
 // editor writes the value back clamped. Changing the range never re-clamps.
+//
+// With HoldTyping on, typed text takes effect only when the input is
+// complete: Enter, leaving the editor, a step, or applyTyping() from the
+// owner; until then Value and OnChange keep to the value in force, and
+// Escape brings it back.
 class TSpinEdit : public QLineEdit
 {
     Q_OBJECT
@@ -38,7 +44,14 @@ public:
     int typingLimit() const { return m_typingLimit; }
     void setTypingLimit(int characters) { m_typingLimit = qMax(0, characters); }
 
-    TSpinButtons *buttons() const { return m_buttons; }
+    SpinButtons *buttons() const { return m_buttons; }
+
+    bool holdTyping() const { return m_typed.holding(); }
+    void setHoldTyping(bool on) { m_typed.setHolding(on); }
+    // True while typed text waits to take effect.
+    bool typingPending() const { return m_typed.pending(); }
+    // Lets waiting typed text take effect (OnChange), written back clamped.
+    void applyTyping();
 
     TNotifyEvent OnChange;
 
@@ -57,10 +70,12 @@ private:
 
     void step(qint64 delta);
     int clamped(qint64 v) const;
+    void write(const QString &text);
 
     int m_minValue = 0;
     int m_maxValue = 100;
     int m_increment = 1;
     int m_typingLimit = 0;
-    TSpinButtons *m_buttons = nullptr;
+    SpinButtons *m_buttons = nullptr;
+    TypedText m_typed;
 };

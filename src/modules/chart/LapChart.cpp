@@ -49,8 +49,8 @@ double axisTop(double value)
 
 } // namespace
 
-TLapChart::TLapChart(QWidget *parent)
-    : TLapChartWidget(parent)
+LapChart::LapChart(QWidget *parent)
+    : LapChartWidget(parent)
 {
     setObjectName(QStringLiteral("LapChart"));
     m_chart = new QChart;
@@ -99,7 +99,7 @@ TLapChart::TLapChart(QWidget *parent)
     layout->addWidget(m_view);
 }
 
-void TLapChart::ShowChart(const rundaro::LapChartData &data)
+void LapChart::ShowChart(const rundaro::LapChartData &data)
 {
     const QLocale locale;
     QStringList categories;
@@ -145,7 +145,7 @@ void TLapChart::ShowChart(const rundaro::LapChartData &data)
     }
 }
 
-TLapChartWidget *TChartPlugin::CreateChart(QWidget *parent)
+LapChartWidget *ChartPlugin::CreateChart(QWidget *parent)
 {
-    return new TLapChart(parent);
+    return new LapChart(parent);
 }

@@ -17,10 +17,10 @@ class QValueAxis;
 // lap time as a line across every lap; and, on an axis of its own at the
 // right, how many seconds the skater was ahead of (+) or behind (-) the
 // schedule at each passing. Numbers follow the user's locale.
-class TLapChart : public TLapChartWidget
+class LapChart : public LapChartWidget
 {
 public:
-    explicit TLapChart(QWidget *parent = nullptr);
+    explicit LapChart(QWidget *parent = nullptr);
     void ShowChart(const rundaro::LapChartData &data) override;
 
 private:
@@ -37,12 +37,12 @@ private:
     QValueAxis *m_ahead = nullptr;
 };
 
-class TChartPlugin : public QObject, public ChartModule
+class ChartPlugin : public QObject, public ChartModule
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID RundaroChartModule_iid)
     Q_INTERFACES(ChartModule)
 
 public:
-    TLapChartWidget *CreateChart(QWidget *parent) override;
+    LapChartWidget *CreateChart(QWidget *parent) override;
 };

@@ -3,11 +3,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-TPrintPlugin::TPrintPlugin() = default;
+PrintPlugin::PrintPlugin() = default;
 
-TPrintPlugin::~TPrintPlugin() = default;
+PrintPlugin::~PrintPlugin() = default;
 
-PrintModule::Result TPrintPlugin::PrintWithDialog(QWidget *parent, const QString &title,
+PrintModule::Result PrintPlugin::PrintWithDialog(QWidget *parent, const QString &title,
                                                   const std::function<bool(QPagedPaintDevice &)> &print)
 {
     if (!m_printer)

@@ -8,15 +8,15 @@
 
 class QPrinter;
 
-class TPrintPlugin : public QObject, public PrintModule
+class PrintPlugin : public QObject, public PrintModule
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID RundaroPrintModule_iid)
     Q_INTERFACES(PrintModule)
 
 public:
-    TPrintPlugin();
-    ~TPrintPlugin() override;
+    PrintPlugin();
+    ~PrintPlugin() override;
 
     Result PrintWithDialog(QWidget *parent, const QString &title,
                            const std::function<bool(QPagedPaintDevice &)> &print) override;

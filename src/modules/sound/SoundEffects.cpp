@@ -2,7 +2,7 @@
 
 #include <QUrl>
 
-TSoundEffects::TSoundEffects()
+SoundEffects::SoundEffects()
 {
     const char *files[] = {"passing", "lastlap", "stop"};
     static_assert(std::size(files) == std::tuple_size_v<decltype(m_effects)>);
@@ -10,12 +10,12 @@ TSoundEffects::TSoundEffects()
         m_effects[i].setSource(QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(QLatin1String(files[i]))));
 }
 
-void TSoundEffects::Play(RaceCue cue)
+void SoundEffects::Play(RaceCue cue)
 {
     m_effects[std::size_t(cue)].play();
 }
 
-std::unique_ptr<SoundOutput> TSoundPlugin::CreateOutput()
+std::unique_ptr<SoundOutput> SoundPlugin::CreateOutput()
 {
-    return std::make_unique<TSoundEffects>();
+    return std::make_unique<SoundEffects>();
 }

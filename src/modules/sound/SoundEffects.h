@@ -10,17 +10,17 @@
 // The race sounds as Qt Multimedia sound effects, loaded from the module's
 // own resources when the output is made. Playing starts a sound and returns;
 // without a usable audio device the effects stay silent.
-class TSoundEffects : public SoundOutput
+class SoundEffects : public SoundOutput
 {
 public:
-    TSoundEffects();
+    SoundEffects();
     void Play(RaceCue cue) override;
 
 private:
     std::array<QSoundEffect, 3> m_effects;
 };
 
-class TSoundPlugin : public QObject, public SoundModule
+class SoundPlugin : public QObject, public SoundModule
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID RundaroSoundModule_iid)

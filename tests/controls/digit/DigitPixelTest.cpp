@@ -1,3 +1,4 @@
+#include "DigitOutline.h"
 #include "SegmentRaster.h"
 #include "TestOutput.h"
 #include "Udigit.h"
@@ -19,18 +20,12 @@ const QColor Black(0, 0, 0);
 const QColor Yellow(255, 255, 0);
 const QColor DarkBlue(0, 0, 160);
 
-// The large display's digit, 45 × 89 with thickness 5 and separation 1,
-// written out corner by corner.
-const SegmentOutlines LargeDigit = {{
-    {{6, 5}, {11, 0}, {33, 0}, {38, 5}, {33, 10}, {11, 10}},
-    {{6, 44}, {11, 39}, {33, 39}, {38, 44}, {33, 49}, {11, 49}},
-    {{6, 83}, {11, 78}, {33, 78}, {38, 83}, {33, 88}, {11, 88}},
-    {{0, 11}, {5, 6}, {10, 11}, {10, 38}, {5, 43}, {0, 38}},
-    {{34, 11}, {39, 6}, {44, 11}, {44, 38}, {39, 43}, {34, 38}},
-    {{0, 50}, {5, 45}, {10, 50}, {10, 77}, {5, 82}, {0, 77}},
-    {{34, 50}, {39, 45}, {44, 50}, {44, 77}, {39, 82}, {34, 77}},
-    {{44, 88}, {35, 88}, {44, 79}},
-}};
+const SegmentOutlines LargeDigit = [] {
+    SegmentOutlines outlines;
+    for (int s = 0; s < SegmentCount; ++s)
+        outlines[std::size_t(s)] = LargeDigitSegment<QPoint>(s);
+    return outlines;
+}();
 
 void makeLarge(TDigit &digit)
 {

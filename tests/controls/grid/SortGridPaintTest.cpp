@@ -187,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Focus, SelectedBand, ::testing::Values(false, true));
 
 TEST_F(SortGridPaintTest, ReplacedFontIsCopiedIntoTheCanvas)
 {
-    TCanvasFont blue(grid.font(), QColor(0, 0, 255));
+    CanvasFont blue(grid.font(), QColor(0, 0, 255));
     grid.OnGetCellFormat = [&](QObject *, int, int Row, TGridDrawState, TFormatOptions &fo, bool &, bool &,
                                bool &) {
         if (Row == 2)
@@ -253,7 +253,7 @@ TEST_F(SortGridPaintTest, AutoSizeColumnMeasuresWithTheEventsFont)
 {
     QFont large = grid.font();
     large.setPixelSize(30);
-    TCanvasFont big(large, QColor(0, 0, 0));
+    CanvasFont big(large, QColor(0, 0, 0));
     grid.OnGetCellFormat = [&](QObject *, int, int Row, TGridDrawState, TFormatOptions &fo, bool &, bool &,
                                bool &) {
         if (Row == 16)

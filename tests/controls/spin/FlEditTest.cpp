@@ -318,7 +318,7 @@ TEST_F(FloatEditTest, ButtonsRepeatAfter400AndThenEvery100Ms)
     // The buttons sit at the right edge and the text stops before them.
     e->resize(80, 40);
     EXPECT_EQ(e->buttons()->geometry(), QRect(80 - 15 - 5, 0, 15, 40 - 5));
-    EXPECT_GE(e->textMargins().right(), TSpinButtons::kWidth);
+    EXPECT_GE(e->textMargins().right(), SpinButtons::kWidth);
     e->setFrame(false);
     e->resize(81, 40);
     EXPECT_EQ(e->buttons()->geometry(), QRect(81 - 15, 1, 15, 40 - 3));

@@ -187,3 +187,31 @@ TEST(SpinEditExtremes, StepsDoNotOverflow)
     e.StepUp();
     EXPECT_EQ(e.value(), std::numeric_limits<int>::max());
 }
+
+// With typing held, only a complete input is told: Enter, a step, leaving;
+// a program write is told at once, also one equal to the typed text.
+TEST_F(SpinEditTest, HeldTypingIsToldWhenTheInputIsComplete)
+{
+    e->setHoldTyping(true);
+    host.enter();
+    host.type(QStringLiteral("40"));
+    EXPECT_TRUE(seen.isEmpty());
+    EXPECT_EQ(e->value(), 15);
+    QTest::keyClick(e, Qt::Key_Return);
+    e->selectAll();
+    host.type(QStringLiteral("7"));
+    e->setValue(7);
+    e->selectAll();
+    host.type(QStringLiteral("9"));
+    QTest::keyClick(e, Qt::Key_Up); // applies 9, then steps
+    e->selectAll();
+    host.type(QStringLiteral("5"));
+    QTest::keyClick(e, Qt::Key_Escape);
+    EXPECT_EQ(e->text(), QStringLiteral("10"));
+    e->selectAll();
+    host.type(QStringLiteral("0"));
+    host.leave(); // applied, then written back clamped
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("40"), QStringLiteral("7"), QStringLiteral("9"),
+                                 QStringLiteral("10"), QStringLiteral("0"), QStringLiteral("1")}));
+    EXPECT_FALSE(e->typingPending());
+}

@@ -1,0 +1,9 @@
+#include "RaceFeed.h"
+
+RaceFeed::RaceFeed(const rundaro::RaceRecord &record, PlanSource plan, QObject *parent)
+    : QObject(parent)
+    , m_record(record)
+    , m_plan(std::move(plan))
+{
+    setObjectName(QStringLiteral("RaceFeed"));
+}

@@ -1,0 +1,46 @@
+#include "RaceExport.h"
+
+#include "RaceFeed.h"
+#include "RaceSheetTexts.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+RaceExport::RaceExport(RaceFeed &feed, QWidget *window)
+    : QObject(window)
+    , m_feed(feed)
+    , m_window(window)
+{
+    setObjectName(QStringLiteral("RaceExport"));
+}
+
+void RaceExport::Export()
+{
+    const rundaro::RaceRecord &race = m_feed.race();
+    if (!race.HasRace()) {
+        QMessageBox::information(m_window, QStringLiteral("Exportieren"),
+                                 QStringLiteral("Es gibt noch kein Rennen: exportiert wird das Rennen ab START."));
+        return;
+    }
+    // Looked up only now: it reads the user's folder settings.
+    if (m_lastFolder.isEmpty())
+        m_lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFileDialog dialog(m_window, QStringLiteral("Rennen exportieren"),
+                       QDir(m_lastFolder).filePath(RaceFileBaseName(race) + QStringLiteral(".csv")),
+                       QStringLiteral("CSV-Dateien (*.csv)"));
+    dialog.setObjectName(QStringLiteral("ExportDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    m_lastFolder = QFileInfo(path).absolutePath();
+    QString error;
+    if (!WriteRaceCsv(race, path, error))
+        QMessageBox::warning(m_window, QStringLiteral("Exportieren"),
+                             QStringLiteral("Die Datei konnte nicht geschrieben werden.\n\n%1\n%2")
+                                 .arg(QDir::toNativeSeparators(path), error));
+}
+

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "RaceFileWriter.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+
+class QWidget;
+class RaceFeed;
+
+// Keeps every race on disk: the current race's CSV file in the races folder
+// is rewritten from the window's race record after each passing, STOP and
+// undo, whole or not at all. The file's text is made in the event queue once
+// the command that asked for it (and any serial hand-over) has returned, and
+// put on disk by a thread of its own, so neither ever delays the reading of a
+// passing's time; several commands in a row make one write. A failure is
+// kept and shown once, after the race, never during it; the window's results
+// do not depend on the file.
+class RaceFile : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `window`: the window whose closing writes what waits, and the parent
+    // of the failure's message.
+    RaceFile(RaceFeed &feed, QWidget *window, const QString &folder);
+
+    const QString &Folder() const { return m_folder; }
+    // The current race's file; empty until its first write is done.
+    const QString &Path() const { return m_path; }
+    // Writes what waits and returns when it is on disk and reported.
+    void Flush();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Q_DISABLE_COPY(RaceFile)
+
+    void raceStarted();
+    void schedule();
+    void write();
+    void written(quint64 race, const QString &path, const QString &error);
+    void showFailure();
+
+    RaceFeed &m_feed;
+    QWidget *m_window = nullptr;
+    QString m_folder;
+    QString m_path;
+    // The last write's failure, empty when it succeeded.
+    QString m_failure;
+    bool m_pending = false;
+    bool m_closing = false;
+    bool m_failureShown = false;
+    // Numbers the races, so that a late report of the last race's file is
+    // not taken for this one's.
+    std::uint64_t m_race = 0;
+    RaceFileWriter m_writer{nullptr};
+};

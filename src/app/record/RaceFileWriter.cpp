@@ -1,0 +1,95 @@
+#include "RaceFileWriter.h"
+
+#include "RaceSheetTexts.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+// More races started in one second than anyone can start.
+constexpr int kMaxNamesPerSecond = 1000;
+
+} // namespace
+
+RaceFileWriter::RaceFileWriter(QObject *parent)
+    : QObject(parent)
+{
+}
+
+RaceFileWriter::~RaceFileWriter()
+{
+    Flush();
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void RaceFileWriter::Submit(Job job)
+{
+    std::lock_guard lock(m_mutex);
+    m_next = std::move(job);
+    if (m_running)
+        return;
+    // A thread that has run out of work takes no lock again: joined at once.
+    if (m_thread.joinable())
+        m_thread.join();
+    m_running = true;
+    m_thread = std::thread(&RaceFileWriter::Run, this);
+}
+
+void RaceFileWriter::Flush()
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return !m_running; });
+}
+
+void RaceFileWriter::Run()
+{
+    std::unique_lock lock(m_mutex);
+    while (m_next) {
+        const Job job = std::move(*m_next);
+        m_next.reset();
+        lock.unlock();
+        Write(job);
+        lock.lock();
+    }
+    m_running = false;
+    m_changed.notify_all();
+}
+
+void RaceFileWriter::Write(const Job &job)
+{
+    QString error;
+    if (job.race != m_race) {
+        m_race = job.race;
+        m_path.clear();
+    }
+    if (!m_path.isEmpty() || ChoosePath(job, error))
+        WriteWholeFile(m_path, job.bytes, error);
+    emit written(job.race, m_path, error);
+}
+
+bool RaceFileWriter::ChoosePath(const Job &job, QString &error)
+{
+    if (!QDir().mkpath(job.folder)) {
+        error = QStringLiteral("Der Ordner lässt sich nicht anlegen.");
+        return false;
+    }
+    const QString base = QDir(job.folder).filePath(job.baseName);
+    for (int n = 1; n <= kMaxNamesPerSecond; ++n) {
+        const QString path = base + (n > 1 ? QStringLiteral("-%1").arg(n) : QString()) + QStringLiteral(".csv");
+        // Created only if it does not exist yet: a file of another race is
+        // never replaced, also not one of another program.
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            m_path = path;
+            return true;
+        }
+        if (!file.exists()) {
+            error = file.errorString();
+            return false;
+        }
+    }
+    error = QStringLiteral("Alle Namen dieser Startzeit sind vergeben.");
+    return false;
+}

@@ -1,0 +1,180 @@
+#include "RacePrint.h"
+
+#include "LapColumns.h"
+#include "LapTimeColour.h"
+#include "RaceFeed.h"
+#include "Modules.h"
+#include "PrintModule.h"
+#include "RaceSheetTexts.h"
+
+#include <QMessageBox>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+// What goes on paper, in the program's texts.
+struct PrintedRace
+{
+    QString title;
+    QStringList setup; // "name: value"
+    rundaro::RaceSheet sheet;
+    rundaro::PlanFigures plan;
+};
+
+PrintedRace printedRace(const RaceFeed &feed)
+{
+    PrintedRace printed;
+    rundaro::RaceRecord race = feed.race();
+    const bool isRace = race.HasRace();
+    // Before the first race the table holds the plan alone.
+    if (!isRace)
+        race.Start(feed.planInForce(), 0, QDateTime::currentMSecsSinceEpoch());
+    printed.sheet = RaceSheetOf(race);
+    printed.plan = race.Setup().plan;
+    const QDateTime start = RaceStartTime(race);
+    const QString date = start.toString(QStringLiteral("dd.MM.yyyy"));
+    printed.title = isRace ? QStringLiteral("Rundaro \u2013 Rennen vom %1, Start %2")
+                                 .arg(date, start.toString(QStringLiteral("HH:mm:ss")))
+                           : QStringLiteral("Rundaro \u2013 Rundenplan vom %1").arg(date);
+    for (const auto &[name, value] : printed.sheet.setup) {
+        // Date and start stand in the title; a plan has no status.
+        if (name == "Datum" || name == "Start" || (!isRace && name == "Status"))
+            continue;
+        printed.setup << QString::fromStdString(name) + QStringLiteral(": ") + QString::fromStdString(value);
+    }
+    return printed;
+}
+
+// The target time a row's measured segment is coloured against; 0 (no
+// colour) without a target lap time.
+std::int64_t segmentTarget(const rundaro::PlanFigures &plan, int line)
+{
+    return plan.targetLapMs > 0 ? rundaro::SegmentTargetMs(plan, line) : 0;
+}
+
+QFont printFont(int points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"), points);
+    font.setBold(bold);
+    return font;
+}
+
+// Draws one row of the table at `top`: a header row on the button face, a
+// result row on white, every text right-aligned as on the screen.
+void drawRow(QPainter &painter, const std::vector<int> &lefts, int top, int height,
+             const rundaro::RaceRowTexts &texts, bool header, std::int64_t targetMs, int padding)
+{
+    const QColor lines(128, 128, 128);
+    for (std::size_t col = 0; col + 1 < lefts.size(); ++col) {
+        const QRect cell(lefts[col], top, lefts[col + 1] - lefts[col], height);
+        painter.fillRect(cell, header ? QColor(240, 240, 240) : Qt::white);
+        painter.setPen(lines);
+        painter.drawRect(cell);
+        const QString text = QString::fromStdString(texts[col]);
+        std::optional<QColor> colour;
+        if (!header && int(col) == kLapTimeColumn)
+            colour = LapTimeColour(text, targetMs);
+        painter.setPen(colour.value_or(Qt::black));
+        painter.drawText(cell.adjusted(padding, 0, -padding, 0), Qt::AlignRight | Qt::AlignVCenter, text);
+    }
+}
+
+} // namespace
+
+RacePrinter::RacePrinter(RaceFeed &feed, QWidget *window)
+    : QObject(window)
+    , m_feed(feed)
+    , m_window(window)
+{
+    setObjectName(QStringLiteral("RacePrinter"));
+}
+
+RacePrinter::~RacePrinter() = default;
+
+void RacePrinter::PrintDialog()
+{
+    auto *module = qobject_cast<PrintModule *>(LoadModule("rundaro_print"));
+    if (!module) {
+        QMessageBox::warning(m_window, QStringLiteral("Drucken"),
+                             QStringLiteral("Das Drucken steht nicht zur Verfügung: das Druckmodul fehlt."));
+        return;
+    }
+    const auto result = module->PrintWithDialog(m_window, QStringLiteral("Rundentabelle drucken"),
+                                                [this](QPagedPaintDevice &printer) { return Print(printer); });
+    if (result == PrintModule::Result::Failed)
+        QMessageBox::warning(m_window, QStringLiteral("Drucken"),
+                             QStringLiteral("Der Drucker oder die Datei lässt sich nicht beschreiben."));
+}
+
+bool RacePrinter::Print(QPagedPaintDevice &printer) const
+{
+    const PrintedRace printed = printedRace(m_feed);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const int resolution = printer.logicalDpiY();
+    const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(resolution).size());
+    const double mm = resolution / 25.4;
+    const int padding = int(1.5 * mm);
+
+    // The columns keep the screen's proportions across the page's width.
+    const int total = std::accumulate(std::begin(kLapColumns), std::end(kLapColumns), 0,
+                                      [](int sum, const LapColumnEntry &c) { return sum + c.width; });
+    std::vector<int> lefts{0};
+    int sum = 0;
+    for (const LapColumnEntry &column : kLapColumns) {
+        sum += column.width;
+        lefts.push_back(int(qint64(page.width()) * sum / total));
+    }
+
+    const QFont titleFont = printFont(16, true);
+    const QFont textFont = printFont(10, false);
+    const QFont tableFont = printFont(10, true);
+    const QFont footFont = printFont(8, false);
+    const int rowHeight = int(QFontMetrics(tableFont, &printer).height() * 1.6);
+    const int footHeight = QFontMetrics(footFont, &printer).height() + int(2 * mm);
+
+    // The first page carries title and set-up above the table.
+    const int titleHeight = QFontMetrics(titleFont, &printer).height();
+    const int lineHeight = QFontMetrics(textFont, &printer).height();
+    const int setupRows = int(printed.setup.size() + 1) / 2;
+    const int firstTop = titleHeight + int(4 * mm) + setupRows * lineHeight + int(5 * mm);
+    auto rowsFrom = [&](int top) { return std::max(1, (page.height() - footHeight - top) / rowHeight - 1); };
+    const int rows = int(printed.sheet.rows.size());
+    const int pages = 1 + (std::max(0, rows - rowsFrom(firstTop)) + rowsFrom(0) - 1) / rowsFrom(0);
+
+    const rundaro::RaceRowTexts headers = LapTableHeaders();
+    int row = 0;
+    for (int pageNo = 1; pageNo <= pages; ++pageNo) {
+        int top = 0;
+        if (pageNo == 1) {
+            painter.setFont(titleFont);
+            painter.setPen(Qt::black);
+            painter.drawText(QRect(0, 0, page.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter, printed.title);
+            painter.setFont(textFont);
+            const int setupTop = titleHeight + int(4 * mm);
+            for (int i = 0; i < int(printed.setup.size()); ++i)
+                painter.drawText(QRect((i / setupRows) * page.width() / 2, setupTop + (i % setupRows) * lineHeight,
+                                       page.width() / 2, lineHeight),
+                                 Qt::AlignLeft | Qt::AlignVCenter, printed.setup[i]);
+            top = firstTop;
+        } else {
+            printer.newPage();
+        }
+        painter.setFont(tableFont);
+        drawRow(painter, lefts, top, rowHeight, headers, true, 0, padding);
+        top += rowHeight;
+        for (int n = rowsFrom(pageNo == 1 ? firstTop : 0); n > 0 && row < rows; --n, ++row, top += rowHeight)
+            drawRow(painter, lefts, top, rowHeight, printed.sheet.rows[std::size_t(row)], false,
+                    segmentTarget(printed.plan, row), padding);
+        painter.setFont(footFont);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(0, page.height() - footHeight, page.width(), footHeight),
+                         Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Seite %1 von %2").arg(pageNo).arg(pages));
+    }
+    return painter.end();
+}

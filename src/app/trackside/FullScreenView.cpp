@@ -1,0 +1,305 @@
+#include "FullScreenView.h"
+
+#include "Fonts.h"
+#include "KeyRelay.h"
+#include "Panel.h"
+#include "RaceFeed.h"
+#include "SevenSegment.h"
+#include "Udigit.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+
+using namespace rundaro::sevenseg;
+
+FullScreenView::FullScreenView(QWidget *window, const Sources &sources)
+    : QWidget(window, Qt::Window)
+    , m_window(window)
+    , m_sources(sources)
+{
+    setObjectName(QStringLiteral("FullScreenView"));
+    setWindowTitle(window->windowTitle());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::BlankCursor);
+    new KeyRelay(this, window);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, &FullScreenView::Leave);
+}
+
+void FullScreenView::Toggle()
+{
+    if (Active())
+        Leave();
+    else
+        Enter();
+}
+
+void FullScreenView::Enter()
+{
+    if (Active())
+        return;
+    // On the screen the window is on.
+    QScreen *screen = m_window->screen();
+    setGeometry(screen->geometry());
+    follow(true);
+    showFullScreen();
+    raise();
+    activateWindow();
+    setFocus();
+    Refresh();
+}
+
+void FullScreenView::Leave()
+{
+    if (!Active())
+        return;
+    follow(false);
+    coverWindow(false);
+    hide();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void FullScreenView::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    Leave();
+}
+
+void FullScreenView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        coverWindow(isVisible() && isActiveWindow());
+}
+
+void FullScreenView::coverWindow(bool covered)
+{
+    // While the view is in front it covers the window's whole screen: the
+    // window then skips the repaints of its own display at every tick, which
+    // at a large screen's size cost a third of the tick. Whatever brings the
+    // window to the front (the user, another program) takes the activation
+    // from the view, and the window shows again what it shows.
+    if (m_window->updatesEnabled() == covered)
+        m_window->setUpdatesEnabled(!covered);
+}
+
+void FullScreenView::follow(bool on)
+{
+    for (QMetaObject::Connection &c : m_follow)
+        disconnect(c);
+    if (!on)
+        return;
+    m_follow[0] = connect(m_sources.tick, &QTimer::timeout, this, &FullScreenView::Refresh);
+    if (!m_sources.feed)
+        return;
+    RaceFeed *feed = m_sources.feed;
+    m_follow[1] = connect(feed, &RaceFeed::raceStarted, this, &FullScreenView::Refresh);
+    m_follow[2] = connect(feed, &RaceFeed::passingRecorded, this, &FullScreenView::Refresh);
+    m_follow[3] = connect(feed, &RaceFeed::raceStopped, this, &FullScreenView::Refresh);
+    m_follow[4] = connect(feed, &RaceFeed::raceReset, this, &FullScreenView::Refresh);
+}
+
+void FullScreenView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_layout = LayoutFullScreen(size());
+    for (std::size_t d = 0; d < m_segments.size(); ++d) {
+        const QRect &r = m_layout.digits[d];
+        for (int s = 0; s < SegmentCount; ++s) {
+            const Polygon polygon = segmentPolygon(s, r.width(), r.height(), m_layout.thickness, m_layout.separation);
+            Segment &segment = m_segments[d][std::size_t(s)];
+            segment.count = polygon.count;
+            QPolygon outline;
+            for (int i = 0; i < polygon.count; ++i) {
+                segment.corners[std::size_t(i)] = r.topLeft() + QPoint(polygon.points[std::size_t(i)].x,
+                                                                        polygon.points[std::size_t(i)].y);
+                outline << segment.corners[std::size_t(i)];
+            }
+            segment.bounds = outline.boundingRect();
+        }
+    }
+    fitFonts();
+}
+
+QFont FullScreenView::fitted(const QFont &font, const QString &text, const QRect &room) const
+{
+    // The largest pixel size at which `text`, line by line, fits 90 % of the room.
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QFont f = font;
+    int low = 1;
+    int high = std::max(2, room.height());
+    while (low + 1 < high) {
+        const int mid = (low + high) / 2;
+        f.setPixelSize(mid);
+        const QFontMetrics metrics(f, this);
+        int width = 0;
+        for (const QString &line : lines)
+            width = std::max(width, metrics.horizontalAdvance(line));
+        if (width <= room.width() * 9 / 10 && metrics.height() * lines.size() <= room.height() * 9 / 10)
+            low = mid;
+        else
+            high = mid;
+    }
+    f.setPixelSize(low);
+    return f;
+}
+
+void FullScreenView::fitFonts()
+{
+    // Both large panels take the size at which "99" fits the laps-to-go
+    // panel, as on the window.
+    m_bigFont = fitted(m_sources.lapsToGo->font(), QStringLiteral("99"), m_layout.lapsToGo);
+    m_targetFont = fitted(m_sources.targetLap->font(), m_target.caption, m_layout.targetLap);
+    if (m_sources.trigger)
+        m_triggerFont = fitted(m_sources.trigger->font(), m_trigger.caption, m_layout.trigger);
+    for (std::size_t i = 0; i < m_labelFonts.size(); ++i) {
+        m_labelFonts[i] = WindowFont(QString::fromUtf16(kTimeLabels[i].family),
+                                     std::max(1, int(kTimeLabels[i].pixelSize * m_layout.scale)), true);
+    }
+}
+
+void FullScreenView::Refresh()
+{
+    if (!isVisible())
+        return;
+    QRegion dirty;
+    QRegion segments;
+    const auto copyPanel = [this, &dirty](const Panel *panel, PanelState &state, const QRect &rect,
+                                          const QFont &font) {
+        const PanelState now{panel->caption(), panel->color(), panel->fontColor()};
+        if (now == state)
+            return false;
+        // A new number in the same colours: only where the old and the new one stand.
+        const QFontMetrics metrics(font, this);
+        if (now.face == state.face && now.text == state.text)
+            dirty += (metrics.boundingRect(rect, Qt::AlignCenter, state.caption)
+                      | metrics.boundingRect(rect, Qt::AlignCenter, now.caption)) & rect;
+        else
+            dirty += rect;
+        state = now;
+        return true;
+    };
+    copyPanel(m_sources.lapsToGo, m_laps, m_layout.lapsToGo, m_bigFont);
+    copyPanel(m_sources.aheadBehind, m_plusMin, m_layout.aheadBehind, m_bigFont);
+    if (copyPanel(m_sources.targetLap, m_target, m_layout.targetLap, m_targetFont))
+        m_targetFont = fitted(m_sources.targetLap->font(), m_target.caption, m_layout.targetLap);
+    if (m_sources.trigger) {
+        const QPalette &p = m_sources.trigger->palette();
+        const PanelState now{m_sources.trigger->text(), p.color(QPalette::Window), p.color(QPalette::WindowText)};
+        if (now != m_trigger) {
+            m_trigger = now;
+            m_triggerFont = fitted(m_sources.trigger->font(), m_trigger.caption, m_layout.trigger);
+            dirty += m_layout.trigger;
+        }
+    }
+
+    for (std::size_t d = 0; d < m_digitValue.size(); ++d) {
+        const TDigit *digit = m_sources.digits[d];
+        if (digit->ColorOn() != m_digitColor[d]) {
+            m_digitColor[d] = digit->ColorOn();
+            m_digitValue[d] = digit->Value();
+            dirty += m_layout.digits[d];
+        } else if (digit->Value() != m_digitValue[d]) {
+            // Only the segments that go on or off.
+            const unsigned changed = DigitPatterns[std::size_t(digit->Value())]
+                                     ^ DigitPatterns[std::size_t(m_digitValue[d])];
+            m_digitValue[d] = digit->Value();
+            for (int s = 0; s < SegmentCount; ++s)
+                if (isLit(std::uint8_t(changed), s))
+                    segments += m_segments[d][std::size_t(s)].bounds;
+        }
+    }
+    for (std::size_t i = 0; i < m_labelColor.size(); ++i) {
+        const QColor colour = m_sources.labels[i]->palette().color(QPalette::WindowText);
+        if (colour != m_labelColor[i]) {
+            m_labelColor[i] = colour;
+            dirty += m_layout.labels[i];
+        }
+    }
+    if (dirty.isEmpty() && !segments.isEmpty()) {
+        // The usual tick: a few segments go on or off and nothing else changes.
+        m_segmentsOnly = segments;
+        repaint(segments);
+        m_segmentsOnly = QRegion();
+    } else if (!dirty.isEmpty() || !segments.isEmpty()) {
+        repaint(dirty + segments);
+    }
+}
+
+void FullScreenView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QRegion &region = event->region();
+    paintPanel(painter, region, m_layout.lapsToGo, m_laps, m_bigFont);
+    paintPanel(painter, region, m_layout.aheadBehind, m_plusMin, m_bigFont);
+    paintPanel(painter, region, m_layout.targetLap, m_target, m_targetFont);
+    paintPanel(painter, region, m_layout.trigger, m_trigger, m_triggerFont);
+    if (region.intersects(m_layout.time))
+        paintTime(painter, region);
+}
+
+void FullScreenView::paintPanel(QPainter &painter, const QRegion &region, const QRect &rect,
+                                 const PanelState &state, const QFont &font) const
+{
+    if (!region.intersects(rect))
+        return;
+    painter.fillRect(rect, state.face);
+    painter.setFont(font);
+    painter.setPen(state.text);
+    painter.drawText(rect, Qt::AlignCenter, state.caption);
+}
+
+void FullScreenView::paintTime(QPainter &painter, const QRegion &region) const
+{
+    const QColor background(0, 0, 0);
+    painter.setPen(Qt::NoPen);
+    if (region == m_segmentsOnly) {
+        // Each segment whose box is asked for is drawn whole, lit or in the
+        // background's colour; segments never overlap and nothing else is
+        // drawn in their boxes but the background, so nothing else needs
+        // drawing again: this keeps the race tick cheap on a large screen.
+        for (std::size_t d = 0; d < m_digitValue.size(); ++d) {
+            if (!region.intersects(m_layout.digits[d]))
+                continue;
+            const std::uint8_t pattern = DigitPatterns[std::size_t(m_digitValue[d])];
+            for (int s = 0; s < SegmentCount; ++s) {
+                const Segment &segment = m_segments[d][std::size_t(s)];
+                if (!region.intersects(segment.bounds))
+                    continue;
+                painter.setBrush(isLit(pattern, s) ? m_digitColor[d] : background);
+                painter.drawPolygon(segment.corners.data(), segment.count);
+            }
+        }
+        return;
+    }
+    painter.fillRect(m_layout.time, background);
+    for (std::size_t i = 0; i < m_labelColor.size(); ++i) {
+        if (!region.intersects(m_layout.labels[i]))
+            continue;
+        painter.setFont(m_labelFonts[i]);
+        painter.setPen(m_labelColor[i]);
+        painter.drawText(m_layout.labels[i],
+                         kTimeLabels[i].centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop,
+                         QString::fromUtf16(kTimeLabels[i].text));
+    }
+    // Unlit segments are the background's colour: only lit ones are drawn.
+    for (std::size_t d = 0; d < m_digitValue.size(); ++d) {
+        if (!region.intersects(m_layout.digits[d]))
+            continue;
+        painter.setBrush(m_digitColor[d]);
+        const std::uint8_t pattern = DigitPatterns[std::size_t(m_digitValue[d])];
+        for (int s = 0; s < SegmentCount; ++s) {
+            const Segment &segment = m_segments[d][std::size_t(s)];
+            if (isLit(pattern, s) && region.intersects(segment.bounds))
+                painter.drawPolygon(segment.corners.data(), segment.count);
+        }
+    }
+}

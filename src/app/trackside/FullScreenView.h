@@ -1,0 +1,110 @@
+#pragma once
+
+#include "FullScreenLayout.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QRegion>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QTimer;
+class RaceFeed;
+class TDigit;
+class Panel;
+
+// The race display alone on the whole screen, for reading from the track
+// side: the laps to go, the ahead/behind seconds, the running time, the
+// target lap time and the hardware trigger's state, drawn large by this widget itself from what the window's
+// own display shows at that moment. The window is neither moved nor changed;
+// its keys keep working here (KeyRelay), and F11 (through the window's menu)
+// or Escape return to it.
+//
+// While shown, the view follows the window's race tick and race commands and
+// redraws only what changed, down to the single segments of a digit, so the
+// tick stays cheap on the largest screens. Hidden, it costs nothing.
+class FullScreenView : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(bool Active READ Active)
+
+public:
+    // What the view copies from the window.
+    struct Sources
+    {
+        Panel *lapsToGo = nullptr;
+        Panel *aheadBehind = nullptr;
+        Panel *targetLap = nullptr;
+        QLabel *trigger = nullptr; // the hardware trigger's state
+        std::array<TDigit *, std::size(kTimeDigits)> digits{};
+        std::array<QLabel *, std::size(kTimeLabels)> labels{};
+        QTimer *tick = nullptr;
+        RaceFeed *feed = nullptr; // the race commands, which change the display between ticks
+    };
+
+    FullScreenView(QWidget *window, const Sources &sources);
+
+    bool Active() const { return isVisible(); }
+    const FullScreenLayout &Layout() const { return m_layout; }
+
+public slots:
+    void Enter();
+    void Leave();
+    void Toggle();
+    // Copies the window's display and redraws what differs from the last copy.
+    void Refresh();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    Q_DISABLE_COPY(FullScreenView)
+
+    struct PanelState
+    {
+        QString caption;
+        QColor face;
+        QColor text;
+        bool operator==(const PanelState &) const = default;
+    };
+    struct Segment
+    {
+        std::array<QPoint, 6> corners;
+        int count = 0;
+        QRect bounds;
+    };
+
+    void follow(bool on);
+    void coverWindow(bool covered);
+    void fitFonts();
+    QFont fitted(const QFont &font, const QString &text, const QRect &room) const;
+    void paintPanel(QPainter &painter, const QRegion &region, const QRect &rect, const PanelState &state,
+                    const QFont &font) const;
+    void paintTime(QPainter &painter, const QRegion &region) const;
+
+    QWidget *m_window = nullptr;
+    Sources m_sources;
+    FullScreenLayout m_layout;
+    std::array<QMetaObject::Connection, 5> m_follow{};
+
+    PanelState m_laps;
+    PanelState m_plusMin;
+    PanelState m_target;
+    PanelState m_trigger;
+    std::array<int, std::size(kTimeDigits)> m_digitValue{};
+    std::array<QColor, std::size(kTimeDigits)> m_digitColor{};
+    std::array<QColor, std::size(kTimeLabels)> m_labelColor{};
+    std::array<std::array<Segment, 8>, std::size(kTimeDigits)> m_segments{};
+    QFont m_bigFont;
+    QFont m_targetFont;
+    QFont m_triggerFont;
+    std::array<QFont, std::size(kTimeLabels)> m_labelFonts;
+    // While Refresh repaints nothing but changed segments: their boxes.
+    QRegion m_segmentsOnly;
+};

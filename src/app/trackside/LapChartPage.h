@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class RaceFeed;
+class LapChartWidget;
+
+// The "Grafik" tab: holds the lap chart, made when the tab is first shown,
+// and keeps it in step with the race: the schedule before the first passing,
+// then each passing and each passing taken back. While the tab is hidden the
+// chart is only marked stale and redrawn when shown again; a redraw is
+// queued behind the command that caused it.
+class LapChartPage : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(bool ChartCreated READ ChartCreated)
+
+public:
+    using ChartFactory = std::function<LapChartWidget *(QWidget *parent)>;
+
+    // Without a factory the chart comes from the chart module.
+    explicit LapChartPage(RaceFeed &feed, ChartFactory factory = {}, QWidget *parent = nullptr);
+
+    bool ChartCreated() const { return m_chart != nullptr; }
+    // The chart, once made (null before, or when the module is missing).
+    LapChartWidget *Chart() const { return m_chart; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    Q_DISABLE_COPY(LapChartPage)
+
+    void raceChanged();
+    void refresh();
+
+    RaceFeed &m_feed;
+    ChartFactory m_factory;
+    LapChartWidget *m_chart = nullptr;
+    bool m_tried = false;
+    bool m_stale = true;
+    bool m_queued = false;
+};
