@@ -221,7 +221,7 @@ void BM_TriggerLatency(benchmark::State &state)
             // rewrite on disk too: on a track the next passing comes a
             // lockout later at the soonest.
             QCoreApplication::processEvents();
-            raceFile->Flush();
+            raceFile->flush();
             // DSR off first, through to the window, so that no edge is merged
             // with the one before it.
             if (form.LastModemStatus() == MS_DSR_ON) {

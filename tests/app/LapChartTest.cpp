@@ -61,10 +61,10 @@ TEST_F(LapChartTest, MadeOnlyWhenItsTabIsFirstShown)
     EXPECT_EQ(tabs->tabText(3), QStringLiteral("Grafik"));
     ctrl(Qt::Key_S);
     lap(23456);
-    EXPECT_FALSE(page()->ChartCreated());
+    EXPECT_FALSE(page()->chartCreated());
     EXPECT_EQ(page()->findChild<QChartView *>(), nullptr);
     showChart();
-    ASSERT_TRUE(page()->ChartCreated());
+    ASSERT_TRUE(page()->chartCreated());
     ASSERT_TRUE(chart());
     // What the race has so far, at once.
     EXPECT_EQ(bars(QStringLiteral("über der Sollzeit")).value(0), 23.46);

@@ -39,7 +39,7 @@ protected:
     void settle()
     {
         QCoreApplication::processEvents();
-        child<RaceFile>("RaceFile")->Flush();
+        child<RaceFile>("RaceFile")->flush();
     }
 };
 

@@ -50,7 +50,7 @@ TEST_F(RacePrintTest, ThePrintedTableShowsFastLapsGreenAndSlowLapsRed)
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("race.pdf")));
-    ASSERT_TRUE(form.findChild<RacePrinter *>()->Print(printer));
+    ASSERT_TRUE(form.findChild<RacePrinter *>()->print(printer));
 
     QProcess render;
     const QStringList arguments = {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),

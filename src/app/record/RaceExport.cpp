@@ -16,7 +16,7 @@ RaceExport::RaceExport(RaceFeed &feed, QWidget *window)
     setObjectName(QStringLiteral("RaceExport"));
 }
 
-void RaceExport::Export()
+void RaceExport::exportRace()
 {
     const rundaro::RaceRecord &race = m_feed.race();
     if (!race.HasRace()) {

@@ -18,7 +18,7 @@ public:
 
 public slots:
     // Asks for the file and writes it; a failure is shown with its reason.
-    void Export();
+    void exportRace();
 
 private:
     Q_DISABLE_COPY(RaceExport)

@@ -28,15 +28,15 @@ bool RaceFile::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window && event->type() == QEvent::Close) {
         m_closing = true;
-        Flush();
+        flush();
     }
     return QObject::eventFilter(watched, event);
 }
 
-void RaceFile::Flush()
+void RaceFile::flush()
 {
     write();
-    m_writer.Flush();
+    m_writer.flush();
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
@@ -56,7 +56,7 @@ void RaceFile::schedule()
     // A passing while the window closes (the port hands over a last change
     // as it is closed) finds no event loop to wait for.
     if (m_closing)
-        Flush();
+        flush();
     else
         QMetaObject::invokeMethod(this, &RaceFile::write, Qt::QueuedConnection);
 }
@@ -67,7 +67,7 @@ void RaceFile::write()
         return;
     m_pending = false;
     const rundaro::RaceRecord &race = m_feed.race();
-    m_writer.Submit({m_race, m_folder, RaceFileBaseName(race), RaceCsvOf(race)});
+    m_writer.submit({m_race, m_folder, RaceFileBaseName(race), RaceCsvOf(race)});
 }
 
 void RaceFile::written(quint64 race, const QString &path, const QString &error)

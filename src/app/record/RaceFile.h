@@ -27,11 +27,11 @@ public:
     // of the failure's message.
     RaceFile(RaceFeed &feed, QWidget *window, const QString &folder);
 
-    const QString &Folder() const { return m_folder; }
+    const QString &folder() const { return m_folder; }
     // The current race's file; empty until its first write is done.
-    const QString &Path() const { return m_path; }
+    const QString &path() const { return m_path; }
     // Writes what waits and returns when it is on disk and reported.
-    void Flush();
+    void flush();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -19,12 +19,12 @@ RaceFileWriter::RaceFileWriter(QObject *parent)
 
 RaceFileWriter::~RaceFileWriter()
 {
-    Flush();
+    flush();
     if (m_thread.joinable())
         m_thread.join();
 }
 
-void RaceFileWriter::Submit(Job job)
+void RaceFileWriter::submit(Job job)
 {
     std::lock_guard lock(m_mutex);
     m_next = std::move(job);
@@ -34,42 +34,42 @@ void RaceFileWriter::Submit(Job job)
     if (m_thread.joinable())
         m_thread.join();
     m_running = true;
-    m_thread = std::thread(&RaceFileWriter::Run, this);
+    m_thread = std::thread(&RaceFileWriter::run, this);
 }
 
-void RaceFileWriter::Flush()
+void RaceFileWriter::flush()
 {
     std::unique_lock lock(m_mutex);
     m_changed.wait(lock, [this] { return !m_running; });
 }
 
-void RaceFileWriter::Run()
+void RaceFileWriter::run()
 {
     std::unique_lock lock(m_mutex);
     while (m_next) {
         const Job job = std::move(*m_next);
         m_next.reset();
         lock.unlock();
-        Write(job);
+        write(job);
         lock.lock();
     }
     m_running = false;
     m_changed.notify_all();
 }
 
-void RaceFileWriter::Write(const Job &job)
+void RaceFileWriter::write(const Job &job)
 {
     QString error;
     if (job.race != m_race) {
         m_race = job.race;
         m_path.clear();
     }
-    if (!m_path.isEmpty() || ChoosePath(job, error))
+    if (!m_path.isEmpty() || choosePath(job, error))
         WriteWholeFile(m_path, job.bytes, error);
     emit written(job.race, m_path, error);
 }
 
-bool RaceFileWriter::ChoosePath(const Job &job, QString &error)
+bool RaceFileWriter::choosePath(const Job &job, QString &error)
 {
     if (!QDir().mkpath(job.folder)) {
         error = QStringLiteral("Der Ordner lässt sich nicht anlegen.");

@@ -33,9 +33,9 @@ public:
     // Returns when what is still waiting is written.
     ~RaceFileWriter() override;
 
-    void Submit(Job job);
+    void submit(Job job);
     // Returns when everything submitted so far is written (or has failed).
-    void Flush();
+    void flush();
 
 signals:
     // After each write, in the thread the writer lives in: the race's file
@@ -45,9 +45,9 @@ signals:
 private:
     Q_DISABLE_COPY(RaceFileWriter)
 
-    void Run();
-    void Write(const Job &job);
-    bool ChoosePath(const Job &job, QString &error);
+    void run();
+    void write(const Job &job);
+    bool choosePath(const Job &job, QString &error);
 
     std::mutex m_mutex;
     std::condition_variable m_changed;

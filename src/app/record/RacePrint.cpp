@@ -95,7 +95,7 @@ RacePrinter::RacePrinter(RaceFeed &feed, QWidget *window)
 
 RacePrinter::~RacePrinter() = default;
 
-void RacePrinter::PrintDialog()
+void RacePrinter::printDialog()
 {
     auto *module = qobject_cast<PrintModule *>(LoadModule("rundaro_print"));
     if (!module) {
@@ -103,14 +103,14 @@ void RacePrinter::PrintDialog()
                              QStringLiteral("Das Drucken steht nicht zur Verfügung: das Druckmodul fehlt."));
         return;
     }
-    const auto result = module->PrintWithDialog(m_window, QStringLiteral("Rundentabelle drucken"),
-                                                [this](QPagedPaintDevice &printer) { return Print(printer); });
+    const auto result = module->printWithDialog(m_window, QStringLiteral("Rundentabelle drucken"),
+                                                [this](QPagedPaintDevice &printer) { return print(printer); });
     if (result == PrintModule::Result::Failed)
         QMessageBox::warning(m_window, QStringLiteral("Drucken"),
                              QStringLiteral("Der Drucker oder die Datei lässt sich nicht beschreiben."));
 }
 
-bool RacePrinter::Print(QPagedPaintDevice &printer) const
+bool RacePrinter::print(QPagedPaintDevice &printer) const
 {
     const PrintedRace printed = printedRace(m_feed);
     QPainter painter;

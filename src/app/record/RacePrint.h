@@ -22,12 +22,12 @@ public:
 
     // Draws the pages on `printer` (a printer or a PDF file); false when it
     // cannot be printed on.
-    bool Print(QPagedPaintDevice &printer) const;
+    bool print(QPagedPaintDevice &printer) const;
 
 public slots:
     // The system's print dialog, which also offers a PDF file; prints when
     // the user confirms.
-    void PrintDialog();
+    void printDialog();
 
 private:
     Q_DISABLE_COPY(RacePrinter)

@@ -13,7 +13,7 @@ namespace {
 LapChartWidget *chartFromModule(QWidget *parent)
 {
     auto *module = qobject_cast<ChartModule *>(LoadModule("rundaro_chart"));
-    return module ? module->CreateChart(parent) : nullptr;
+    return module ? module->createChart(parent) : nullptr;
 }
 
 } // namespace
@@ -69,6 +69,6 @@ void LapChartPage::refresh()
         return;
     m_stale = false;
     const rundaro::RaceRecord &race = m_feed.race();
-    m_chart->ShowChart(race.IsOpen() ? rundaro::ChartOfRace(race.Setup().plan, &race)
+    m_chart->showChart(race.IsOpen() ? rundaro::ChartOfRace(race.Setup().plan, &race)
                                      : rundaro::ChartOfRace(m_feed.planInForce().plan, nullptr));
 }

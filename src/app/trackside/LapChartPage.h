@@ -15,7 +15,7 @@ class LapChartWidget;
 class LapChartPage : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(bool ChartCreated READ ChartCreated)
+    Q_PROPERTY(bool chartCreated READ chartCreated)
 
 public:
     using ChartFactory = std::function<LapChartWidget *(QWidget *parent)>;
@@ -23,9 +23,9 @@ public:
     // Without a factory the chart comes from the chart module.
     explicit LapChartPage(RaceFeed &feed, ChartFactory factory = {}, QWidget *parent = nullptr);
 
-    bool ChartCreated() const { return m_chart != nullptr; }
+    bool chartCreated() const { return m_chart != nullptr; }
     // The chart, once made (null before, or when the module is missing).
-    LapChartWidget *Chart() const { return m_chart; }
+    LapChartWidget *chart() const { return m_chart; }
 
 protected:
     void showEvent(QShowEvent *event) override;

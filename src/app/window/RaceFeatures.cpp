@@ -20,18 +20,18 @@ void TFormMain::createRaceFeatures()
     auto *exporter = new RaceExport(*m_feed, this);
     auto *printer = new RacePrinter(*m_feed, this);
 
-    connect(Drucker1, &QAction::triggered, printer, &RacePrinter::PrintDialog);
+    connect(Drucker1, &QAction::triggered, printer, &RacePrinter::printDialog);
     for (QAction *help : {Hilfe1, mHilfe})
-        connect(help, &QAction::triggered, this, [this, raceFile] { HelpWindow::ShowFor(this, raceFile->Folder()); });
+        connect(help, &QAction::triggered, this, [this, raceFile] { HelpWindow::ShowFor(this, raceFile->folder()); });
     // As the window's close button: the settings are stored when the window goes.
     connect(Beenden1, &QAction::triggered, this, &QWidget::close);
-    connect(bExport, &QPushButton::clicked, exporter, &RaceExport::Export);
+    connect(bExport, &QPushButton::clicked, exporter, &RaceExport::exportRace);
 
     PopupMenu1 = new QMenu(SortGrid1);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->addAction(mUndo);
     QAction *exportItem = PopupMenu1->addAction(QStringLiteral("Exportieren\u2026"));
     exportItem->setObjectName(QStringLiteral("mExport"));
-    connect(exportItem, &QAction::triggered, exporter, &RaceExport::Export);
+    connect(exportItem, &QAction::triggered, exporter, &RaceExport::exportRace);
     SortGrid1->SetPopupMenu(PopupMenu1);
 }

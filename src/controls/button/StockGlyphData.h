@@ -21,6 +21,8 @@ struct TStockPicture
 };
 
 namespace StockGlyphData {
+// Pictures drawn row by row: one text per row, as they look.
+// clang-format off
 
 inline constexpr const char *kOK[] = {
     "..................",
@@ -233,6 +235,7 @@ inline constexpr const char *kAll[] = {
     "..................",
 };
 
+// clang-format on
 } // namespace StockGlyphData
 
 // Indexed by TBitBtnWithColorKind; bkCustom has no picture.

@@ -6,6 +6,8 @@
 // Pixels of the grid's small images, one text row per pixel row:
 // '.' transparent, '#' black, 'w' white, 'o' button face, 'g' shadow grey.
 namespace GridImageData {
+// Pictures drawn row by row: one text per row, as they look.
+// clang-format off
 
 inline constexpr std::array<std::string_view, 7> Up{
     "........",
@@ -91,4 +93,5 @@ inline constexpr std::array<std::string_view, 16> Ellipsis{
     "################",
 };
 
+// clang-format on
 } // namespace GridImageData

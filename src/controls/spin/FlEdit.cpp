@@ -94,13 +94,7 @@ void TCustomFloatEdit::setValue(Real v)
 
 void TCustomFloatEdit::write(const QString &text)
 {
-    {
-        const TypedText::Write writing(m_typed);
-        setText(text);
-    }
-    // A written text equal to the typed one changes nothing shown, but it
-    // is a change of the value in force.
-    if (m_typed.take(this->text()))
+    if (m_typed.write(*this, text))
         fire(OnChange, this);
 }
 

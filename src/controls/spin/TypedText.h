@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLineEdit>
 #include <QString>
 
 // What an editor has told its owner of, and whether text typed since is
@@ -35,6 +36,18 @@ public:
             return false;
         m_told = shown;
         return true;
+    }
+
+    // Writes `text` into `edit` as the program does: true when the owner is
+    // to be told beyond what the change of the shown text told it (a text
+    // equal to the typed one changes nothing shown, but the value in force).
+    bool write(QLineEdit &edit, const QString &text)
+    {
+        {
+            const Write writing(*this);
+            edit.setText(text);
+        }
+        return take(edit.text());
     }
 
     // Marks the program's writes for as long as it lives.

@@ -99,7 +99,7 @@ LapChart::LapChart(QWidget *parent)
     layout->addWidget(m_view);
 }
 
-void LapChart::ShowChart(const rundaro::LapChartData &data)
+void LapChart::showChart(const rundaro::LapChartData &data)
 {
     const QLocale locale;
     QStringList categories;
@@ -145,7 +145,7 @@ void LapChart::ShowChart(const rundaro::LapChartData &data)
     }
 }
 
-LapChartWidget *ChartPlugin::CreateChart(QWidget *parent)
+LapChartWidget *ChartPlugin::createChart(QWidget *parent)
 {
     return new LapChart(parent);
 }

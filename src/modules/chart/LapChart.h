@@ -21,7 +21,7 @@ class LapChart : public LapChartWidget
 {
 public:
     explicit LapChart(QWidget *parent = nullptr);
-    void ShowChart(const rundaro::LapChartData &data) override;
+    void showChart(const rundaro::LapChartData &data) override;
 
 private:
     QChart *m_chart = nullptr;
@@ -44,5 +44,5 @@ class ChartPlugin : public QObject, public ChartModule
     Q_INTERFACES(ChartModule)
 
 public:
-    LapChartWidget *CreateChart(QWidget *parent) override;
+    LapChartWidget *createChart(QWidget *parent) override;
 };

@@ -13,14 +13,14 @@ class LapChartWidget : public QWidget
 public:
     using QWidget::QWidget;
     // Shows `data` in place of what was shown.
-    virtual void ShowChart(const rundaro::LapChartData &data) = 0;
+    virtual void showChart(const rundaro::LapChartData &data) = 0;
 };
 
 class ChartModule
 {
 public:
     virtual ~ChartModule() = default;
-    virtual LapChartWidget *CreateChart(QWidget *parent) = 0;
+    virtual LapChartWidget *createChart(QWidget *parent) = 0;
 };
 
 #define RundaroChartModule_iid "de.rundaro.ChartModule/1.0"

@@ -21,7 +21,7 @@ public:
     // Shows the dialog titled `title` over `parent` and, when the user
     // confirms, draws the pages with `print` on the chosen printer (or PDF
     // file); Failed when `print` returns false.
-    virtual Result PrintWithDialog(QWidget *parent, const QString &title,
+    virtual Result printWithDialog(QWidget *parent, const QString &title,
                                    const std::function<bool(QPagedPaintDevice &)> &print) = 0;
 };
 

@@ -7,7 +7,7 @@ PrintPlugin::PrintPlugin() = default;
 
 PrintPlugin::~PrintPlugin() = default;
 
-PrintModule::Result PrintPlugin::PrintWithDialog(QWidget *parent, const QString &title,
+PrintModule::Result PrintPlugin::printWithDialog(QWidget *parent, const QString &title,
                                                   const std::function<bool(QPagedPaintDevice &)> &print)
 {
     if (!m_printer)

@@ -18,7 +18,7 @@ public:
     PrintPlugin();
     ~PrintPlugin() override;
 
-    Result PrintWithDialog(QWidget *parent, const QString &title,
+    Result printWithDialog(QWidget *parent, const QString &title,
                            const std::function<bool(QPagedPaintDevice &)> &print) override;
 
 private:
