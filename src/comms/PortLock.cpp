@@ -132,7 +132,7 @@ PortSafety PortSafety::System()
     return {"/run/lock", "/sys/class/tty/console/active", "/proc"};
 }
 
-PortHolder FindPortHolder(const std::string &processFolder, dev_t device)
+PortHolder FindPortHolder(const std::string &processFolder, const struct stat &node)
 {
     PortHolder holder;
     DIR *processes = opendir(processFolder.c_str());
@@ -151,7 +151,7 @@ PortHolder FindPortHolder(const std::string &processFolder, dev_t device)
             struct stat info = {};
             if (fd->d_name[0] == '.' || stat((fds + "/" + fd->d_name).c_str(), &info) != 0)
                 continue;
-            if (S_ISCHR(info.st_mode) && info.st_rdev == device) {
+            if (S_ISCHR(info.st_mode) && info.st_rdev == node.st_rdev && info.st_dev == node.st_dev) {
                 holder.pid = static_cast<int>(pid);
                 std::ifstream comm(processFolder + "/" + process->d_name + "/comm");
                 std::getline(comm, holder.name);

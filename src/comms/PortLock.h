@@ -1,5 +1,6 @@
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <cstdint>
@@ -28,14 +29,16 @@ struct PortSafety
     static PortSafety System();
 };
 
-// A process that holds the character device `device` (its st_rdev) open,
-// found in `processFolder`; pid 0 when none is found.
+// A process that holds open the character device whose node `node` names
+// (stat's st_rdev, and st_dev: pseudo-terminals of another devpts
+// instance, in a container, share their numbers), found in
+// `processFolder`; pid 0 when none is found.
 struct PortHolder
 {
     int pid = 0;
     std::string name;
 };
-PortHolder FindPortHolder(const std::string &processFolder, dev_t device);
+PortHolder FindPortHolder(const std::string &processFolder, const struct stat &node);
 
 // The device names ("ttyS0") that the active console uses.
 std::vector<std::string> ActiveConsoles(const std::string &consoleFile);

@@ -514,7 +514,7 @@ OpenResult OpenPath(const std::string &path, std::shared_ptr<LineDriver> driver,
     // program's speed and format.
     struct stat node = {};
     if (!safety.processFolder.empty() && stat(path.c_str(), &node) == 0 && S_ISCHR(node.st_mode)) {
-        const PortHolder holder = FindPortHolder(safety.processFolder, node.st_rdev);
+        const PortHolder holder = FindPortHolder(safety.processFolder, node);
         if (holder.pid != 0)
             return Failure(EBUSY, -1, "Der Port wird von einem anderen Programm benutzt: " + holder.name
                                           + " (Prozess " + std::to_string(holder.pid) + ").");
