@@ -21,7 +21,8 @@ inline TFormMainServices BenchServices(bool ownSettings = true)
         static QTemporaryDir folder;
         services.Store = std::make_shared<rundaro::RegFileStore>(folder.path().toStdString());
     }
-    services.ProbePort = [](std::uint8_t) { return false; };
+    services.ListPorts = [] { return std::vector<std::uint8_t>{}; };
+    services.PortIdentity = [](std::uint8_t) { return std::string(); };
     const QString devices = QDir::tempPath() + QStringLiteral("/rundaro-bench-dev");
     QDir().mkpath(devices);
     services.DeviceFolder = devices.toStdString();

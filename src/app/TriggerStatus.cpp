@@ -64,6 +64,7 @@ void TriggerStatus::showNoPort()
     m_port.clear();
     m_since = QDateTime();
     m_error = 0;
+    m_otherDevice = false;
     m_handlerError.clear();
     show();
 }
@@ -74,6 +75,7 @@ void TriggerStatus::showReady(const QString &port)
     m_port = port;
     m_since = QDateTime();
     m_error = 0;
+    m_otherDevice = false;
     m_handlerError.clear();
     show();
 }
@@ -86,7 +88,15 @@ void TriggerStatus::showLost(const QString &port, std::uint32_t error)
     m_port = port;
     if (error != 0)
         m_error = error;
+    m_otherDevice = false;
     m_handlerError.clear();
+    show();
+}
+
+void TriggerStatus::showOtherDevice(const QString &port)
+{
+    showLost(port, 0);
+    m_otherDevice = true;
     show();
 }
 
@@ -116,6 +126,13 @@ void TriggerStatus::show()
         full = QStringLiteral("Getrennt seit ") + since + QStringLiteral(": ") + m_port
                + (m_error != 0 ? QStringLiteral(" (Fehler %1)").arg(m_error) : QString());
         tip = QStringLiteral(" – wird wieder geöffnet, sobald das Gerät wieder da ist");
+        if (m_otherDevice) {
+            brief = QStringLiteral("GETRENNT\n") + shortName(m_port) + QStringLiteral("\nanderes Gerät");
+            full = QStringLiteral("Getrennt seit ") + since + QStringLiteral(": ") + m_port
+                   + QStringLiteral(" – anderes Gerät");
+            tip = QStringLiteral(": ein anderes Gerät steckt an diesem Port; es wird erst benutzt, wenn der "
+                                 "Port in der Liste gewählt wird");
+        }
         break;
     }
     if (!m_handlerError.isEmpty()) {

@@ -33,8 +33,13 @@ public:
     void showNoPort();
     void showReady(const QString &port);
     // The port `port` cannot be used; `error` is the system's error number
-    // (0 when unknown). A port that stays lost keeps its first time.
+    // (0 when unknown), the latest one shown. A port that stays lost keeps
+    // its first time.
     void showLost(const QString &port, std::uint32_t error);
+    // Lost, and another device than the one opened before is at the port's
+    // node now; it is not opened unless the user chooses the port.
+    void showOtherDevice(const QString &port);
+    bool otherDevice() const { return m_otherDevice; }
     // An event handler of the port failed with `message`; shown until the
     // state changes.
     void showHandlerError(const QString &message);
@@ -54,5 +59,6 @@ private:
     QString m_port;
     QDateTime m_since;
     std::uint32_t m_error = 0;
+    bool m_otherDevice = false;
     QString m_handlerError;
 };

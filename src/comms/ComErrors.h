@@ -2,18 +2,35 @@
 
 #include "Errors.h"
 
-// The port component's two failures, raised by Open.
+#include <cstdint>
+#include <string>
 
-// The device cannot be opened.
-class EComHandle : public rundaro::Exception
+// The port component's two failures, raised by Open, each with the system's
+// error number that its message ends with (or, where the system explained
+// more, that precedes the explanation).
+class EComError : public rundaro::Exception
 {
 public:
-    using Exception::Exception;
+    explicit EComError(const std::string &message, std::uint32_t error = 0)
+        : Exception(message), m_error(error)
+    {
+    }
+    std::uint32_t Error() const { return m_error; }
+
+private:
+    std::uint32_t m_error;
+};
+
+// The device cannot be opened.
+class EComHandle : public EComError
+{
+public:
+    using EComError::EComError;
 };
 
 // The device cannot be configured.
-class EComState : public rundaro::Exception
+class EComState : public EComError
 {
 public:
-    using Exception::Exception;
+    using EComError::EComError;
 };

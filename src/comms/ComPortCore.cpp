@@ -72,8 +72,7 @@ void ComPortCore::Open(std::uint8_t port, const LineSettings &settings, std::uin
             ApplySettings(settings);
             FEventMask = eventMask;
             FWorker = std::make_unique<TComThread>(this, FWake);
-            // Counted from where the worker's first wait starts counting.
-            DsrChanges();
+            FReport = FWorker->FReport;
             FWorker->Start();
         } catch (...) {
             // Not connected: nothing else would ever close the device.
@@ -156,16 +155,6 @@ std::uint32_t ComPortCore::ModemStatus()
     return FLastModemStatus;
 }
 
-int ComPortCore::DsrChanges()
-{
-    std::uint32_t count = 0;
-    if (!FHandle || !FHandle->DsrChangeCount(count))
-        return -1;
-    const std::uint32_t changes = count - FDsrCount;
-    FDsrCount = count;
-    return static_cast<int>(std::min<std::uint32_t>(changes, INT32_MAX));
-}
-
 int ComPortCore::InQueCount()
 {
     std::uint32_t errors = 0;
@@ -181,7 +170,9 @@ void ComPortCore::OpenDevice(std::uint8_t port)
     FLastModemStatus = 0;
     FHandle = std::move(result.device);
     if (!FHandle)
-        throw EComHandle("Unable to open com port: " + std::to_string(result.error));
+        throw EComHandle("Unable to open com port: " + std::to_string(result.error)
+                             + (result.detail.empty() ? "" : "\n" + result.detail),
+                         result.error);
 }
 
 void ComPortCore::CloseDevice()
@@ -193,7 +184,7 @@ void ComPortCore::CloseDevice()
 void ComPortCore::ApplySettings(const LineSettings &settings)
 {
     if (!serial::ApplySettings(*FHandle, settings))
-        throw EComState("Unable to set com state: " + std::to_string(FHandle->LastError()));
+        throw EComState("Unable to set com state: " + std::to_string(FHandle->LastError()), FHandle->LastError());
 }
 
 } // namespace rundaro::serial

@@ -3,6 +3,7 @@
 #include "ComErrors.h"
 #include "ComThread.h"
 #include "LineSettings.h"
+#include "PortReport.h"
 #include "SerialDevice.h"
 
 #include <cstdint>
@@ -73,9 +74,9 @@ public:
     // The modem status word; when the device cannot tell, the last word it
     // did tell (0 before the first one, and while not open).
     std::uint32_t ModemStatus();
-    // DSR changes the driver counted since the last call (since Open for
-    // the first); -1 where it keeps no count, and while not open.
-    int DsrChanges();
+    // The report of the wait whose events are being dispatched; before the
+    // first wait returned, the state at Open (no changes). Kept after Close.
+    const PortReport &Report() const { return FReport; }
     // Bytes waiting in the receive queue, clearing the device's error state;
     // 0 while not open or when the device cannot tell.
     int InQueCount();
@@ -100,7 +101,7 @@ private:
     bool FConnected = false;
     std::uint32_t FEventMask = 0;
     std::uint32_t FLastModemStatus = 0;
-    std::uint32_t FDsrCount = 0; // the driver's DSR count at the last DsrChanges
+    PortReport FReport;
     int FDispatching = 0; // depth of port events being reported now
     bool FChanging = false; // inside Open's or Close's own steps
     DeviceFactory FDeviceFactory;

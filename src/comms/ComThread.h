@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HandOver.h"
+#include "PortReport.h"
 
 #include <atomic>
 #include <cstdint>
@@ -18,6 +19,11 @@ class ComPortCore;
 // hand-over still pending, and waits for it to end. Its shutdown event is
 // the device's own wait cancel (Device::CancelWait), which a wait checks
 // first.
+//
+// The moment a wait returns with events, the worker reads the tick, then
+// the driver's DSR count and the modem status, and hands them over with the
+// events (PortReport): what the owner's thread is doing meanwhile does not
+// change when the line is known to have changed.
 //
 // When the device can no longer be waited on, the worker ends on its own and
 // wakes the owner's thread, where the port then sees Lost() and closes.
@@ -48,9 +54,15 @@ private:
     // can no longer be waited on (false, with the reason in `error`).
     bool WaitLoop(std::uint32_t &error);
     void DispatchEvents();
+    // The report of a wait that returned now (on the worker), or of the
+    // state at Open (in the constructor).
+    rundaro::serial::PortReport TakeReport();
 
     rundaro::serial::ComPortCore *OwnerPort = nullptr;
     std::uint32_t EventMask = 0;
+    rundaro::serial::PortReport FReport;
+    std::uint32_t FDsrCount = 0; // the driver's DSR count at the last report
+    bool FCounted = false;       // the driver keeps a DSR count
     std::atomic<bool> FLost{false};
     std::atomic<std::uint32_t> FLostError{0};
     rundaro::serial::HandOver FHandOver;

@@ -96,11 +96,12 @@ public:
     // (0 before the first one, and while not open), so a failed read never
     // looks like a change of the lines.
     std::uint32_t ModemStatus();
-    // How many DSR changes the driver counted since the last call (since
-    // Open for the first). A report whose level did not change may still
-    // hide a whole pulse: this tells. -1 where the driver keeps no count,
-    // and while not open.
-    int DsrChanges() { return FCore.DsrChanges(); }
+    // What the worker saw when the wait being dispatched returned: the tick
+    // at that moment, the modem status and the DSR changes the driver
+    // counted since the previous report (a report whose level did not change
+    // may still hide a whole pulse). Before the first report, the state at
+    // Open.
+    const rundaro::serial::PortReport &Report() const { return FCore.Report(); }
     // Bytes waiting in the receive queue; clears the device's error state.
     // 0 while not open or when the device cannot tell.
     int InQueCount();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <cstdint>
@@ -19,15 +20,31 @@ struct PortSafety
 {
     std::string lockFolder;
     std::string consoleFile;
+    // Where the processes are listed (/proc): a port that another process
+    // holds open is not opened. Only the processes whose descriptors this
+    // user may see are looked at.
+    std::string processFolder;
 
-    // /run/lock and /sys/class/tty/console/active.
+    // /run/lock, /sys/class/tty/console/active and /proc.
     static PortSafety System();
 };
+
+// A process that holds open the character device whose node `node` names
+// (stat's st_rdev, and st_dev: pseudo-terminals of another devpts
+// instance, in a container, share their numbers), found in
+// `processFolder`; pid 0 when none is found.
+struct PortHolder
+{
+    int pid = 0;
+    std::string name;
+};
+PortHolder FindPortHolder(const std::string &processFolder, const struct stat &node);
 
 // The device names ("ttyS0") that the active console uses.
 std::vector<std::string> ActiveConsoles(const std::string &consoleFile);
 
-// What the lock file of a device says.
+// What the lock file of a device says. A lock folder that cannot be
+// searched holds no lock: nobody can lock there, and Acquire takes none.
 enum class LockState {
     None,       // no lock file
     Live,       // held by a process that is alive
@@ -41,20 +58,23 @@ LockState ReadLock(const std::string &folder, const std::string &device);
 //
 // The lock folder is writable by everyone, so nothing there is trusted: an
 // existing file is opened with O_NOFOLLOW and read, never written; a new one
-// is made with O_CREAT | O_EXCL. A stale lock is removed, if it is still the
+// is written whole under a name of its own and linked into place, so no
+// reader ever finds it empty. A stale lock is removed, if it is still the
 // file that was read, and made anew, never rewritten in place. A live one,
-// or one that cannot be read, keeps the port from being used (EBUSY). A
-// program that takes no lock (a terminal program, a getty) is invisible
-// here.
+// or one that cannot be read, keeps the port from being used (EBUSY); a
+// stale one that this user may not remove (another user's, in a sticky
+// folder) too, with the error of the removal. A program that takes no lock
+// (a terminal program, a getty) is invisible here.
 class PortLock
 {
 public:
     // Takes the lock of `device` in `folder`. Null with `error` set (EBUSY)
-    // when another holds it. A folder that is missing or cannot be written
-    // is no error: nobody can lock there, and a lock holding nothing is
-    // returned.
+    // when another holds it, and `detail`, when given, saying for the user
+    // whose lock it is and, for a stale one, how to remove it. A folder
+    // that is missing, cannot be searched or cannot be written is no error:
+    // nobody can lock there, and a lock holding nothing is returned.
     static std::unique_ptr<PortLock> Acquire(const std::string &folder, const std::string &device,
-                                             std::uint32_t &error);
+                                             std::uint32_t &error, std::string *detail = nullptr);
     ~PortLock();
     PortLock(const PortLock &) = delete;
     PortLock &operator=(const PortLock &) = delete;

@@ -2,6 +2,8 @@
 
 #include "SerialDevice.h"
 
+#include <algorithm>
+
 namespace rundaro::serial {
 
 PortScanResult ScanPorts(std::uint8_t last, const std::function<bool(std::uint8_t)> &probe)
@@ -21,13 +23,22 @@ PortScanResult ScanPorts(std::uint8_t last, const std::function<bool(std::uint8_
 
 PortScanResult ScanPorts()
 {
-    return ScanPorts(HighestScannedPort(), &ProbePort);
+    const std::vector<std::uint8_t> present = ListPorts();
+    return ScanPorts(HighestScannedPort(), [&present](std::uint8_t port) {
+        return std::find(present.begin(), present.end(), port) != present.end();
+    });
+}
+
+bool ProbePort(std::uint8_t port)
+{
+    const std::vector<std::uint8_t> present = ListPorts();
+    return std::find(present.begin(), present.end(), port) != present.end();
 }
 
 std::uint8_t HighestScannedPort()
 {
 #ifdef _WIN32
-    return 16;
+    return 255;
 #else
     return 96;
 #endif

@@ -12,6 +12,7 @@
 #include <sys/eventfd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -476,12 +477,14 @@ private:
     std::unique_ptr<ModemWatcher> m_watcher;
 };
 
-OpenResult Failure(int error, int fd = -1)
+OpenResult Failure(int error, int fd = -1, std::string detail = {})
 {
     if (fd >= 0)
         close(fd);
-    return {nullptr, static_cast<std::uint32_t>(error)};
+    return {nullptr, static_cast<std::uint32_t>(error), std::move(detail)};
 }
+
+const char *const kHeldElsewhere = "Der Port wird von einem anderen Programm benutzt.";
 
 // The device's own name: what the console file and the lock files use.
 std::string DeviceName(const std::string &path)
@@ -504,18 +507,30 @@ bool IsConsole(const std::string &path, const PortSafety &safety)
 OpenResult OpenPath(const std::string &path, std::shared_ptr<LineDriver> driver, const PortSafety &safety)
 {
     if (IsConsole(path, safety))
-        return Failure(EBUSY);
+        return Failure(EBUSY, -1, "Der Port ist die Konsole des Systems.");
+    // A port that another program holds open, with or without a lock, is
+    // left alone before anything happens to it: opening it would already
+    // raise its DTR and RTS, and setting its line would change that
+    // program's speed and format.
+    struct stat node = {};
+    if (!safety.processFolder.empty() && stat(path.c_str(), &node) == 0 && S_ISCHR(node.st_mode)) {
+        const PortHolder holder = FindPortHolder(safety.processFolder, node);
+        if (holder.pid != 0)
+            return Failure(EBUSY, -1, "Der Port wird von einem anderen Programm benutzt: " + holder.name
+                                          + " (Prozess " + std::to_string(holder.pid) + ").");
+    }
     std::uint32_t lockError = 0;
-    std::unique_ptr<PortLock> lock = PortLock::Acquire(safety.lockFolder, DeviceName(path), lockError);
+    std::string lockDetail;
+    std::unique_ptr<PortLock> lock = PortLock::Acquire(safety.lockFolder, DeviceName(path), lockError, &lockDetail);
     if (!lock)
-        return {nullptr, lockError};
+        return {nullptr, lockError, lockDetail};
     const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return Failure(errno);
+        return Failure(errno, -1, errno == EBUSY ? kHeldElsewhere : "");
     if (!isatty(fd))
         return Failure(ENOTTY, fd);
     if (flock(fd, LOCK_EX | LOCK_NB) != 0)
-        return Failure(errno == EWOULDBLOCK ? EBUSY : errno, fd);
+        return errno == EWOULDBLOCK ? Failure(EBUSY, fd, kHeldElsewhere) : Failure(errno, fd);
     if (ioctl(fd, TIOCEXCL) != 0)
         return Failure(errno, fd);
     const int cancelFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
@@ -564,12 +579,6 @@ bool ProbePath(const std::string &path, const PortSafety &safety)
         present = false;
     close(fd);
     return present;
-}
-
-bool ProbePort(std::uint8_t port)
-{
-    const std::string name = PortDeviceName(port);
-    return !name.empty() && ProbePath(name, PortSafety::System());
 }
 
 OpenResult OpenPort(std::uint8_t port)

@@ -18,8 +18,10 @@ namespace rundaro::serial {
 // No sharing: the device gets TIOCEXCL and an exclusive flock, so a second
 // open fails with EBUSY also for a process that may override TIOCEXCL. With
 // `safety` (OpenPort gives the system's), the active console is never
-// opened and a port locked by another program fails with EBUSY; while the
-// device is open this process holds its UUCP lock. On opening, the driver
+// opened, and a port that another process holds open (its descriptors in
+// the process folder) or has locked fails with EBUSY before it is opened,
+// with a detail for the user saying so; while the device is open this
+// process holds its UUCP lock. On opening, the driver
 // is asked for low-latency mode (best effort).
 //
 // Waiting, without time limit and without polling:

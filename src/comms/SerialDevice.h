@@ -96,7 +96,9 @@ enum class WaitResult {
 
 // One open serial device. Every call but WaitEvents and CancelWait is made on
 // the owner's thread; WaitEvents runs on one worker thread at a time, and
-// CancelWait may be called from any thread. Calls returning bool report
+// CancelWait may be called from any thread. ModemStatus and DsrChangeCount
+// are also called by the worker right after a wait returned, while the
+// owner's thread may be making its own calls. Calls returning bool report
 // failure as false with the reason in LastError.
 class Device
 {
@@ -136,8 +138,17 @@ protected:
 
 struct OpenResult
 {
+    OpenResult() = default;
+    OpenResult(std::unique_ptr<Device> opened, std::uint32_t failure, std::string explanation = {})
+        : device(std::move(opened)), error(failure), detail(std::move(explanation))
+    {
+    }
+
     std::unique_ptr<Device> device; // null when the open failed
     std::uint32_t error = 0;        // the system's error number then
+    // What the user needs to know beyond the number (who holds the port,
+    // how to free it), in the program's language; mostly empty.
+    std::string detail;
 };
 
 // Opens port number `port` for reading and writing, without sharing. The
@@ -149,18 +160,17 @@ using DeviceFactory = std::function<OpenResult(std::uint8_t port)>;
 // number names no device here. See OpenPort.
 std::string PortDeviceName(std::uint8_t port);
 
-// True when port number `port` is a serial device that can be opened now
-// without sharing; the device is closed again at once. A device that another
-// program holds open is not present. On Linux the active system console and
-// a port under another program's UUCP lock are not even opened.
+// True when port number `port` is among the system's serial ports now
+// (ListPorts); nothing is opened.
 bool ProbePort(std::uint8_t port);
 
 // Opens port number `port` with the platform's backend.
 //  Windows: "COM" and the number, with the "\\.\" prefix above 9.
 //  Linux:   1-32 /dev/ttyS0-31, 33-64 /dev/ttyUSB0-31, 65-96 /dev/ttyACM0-31;
 //           0 and 97-255 name no device and fail with ENOENT. The console
-//           and a port locked by another program fail with EBUSY; the
-//           port's UUCP lock in /run/lock is held while it is open.
+//           and a port locked or held open by another program fail with
+//           EBUSY (OpenResult::detail says which); the port's UUCP lock in
+//           /run/lock is held while it is open.
 OpenResult OpenPort(std::uint8_t port);
 
 } // namespace rundaro::serial

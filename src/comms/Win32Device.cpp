@@ -5,9 +5,14 @@
 #endif
 #include "Win32Device.h"
 
+#include "PortScan.h"
+
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstdlib>
+#include <vector>
 
 namespace rundaro::serial {
 
@@ -114,6 +119,13 @@ public:
             m_lastError = GetLastError();
             return WaitResult::Dropped;
         }
+        // A wait that completes reporting no event at all (some drivers do
+        // when their device goes) is a failed one: taken as events, the
+        // worker would wait again at once, and again.
+        if (m_eventMask == 0) {
+            m_lastError = ERROR_GEN_FAILURE;
+            return WaitResult::Dropped;
+        }
         events = m_eventMask;
         return WaitResult::Events;
     }
@@ -201,15 +213,39 @@ std::string PortDeviceName(std::uint8_t port)
     return port > 9 ? "\\\\.\\" + name : name;
 }
 
-bool ProbePort(std::uint8_t port)
+std::vector<std::uint8_t> ListPorts(const PortFolders &)
 {
-    const HANDLE handle = CreateFileA(PortDeviceName(port).c_str(), GENERIC_READ | GENERIC_WRITE,
-                                      0, nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return false;
-    const bool present = GetFileType(handle) == FILE_TYPE_CHAR;
-    CloseHandle(handle);
-    return present;
+    // The system's list of serial ports: one value per port, its data the
+    // port's name ("COM3"). Nothing is opened.
+    std::vector<std::uint8_t> ports;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return ports;
+    for (DWORD index = 0;; ++index) {
+        char name[256];
+        DWORD nameLength = sizeof name;
+        char data[64] = {};
+        DWORD dataLength = sizeof data - 1;
+        DWORD type = 0;
+        const LONG result = RegEnumValueA(key, index, name, &nameLength, nullptr, &type,
+                                          reinterpret_cast<BYTE *>(data), &dataLength);
+        if (result == ERROR_NO_MORE_ITEMS)
+            break;
+        if (result != ERROR_SUCCESS || type != REG_SZ)
+            continue;
+        const std::uint8_t port = PortNumberOf(data);
+        if (port != 0)
+            ports.push_back(port);
+    }
+    RegCloseKey(key);
+    std::sort(ports.begin(), ports.end());
+    ports.erase(std::unique(ports.begin(), ports.end()), ports.end());
+    return ports;
+}
+
+std::string PortIdentity(std::uint8_t, const PortFolders &)
+{
+    return {};
 }
 
 OpenResult OpenPort(std::uint8_t port)

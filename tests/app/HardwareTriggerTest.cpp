@@ -2,9 +2,17 @@
 #include "PortScan.h"
 #include "TriggerFixture.h"
 
+#include <QLabel>
 #include <QStringList>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
 #include <fstream>
+#include <functional>
+#include <thread>
 
 #include <vector>
 
@@ -131,10 +139,11 @@ TEST_F(HardwareTriggerTest, LockoutSwallowsAChange300MsLaterButNotOne1000MsLater
     line(kMsDsr); // a matching change 300 ms after the trigger
     EXPECT_EQ(form->LapCount(), 0);
     // Consumed, not deferred: the lockout's end takes no lap.
-    clock.advance(700);
+    clock.advance(680);
     lockoutEnds();
     EXPECT_EQ(form->LapCount(), 0);
     line(0);
+    clock.advance(20); // the contact stood open long enough
     line(kMsDsr);
     EXPECT_EQ(form->LapCount(), 1);
     EXPECT_EQ(form->LapMark(), 1000); // the race time of the lap
@@ -167,18 +176,20 @@ TEST_F(HardwareTriggerTest, LockoutLastsExactly1000MsOnTheRaceClock)
 }
 
 // A contact that closed and opened again between two reports may leave the
-// level as it was; the driver's count of changes tells, and two or more
-// changes take one lap, for either polarity, whatever the level read. Without
-// a count only the level decides. DSR is on before each pulse.
+// level as it was; the driver's count of changes tells (odd: the level
+// changed, even: a pulse and back), whatever the level read says. DSR has
+// stood on for 2 s before each pulse: for "Off/On" the pulse is a closing
+// contact and takes a lap, for "On/Off" it is a held contact that chatters
+// and takes none. Without a count only the level read decides.
 TEST_F(HardwareTriggerTest, DsrPulseBetweenTwoReportsTakesOneLap)
 {
     struct Case { std::uint32_t alg; int changes; bool levelChanged; bool counted; int laps; };
     const Case cases[] = {
-        {0, 2, false, true, 1},
-        {0, 2, true, true, 1}, // off now, which alone would not trigger
-        {0, 3, true, true, 1},
-        {0, 3, false, true, 1},
-        {0, 1, true, true, 0}, // an edge to off: no pulse
+        {0, 2, false, true, 0},
+        {0, 2, true, true, 0}, // the level read is off: the count says on
+        {0, 3, true, true, 0},
+        {0, 3, false, true, 0},
+        {0, 1, true, true, 0}, // an edge to off
         {1, 2, false, true, 1},
         {1, 3, true, true, 1}, // off now, which triggers anyway: once
         {0, 2, false, false, 0},
@@ -202,6 +213,45 @@ TEST_F(HardwareTriggerTest, DsrPulseBetweenTwoReportsTakesOneLap)
     }
 }
 
+// One lap per contact ("On/Off"), however it bounces: each step is one
+// report of the port, `changes` DSR changes counted since the one before
+// (1: an edge, 2: a pulse and back), the level read then, `after` ms after
+// the previous step. No lockout hides what the contact rule does.
+TEST_F(HardwareTriggerTest, OneLapPerContactHoweverItBounces)
+{
+    struct Step { std::uint32_t after; int changes; bool levelChanged; };
+    struct Case { const char *name; std::vector<Step> steps; int laps; };
+    const Case cases[] = {
+        // Closed (a lap), held 1.5 s, opened with 1 ms of chatter.
+        {"bounce on release", {{100, 1, true}, {1500, 1, true}, {1, 1, true}, {1, 1, true}}, 1},
+        {"bounce on release in one report", {{100, 1, true}, {1500, 3, true}}, 1},
+        // Closed with 10 ms of bounce, held, opened, closed again 1.5 s later.
+        {"bounce on closing", {{100, 1, true}, {5, 1, true}, {5, 1, true}, {1500, 1, true}, {1500, 1, true}}, 2},
+        // A short pulse whose two edges come in two reports, the level read
+        // already back each time.
+        {"split pulse", {{100, 1, false}, {1, 1, false}}, 1},
+        {"pulse in one report", {{100, 2, false}}, 1},
+        // Open for less than 20 ms between two closings.
+        {"open too briefly", {{100, 1, true}, {1500, 1, true}, {19, 1, true}}, 1},
+        {"open long enough", {{100, 1, true}, {1500, 1, true}, {20, 1, true}}, 2},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        env.ports = {1};
+        env.storeValues({{"Port", 1}, {"Alg", 0}, {"Len", 4000}, {"LenDop", 0}, {"LenKrug", 400}});
+        start();
+        lockout()->setInterval(0);
+        child<QAction>("mStart")->trigger();
+        for (const Step &step : c.steps) {
+            clock.advance(step.after);
+            pulse(step.changes, step.levelChanged);
+        }
+        EXPECT_EQ(form->LapCount(), c.laps);
+        exit();
+        env.line = rundaro::serial::SimulatedLine::Create();
+    }
+}
+
 TEST_F(HardwareTriggerTest, TriggerAfterStopTakesNoActionButLocksOut)
 {
     startOnPort1(1);
@@ -210,6 +260,7 @@ TEST_F(HardwareTriggerTest, TriggerAfterStopTakesNoActionButLocksOut)
     const std::uint32_t stopped = form->StopTick();
     clock.advance(5000);
     line(kMsDsr);
+    clock.advance(20);
     line(0);
     EXPECT_EQ(form->StopTick(), stopped);
     EXPECT_FALSE(enabled("bStart"));
@@ -228,17 +279,17 @@ TEST_F(HardwareTriggerTest, TriggersStartLapAndStopAWholeRace)
     line(kMsDsr);
     EXPECT_EQ(form->StartTick(), t0);
     for (int lap = 1; lap <= 2; ++lap) {
+        line(0);
         clock.advance(30000);
         lockoutEnds();
-        line(0);
         line(kMsDsr);
         EXPECT_EQ(form->LapCount(), lap);
     }
     EXPECT_FALSE(enabled("bLAP"));
     EXPECT_TRUE(enabled("bStop"));
+    line(0);
     clock.advance(29000);
     lockoutEnds();
-    line(0);
     line(kMsDsr);
     EXPECT_EQ(form->StopTick(), t0 + 89000);
     EXPECT_FALSE(enabled("bStop"));
@@ -323,6 +374,7 @@ TEST_F(HardwareTriggerTest, ChoosingAPortOpensItWithThePolarityShown)
     EXPECT_EQ(comPort()->Tag(), 1);
     line(kMsDsr);
     EXPECT_FALSE(running());
+    clock.advance(20);
     line(0);
     EXPECT_TRUE(running());
 }
@@ -342,6 +394,178 @@ TEST_F(HardwareTriggerTest, PortThatCannotBeOpenedIsReportedAndStaysChosen)
     EXPECT_EQ(comPort()->Port(), 2);
     exit();
     EXPECT_EQ(env.stored("Port"), 2u);
+}
+
+} // namespace
+
+namespace {
+
+// A port lost in the middle of a race is tried again once a second (the
+// reconnect timer is driven by hand here) until it opens, showing the latest
+// error meanwhile; only the adapter that was opened comes back by itself,
+// another device at the same node waits for the user to choose the port.
+TEST_F(HardwareTriggerTest, LostPortIsRetriedUntilItsOwnAdapterOpens)
+{
+    struct Case
+    {
+        const char *name;
+        std::function<void(TestServices &)> block;   // what keeps the port from coming back
+        QString shown;                               // on the Configuration tab meanwhile
+        std::function<void(TestServices &)> unblock; // what lets it
+        bool byTheUser;                              // taken only by choosing the port
+    };
+    const Case cases[] = {
+        {"busy, then free", [](TestServices &e) { e.line->FailOpen(16); }, QStringLiteral("(Fehler 16)"),
+         [](TestServices &e) { e.line->FailOpen(0); }, false},
+        {"another device at the node", [](TestServices &e) { e.identities[1] = "2341:0043:B"; },
+         QStringLiteral("anderes Gerät"), [](TestServices &e) { e.identities[1] = "0403:6001:A"; }, false},
+        {"another device, chosen", [](TestServices &e) { e.identities[1] = "2341:0043:B"; },
+         QStringLiteral("anderes Gerät"), [](TestServices &) {}, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        env.identities[1] = "0403:6001:A";
+        startOnPort1(0);
+        auto *reconnect = child<QTimer>("TimerReconnect");
+        EXPECT_FALSE(reconnect->isActive());
+        env.line->AwaitWaitsStarted(1);
+        env.line->DropCompletions(5); // the adapter goes
+        ASSERT_TRUE(pumpUntil([&] { return !comPort()->Connected(); }));
+        env.line->DropCompletions(0);
+        EXPECT_TRUE(reconnect->isActive());
+        c.block(env);
+        const int opened = env.line->Snapshot().devicesOpened;
+        for (int second = 0; second < 3; ++second) {
+            form->TimerReconnectTimer();
+            EXPECT_FALSE(comPort()->Connected());
+        }
+        EXPECT_TRUE(child<QLabel>("LabPortState")->text().contains(c.shown))
+            << child<QLabel>("LabPortState")->text().toStdString();
+        // Another device is never opened, not even to look.
+        if (!env.identities[1].empty() && env.identities[1] != "0403:6001:A") {
+            EXPECT_EQ(env.line->Snapshot().devicesOpened, opened);
+        }
+        c.unblock(env);
+        if (c.byTheUser)
+            pick(cbPort(), 1);
+        else
+            form->TimerReconnectTimer();
+        EXPECT_TRUE(comPort()->Connected());
+        EXPECT_FALSE(reconnect->isActive());
+        exit();
+        env.line = rundaro::serial::SimulatedLine::Create();
+    }
+}
+
+// Listing the ports opens none of them: the platform's own list, over a
+// sysfs folder and a device folder of the test's own, whose every open
+// inotify counts, through a start, list refreshes, a device node's change
+// and a race. Only the chosen port is opened, through the device factory.
+TEST_F(HardwareTriggerTest, NoOtherPortIsOpenedAtStartRefreshOrRace)
+{
+    const std::string sysfs = env.dir.path().toStdString() + "/sys/class/tty";
+    std::filesystem::create_directories(env.devices());
+    for (const char *name : {"ttyS0", "ttyUSB0", "ttyUSB1"}) {
+        std::filesystem::create_directories(sysfs + "/" + name + "/device");
+        std::ofstream(env.devices() + "/" + name).put('\n');
+    }
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(inotify_add_watch(watch, env.devices().c_str(), IN_OPEN), 0);
+    const auto opens = [watch] {
+        int count = 0;
+        alignas(inotify_event) char events[4096];
+        for (ssize_t n; (n = read(watch, events, sizeof events)) > 0;) {
+            for (char *at = events; at < events + n; at += sizeof(inotify_event) + reinterpret_cast<inotify_event *>(at)->len)
+                ++count;
+        }
+        return count;
+    };
+    env.storeValues({{"Port", 33}, {"Alg", 0}});
+    TFormMainServices services = env.services();
+    services.ListPorts = nullptr; // the platform's, over the folders above
+    services.PortIdentity = nullptr;
+    services.SysfsFolder = sysfs;
+    form = std::make_unique<TFormMain>(services);
+    ASSERT_TRUE(comPort()->Connected());
+    EXPECT_EQ(cbPort()->count(), 4); // None, ttyS0, ttyUSB0, ttyUSB1
+    EXPECT_EQ(opens(), 0) << "at start";
+    cbPort()->showPopup();
+    cbPort()->hidePopup();
+    std::filesystem::create_directories(sysfs + "/ttyUSB2/device");
+    std::ofstream(env.devices() + "/ttyUSB2").put('\n');
+    EXPECT_EQ(opens(), 1); // this test's own, which made the node
+    ASSERT_TRUE(pumpUntil([&] { return cbPort()->count() == 5; }));
+    EXPECT_EQ(opens(), 0) << "at a refresh";
+    line(kMsDsr); // START
+    clock.advance(30000);
+    line(0);
+    cbPort()->showPopup();
+    cbPort()->hidePopup();
+    clock.advance(30000);
+    line(kMsDsr);
+    EXPECT_EQ(form->LapCount(), 1);
+    EXPECT_EQ(opens(), 0) << "during the race";
+    EXPECT_EQ(env.line->Snapshot().devicesOpened, 1);
+    close(watch);
+}
+
+} // namespace
+
+namespace {
+
+// A clock that tells when a thread other than the main thread read it: the
+// port's worker stamping a report.
+std::atomic<std::uint32_t> g_now{0};
+std::atomic<int> g_workerReads{0};
+std::thread::id g_mainThread;
+
+std::uint32_t readNoticingWorker()
+{
+    const std::uint32_t now = g_now.load();
+    if (std::this_thread::get_id() != g_mainThread)
+        ++g_workerReads; // after the read: the test moves the clock on then
+    return now;
+}
+
+// The contact's time is the tick the port's worker read when the edge was
+// reported, however late the main thread handles it; a keyboard LAP handled
+// in between, later than the contact, raises the contact's time to its own,
+// so that no lap is negative. START at 50000 from the keyboard.
+TEST_F(HardwareTriggerTest, ContactTimeIsTheWorkersStampNeverBeforeTheLatestPassing)
+{
+    struct Case { const char *name; std::uint32_t edge; std::uint32_t keyboardLap; std::uint32_t handled; std::vector<std::int32_t> marks; };
+    const Case cases[] = {
+        {"main thread busy 50 ms", 60000, 0, 60050, {10000}},
+        {"keyboard lap handled first", 60000, 60020, 60030, {10020, 10020}},
+    };
+    g_mainThread = std::this_thread::get_id();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        env.storeValues({{"Len", 4000}, {"LenDop", 0}, {"LenKrug", 400}});
+        g_now = 50000;
+        rundaro::SetTickSource(&readNoticingWorker);
+        startOnPort1(0);
+        child<QAction>("mStart")->trigger();
+        ASSERT_TRUE(pumpUntil([&] { return env.line->Snapshot().waiting == 1; }));
+        g_now = c.edge;
+        const int reads = g_workerReads;
+        env.line->SetModemStatus(kMsDsr);
+        while (g_workerReads == reads) {
+            // the worker stamps the edge; the main thread handles nothing
+        }
+        if (c.keyboardLap != 0) {
+            g_now = c.keyboardLap;
+            child<QAction>("mLAP")->trigger();
+        }
+        g_now = c.handled;
+        ASSERT_TRUE(pumpUntil([&] { return form->LastModemStatus() == kMsDsr; }));
+        std::vector<std::int32_t> marks;
+        for (int i = 0; i < form->Race().Passings(); ++i)
+            marks.push_back(std::int32_t(form->Race().PassingTick(i) - form->StartTick()));
+        EXPECT_EQ(marks, c.marks);
+        exit();
+        env.line = rundaro::serial::SimulatedLine::Create();
+    }
 }
 
 } // namespace

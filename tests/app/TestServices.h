@@ -13,6 +13,7 @@
 
 #include <fstream>
 #include <initializer_list>
+#include <map>
 #include <vector>
 #include <memory>
 #include <optional>
@@ -50,12 +51,17 @@ struct TestServices
         std::filesystem::create_directories(devices());
         return {store,
                 line->Factory(),
-                [this](std::uint8_t port) { return ports.count(port) > 0; },
+                [this] { return std::vector<std::uint8_t>(ports.begin(), ports.end()); },
+                [this](std::uint8_t port) {
+                    const auto found = identities.find(port);
+                    return found != identities.end() ? found->second : std::string();
+                },
                 [log = sounds]() -> std::unique_ptr<SoundOutput> {
                     ++log->made;
                     return std::make_unique<LoggedSound>(log);
                 },
                 devices(),
+                {},
                 racesFolder(),
                 [this] { return now.isValid() ? now : QDateTime::currentDateTime(); }};
     }
@@ -101,6 +107,8 @@ struct TestServices
         std::make_shared<rundaro::RegFileStore>(dir.path().toStdString());
     std::shared_ptr<rundaro::serial::SimulatedLine> line = rundaro::serial::SimulatedLine::Create();
     std::set<std::uint8_t> ports;
+    // The adapter each port has now (none: unknown).
+    std::map<std::uint8_t, std::string> identities;
     std::shared_ptr<SoundLog> sounds = std::make_shared<SoundLog>();
     // The calendar time that names the race files; the system's while invalid.
     QDateTime now;

@@ -65,7 +65,9 @@ TEST(ComPortOverPty, SecondOpenOfAnOpenPortFails)
     first.SetEvents({TComPort::evRxChar});
     second.SetEvents({TComPort::evRxChar});
     first.Open();
-    EXPECT_EQ(MessageOf<EComHandle>(second), "Unable to open com port: " + std::to_string(EBUSY));
+    // The number, and for the user what it means.
+    EXPECT_EQ(MessageOf<EComHandle>(second), "Unable to open com port: " + std::to_string(EBUSY)
+                                                 + "\nDer Port wird von einem anderen Programm benutzt.");
     EXPECT_FALSE(second.Connected());
     first.Close();
     second.Open();

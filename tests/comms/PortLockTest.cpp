@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -37,7 +39,7 @@ protected:
     std::string locks() const { return root + "/lock"; }
     std::string lockFile() const { return locks() + "/LCK..ttyUSB0"; }
     std::string device() const { return root + "/dev/ttyUSB0"; }
-    PortSafety safety() const { return {locks(), root + "/console"}; }
+    PortSafety safety() const { return {locks(), root + "/console", "/proc"}; }
 
     void writeLock(pid_t pid) const { std::ofstream(lockFile()) << "      " << pid << '\n'; }
     std::string lockText() const
@@ -134,4 +136,83 @@ TEST_F(PortLockTest, ActiveConsoleIsNeverOpened)
     EXPECT_FALSE(std::filesystem::exists(lockFile()));
     std::ofstream(root + "/console") << "tty0\n";
     EXPECT_TRUE(ProbePath(device(), safety()));
+}
+
+// A program that holds the port open without any lock (a terminal program
+// at 115200 baud): the port is refused, saying so, before anything is done
+// to it, and opens once that program has let it go. A new lock is there
+// whole, and nothing else is left in the lock folder.
+TEST_F(PortLockTest, PortHeldOpenByAnotherProgramIsRefusedUntouched)
+{
+    const int other = open(device().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(other, 0);
+    termios line = {};
+    ASSERT_EQ(tcgetattr(other, &line), 0);
+    cfsetspeed(&line, B115200);
+    ASSERT_EQ(tcsetattr(other, TCSANOW, &line), 0);
+    const OpenResult refused = OpenPath(device(), nullptr, safety());
+    EXPECT_FALSE(refused.device);
+    EXPECT_EQ(refused.error, std::uint32_t(EBUSY));
+    EXPECT_NE(refused.detail.find("anderen Programm benutzt"), std::string::npos) << refused.detail;
+    EXPECT_FALSE(std::filesystem::exists(lockFile()));
+    ASSERT_EQ(tcgetattr(other, &line), 0);
+    EXPECT_EQ(cfgetospeed(&line), speed_t(B115200));
+    close(other);
+
+    OpenResult opened = OpenPath(device(), nullptr, safety());
+    ASSERT_TRUE(opened.device) << opened.error;
+    EXPECT_EQ(lockText(), OwnLockText());
+    int files = 0;
+    for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(locks()))
+        ++files;
+    EXPECT_EQ(files, 1);
+}
+
+// What another user leaves in the lock folder, seen as that user "nobody"
+// (a child process; root could remove anything): another user's stale lock
+// in a sticky folder refuses the port with a message of its own, saying
+// whose lock it is and how to remove it; a folder that cannot be searched
+// holds no lock, for reading and taking alike.
+TEST_F(PortLockTest, WhatAnotherUserLeavesIsToldApart)
+{
+    if (getuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    struct Case { const char *name; mode_t folder; bool staleLock; int exitCode; };
+    // Exit codes of the child: 0 as expected, else the failed check.
+    const Case cases[] = {
+        {"stale lock of another user", 01777, true, 0},
+        {"unsearchable lock folder", 0666, false, 0},
+    };
+    ASSERT_EQ(chmod(root.c_str(), 0755), 0);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(lockFile());
+        if (c.staleLock)
+            writeLock(deadProcess());
+        ASSERT_EQ(chmod(locks().c_str(), c.folder), 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            if (setgid(65534) != 0 || setuid(65534) != 0)
+                _exit(10);
+            std::uint32_t error = 0;
+            std::string detail;
+            const std::unique_ptr<PortLock> lock = PortLock::Acquire(locks(), "ttyUSB0", error, &detail);
+            if (c.staleLock) {
+                if (lock || error != EPERM)
+                    _exit(11);
+                if (detail.find("veraltete Sperrdatei") == std::string::npos
+                    || detail.find("sudo rm " + lockFile()) == std::string::npos)
+                    _exit(12);
+            } else {
+                if (!lock || lock->Holds() || ReadLock(locks(), "ttyUSB0") != LockState::None)
+                    _exit(13);
+            }
+            _exit(0);
+        }
+        int status = -1;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), c.exitCode);
+        chmod(locks().c_str(), 0755);
+    }
 }

@@ -15,6 +15,8 @@
 namespace {
 
 constexpr int kLockoutMs = 1000;
+// A lost port is tried again this often, for as long as it stays lost.
+constexpr int kReconnectMs = 1000;
 // ComPort's Tag: which DSR state after a change is a trigger.
 constexpr qint32 kOnOff = 0; // DSR now on
 constexpr qint32 kOffOn = 1; // DSR now off
@@ -38,6 +40,7 @@ void TFormMain::createComPort(const rundaro::serial::DeviceFactory &factory)
     ComPort->SetWriteBufSize(64);
     ComPort->SetReadBufSize(64);
     ComPort->OnDSR = [this](QObject *sender) { ComPortDSR(sender); };
+    ComPort->OnOpen = [this](QObject *) { ComPortOpen(); };
     ComPort->OnLost = [this](QObject *sender, std::uint32_t error) { ComPortLost(sender, error); };
     // A failing handler is shown beside the state; the port keeps watching
     // and the race goes on.
@@ -60,6 +63,11 @@ void TFormMain::createComPort(const rundaro::serial::DeviceFactory &factory)
     TimerGesperrt->setInterval(kLockoutMs);
     TimerGesperrt->setTimerType(Qt::PreciseTimer);
     connect(TimerGesperrt, &QTimer::timeout, this, [this] { TimerGesperrtTimer(TimerGesperrt); });
+
+    TimerReconnect = new QTimer(this);
+    TimerReconnect->setObjectName(QStringLiteral("TimerReconnect"));
+    TimerReconnect->setInterval(kReconnectMs);
+    connect(TimerReconnect, &QTimer::timeout, this, [this] { TimerReconnectTimer(TimerReconnect); });
 }
 
 void TFormMain::ShowTriggerState(std::uint32_t error)
@@ -71,6 +79,17 @@ void TFormMain::ShowTriggerState(std::uint32_t error)
         m_triggerStatus->showReady(name);
     else
         m_triggerStatus->showLost(name, error);
+    // A lost port is tried again until it opens or another port is chosen.
+    if (m_triggerStatus->state() == TriggerStatus::State::Lost)
+        TimerReconnect->start();
+    else
+        TimerReconnect->stop();
+}
+
+void TFormMain::TimerReconnectTimer(QObject * /*Sender*/)
+{
+    if (m_triggerStatus->state() == TriggerStatus::State::Lost && !ComPort->Connected())
+        ReopenPort();
 }
 
 void TFormMain::ComPortLost(QObject * /*Sender*/, quint32 Error)
@@ -91,55 +110,87 @@ void TFormMain::DeviceNodeChanged(const QString &name)
 
 void TFormMain::ReopenPort()
 {
-    // A node that is back but cannot be opened yet (udev has not set its
-    // permissions) stays lost; its next change tries again.
-    try {
-        ComPort->Open();
-    } catch (const std::exception &) {
+    // Only the adapter that was opened comes back by itself: another device
+    // at the same node (a board plugged into the contact's socket) is not
+    // touched until the user chooses the port.
+    const std::string identity = m_services.PortIdentity(ComPort->Port());
+    if (!m_portIdentity.empty() && !identity.empty() && identity != m_portIdentity) {
+        m_triggerStatus->showOtherDevice(
+            QString::fromStdString(rundaro::serial::PortDisplayName(ComPort->Port())));
         return;
     }
-    // Where the line stands now is where its next change starts from: a
-    // reopen never takes a lap.
-    m_lastModemStatus = ComPort->ModemStatus();
+    // A node that is back but cannot be opened yet (udev has not set its
+    // permissions, another program holds it) stays lost and shows why; the
+    // next try comes a second later or with the node's next change.
+    try {
+        ComPort->Open();
+    } catch (const EComError &e) {
+        ShowTriggerState(e.Error());
+        return;
+    } catch (const std::exception &) {
+        ShowTriggerState();
+        return;
+    }
     ShowTriggerState();
+}
+
+void TFormMain::ComPortOpen()
+{
+    // Where the line stands at the open is where its next change starts
+    // from: an open never takes a lap.
+    const rundaro::serial::PortReport &report = ComPort->Report();
+    m_contact.Reset(report.modemStatus & rundaro::serial::MS_DSR_ON);
+    m_lastModemStatus = report.modemStatus;
+    m_portIdentity = m_services.PortIdentity(ComPort->Port());
 }
 
 void TFormMain::ComPortDSR(QObject * /*Sender*/)
 {
-    const std::uint32_t status = ComPort->ModemStatus();
-    // Two or more changes since the last report: a whole pulse (the contact
-    // closed and opened again, or the reverse) lies between two reports,
-    // whatever the level now says.
-    const bool pulse = ComPort->DsrChanges() >= 2;
-    if (status == m_lastModemStatus && !pulse)
-        return;
+    using rundaro::serial::MS_DSR_ON;
+    const rundaro::serial::PortReport &report = ComPort->Report();
     // Recorded also during the lockout: a change then is consumed.
-    m_lastModemStatus = status;
-    const bool dsrOn = status & rundaro::serial::MS_DSR_ON;
+    const std::optional<bool> edge = m_contact.Report(report.tick, report.modemStatus & MS_DSR_ON, report.dsrChanges);
+    m_lastModemStatus = (report.modemStatus & ~MS_DSR_ON) | (m_contact.DsrOn() ? MS_DSR_ON : 0);
     const qint32 polarity = ComPort->Tag();
-    const bool matching = (polarity == kOnOff && dsrOn) || (polarity == kOffOn && !dsrOn);
-    // A pulse holds the matching edge of either polarity: it triggers once.
-    if (matching || (pulse && (polarity == kOnOff || polarity == kOffOn)))
-        TriggerRace();
+    if (edge && ((polarity == kOnOff && *edge) || (polarity == kOffOn && !*edge)))
+        TriggerRace(report.tick);
 }
 
-void TFormMain::TriggerRace()
+void TFormMain::TriggerRace(std::uint32_t tick)
 {
     // The lockout is measured on the race's own clock, from the trigger that
     // armed it: neither a late nor an early timer changes its length.
-    const std::uint32_t now = rundaro::GetTickCount();
-    if (m_lockoutMs > 0 && now - m_lockoutStart < std::uint32_t(m_lockoutMs))
+    if (m_lockoutMs > 0 && rundaro::TickDiff(tick, m_lockoutStart) < m_lockoutMs)
         return;
-    // The time of the passing is the tick the command reads, so nothing else
-    // is done before it. A disabled item does not run.
+    // The command records the contact's tick, not the moment it runs. A
+    // disabled item does not run.
+    m_contactTick = tick;
     if (bStart->isEnabled())
         mStart->trigger();
     else if (bLAP->isEnabled())
         mLAP->trigger();
     else if (bStop->isEnabled())
         mStop->trigger();
-    m_lockoutStart = now;
+    m_contactTick.reset();
+    m_lockoutStart = tick;
     ArmLockout();
+}
+
+std::uint32_t TFormMain::CommandTick(bool passing)
+{
+    if (!m_contactTick)
+        return rundaro::GetTickCount();
+    std::uint32_t tick = *m_contactTick;
+    m_contactTick.reset();
+    // A keyboard LAP handled before the contact's report came may be later
+    // than the contact: passings stay in order, no lap is negative.
+    if (passing) {
+        const std::uint32_t latest =
+            m_record.Passings() > 0 ? m_record.PassingTick(m_record.Passings() - 1) : m_startTick;
+        if (rundaro::TickDiff(tick, latest) < 0)
+            tick = latest;
+    }
+    return tick;
 }
 
 void TFormMain::ArmLockout()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ContactRule.h"
 #include "GridTypes.h"
 #include "MainServices.h"
 #include "RaceRecord.h"
@@ -77,7 +78,8 @@ public:
     // The port scan's result: bit n-1 for each port n <= 16 found, bits
     // 16-31 the highest port number found (0 when none).
     std::uint32_t PortMask() const { return m_portMask; }
-    // The modem status word last seen by ComPortDSR.
+    // The modem status word last seen by ComPortDSR, its DSR bit as the
+    // contact's reports tell it.
     std::uint32_t LastModemStatus() const { return m_lastModemStatus; }
     // "\Software\" and, once FormCreate ran, the program file's base name.
     const std::string &RegistryKey() const { return m_registryKey; }
@@ -131,24 +133,30 @@ public slots:
     void FillPlan();
 
     // The hardware lap trigger.
-    // Probes the ports, lists them in cbPort and returns the scan result.
+    // Lists the ports present (opening none) in cbPort and returns the scan
+    // result.
     std::uint32_t ScanPorts();
     // The user picked an entry of cbPort: (re)opens ComPort on it, or
     // closes it for "None".
     void cbPortChange(QObject *Sender = nullptr);
-    // A DSR change of ComPort: triggers when DSR now stands at the polarity
-    // kept in ComPort's Tag.
+    // A DSR change of ComPort: triggers when the contact went to the
+    // polarity kept in ComPort's Tag after it had stood at the other level
+    // long enough (ContactRule), at the tick the port's worker read when the
+    // change was reported.
     void ComPortDSR(QObject *Sender = nullptr);
-    // Runs whichever of START, LAP and STOP is due, unless locked out, and
-    // locks the line out for TimerGesperrt's interval, measured on
-    // GetTickCount from this trigger.
-    void TriggerRace();
+    // Runs whichever of START, LAP and STOP is due at `tick`, unless locked
+    // out, and locks the line out for TimerGesperrt's interval, measured on
+    // GetTickCount from `tick`.
+    void TriggerRace(std::uint32_t tick);
     void ArmLockout();
     void TimerGesperrtTimer(QObject *Sender = nullptr);
     // ComPort has closed itself: its line is lost (Error: the system's
     // error number). Shown at once; the port reopens when its device comes
     // back.
     void ComPortLost(QObject *Sender, quint32 Error);
+    // Once a second while the chosen port is lost: tries to open it again,
+    // unless another adapter than the one opened before is at its node.
+    void TimerReconnectTimer(QObject *Sender = nullptr);
 
 signals:
     // Each race command emits its signal last, when the clock, the table and
@@ -202,6 +210,12 @@ private:
     // node it is is opened again, and the port list is made anew.
     void DeviceNodeChanged(const QString &name);
     void ReopenPort();
+    // ComPort has opened: the contact starts from the line's state then.
+    void ComPortOpen();
+    // The tick a race command records: the contact's own when the trigger
+    // runs the command, never before the latest passing (`passing`: LAP and
+    // STOP); the tick read now for the keyboard, the buttons and the menu.
+    std::uint32_t CommandTick(bool passing);
     void FormCreate();
     void FormDestroy();
     // The stored settings: reading applies each value through its control.
@@ -306,6 +320,7 @@ private:
 
     QTimer *Timer1 = nullptr;
     QTimer *TimerGesperrt = nullptr;
+    QTimer *TimerReconnect = nullptr;
     TComPort *ComPort = nullptr;
     FullScreenView *m_fullScreen = nullptr;
     RaceSounds *m_sounds = nullptr;
@@ -316,6 +331,11 @@ private:
     std::uint32_t m_portMask = 0;
     // No real status word matches it, so the first change always counts.
     std::uint32_t m_lastModemStatus = 0x55555555;
+    ContactRule m_contact;
+    // The adapter behind the port at its last open (empty: unknown).
+    std::string m_portIdentity;
+    // The tick of the contact whose command is running now.
+    std::optional<std::uint32_t> m_contactTick;
     // The trigger that armed the lockout, and its length (0: none armed).
     std::uint32_t m_lockoutStart = 0;
     int m_lockoutMs = 0;

@@ -1,6 +1,7 @@
 #include "MainServices.h"
 
 #include "Modules.h"
+#include "PortScan.h"
 #ifdef Q_OS_WIN
 #include "RegistryStore.h"
 #else
@@ -23,8 +24,6 @@ TFormMainServices TFormMainServices::Resolved() const
     }
     if (!services.DeviceFactory)
         services.DeviceFactory = rundaro::serial::OpenPort;
-    if (!services.ProbePort)
-        services.ProbePort = rundaro::serial::ProbePort;
     if (!services.Sounds) {
         services.Sounds = []() -> std::unique_ptr<SoundOutput> {
             return std::make_unique<SoundThread>([file = ModuleFile("rundaro_sound")]() -> std::unique_ptr<SoundOutput> {
@@ -40,6 +39,15 @@ TFormMainServices TFormMainServices::Resolved() const
     if (services.DeviceFolder.empty())
         services.DeviceFolder = "/dev";
 #endif
+    rundaro::serial::PortFolders folders;
+    if (!services.DeviceFolder.empty())
+        folders.devices = services.DeviceFolder;
+    if (!services.SysfsFolder.empty())
+        folders.sysfs = services.SysfsFolder;
+    if (!services.ListPorts)
+        services.ListPorts = [folders] { return rundaro::serial::ListPorts(folders); };
+    if (!services.PortIdentity)
+        services.PortIdentity = [folders](std::uint8_t port) { return rundaro::serial::PortIdentity(port, folders); };
     if (services.RacesFolder.isEmpty())
         services.RacesFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                                + QStringLiteral("/rundaro/races");

@@ -11,29 +11,37 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 // What the main window takes from outside: where its settings are kept,
-// how its serial port opens devices, how the port scan tests for a port,
-// which folder holds the device nodes it watches (a lost port is reopened
-// when its node comes back), where the races are saved and the calendar
-// clock that names their files. An empty member stands for the platform's
+// how its serial port opens devices, which ports the port list offers and
+// which adapter is behind a port, which folders hold the device nodes it
+// watches (a lost port is reopened when its node comes back) and the
+// system's description of the ports, where the races are saved and the
+// calendar clock that names their files. An empty member stands for the platform's
 // own (see Resolved).
 struct TFormMainServices
 {
     std::shared_ptr<rundaro::SettingsStore> Store;
     rundaro::serial::DeviceFactory DeviceFactory;
-    std::function<bool(std::uint8_t port)> ProbePort;
+    // The port numbers present now, found without opening any device.
+    std::function<std::vector<std::uint8_t>()> ListPorts;
+    // The adapter behind a port ("vvvv:pppp:serial"); empty when unknown.
+    std::function<std::string(std::uint8_t port)> PortIdentity;
     // Makes the race sounds' output when sound is first needed. The
     // program's own plays on a thread of its own, and only where a sound
     // server runs.
     SoundFactory Sounds;
     std::string DeviceFolder;
+    // Where the kernel describes its tty devices (Linux).
+    std::string SysfsFolder;
     QString RacesFolder;
     std::function<QDateTime()> Now;
 
     // The same services with every empty member filled in: the user's
     // settings (the registry on Windows, a file elsewhere), the platform's
-    // serial ports and their probe, the sound module, /dev, "rundaro/races"
+    // serial ports, their list and identities, the sound module, /dev,
+    // /sys/class/tty, "rundaro/races"
     // in the user's data folder and the system's clock.
     TFormMainServices Resolved() const;
 };

@@ -7,6 +7,9 @@
 #include "PortList.h"
 #include "PortScan.h"
 
+#include <algorithm>
+#include <vector>
+
 void TFormMain::connectPortChoice()
 {
     // Only a pick by the user runs the handler, not a selection made here.
@@ -17,10 +20,13 @@ void TFormMain::connectPortChoice()
 
 std::uint32_t TFormMain::ScanPorts()
 {
-    // The port this window has open is present; probing it would only find
-    // it taken, and open it once more.
-    const auto probe = [this](std::uint8_t port) {
-        return (ComPort->Connected() && port == ComPort->Port()) || m_services.ProbePort(port);
+    // Listing opens no device, so it may run at any time, also during a
+    // race: the contact's time is read by the port's worker, not here. The
+    // port this window has open is present whatever the list says.
+    const std::vector<std::uint8_t> listed = m_services.ListPorts();
+    const auto probe = [this, &listed](std::uint8_t port) {
+        return (ComPort->Connected() && port == ComPort->Port())
+               || std::find(listed.begin(), listed.end(), port) != listed.end();
     };
     const rundaro::serial::PortScanResult found =
         rundaro::serial::ScanPorts(rundaro::serial::HighestScannedPort(), probe);
@@ -80,12 +86,22 @@ void TFormMain::cbPortChange(QObject * /*Sender*/)
     const int port = cbPort->itemData(index).toInt(&ok);
     ComPort->SetPort(ok ? quint8(port & 0xFF) : 0);
     ComPort->SetTag(cbAlg->currentIndex());
+    // The user takes whatever device is at the port now: the adapter to
+    // come back after a loss is the one this open finds.
+    m_portIdentity.clear();
     // The user asked for this port: a failure to open it is shown. It is
     // reported here rather than thrown through the list's signal.
     try {
         ComPort->Open();
     } catch (...) {
-        ShowTriggerState();
+        std::uint32_t error = 0;
+        try {
+            throw;
+        } catch (const EComError &e) {
+            error = e.Error();
+        } catch (...) {
+        }
+        ShowTriggerState(error);
         Application::ShowException(std::current_exception());
         return;
     }

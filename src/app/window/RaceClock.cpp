@@ -99,7 +99,7 @@ void TFormMain::setCommand(TBitBtnWithColor *button, QAction *item, bool enabled
 
 void TFormMain::bStartClick(QObject *)
 {
-    m_startTick = rundaro::GetTickCount();
+    m_startTick = CommandTick(false);
     // A plan value still being typed is the one the race is run with.
     applyTypedPlan();
     Timer1->start();
@@ -138,7 +138,7 @@ void TFormMain::ClearResults()
 void TFormMain::bLAPClick(QObject *)
 {
     m_prevLapMark = m_lapMark;
-    m_lapMark = std::int32_t(rundaro::GetTickCount());
+    m_lapMark = std::int32_t(CommandTick(true));
     m_record.AddPassing(std::uint32_t(m_lapMark));
     setLapCount(LapCount() + 1);
     RecordLap();
@@ -152,7 +152,7 @@ void TFormMain::bLAPClick(QObject *)
 
 void TFormMain::bStopClick(QObject *)
 {
-    m_stopTick = rundaro::GetTickCount();
+    m_stopTick = CommandTick(true);
     m_prevLapMark = m_lapMark;
     m_lapMark = std::int32_t(m_stopTick);
     m_record.AddPassing(m_stopTick, true);

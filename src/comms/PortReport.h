@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+namespace rundaro::serial {
+
+// What the worker saw when a wait returned, read on the worker at that
+// moment and handed over with the events: the dispatch knows when the line
+// changed, however long the hand-over and the owner's thread took.
+struct PortReport
+{
+    // GetTickCount read first thing after the wait returned (at Open: when
+    // the worker was made).
+    std::uint32_t tick = 0;
+    // The modem status word read right after the tick; the last word read
+    // when the device could not tell.
+    std::uint32_t modemStatus = 0;
+    // DSR changes the driver counted since the previous report (since Open
+    // for the first); -1 where it keeps no count.
+    int dsrChanges = -1;
+};
+
+} // namespace rundaro::serial
