@@ -116,10 +116,10 @@ protected:
         driver->AwaitWaiting();
         driver->Drive(lines);
         const std::uint32_t status = (lines & TIOCM_DSR) ? kMsDsr : 0;
-        ASSERT_TRUE(pumpUntil([&] { return form->LastModemStatus() == status; }));
+        ASSERT_TRUE(PumpUntil([&] { return form->LastModemStatus() == status; }));
     }
     // Pumps until the window has tried to open the port `n` times in all.
-    void awaitOpens(int n) { ASSERT_TRUE(pumpUntil([&] { return opens >= n; })) << opens; }
+    void awaitOpens(int n) { ASSERT_TRUE(PumpUntil([&] { return opens >= n; })) << opens; }
 
     TriggerStatus::State state() const { return child<TriggerStatus>("")->state(); }
     // Pictures of the "Inline" and "Configuration" tabs for a person to look at.
@@ -168,7 +168,7 @@ void DeviceFaultTest::simulatedLineGoesAway(bool dropped)
         // The device goes: every wait in progress completes failed, or its
         // last change completes it and no further wait can be started. The
         // worker is in its wait first, so that the last change is its own.
-        ASSERT_TRUE(pumpUntil([&] { return env.line->Snapshot().waiting == 1; }));
+        ASSERT_TRUE(PumpUntil([&] { return env.line->Snapshot().waiting == 1; }));
         if (dropped) {
             env.line->DropCompletions(1167);
         } else {
@@ -302,7 +302,7 @@ TEST_F(UsbAdapterTest, PulledOutMidRaceAndPluggedInAgain)
     driver->AwaitWaiting();
     std::filesystem::remove(node);
     driver->Unplug(EIO);
-    ASSERT_TRUE(pumpUntil([&] { return !comPort()->Connected(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !comPort()->Connected(); }));
     EXPECT_EQ(state(), TriggerStatus::State::Lost);
     EXPECT_FALSE(comPort()->HandleValid());
     EXPECT_TRUE(OpenPath(pty->SlaveName()).device) << "the descriptor was kept";
@@ -339,7 +339,7 @@ TEST_F(UsbAdapterTest, PulledOutMidRaceAndPluggedInAgain)
     // udev sets the node's permissions.
     const timespec now[2] = {{0, UTIME_NOW}, {0, UTIME_NOW}};
     ASSERT_EQ(utimensat(AT_FDCWD, node.c_str(), now, AT_SYMLINK_NOFOLLOW), 0);
-    ASSERT_TRUE(pumpUntil([&] { return comPort()->Connected(); }));
+    ASSERT_TRUE(PumpUntil([&] { return comPort()->Connected(); }));
     EXPECT_EQ(state(), TriggerStatus::State::Ready);
     EXPECT_EQ(face("LabTrigger"), ready);
     savePictures(QStringLiteral("ready"));

@@ -37,10 +37,10 @@ protected:
     // ComPortDSR has run for them (the worker waits again).
     void pulse(int changes, bool levelChanged)
     {
-        ASSERT_TRUE(pumpUntil([&] { return env.line->Snapshot().waiting == 1; }));
+        ASSERT_TRUE(PumpUntil([&] { return env.line->Snapshot().waiting == 1; }));
         const std::uint64_t started = env.line->Snapshot().waitsStarted;
         env.line->PulseDsr(changes, levelChanged);
-        ASSERT_TRUE(pumpUntil([&] { return env.line->Snapshot().waitsStarted > started; }));
+        ASSERT_TRUE(PumpUntil([&] { return env.line->Snapshot().waitsStarted > started; }));
     }
 };
 
@@ -341,7 +341,7 @@ TEST_F(HardwareTriggerTest, PortListFollowsTheDevices)
 
     env.ports = {33, 34};
     std::ofstream(env.devices() + "/ttyUSB1").put('\n');
-    ASSERT_TRUE(pumpUntil([&] { return cbPort()->count() == 4; }));
+    ASSERT_TRUE(PumpUntil([&] { return cbPort()->count() == 4; }));
     EXPECT_EQ(numbers(), (QList<int>{0, 3, 33, 34}));
     EXPECT_EQ(form->PortMask(), (34u << 16) | 0x4u);
     EXPECT_TRUE(comPort()->Connected());
@@ -430,7 +430,7 @@ TEST_F(HardwareTriggerTest, LostPortIsRetriedUntilItsOwnAdapterOpens)
         EXPECT_FALSE(reconnect->isActive());
         env.line->AwaitWaitsStarted(1);
         env.line->DropCompletions(5); // the adapter goes
-        ASSERT_TRUE(pumpUntil([&] { return !comPort()->Connected(); }));
+        ASSERT_TRUE(PumpUntil([&] { return !comPort()->Connected(); }));
         env.line->DropCompletions(0);
         EXPECT_TRUE(reconnect->isActive());
         c.block(env);
@@ -494,7 +494,7 @@ TEST_F(HardwareTriggerTest, NoOtherPortIsOpenedAtStartRefreshOrRace)
     std::filesystem::create_directories(sysfs + "/ttyUSB2/device");
     std::ofstream(env.devices() + "/ttyUSB2").put('\n');
     EXPECT_EQ(opens(), 1); // this test's own, which made the node
-    ASSERT_TRUE(pumpUntil([&] { return cbPort()->count() == 5; }));
+    ASSERT_TRUE(PumpUntil([&] { return cbPort()->count() == 5; }));
     EXPECT_EQ(opens(), 0) << "at a refresh";
     line(kMsDsr); // START
     clock.advance(30000);
@@ -546,7 +546,7 @@ TEST_F(HardwareTriggerTest, ContactTimeIsTheWorkersStampNeverBeforeTheLatestPass
         rundaro::SetTickSource(&readNoticingWorker);
         startOnPort1(0);
         child<QAction>("mStart")->trigger();
-        ASSERT_TRUE(pumpUntil([&] { return env.line->Snapshot().waiting == 1; }));
+        ASSERT_TRUE(PumpUntil([&] { return env.line->Snapshot().waiting == 1; }));
         g_now = c.edge;
         const int reads = g_workerReads;
         env.line->SetModemStatus(kMsDsr);
@@ -558,7 +558,7 @@ TEST_F(HardwareTriggerTest, ContactTimeIsTheWorkersStampNeverBeforeTheLatestPass
             child<QAction>("mLAP")->trigger();
         }
         g_now = c.handled;
-        ASSERT_TRUE(pumpUntil([&] { return form->LastModemStatus() == kMsDsr; }));
+        ASSERT_TRUE(PumpUntil([&] { return form->LastModemStatus() == kMsDsr; }));
         std::vector<std::int32_t> marks;
         for (int i = 0; i < form->Race().Passings(); ++i)
             marks.push_back(std::int32_t(form->Race().PassingTick(i) - form->StartTick()));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EventPump.h"
+
 #include "ButtonWithColor.h"
 #include "Comms.h"
 #include "FakeClock.h"
@@ -47,25 +49,13 @@ protected:
         emit list->activated(index);
     }
 
-    // Runs the main thread's events until `done` holds (at most 10 s).
-    static bool pumpUntil(const std::function<bool()> &done)
-    {
-        bool expired = false;
-        QTimer guard;
-        guard.setSingleShot(true);
-        QObject::connect(&guard, &QTimer::timeout, &guard, [&expired] { expired = true; });
-        guard.start(10000);
-        while (!done() && !expired)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        return done();
-    }
 
     // The contact sets the line's modem status (a change the port keeps
     // until its worker waits again); returns when ComPortDSR has seen it.
     void line(std::uint32_t status)
     {
         env.line->SetModemStatus(status);
-        ASSERT_TRUE(pumpUntil([&] { return form->LastModemStatus() == status; }));
+        ASSERT_TRUE(PumpUntil([&] { return form->LastModemStatus() == status; }));
     }
     // The lockout's interval has passed.
     void lockoutEnds()

@@ -1,4 +1,5 @@
 #include "Comms.h"
+#include "EventPump.h"
 #include "SimulatedLine.h"
 
 #include <QCoreApplication>
@@ -16,18 +17,6 @@ using namespace rundaro::serial;
 
 namespace {
 
-// Runs the main thread's event loop until `done` holds; false after 10 s.
-bool PumpUntil(const std::function<bool()> &done)
-{
-    bool expired = false;
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, &guard, [&expired] { expired = true; });
-    guard.start(10000);
-    while (!done() && !expired)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return done();
-}
 
 class ComPortTest : public ::testing::Test
 {
