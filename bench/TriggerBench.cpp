@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QTimer>
 
@@ -172,7 +173,8 @@ private:
 
 void BM_TriggerLatency(benchmark::State &state)
 {
-    const bool racing = state.range(0) == 1;
+    const bool racing = state.range(0) >= 1;
+    const bool callOuts = state.range(0) == 2;
     constexpr int kSamples = 1000;
     rundaro::SetTickSource(&stampedTick);
     auto line = std::make_shared<SimulatedDriver>();
@@ -181,6 +183,7 @@ void BM_TriggerLatency(benchmark::State &state)
     auto driver = std::make_shared<StampingDriver>(line);
     services.DeviceFactory = pty.Factory(driver);
     services.ProbePort = [](std::uint8_t port) { return port == 1; };
+    services.Speech = SilentSpeech();
     // The stored port and polarity: port 1 opens at start with "On/Off".
     services.Store->openKeyForWrite(rundaro::RegistryKeyFor(QCoreApplication::applicationFilePath().toStdString()));
     services.Store->writeDword("Port", 1);
@@ -198,6 +201,7 @@ void BM_TriggerLatency(benchmark::State &state)
         port->Open();
         portThreads = threadCount() - closedThreads;
         form.findChild<TSpinEdit *>(QStringLiteral("seKrugov"))->setValue(999);
+        form.findChild<QCheckBox *>(QStringLiteral("cbCallOuts"))->setChecked(callOuts);
         form.show();
         QCoreApplication::processEvents();
         auto *timer = form.findChild<QTimer *>(QStringLiteral("Timer1"));
@@ -274,9 +278,9 @@ void BM_TriggerLatency(benchmark::State &state)
     state.counters["edge_max_ms"] = bench::Percentile(fromEdgeMs, 100);
     state.counters["port_threads"] = portThreads;
     state.SetLabel(std::string(racing ? "racing (10 ms ticks); goal: p99 under 0.5 ms" : "window idle; goal: p99 under 0.2 ms")
-                   + "; one-thread wait");
+                   + "; one-thread wait" + (callOuts ? "; call-outs on (silent engine)" : ""));
 }
-BENCHMARK(BM_TriggerLatency)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+BENCHMARK(BM_TriggerLatency)->Arg(0)->Arg(1)->Arg(2)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 } // namespace
 

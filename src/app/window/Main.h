@@ -29,7 +29,9 @@ class TComPort;
 class TDigit;
 class FullScreenView;
 class LapChartPage;
+class RaceCallOuts;
 class RaceSounds;
+class ScreenChoice;
 class TriggerStatus;
 class Panel;
 class PortList;
@@ -261,6 +263,9 @@ private:
     PortList *cbPort = nullptr;
     QComboBox *cbAlg = nullptr;
     QCheckBox *cbSound = nullptr;
+    QComboBox *cbDisplay = nullptr;
+    QCheckBox *cbLastLap = nullptr;
+    QCheckBox *cbCallOuts = nullptr;
     QLabel *LabTrigger = nullptr;
     QLabel *LabPortState = nullptr;
     TriggerStatus *m_triggerStatus = nullptr;
@@ -303,6 +308,8 @@ private:
     QTimer *TimerGesperrt = nullptr;
     TComPort *ComPort = nullptr;
     FullScreenView *m_fullScreen = nullptr;
+    ScreenChoice *m_screenChoice = nullptr;
+    RaceCallOuts *m_callOuts = nullptr;
     RaceSounds *m_sounds = nullptr;
     LapChartPage *m_chartPage = nullptr;
 
