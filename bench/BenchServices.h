@@ -29,3 +29,21 @@ inline TFormMainServices BenchServices(bool ownSettings = true)
     services.RacesFolder = QDir::tempPath() + QStringLiteral("/rundaro-bench-races");
     return services;
 }
+
+// A speech engine that says nothing: the call-outs' own cost on the
+// window's thread (the phrase, the hand-over to the speech thread) without
+// an audio device.
+class SilentEngine : public SpeechEngine
+{
+public:
+    void Speak(const std::string &) override {}
+    SpeechSamples Render(const std::string &) override { return {}; }
+};
+
+// The call-outs spoken through the program's speech thread by the silent engine.
+inline SpeakerFactory SilentSpeech()
+{
+    return []() -> std::unique_ptr<CallOutSpeaker> {
+        return std::make_unique<SpeechThread>([] { return std::make_unique<SilentEngine>(); });
+    };
+}

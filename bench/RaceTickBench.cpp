@@ -5,6 +5,8 @@
 #include "TickCount.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
@@ -64,6 +66,8 @@ static void BM_RaceTickFullScreen(benchmark::State &state)
     form.move(screen->geometry().topLeft());
     form.show();
     form.windowHandle()->setScreen(screen);
+    // The display on the window's own screen, whichever is larger.
+    form.findChild<QComboBox *>(QStringLiteral("cbDisplay"))->setCurrentIndex(int(state.range(0)) + 1);
     QApplication::processEvents();
     form.findChild<QAction *>(QStringLiteral("mFullScreen"))->trigger();
     QApplication::processEvents();
@@ -81,6 +85,47 @@ static void BM_RaceTickFullScreen(benchmark::State &state)
     rundaro::SetTickSource(nullptr);
 }
 BENCHMARK(BM_RaceTickFullScreen)->Arg(0)->Arg(1);
+
+// The race tick with a LAP every 100 ticks (a passing a second), with the
+// spoken call-outs off (0) and on (1) through the speech thread and a
+// silent engine: the tick and the LAP must cost the same either way.
+static void BM_RaceTickWithLaps(benchmark::State &state)
+{
+    rundaro::SetTickSource(&readTicks);
+    TFormMainServices services = BenchServices();
+    services.Speech = SilentSpeech();
+    TFormMain form(services);
+    form.findChild<QCheckBox *>(QStringLiteral("cbCallOuts"))->setChecked(state.range(0) == 1);
+    form.show();
+    QApplication::processEvents();
+    QAction *start = form.findChild<QAction *>(QStringLiteral("mStart"));
+    QAction *lap = form.findChild<QAction *>(QStringLiteral("mLAP"));
+    QAction *reset = form.findChild<QAction *>(QStringLiteral("mReset"));
+    QAction *stop = form.findChild<QAction *>(QStringLiteral("mStop"));
+    start->trigger();
+    int ticks = 0;
+    for (auto _ : state) {
+        g_ticks.fetch_add(10);
+        form.Timer1Timer();
+        if (++ticks % 100 == 0) {
+            if (lap->isEnabled()) {
+                lap->trigger();
+            } else {
+                state.PauseTiming();
+                stop->trigger();
+                reset->trigger();
+                start->trigger();
+                state.ResumeTiming();
+            }
+            // What the passing queued (the call-out's hand-over among it).
+            QCoreApplication::processEvents();
+        }
+    }
+    state.counters["pct_of_10ms"] = bench::ShareOf(0.010);
+    state.SetLabel(state.range(0) == 1 ? "call-outs on (silent engine)" : "call-outs off");
+    rundaro::SetTickSource(nullptr);
+}
+BENCHMARK(BM_RaceTickWithLaps)->Arg(0)->Arg(1);
 
 int main(int argc, char **argv)
 {

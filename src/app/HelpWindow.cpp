@@ -3,12 +3,13 @@
 #include "AboutBox.h"
 
 #include <QDir>
+#include <QKeyEvent>
 
 namespace {
 
 constexpr char16_t kHelpHtml[] = uR"(
 <h2>Rundaro</h2>
-<p>Ein Rundenzeitmesser f&uuml;r Rennen auf der Ovalbahn.</p>
+<p>Ein Rundenzeitmesser f&uuml;r Rennen auf der Ovalbahn. Esc schlie&szlig;t diese Hilfe.</p>
 
 <h3>Befehle</h3>
 <table cellspacing="0" cellpadding="3">
@@ -18,7 +19,7 @@ constexpr char16_t kHelpHtml[] = uR"(
 <tr><td><b>Strg+0</b></td><td>zur&uuml;ck auf 0:00, ein neues Rennen kann eingestellt werden.</td></tr>
 <tr><td><b>Strg+Z</b></td><td>die letzte Runde (auch STOP) zur&uuml;cknehmen, als w&auml;re sie nie
 genommen worden; mehrmals bis zur Startlinie. Auch im Kontextmen&uuml; der Rundentabelle.</td></tr>
-<tr><td><b>F11</b></td><td>die Rennanzeige allein auf dem ganzen Bildschirm; F11 oder Esc zur&uuml;ck.</td></tr>
+<tr><td><b>F11</b></td><td>die Rennanzeige allein auf einem ganzen Bildschirm (siehe unten).</td></tr>
 <tr><td><b>Alt+D</b></td><td>die Rundentabelle drucken (oder als PDF speichern).</td></tr>
 <tr><td><b>F1</b>, <b>Alt+I</b></td><td>diese Hilfe.</td></tr>
 <tr><td><b>Umschalt+F1</b></td><td>&Uuml;ber Rundaro: Version, Lizenz, verwendete Bibliotheken.</td></tr>
@@ -26,6 +27,64 @@ genommen worden; mehrmals bis zur Startlinie. Auch im Kontextmen&uuml; der Runde
 </table>
 <p>Die Kn&ouml;pfe antworten auch auf Alt mit ihrem unterstrichenen Buchstaben, der Knopf mit dem
 Fokus auf Leertaste und Eingabe. Nach jedem Befehl steht der Fokus auf dem n&auml;chsten.</p>
+
+<h3>Die Anzeige auf &bdquo;Inline&ldquo;</h3>
+<ul>
+<li><b>Das graue Feld links oben</b>: die Runden, die noch zu laufen sind. Vor dem Start die Zahl der
+Runden; w&auml;hrend des Rennens nach dem Sollplan gez&auml;hlt: eine Runde gilt als gelaufen, sobald
+ihre Sollzeit eine halbe Sollrunde vorbei ist. Ohne Sollrundenzeit z&auml;hlen die genommenen Runden.</li>
+<li><b>Das schwarze Feld rechts oben</b>: wie viele ganze Sekunden der L&auml;ufer dem Sollplan voraus
+ist (<b>+</b>, gr&uuml;n) oder hinter ihm liegt (<b>-</b>, rot), gerechnet bis zur n&auml;chsten
+Solldurchfahrt. Vor dem Start steht dort &bdquo;+&ldquo; mit der gerundeten Startzugabe.</li>
+<li><b>Die Ziffern</b>: die Laufzeit in Minuten, Sekunden und Hundertstel; f&uuml;hrende Nullen sind
+dunkelgrau.</li>
+<li><b>Das blaue Feld rechts</b>: die Sollrundenzeit in Sekunden, darunter die Soll-Durchschnittsgeschwindigkeit;
+darunter der Zustand des Kontakts.</li>
+</ul>
+
+<h3>Die Einstellung des Rennens</h3>
+<p>Die Felder unten h&auml;ngen zusammen: <b>Streckenl&auml;nge</b> = <b>Ergibt Runden</b> &times;
+<b>Rundenl&auml;nge</b> + <b>Zusatzliche</b>; wer die Streckenl&auml;nge &auml;ndert, bekommt die
+ganzen Runden und den Rest als zus&auml;tzliche Meter. <b>Gesamtsekunden</b> = <b>Minuten</b> &times; 60 +
+<b>Sekunden</b>, in beide Richtungen. Die Sollrundenzeit ist die Gesamtzeit weniger der
+<b>Startzugabe</b>, verteilt auf die Runden samt dem Anteil der zus&auml;tzlichen Meter.</p>
+<p>Ein getippter Wert gilt, sobald er fertig ist: mit <b>Eingabe</b>, mit <b>Tab</b> (oder einem Klick
+in ein anderes Feld), mit einem Schritt der <b>Pfeiltasten</b> oder der Pfeilkn&ouml;pfe, oder mit
+<b>START</b>, das mit dem getippten Wert l&auml;uft. <b>Esc</b> holt den vorigen Wert zur&uuml;ck,
+solange der getippte noch nicht gilt. W&auml;hrend des Rennens sind die Felder gesperrt.</p>
+<p><b>Zusatzliche</b> Meter: liegt die Startlinie nicht auf der Ziellinie (etwa 500&nbsp;m auf der
+400-m-Bahn), l&auml;uft der L&auml;ufer zuerst diese Meter. Die erste Durchfahrt schlie&szlig;t sie ab
+(in der Tabelle die Zeile der Startlinie), danach folgen die ganzen Runden. Ihre Sollzeit ist ihr Anteil
+an der Sollrunde zuz&uuml;glich der Startzugabe.</p>
+
+<h3>Tabelle und Grafik</h3>
+<p>&bdquo;Control&ldquo; zeigt den Sollplan und jede gelaufene Runde: Zeit, Rennzeit, Geschwindigkeit;
+die Rundenzeit gr&uuml;n in der Sollzeit oder schneller, rot langsamer. &bdquo;Grafik&ldquo; zeigt jede
+Runde als Balken in denselben Farben, die Sollrundenzeit als Linie und auf der rechten Achse, wie viele
+Sekunden der L&auml;ufer bei jeder Durchfahrt voraus (+) oder zur&uuml;ck (-) war.</p>
+
+<h3>T&ouml;ne</h3>
+<p>Mit <b>Ton</b> auf &bdquo;Configuration&ldquo;: ein kurzer Ton bei START und bei jedem LAP, ein
+eigenes Signal, wenn die letzte Runde beginnt, und ein drittes bei STOP. Die T&ouml;ne halten die Uhr
+nie auf.</p>
+
+<h3>Ansage</h3>
+<p>Mit <b>Ansage</b> auf &bdquo;Configuration&ldquo; spricht das Programm nach jeder Durchfahrt, nach
+dem Ton: die Rundenzeit auf die Zehntel, den Abstand zum Sollplan an dieser Linie (voraus oder
+zur&uuml;ck) und die Runden, die nach den genommenen Runden noch zu laufen sind, etwa &bdquo;23,4 &ndash;
+zwei Komma eins voraus &ndash; noch f&uuml;nf Runden&ldquo;; beginnt die letzte Runde, &bdquo;letzte
+Runde&ldquo;; bei STOP die Endzeit. Eine Ansage, die mehr als eine Sekunde zu sp&auml;t k&auml;me,
+entf&auml;llt; die Uhr wartet nie auf sie.</p>
+
+<h3>Die Rennanzeige auf dem ganzen Bildschirm</h3>
+<p><b>F11</b> zeigt die Rennanzeige allein und gro&szlig;: Laufzeit, Runden zu laufen, voraus/zur&uuml;ck,
+Sollrunde und Kontakt. <b>F11</b> oder <b>Esc</b> f&uuml;hren zur&uuml;ck. Alle Befehlstasten
+(Strg+S, Strg+L, Strg+P, Strg+0, Strg+Z, Leertaste, Alt mit dem Buchstaben) wirken dort wie im Fenster.</p>
+<p>Mit mehr als einem Bildschirm kommt sie auf einen anderen als das Fenster, von sich aus auf den
+gr&ouml;&szlig;ten; <b>Anzeige</b> auf &bdquo;Configuration&ldquo; w&auml;hlt ihn. Das Fenster bleibt daneben
+bedienbar. Wird ihr Bildschirm abgezogen, kommt sie auf den Bildschirm des Fensters.</p>
+<p>Mit <b>Letzte Runde gro&szlig;</b> steht nach jeder Durchfahrt zehn Sekunden lang die eben
+gelaufene Runde neben der Sollrunde, gr&uuml;n oder rot wie in der Tabelle.</p>
 
 <h3>Die Kontaktschleife</h3>
 <p>Ein Schalter (Taster, Reedkontakt, Schaltmatte, Relaisausgang einer Lichtschranke) zwischen
@@ -40,12 +99,14 @@ Leitung eine Sekunde gesperrt, ein prellender Kontakt z&auml;hlt also einmal. Zu
 zur&uuml;ckgenommen wird nur von Hand.</p>
 
 <h3>Zust&auml;nde des Kontakts</h3>
+<p>So stehen sie unter der Sollrunde und auf &bdquo;Configuration&ldquo;:</p>
 <ul>
-<li><b>keine Schnittstelle</b>: &bdquo;None&ldquo; ist gew&auml;hlt, Runden nur &uuml;ber Tastatur und Kn&ouml;pfe.</li>
-<li><b>bereit</b>: die Schnittstelle ist offen, jeder Wechsel in der gew&auml;hlten Richtung z&auml;hlt.</li>
-<li><b>verloren</b>: der Adapter wurde abgezogen oder antwortet nicht mehr. Die Uhr l&auml;uft weiter,
-Runden gehen weiter &uuml;ber Tastatur und Kn&ouml;pfe; ist der Adapter wieder eingesteckt, &ouml;ffnet das
-Programm die Schnittstelle selbst wieder.</li>
+<li><b>Kontakt: kein Port</b>: &bdquo;None&ldquo; ist gew&auml;hlt, Runden nur &uuml;ber Tastatur und Kn&ouml;pfe.</li>
+<li><b>Kontakt bereit</b>: die Schnittstelle ist offen, jeder Wechsel in der gew&auml;hlten Richtung z&auml;hlt.</li>
+<li><b>GETRENNT</b> (rot, mit der Uhrzeit seit wann): der Adapter wurde abgezogen oder antwortet nicht mehr.
+Die Uhr l&auml;uft weiter, Runden gehen weiter &uuml;ber Tastatur und Kn&ouml;pfe; ist der Adapter wieder
+eingesteckt, &ouml;ffnet das Programm die Schnittstelle selbst wieder.</li>
+<li><b>Kontakt-Fehler</b>: ein Wechsel wurde gez&auml;hlt, aber der Befehl schlug fehl; die Meldung steht dabei.</li>
 </ul>
 
 <h3>Gespeicherte Rennen</h3>
@@ -73,6 +134,15 @@ HelpWindow::HelpWindow(QWidget *owner, const QString &racesFolder)
     connect(this, &QTextBrowser::anchorClicked, this, [this] { ShowAboutBox(this); });
     setHtml(QString::fromUtf16(kHelpHtml).arg(QDir::toNativeSeparators(racesFolder).toHtmlEscaped()));
     resize(560, 620);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 HelpWindow *HelpWindow::ShowFor(QWidget *owner, const QString &racesFolder)

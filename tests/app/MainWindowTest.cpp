@@ -2,7 +2,9 @@
 #include "MainWindowFixture.h"
 #include "ModalCloser.h"
 #include "SpinEdit.h"
+#include "TriggerStatus.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -286,8 +288,28 @@ TEST_F(MainWindowTest, F1AndAltIShowTheOneHelpWindow)
     auto *help = form.findChild<QTextBrowser *>(QStringLiteral("HelpWindow"));
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
-    EXPECT_TRUE(help->toPlainText().contains(QDir::toNativeSeparators(env.racesFolder())));
-    help->close();
+    const QString text = help->toPlainText();
+    EXPECT_TRUE(text.contains(QDir::toNativeSeparators(env.racesFolder())));
+    // In the window's own words: the trigger's states as the label shows
+    // them (first line), the switches and fields as they are labelled.
+    auto *status = form.findChild<TriggerStatus *>();
+    ASSERT_NE(status, nullptr);
+    QStringList words;
+    status->showLost(QStringLiteral("/dev/ttyUSB0"), 5);
+    words << child<QLabel>("LabTrigger")->text().section(QLatin1Char('\n'), 0, 0);
+    status->showReady(QStringLiteral("/dev/ttyUSB0"));
+    words << child<QLabel>("LabTrigger")->text().section(QLatin1Char('\n'), 0, 0);
+    status->showNoPort();
+    words << child<QLabel>("LabTrigger")->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
+    for (const char *name : {"cbSound", "cbLastLap", "cbCallOuts"})
+        words << child<QAbstractButton>(name)->text();
+    words << QStringLiteral("Anzeige") << QStringLiteral("Zusatzliche") << QStringLiteral("Startzugabe");
+    for (const QString &word : words)
+        EXPECT_TRUE(text.contains(word)) << word.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("verloren")));
+    // Escape closes it.
+    QTest::keyClick(help, Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     press(Qt::Key_I, Qt::AltModifier);

@@ -1,13 +1,16 @@
 #include "MainWindowFixture.h"
+#include "Modules.h"
 #include "SoundServer.h"
 #include "SoundThread.h"
 #include "SpinEdit.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QSemaphore>
 #include <QThread>
 
+#include <cmath>
 #include <mutex>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -54,6 +57,88 @@ TEST_F(RaceSoundsTest, EachPassingItsToneTheLastLapItsSignalStopItsOwn)
     QCoreApplication::processEvents();
     EXPECT_EQ(played(), (Cues{RaceCue::Passing, RaceCue::Passing, RaceCue::LastLap, RaceCue::Stop}));
     EXPECT_EQ(env.sounds->made, 1);
+}
+
+TEST_F(RaceSoundsTest, CallOutsAfterEachPassingAndAtStopOnlyWhenSwitchedOn)
+{
+    using Said = std::vector<std::pair<std::string, std::int32_t>>;
+    laps(3);
+    ctrl(Qt::Key_S);
+    at(20000);
+    ctrl(Qt::Key_L); // off by default: nothing is said, no engine is made
+    EXPECT_EQ(env.speech->made, 0);
+    auto *onOff = child<QCheckBox>("cbCallOuts");
+    EXPECT_EQ(onOff->text(), QStringLiteral("Ansage"));
+    onOff->setChecked(true);
+    EXPECT_EQ(env.speech->made, 1);
+    // 3 laps in 330 s less 1,5 s allowance: 109,5 s a lap, the second due at 220,5.
+    at(42000);
+    ctrl(Qt::Key_L); // only STOP is left now
+    at(65449);
+    ctrl(Qt::Key_P);
+    EXPECT_EQ(env.speech->said, (Said{{"22,0 \u2014 einhundertachtundsiebzig Komma fünf voraus \u2014 letzte Runde", 1100},
+                                      {"Endzeit eine Minute 5,4", 1000}}));
+    onOff->setChecked(false);
+    ctrl(Qt::Key_0);
+    ctrl(Qt::Key_S);
+    at(20000);
+    ctrl(Qt::Key_L);
+    EXPECT_EQ(env.speech->said.size(), 2u);
+    EXPECT_EQ(env.speech->made, 1);
+}
+
+// The speech module's engine renders a phrase that can be heard: written as
+// a WAV file for a person to listen to, and its samples checked.
+TEST(CallOutEngine, RendersAPhraseThatIsNotSilent)
+{
+    auto *module = qobject_cast<SpeechModule *>(LoadModule("rundaro_speech"));
+    ASSERT_NE(module, nullptr);
+    const std::unique_ptr<SpeechEngine> engine = module->CreateEngine("de");
+    ASSERT_NE(engine, nullptr);
+    const SpeechSamples speech = engine->Render("23,4 \u2014 zwei Komma eins voraus \u2014 noch fünf Runden");
+    ASSERT_GT(speech.rate, 0);
+    // Some seconds of it, loud, and not one long tone: silences between words.
+    EXPECT_GT(speech.samples.size(), std::size_t(speech.rate));
+    int peak = 0;
+    double energy = 0;
+    int quiet = 0; // runs of 10 ms of near silence
+    const std::size_t step = std::size_t(speech.rate / 100);
+    for (std::size_t i = 0; i + step <= speech.samples.size(); i += step) {
+        int localPeak = 0;
+        for (std::size_t j = i; j < i + step; ++j) {
+            localPeak = std::max(localPeak, std::abs(int(speech.samples[j])));
+            energy += double(speech.samples[j]) * speech.samples[j];
+        }
+        peak = std::max(peak, localPeak);
+        quiet += localPeak < 200;
+    }
+    const double rms = std::sqrt(energy / double(std::max<std::size_t>(1, speech.samples.size())));
+    EXPECT_GT(peak, 4000);
+    EXPECT_GT(rms, 300);
+    EXPECT_GT(quiet, 2);
+
+    QString dir = qEnvironmentVariable("RUNDARO_TEST_OUTPUT");
+    if (dir.isEmpty())
+        dir = QDir::currentPath() + QStringLiteral("/test-output");
+    QDir().mkpath(dir);
+    QFile wav(dir + QStringLiteral("/call_out.wav"));
+    ASSERT_TRUE(wav.open(QIODevice::WriteOnly));
+    const auto u32 = [&wav](std::uint32_t v) { wav.write(reinterpret_cast<const char *>(&v), 4); };
+    const auto u16 = [&wav](std::uint16_t v) { wav.write(reinterpret_cast<const char *>(&v), 2); };
+    const auto bytes = std::uint32_t(speech.samples.size() * 2);
+    wav.write("RIFF", 4);
+    u32(36 + bytes);
+    wav.write("WAVEfmt ", 8);
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(std::uint32_t(speech.rate));
+    u32(std::uint32_t(speech.rate * 2));
+    u16(2);
+    u16(16);
+    wav.write("data", 4);
+    u32(bytes);
+    wav.write(reinterpret_cast<const char *>(speech.samples.data()), bytes);
 }
 
 TEST_F(RaceSoundsTest, ARaceWithoutLapsBeginsWithItsLastLap)

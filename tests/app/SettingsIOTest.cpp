@@ -4,6 +4,7 @@
 #include "TriggerFixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 
 #include <filesystem>
@@ -124,10 +125,17 @@ TEST_F(SettingsIOTest, TheSoundSwitchComesAfterTheTwelveValues)
     EXPECT_TRUE(sound->isChecked());
     EXPECT_EQ(sound->text(), QStringLiteral("Ton"));
     sound->setChecked(false);
+    // The display's screen after it: automatic, unless chosen.
+    auto *display = child<QComboBox>("cbDisplay");
+    EXPECT_EQ(display->currentIndex(), 0);
+    display->setCurrentIndex(1);
     exit();
     EXPECT_EQ(env.stored("Sound"), 0u);
+    EXPECT_EQ(env.stored("Display"), 1u);
+    EXPECT_EQ(env.stored("LastLap"), 1u);
     start();
     EXPECT_FALSE(child<QCheckBox>("cbSound")->isChecked());
+    EXPECT_EQ(child<QComboBox>("cbDisplay")->currentIndex(), 1);
 }
 
 TEST_F(SettingsIOTest, TheStoredPlanComesBackAsStored)

@@ -40,10 +40,28 @@ private:
     std::shared_ptr<SoundLog> m_log;
 };
 
+// The call-outs a test hears: how often the speaker was made and what it
+// was given to say, with the wait for the race sound before it.
+struct SpeechLog
+{
+    int made = 0;
+    std::vector<std::pair<std::string, std::int32_t>> said;
+};
+
+class LoggedSpeaker : public CallOutSpeaker
+{
+public:
+    explicit LoggedSpeaker(std::shared_ptr<SpeechLog> log) : m_log(std::move(log)) {}
+    void Say(const std::string &phrase, std::int32_t afterMs) override { m_log->said.emplace_back(phrase, afterMs); }
+
+private:
+    std::shared_ptr<SpeechLog> m_log;
+};
+
 // The main window's outside world for a test: settings and races in a fresh
 // temporary folder, the ports the scan finds, one simulated line behind
-// every port number, sounds that are only logged, and a device folder of
-// its own (never /dev) for the window to watch.
+// every port number, sounds and call-outs that are only logged, and a
+// device folder of its own (never /dev) for the window to watch.
 struct TestServices
 {
     TFormMainServices services()
@@ -63,7 +81,11 @@ struct TestServices
                 devices(),
                 {},
                 racesFolder(),
-                [this] { return now.isValid() ? now : QDateTime::currentDateTime(); }};
+                [this] { return now.isValid() ? now : QDateTime::currentDateTime(); },
+                [log = speech]() -> std::unique_ptr<CallOutSpeaker> {
+                    ++log->made;
+                    return std::make_unique<LoggedSpeaker>(log);
+                }};
     }
     std::string devices() const { return dir.path().toStdString() + "/dev"; }
 
@@ -110,6 +132,7 @@ struct TestServices
     // The adapter each port has now (none: unknown).
     std::map<std::uint8_t, std::string> identities;
     std::shared_ptr<SoundLog> sounds = std::make_shared<SoundLog>();
+    std::shared_ptr<SpeechLog> speech = std::make_shared<SpeechLog>();
     // The calendar time that names the race files; the system's while invalid.
     QDateTime now;
 };

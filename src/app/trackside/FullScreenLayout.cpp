@@ -9,6 +9,14 @@ constexpr double kTimeHeightShare = 0.52;
 constexpr double kTimeWidthShare = 0.84;
 // Of the time panel's height, for the trigger's state under the target lap.
 constexpr double kTriggerShare = 0.3;
+// Screens narrower than this (16:10, 4:3, 5:4, portrait) get two rows: on
+// them the wide arrangement leaves the digits less than a third of the
+// height and the target lap too small to read from afar.
+constexpr double kTwoRowsBelowRatio = 1.65;
+// In two rows: the most of the height the time may take, and the trigger's
+// state's share of the room below it.
+constexpr double kNarrowTimeHeightShare = 0.6;
+constexpr double kNarrowTriggerShare = 0.25;
 
 int scaled(int v, double scale)
 {
@@ -17,12 +25,29 @@ int scaled(int v, double scale)
 
 } // namespace
 
-FullScreenLayout LayoutFullScreen(const QSize &screen)
+namespace {
+
+// Places the time panel's digits and labels at `origin` with the layout's scale.
+void placeTime(FullScreenLayout &l, QPoint origin)
+{
+    for (std::size_t i = 0; i < std::size(kTimeDigits); ++i)
+        l.digits[i] = QRect(origin.x() + scaled(kTimeDigits[i].left, l.scale), origin.y() + scaled(kDigitTop, l.scale),
+                            scaled(kDigitWidth, l.scale), scaled(kDigitHeight, l.scale));
+    for (std::size_t i = 0; i < std::size(kTimeLabels); ++i) {
+        const TimeLabelEntry &e = kTimeLabels[i];
+        l.labels[i] = QRect(origin.x() + scaled(e.left, l.scale), origin.y() + scaled(e.top, l.scale),
+                            scaled(e.width, l.scale), scaled(e.height, l.scale));
+    }
+    l.thickness = std::max(1, scaled(5, l.scale));
+    l.separation = std::max(1, scaled(1, l.scale));
+}
+
+// Wide screens: the window's arrangement, scaled.
+FullScreenLayout layoutWide(int w, int h)
 {
     FullScreenLayout l;
-    const int w = screen.width();
-    const int h = screen.height();
-    l.scale = std::min(h * kTimeHeightShare / FullScreenLayout::kTimePanel.height(), w * kTimeWidthShare / FullScreenLayout::kTimePanel.width());
+    l.scale = std::min(h * kTimeHeightShare / FullScreenLayout::kTimePanel.height(),
+                       w * kTimeWidthShare / FullScreenLayout::kTimePanel.width());
     const int timeWidth = scaled(FullScreenLayout::kTimePanel.width(), l.scale);
     const int timeHeight = scaled(FullScreenLayout::kTimePanel.height(), l.scale);
     const int top = h - timeHeight;
@@ -33,15 +58,52 @@ FullScreenLayout LayoutFullScreen(const QSize &screen)
     const int triggerHeight = int(std::lround(timeHeight * kTriggerShare));
     l.targetLap = QRect(timeWidth, top, w - timeWidth, timeHeight - triggerHeight);
     l.trigger = QRect(timeWidth, h - triggerHeight, w - timeWidth, triggerHeight);
-    for (std::size_t i = 0; i < std::size(kTimeDigits); ++i)
-        l.digits[i] = QRect(l.time.left() + scaled(kTimeDigits[i].left, l.scale), top + scaled(kDigitTop, l.scale),
-                            scaled(kDigitWidth, l.scale), scaled(kDigitHeight, l.scale));
-    for (std::size_t i = 0; i < std::size(kTimeLabels); ++i) {
-        const TimeLabelEntry &e = kTimeLabels[i];
-        l.labels[i] = QRect(l.time.left() + scaled(e.left, l.scale), top + scaled(e.top, l.scale),
-                            scaled(e.width, l.scale), scaled(e.height, l.scale));
-    }
-    l.thickness = std::max(1, scaled(5, l.scale));
-    l.separation = std::max(1, scaled(1, l.scale));
+    placeTime(l, l.time.topLeft());
     return l;
+}
+
+// Narrower screens: the time across the whole width, the numbers below it,
+// side by side where the room below is wide enough for three, else the laps
+// to go and the ahead/behind seconds in one row and the target lap under them.
+FullScreenLayout layoutNarrow(int w, int h)
+{
+    FullScreenLayout l;
+    l.scale = std::min(double(w) / FullScreenLayout::kTimePanel.width(),
+                       h * kNarrowTimeHeightShare / FullScreenLayout::kTimePanel.height());
+    const int timeHeight = scaled(FullScreenLayout::kTimePanel.height(), l.scale);
+    l.time = QRect(0, 0, w, timeHeight);
+    const int left = (w - scaled(FullScreenLayout::kTimePanel.width(), l.scale)) / 2;
+    placeTime(l, QPoint(left, 0));
+
+    const int below = h - timeHeight;
+    if (w >= below * 2) {
+        const int lapsWidth = w * 25 / 100;
+        const int aheadWidth = w * 40 / 100;
+        const int targetLeft = lapsWidth + aheadWidth;
+        const int triggerHeight = int(std::lround(below * kNarrowTriggerShare));
+        l.lapsToGo = QRect(0, timeHeight, lapsWidth, below);
+        l.aheadBehind = QRect(lapsWidth, timeHeight, aheadWidth, below);
+        l.targetLap = QRect(targetLeft, timeHeight, w - targetLeft, below - triggerHeight);
+        l.trigger = QRect(targetLeft, h - triggerHeight, w - targetLeft, triggerHeight);
+    } else {
+        const int lapsWidth = (w / 10) * 4;
+        const int rowHeight = below / 2;
+        const int triggerHeight = int(std::lround((below - rowHeight) * kNarrowTriggerShare));
+        l.lapsToGo = QRect(0, timeHeight, lapsWidth, rowHeight);
+        l.aheadBehind = QRect(lapsWidth, timeHeight, w - lapsWidth, rowHeight);
+        l.targetLap = QRect(0, timeHeight + rowHeight, w, below - rowHeight - triggerHeight);
+        l.trigger = QRect(0, h - triggerHeight, w, triggerHeight);
+    }
+    return l;
+}
+
+} // namespace
+
+FullScreenLayout LayoutFullScreen(const QSize &screen)
+{
+    const int w = screen.width();
+    const int h = screen.height();
+    if (h > 0 && double(w) / h < kTwoRowsBelowRatio)
+        return layoutNarrow(w, h);
+    return layoutWide(w, h);
 }

@@ -7,13 +7,15 @@
 
 #include <array>
 
-// Where the full-screen display puts its panels on a screen: the laps to go
-// and the ahead/behind seconds above, side by side 40 : 60 as on the window;
-// below them the window's black time panel, scaled evenly so that digits and
-// captions keep their shapes, and beside it the target lap time. The time
-// panel is 52 % of the screen's height (its digits then stand at 36 %) unless
-// the screen is too narrow for that, in which case it takes 84 % of the
-// width. Under the target lap time, the hardware trigger's state. The panels
+// Where the full-screen display puts its panels on a screen. On wide screens
+// (1.65 : 1 and wider): the laps to go and the ahead/behind seconds above,
+// side by side 40 : 60 as on the window; below them the window's black time
+// panel, scaled evenly so that digits and captions keep their shapes, and
+// beside it the target lap time. The time panel is 52 % of the screen's
+// height (its digits then stand at 36 %) unless the screen is too narrow for
+// that, in which case it takes 84 % of the width. Under the target lap time,
+// the hardware trigger's state. On narrower screens the time panel spans the
+// whole width at the top and the numbers share the room below. The panels
 // tile the screen without gaps.
 struct FullScreenLayout
 {

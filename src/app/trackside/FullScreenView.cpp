@@ -2,18 +2,23 @@
 
 #include "Fonts.h"
 #include "KeyRelay.h"
+#include "LastLap.h"
 #include "Panel.h"
 #include "RaceFeed.h"
+#include "ScreenChoice.h"
 #include "SevenSegment.h"
+#include "TickCount.h"
 #include "Udigit.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+#include <QWindow>
 
 using namespace rundaro::sevenseg;
 
@@ -31,6 +36,16 @@ FullScreenView::FullScreenView(QWidget *window, const Sources &sources)
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, &FullScreenView::Leave);
+    connect(qApp, &QGuiApplication::screenRemoved, this, &FullScreenView::screenGone);
+    m_lastLapEnd = new QTimer(this);
+    m_lastLapEnd->setSingleShot(true);
+    connect(m_lastLapEnd, &QTimer::timeout, this, &FullScreenView::Refresh);
+}
+
+void FullScreenView::setShowLastLap(bool on)
+{
+    m_showLastLap = on;
+    Refresh();
 }
 
 void FullScreenView::Toggle()
@@ -45,15 +60,43 @@ void FullScreenView::Enter()
 {
     if (Active())
         return;
-    // On the screen the window is on.
-    QScreen *screen = m_window->screen();
-    setGeometry(screen->geometry());
+    place(m_sources.screen ? m_sources.screen->ScreenFor(m_window->screen()) : m_window->screen());
     follow(true);
     showFullScreen();
     raise();
     activateWindow();
     setFocus();
     Refresh();
+}
+
+void FullScreenView::place(QScreen *screen)
+{
+    m_screen = screen;
+    winId(); // the native window, so that it can be given its screen
+    windowHandle()->setScreen(screen);
+    setGeometry(screen->geometry());
+}
+
+void FullScreenView::screenGone(QScreen *screen)
+{
+    if (!Active() || screen != m_screen)
+        return;
+    // Back to the window's screen once the system has let go of the old one;
+    // the window may have been on it too and been moved itself.
+    m_screen = nullptr;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!Active())
+                return;
+            place(m_window->screen());
+            showFullScreen();
+            raise();
+            activateWindow();
+            coverWindow(isActiveWindow() && m_screen == m_window->screen());
+            Refresh();
+        },
+        Qt::QueuedConnection);
 }
 
 void FullScreenView::Leave()
@@ -77,12 +120,12 @@ void FullScreenView::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange)
-        coverWindow(isVisible() && isActiveWindow());
+        coverWindow(isVisible() && isActiveWindow() && m_screen == m_window->screen());
 }
 
 void FullScreenView::coverWindow(bool covered)
 {
-    // While the view is in front it covers the window's whole screen: the
+    // While the view is in front on the window's screen it covers it: the
     // window then skips the repaints of its own display at every tick, which
     // at a large screen's size cost a third of the tick. Whatever brings the
     // window to the front (the user, another program) takes the activation
@@ -157,13 +200,20 @@ void FullScreenView::fitFonts()
     // Both large panels take the size at which "99" fits the laps-to-go
     // panel, as on the window.
     m_bigFont = fitted(m_sources.lapsToGo->font(), QStringLiteral("99"), m_layout.lapsToGo);
-    m_targetFont = fitted(m_sources.targetLap->font(), m_target.caption, m_layout.targetLap);
+    fitTargetFonts();
     if (m_sources.trigger)
         m_triggerFont = fitted(m_sources.trigger->font(), m_trigger.caption, m_layout.trigger);
     for (std::size_t i = 0; i < m_labelFonts.size(); ++i) {
         m_labelFonts[i] = WindowFont(QString::fromUtf16(kTimeLabels[i].family),
                                      std::max(1, int(kTimeLabels[i].pixelSize * m_layout.scale)), true);
     }
+}
+
+void FullScreenView::fitTargetFonts()
+{
+    const auto [lapRoom, targetRoom] = targetRooms();
+    m_targetFont = fitted(m_sources.targetLap->font(), m_target.caption, targetRoom);
+    m_lastLapFont = fitted(m_sources.targetLap->font(), m_lastLap.caption, lapRoom);
 }
 
 void FullScreenView::Refresh()
@@ -189,8 +239,22 @@ void FullScreenView::Refresh()
     };
     copyPanel(m_sources.lapsToGo, m_laps, m_layout.lapsToGo, m_bigFont);
     copyPanel(m_sources.aheadBehind, m_plusMin, m_layout.aheadBehind, m_bigFont);
-    if (copyPanel(m_sources.targetLap, m_target, m_layout.targetLap, m_targetFont))
-        m_targetFont = fitted(m_sources.targetLap->font(), m_target.caption, m_layout.targetLap);
+    if (copyPanel(m_sources.targetLap, m_target, targetRooms().second, m_targetFont))
+        m_targetFont = fitted(m_sources.targetLap->font(), m_target.caption, targetRooms().second);
+    PanelState lastLap;
+    if (m_showLastLap && m_sources.feed) {
+        if (const std::optional<LastLap> fresh = FreshLastLap(m_sources.feed->race(), rundaro::GetTickCount())) {
+            lastLap = {fresh->text, m_target.face, fresh->colour.value_or(m_target.text)};
+            if (!m_lastLapEnd->isActive())
+                m_lastLapEnd->start(fresh->remainingMs + 1);
+        }
+    }
+    if (lastLap != m_lastLap) {
+        // Shown or gone: the target lap moves, both fonts fit their rooms anew.
+        m_lastLap = lastLap;
+        fitTargetFonts();
+        dirty += m_layout.targetLap;
+    }
     if (m_sources.trigger) {
         const QPalette &p = m_sources.trigger->palette();
         const PanelState now{m_sources.trigger->text(), p.color(QPalette::Window), p.color(QPalette::WindowText)};
@@ -240,7 +304,7 @@ void FullScreenView::paintEvent(QPaintEvent *event)
     const QRegion &region = event->region();
     paintPanel(painter, region, m_layout.lapsToGo, m_laps, m_bigFont);
     paintPanel(painter, region, m_layout.aheadBehind, m_plusMin, m_bigFont);
-    paintPanel(painter, region, m_layout.targetLap, m_target, m_targetFont);
+    paintTarget(painter, region);
     paintPanel(painter, region, m_layout.trigger, m_trigger, m_triggerFont);
     if (region.intersects(m_layout.time))
         paintTime(painter, region);
@@ -255,6 +319,38 @@ void FullScreenView::paintPanel(QPainter &painter, const QRegion &region, const 
     painter.setFont(font);
     painter.setPen(state.text);
     painter.drawText(rect, Qt::AlignCenter, state.caption);
+}
+
+std::pair<QRect, QRect> FullScreenView::targetRooms() const
+{
+    // The last lap takes the first half: the left one of a wide panel, the
+    // upper one of a tall one.
+    const QRect &r = m_layout.targetLap;
+    if (m_lastLap.caption.isEmpty())
+        return {QRect(), r};
+    if (r.width() >= r.height()) {
+        const int half = r.width() / 2;
+        return {QRect(r.left(), r.top(), half, r.height()),
+                QRect(r.left() + half, r.top(), r.width() - half, r.height())};
+    }
+    const int half = r.height() / 2;
+    return {QRect(r.left(), r.top(), r.width(), half), QRect(r.left(), r.top() + half, r.width(), r.height() - half)};
+}
+
+void FullScreenView::paintTarget(QPainter &painter, const QRegion &region) const
+{
+    if (!region.intersects(m_layout.targetLap))
+        return;
+    const auto [lapRoom, targetRoom] = targetRooms();
+    painter.fillRect(m_layout.targetLap, m_target.face);
+    painter.setFont(m_targetFont);
+    painter.setPen(m_target.text);
+    painter.drawText(targetRoom, Qt::AlignCenter, m_target.caption);
+    if (lapRoom.isEmpty())
+        return;
+    painter.setFont(m_lastLapFont);
+    painter.setPen(m_lastLap.text);
+    painter.drawText(lapRoom, Qt::AlignCenter, m_lastLap.caption);
 }
 
 void FullScreenView::paintTime(QPainter &painter, const QRegion &region) const
@@ -290,7 +386,11 @@ void FullScreenView::paintTime(QPainter &painter, const QRegion &region) const
                          kTimeLabels[i].centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop,
                          QString::fromUtf16(kTimeLabels[i].text));
     }
-    // Unlit segments are the background's colour: only lit ones are drawn.
+    // Unlit segments are the background's colour: only lit ones are drawn,
+    // filled without an outline, as the segment-only repaint above fills
+    // them: an outline would leave a frame that filling in the background's
+    // colour does not cover when the segment goes off.
+    painter.setPen(Qt::NoPen);
     for (std::size_t d = 0; d < m_digitValue.size(); ++d) {
         if (!region.intersects(m_layout.digits[d]))
             continue;

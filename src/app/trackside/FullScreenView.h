@@ -9,19 +9,26 @@
 #include <QWidget>
 
 #include <array>
+#include <utility>
 
 class QLabel;
 class QTimer;
+class QScreen;
 class RaceFeed;
+class ScreenChoice;
 class TDigit;
 class Panel;
 
 // The race display alone on the whole screen, for reading from the track
 // side: the laps to go, the ahead/behind seconds, the running time, the
-// target lap time and the hardware trigger's state, drawn large by this widget itself from what the window's
-// own display shows at that moment. The window is neither moved nor changed;
-// its keys keep working here (KeyRelay), and F11 (through the window's menu)
-// or Escape return to it.
+// target lap time (for a while after each passing with the last lap beside
+// it) and the hardware trigger's state, drawn large by this widget itself from what the window's
+// own display shows at that moment. With more than one screen it goes to
+// another screen than the window's (ScreenChoice), and the window stays in
+// use beside it; a screen unplugged under it brings it to the window's
+// screen. The window is neither moved nor changed; its keys keep working
+// here (KeyRelay), and F11 (through the window's menu) or Escape return to
+// it.
 //
 // While shown, the view follows the window's race tick and race commands and
 // redraws only what changed, down to the single segments of a digit, so the
@@ -43,6 +50,7 @@ public:
         std::array<QLabel *, std::size(kTimeLabels)> labels{};
         QTimer *tick = nullptr;
         RaceFeed *feed = nullptr; // the race commands, which change the display between ticks
+        const ScreenChoice *screen = nullptr; // where it goes; without it, the window's screen
     };
 
     FullScreenView(QWidget *window, const Sources &sources);
@@ -56,6 +64,8 @@ public slots:
     void Toggle();
     // Copies the window's display and redraws what differs from the last copy.
     void Refresh();
+    // Whether the last lap is shown beside the target lap after each passing.
+    void setShowLastLap(bool on);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -81,28 +91,39 @@ private:
     };
 
     void follow(bool on);
+    void place(QScreen *screen);
+    void screenGone(QScreen *screen);
     void coverWindow(bool covered);
     void fitFonts();
+    void fitTargetFonts();
     QFont fitted(const QFont &font, const QString &text, const QRect &room) const;
     void paintPanel(QPainter &painter, const QRegion &region, const QRect &rect, const PanelState &state,
                     const QFont &font) const;
     void paintTime(QPainter &painter, const QRegion &region) const;
+    void paintTarget(QPainter &painter, const QRegion &region) const;
+    // Where the last lap and the target lap stand in the target lap's panel.
+    std::pair<QRect, QRect> targetRooms() const;
 
     QWidget *m_window = nullptr;
     Sources m_sources;
     FullScreenLayout m_layout;
+    QScreen *m_screen = nullptr; // the one it was put on
     std::array<QMetaObject::Connection, 5> m_follow{};
 
     PanelState m_laps;
     PanelState m_plusMin;
     PanelState m_target;
     PanelState m_trigger;
+    PanelState m_lastLap; // no caption while it is not shown
+    bool m_showLastLap = true;
+    QTimer *m_lastLapEnd = nullptr; // a refresh when no tick comes (after STOP)
     std::array<int, std::size(kTimeDigits)> m_digitValue{};
     std::array<QColor, std::size(kTimeDigits)> m_digitColor{};
     std::array<QColor, std::size(kTimeLabels)> m_labelColor{};
     std::array<std::array<Segment, 8>, std::size(kTimeDigits)> m_segments{};
     QFont m_bigFont;
     QFont m_targetFont;
+    QFont m_lastLapFont;
     QFont m_triggerFont;
     std::array<QFont, std::size(kTimeLabels)> m_labelFonts;
     // While Refresh repaints nothing but changed segments: their boxes.

@@ -4,8 +4,7 @@
 
 #include <memory>
 
-class QObject;
-class QThread;
+class WorkerThread;
 
 // Plays the race sounds on a thread of its own. The output is made there
 // (loading the audio library and reaching the sound server) and every cue is
@@ -23,9 +22,10 @@ public:
 
     void Play(RaceCue cue) override;
 
-    // True while a thread left stuck in the sound server has not ended. It
-    // holds locks of the audio library that the library's own clean-up at
-    // the program's exit waits for, so the program then ends without that
+    // True while a thread left stuck in the sound server (or any other
+    // worker thread left stuck in an audio library) has not ended. It holds
+    // locks of the audio library that the library's own clean-up at the
+    // program's exit waits for, so the program then ends without that
     // clean-up (see main).
     static bool LeftRunning();
 
@@ -35,6 +35,5 @@ public:
 private:
     struct State;
     std::shared_ptr<State> m_state;
-    QThread *m_thread = nullptr;
-    QObject *m_worker = nullptr;
+    std::unique_ptr<WorkerThread> m_thread;
 };

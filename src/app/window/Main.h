@@ -30,7 +30,9 @@ class TComPort;
 class TDigit;
 class FullScreenView;
 class LapChartPage;
+class RaceCallOuts;
 class RaceSounds;
+class ScreenChoice;
 class TriggerStatus;
 class Panel;
 class PortList;
@@ -279,6 +281,9 @@ private:
     PortList *cbPort = nullptr;
     QComboBox *cbAlg = nullptr;
     QCheckBox *cbSound = nullptr;
+    QComboBox *cbDisplay = nullptr;
+    QCheckBox *cbLastLap = nullptr;
+    QCheckBox *cbCallOuts = nullptr;
     QLabel *LabTrigger = nullptr;
     QLabel *LabPortState = nullptr;
     TriggerStatus *m_triggerStatus = nullptr;
@@ -323,6 +328,8 @@ private:
     QTimer *TimerReconnect = nullptr;
     TComPort *ComPort = nullptr;
     FullScreenView *m_fullScreen = nullptr;
+    ScreenChoice *m_screenChoice = nullptr;
+    RaceCallOuts *m_callOuts = nullptr;
     RaceSounds *m_sounds = nullptr;
     LapChartPage *m_chartPage = nullptr;
 

@@ -437,6 +437,25 @@ void TFormMain::createConfigurationTab(QWidget *tab)
     cbSound->setObjectName(QStringLiteral("cbSound"));
     cbSound->setChecked(true);
     grid->addWidget(cbSound, 2, 1);
+    // The screen for the full-screen display.
+    cbDisplay = new QComboBox(tab);
+    cbDisplay->setObjectName(QStringLiteral("cbDisplay"));
+    auto *display = createLabel(QStringLiteral("Anzeige:"), tab);
+    display->setBuddy(cbDisplay);
+    grid->addWidget(display, 3, 0);
+    grid->addWidget(cbDisplay, 3, 1);
+    // The last lap beside the target lap there, on unless switched off.
+    cbLastLap = new QCheckBox(QStringLiteral("Letzte Runde groß"), tab);
+    cbLastLap->setObjectName(QStringLiteral("cbLastLap"));
+    cbLastLap->setChecked(true);
+    grid->addWidget(cbLastLap, 4, 1);
+    // The spoken call-outs, off unless switched on; none on Windows.
+    cbCallOuts = new QCheckBox(QStringLiteral("Ansage"), tab);
+    cbCallOuts->setObjectName(QStringLiteral("cbCallOuts"));
+    grid->addWidget(cbCallOuts, 5, 1);
+#ifdef Q_OS_WIN
+    cbCallOuts->hide();
+#endif
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(3, 1);
+    grid->setRowStretch(6, 1);
 }

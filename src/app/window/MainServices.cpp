@@ -53,5 +53,13 @@ TFormMainServices TFormMainServices::Resolved() const
                                + QStringLiteral("/rundaro/races");
     if (!services.Now)
         services.Now = [] { return QDateTime::currentDateTime(); };
+    if (!services.Speech) {
+        services.Speech = []() -> std::unique_ptr<CallOutSpeaker> {
+            return std::make_unique<SpeechThread>([file = ModuleFile("rundaro_speech")]() -> std::unique_ptr<SpeechEngine> {
+                auto *module = qobject_cast<SpeechModule *>(LoadModuleFile(file));
+                return module ? module->CreateEngine("de") : nullptr;
+            });
+        };
+    }
     return services;
 }

@@ -3,6 +3,7 @@
 #include "SerialDevice.h"
 #include "SettingsStore.h"
 #include "SoundOutput.h"
+#include "SpeechThread.h"
 
 #include <QDateTime>
 #include <QString>
@@ -37,11 +38,14 @@ struct TFormMainServices
     std::string SysfsFolder;
     QString RacesFolder;
     std::function<QDateTime()> Now;
+    // Makes the spoken call-outs' speaker when they are first switched on.
+    // The program's own speaks on a thread of its own with the speech module.
+    SpeakerFactory Speech;
 
     // The same services with every empty member filled in: the user's
     // settings (the registry on Windows, a file elsewhere), the platform's
     // serial ports, their list and identities, the sound module, /dev,
-    // /sys/class/tty, "rundaro/races"
-    // in the user's data folder and the system's clock.
+    // /sys/class/tty, "rundaro/races" in the user's data folder, the
+    // system's clock and the speech module.
     TFormMainServices Resolved() const;
 };

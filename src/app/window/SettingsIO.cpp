@@ -1,6 +1,8 @@
 // The window's stored settings: the race set-up, the port with its polarity,
-// the window's position and size, and whether the race sounds are on, read
-// at start and written at exit, also when the session ends.
+// the window's position and size, whether the race sounds are on, the
+// full-screen display's screen, whether it shows the last lap and whether
+// the call-outs are on, read at start and written at exit, also when the
+// session ends.
 #include "Main.h"
 
 #include "Application.h"
@@ -8,6 +10,7 @@
 #include "Comms.h"
 #include "FlEdit.h"
 #include "Numbers.h"
+#include "ScreenChoice.h"
 #include "SettingsOrder.h"
 #include "SpinEdit.h"
 
@@ -117,6 +120,15 @@ void TFormMain::applySetting(Setting setting, std::int32_t value)
     case Setting::Sound:
         cbSound->setChecked(value != 0);
         break;
+    case Setting::Display:
+        m_screenChoice->setValue(value);
+        break;
+    case Setting::LastLap:
+        cbLastLap->setChecked(value != 0);
+        break;
+    case Setting::CallOuts:
+        cbCallOuts->setChecked(value != 0);
+        break;
     }
 }
 
@@ -149,6 +161,12 @@ std::int32_t TFormMain::settingValue(Setting setting) const
         return std::int32_t(rundaro::Round(seDopTime->value() * kDopTimeScale));
     case Setting::Sound:
         return cbSound->isChecked() ? 1 : 0;
+    case Setting::Display:
+        return m_screenChoice->Value();
+    case Setting::LastLap:
+        return cbLastLap->isChecked() ? 1 : 0;
+    case Setting::CallOuts:
+        return cbCallOuts->isChecked() ? 1 : 0;
     }
     return 0;
 }

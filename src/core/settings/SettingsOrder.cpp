@@ -7,7 +7,7 @@ namespace rundaro {
 namespace {
 
 constexpr const char *kNames[] = {
-    "Port", "Alg", "Left", "Top", "Width", "Height", "Len", "LenDop", "LenKrug", "Krugs", "Time", "DopTime", "Sound",
+    "Port", "Alg", "Left", "Top", "Width", "Height", "Len", "LenDop", "LenKrug", "Krugs", "Time", "DopTime", "Sound", "Display", "LastLap", "CallOuts",
 };
 
 // Closes the store's key however the scope is left.

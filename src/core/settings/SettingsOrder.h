@@ -12,23 +12,26 @@
 // and written, and what a failure does to the rest.
 namespace rundaro {
 
-enum class Setting { Port, Alg, Left, Top, Width, Height, Len, LenDop, LenKrug, Krugs, Time, DopTime, Sound };
+enum class Setting { Port, Alg, Left, Top, Width, Height, Len, LenDop, LenKrug, Krugs, Time, DopTime, Sound, Display, LastLap, CallOuts };
 
 // Reading applies each value as soon as it is read, so the order matters:
 // the port first, then the window, then the race set-up with the extra
-// metres before the lap length. "Sound" (the race sounds on or off) comes
-// last in both orders, so a file written before it existed still restores
-// the twelve values before it.
-constexpr std::array<Setting, 13> kReadOrder{
+// metres before the lap length. The values added later come last in both
+// orders, each after the ones added before it, so a file written before one
+// existed still restores the values before it: "Sound" (the race sounds on
+// or off), "Display" (the full-screen display's screen: 0 automatic, n the
+// n-th screen), "LastLap" (the last lap shown on it after each passing),
+// "CallOuts" (the spoken call-outs on or off).
+constexpr std::array<Setting, 16> kReadOrder{
     Setting::Port, Setting::Alg, Setting::Left, Setting::Top, Setting::Width, Setting::Height,
     Setting::Len, Setting::LenDop, Setting::LenKrug, Setting::Krugs, Setting::Time, Setting::DopTime,
-    Setting::Sound,
+    Setting::Sound, Setting::Display, Setting::LastLap, Setting::CallOuts,
 };
 
-constexpr std::array<Setting, 13> kWriteOrder{
+constexpr std::array<Setting, 16> kWriteOrder{
     Setting::Left, Setting::Top, Setting::Width, Setting::Height, Setting::Port, Setting::Alg,
     Setting::Len, Setting::LenDop, Setting::LenKrug, Setting::Krugs, Setting::Time, Setting::DopTime,
-    Setting::Sound,
+    Setting::Sound, Setting::Display, Setting::LastLap, Setting::CallOuts,
 };
 
 // The stored value name ("Port", "LenDop", ...).
