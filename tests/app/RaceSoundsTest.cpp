@@ -9,9 +9,11 @@
 #include <QThread>
 
 #include <mutex>
+#ifdef Q_OS_LINUX
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#endif
 
 // The race sounds through the real window; the output only logs its cues.
 namespace {
@@ -167,6 +169,8 @@ TEST(SoundThread, AServerThatDoesNotAnswerHoldsUpNothingAndALateCueIsDropped)
     EXPECT_EQ(log.played, Cues{});
 }
 
+// Elsewhere the system's own sound output is always there.
+#ifdef Q_OS_LINUX
 TEST(SoundServer, FoundByItsSocketOrWhereTheUserNamesIt)
 {
     QTemporaryDir runtime;
@@ -201,5 +205,6 @@ TEST(SoundServer, FoundByItsSocketOrWhereTheUserNamesIt)
     else
         qputenv("XDG_RUNTIME_DIR", userRuntime);
 }
+#endif
 
 } // namespace
