@@ -103,15 +103,17 @@ Section "Rundaro"
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+; The uninstaller removes the installation it belongs to: the user's own,
+; or, with administrator rights only, the one for all users.
 Function un.onInit
   Call un.ChooseUsers
-  ; An installation for all users is removed with administrator rights only.
-  ${If} $AllUsers == 0
-    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
-    ${If} $0 == $INSTDIR
-      MessageBox MB_ICONSTOP "Rundaro ist für alle Benutzer installiert. Bitte als Administrator deinstallieren." /SD IDOK
-      Abort
-    ${EndIf}
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 == $INSTDIR
+    StrCpy $AllUsers 0
+    SetShellVarContext current
+  ${ElseIf} $AllUsers == 0
+    MessageBox MB_ICONSTOP "Rundaro ist für alle Benutzer installiert. Bitte als Administrator deinstallieren." /SD IDOK
+    Abort
   ${EndIf}
 FunctionEnd
 

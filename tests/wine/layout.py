@@ -1,17 +1,21 @@
 #!/usr/bin/env python3
 """Compares the layout of two screenshots of the main window (binary PPM):
 the program under Wine and the same window on Linux. What must match is
-where the display's panels are: every pixel is classed as panel (the black
-panels with their yellow, red, green or dark grey digits) or not, and the
-panel areas of both must cover each other almost wholly, whatever the digits
-show. Also checks that the points given lie in a lit segment (yellow).
+where the display's two black panels are, the ahead/behind panel and the
+time display: in each image the panel is found in its part of the window as
+the rows and columns that are mostly black, and its edges must lie within
+a few pixels of those on Linux (the Windows style's tab bar is a little
+lower than Fusion's), whatever the digits show. Also checks that the points
+given lie in a lit segment (yellow).
 
 usage: layout.py <shot.ppm> <reference.ppm> [x,y ...]
-Prints the overlap; exit status 1 when the layouts differ."""
+Prints each panel's place; exit status 1 when the layouts differ."""
 
 import sys
 
-MIN_OVERLAP = 0.97
+TOLERANCE = 4  # pixels
+# Where to look for each panel: left, top, right, bottom.
+PANELS = {"ahead/behind": (280, 10, 708, 250), "time display": (105, 246, 495, 395)}
 
 
 def read_ppm(path):
@@ -36,19 +40,23 @@ def read_ppm(path):
     return width, height, data[pos + 1:pos + 1 + 3 * width * height]
 
 
-def is_panel(r, g, b):
-    if r < 24 and g < 24 and b < 24:
-        return True  # the panels' black
-    if r > 200 and g > 200 and b < 80:
-        return True  # lit segments
-    if 40 <= r <= 90 and 40 <= g <= 90 and 40 <= b <= 90:
-        return True  # unlit leading digits
-    return (r > 200 and g < 60 and b < 60) or (g > 100 and r < 60 and b < 60)  # behind / ahead
+def is_black(pixels, width, x, y):
+    r, g, b = pixels[3 * (y * width + x):3 * (y * width + x) + 3]
+    return r < 24 and g < 24 and b < 24
 
 
-def panel_mask(image):
+def panel_box(image, area):
+    """The panel within the area: its mostly black rows and columns."""
     width, height, pixels = image
-    return {i for i in range(width * height) if is_panel(*pixels[3 * i:3 * i + 3])}
+    left, top, right, bottom = area
+    right, bottom = min(right, width), min(bottom, height)
+    rows = [y for y in range(top, bottom)
+            if sum(is_black(pixels, width, x, y) for x in range(left, right)) > (right - left) // 2]
+    columns = [x for x in range(left, right)
+               if sum(is_black(pixels, width, x, y) for y in range(top, bottom)) > (bottom - top) // 2]
+    if not rows or not columns:
+        return None
+    return columns[0], rows[0], columns[-1], rows[-1]
 
 
 def main():
@@ -56,18 +64,20 @@ def main():
     if shot[:2] != reference[:2]:
         print("FAIL: the window is %d × %d, on Linux %d × %d" % (shot[:2] + reference[:2]))
         return 1
-    a, b = panel_mask(shot), panel_mask(reference)
-    overlap = len(a & b) / max(1, len(a | b))
-    failed = overlap < MIN_OVERLAP
-    print("%s: the panels overlap those on Linux by %.3f (%d and %d pixels)"
-          % ("FAIL" if failed else "ok:  ", overlap, len(a), len(b)))
+    failed = False
+    for name, area in PANELS.items():
+        here, there = panel_box(shot, area), panel_box(reference, area)
+        same = here is not None and there is not None and \
+            all(abs(p - q) <= TOLERANCE for p, q in zip(here, there))
+        failed |= not same
+        print("%s %s panel at %s, on Linux at %s" % ("ok:  " if same else "FAIL:", name, here, there))
     width, _, pixels = shot
     for point in sys.argv[3:]:
         x, y = map(int, point.split(","))
         r, g, b = pixels[3 * (y * width + x):3 * (y * width + x) + 3]
         lit = r > 200 and g > 200 and b < 80
         failed |= not lit
-        print("%s: segment at %d,%d is %s" % ("ok:  " if lit else "FAIL", x, y,
+        print("%s segment at %d,%d is %s" % ("ok:  " if lit else "FAIL:", x, y,
                                                "lit" if lit else "%d,%d,%d" % (r, g, b)))
     return 1 if failed else 0
 
