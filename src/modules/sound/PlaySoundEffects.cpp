@@ -1,4 +1,5 @@
 #include "PlaySoundEffects.h"
+#include "SoundPlugin.h"
 
 #include <QFile>
 

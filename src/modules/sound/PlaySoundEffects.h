@@ -3,7 +3,6 @@
 #include "SoundOutput.h"
 
 #include <QByteArray>
-#include <QObject>
 
 #include <array>
 
@@ -20,14 +19,4 @@ public:
 
 private:
     std::array<QByteArray, 3> m_waves;
-};
-
-class TSoundPlugin : public QObject, public SoundModule
-{
-    Q_OBJECT
-    Q_PLUGIN_METADATA(IID RundaroSoundModule_iid)
-    Q_INTERFACES(SoundModule)
-
-public:
-    std::unique_ptr<SoundOutput> CreateOutput() override;
 };
