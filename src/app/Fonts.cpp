@@ -1,7 +1,30 @@
 #include "Fonts.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QStringList>
+
+namespace {
+
+// Arial Narrow comes with some systems only. The Windows package ships its
+// metric-compatible twin, Liberation Sans Narrow, in a folder of its own;
+// it is loaded for the program alone, and only where neither is installed.
+// Returns whether it loaded any.
+bool loadShippedNarrowFont(const QStringList &installed)
+{
+    for (const char *family : {"Arial Narrow", "Liberation Sans Narrow"}) {
+        if (installed.contains(QLatin1String(family), Qt::CaseInsensitive))
+            return false;
+    }
+    const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/" RUNDARO_FONT_DIR_FROM_BIN));
+    bool loaded = false;
+    for (const QString &file : folder.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+        loaded = QFontDatabase::addApplicationFont(folder.filePath(file)) >= 0 || loaded;
+    return loaded;
+}
+
+} // namespace
 
 void InstallFontSubstitutes()
 {
@@ -12,7 +35,9 @@ void InstallFontSubstitutes()
         {"Times New Roman", "Liberation Serif", "DejaVu Serif"},
         {"MS Sans Serif", "Liberation Sans", "DejaVu Sans"},
     };
-    const QStringList installed = QFontDatabase::families();
+    QStringList installed = QFontDatabase::families();
+    if (loadShippedNarrowFont(installed))
+        installed = QFontDatabase::families();
     auto has = [&installed](const QString &family) { return installed.contains(family, Qt::CaseInsensitive); };
     for (const auto &s : table) {
         const QString family = QLatin1String(s.family);

@@ -1,4 +1,5 @@
 #include "SoundEffects.h"
+#include "SoundPlugin.h"
 
 #include <QUrl>
 

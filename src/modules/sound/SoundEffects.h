@@ -19,13 +19,3 @@ public:
 private:
     std::array<QSoundEffect, 3> m_effects;
 };
-
-class SoundPlugin : public QObject, public SoundModule
-{
-    Q_OBJECT
-    Q_PLUGIN_METADATA(IID RundaroSoundModule_iid)
-    Q_INTERFACES(SoundModule)
-
-public:
-    std::unique_ptr<SoundOutput> CreateOutput() override;
-};
