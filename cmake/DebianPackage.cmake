@@ -1,7 +1,7 @@
 # The Debian packages, made by `cpack -G DEB` in a build tree (tools/package
 # makes them from a build with Debian's hardening flags and checks them):
 #   rundaro        the program, its print module, desktop file, icon, man page
-#   rundaro-sound  the race sounds' module (Qt Multimedia)
+#   rundaro-sound  the race sounds' and call-outs' modules (Qt Multimedia, eSpeak NG)
 #   rundaro-chart  the lap chart's module (Qt Charts)
 # The program recommends the two modules and runs without them, so their Qt
 # libraries, and what those pull in, are no hard dependencies.
@@ -41,10 +41,11 @@ The running time, the laps to go and the seconds ahead of or behind the
 target pace are shown in very large type, readable from the track side; a
 lap table compares every lap with the target. Every race is saved as a CSV
 file. The user interface is German.")
-set(CPACK_DEBIAN_SOUND_DESCRIPTION "Race sounds for the Rundaro lap timer
+set(CPACK_DEBIAN_SOUND_DESCRIPTION "Race sounds and call-outs for the Rundaro lap timer
 A short tone at every passing, another one for the last lap and one at the
-finish, played through Qt Multimedia. Rundaro runs without this module and
-then plays no sound.")
+finish, played through Qt Multimedia, and the spoken call-outs (lap time,
+gap to the schedule, laps to go) through eSpeak NG. Rundaro runs without
+these modules and then plays and says nothing.")
 set(CPACK_DEBIAN_CHART_DESCRIPTION "Lap chart for the Rundaro lap timer
 The race as a chart on the Grafik tab: every lap's time against its target,
 drawn with Qt Charts. Rundaro runs without this module and then shows no
