@@ -120,7 +120,6 @@ TEST_F(Win32DeviceTest, CloseDuringAPendingWaitReturnsAndReleasesThePort)
     {
         bool pending = false;
         double closeMs = 0;
-        HANDLE handle = nullptr;
         int closed = 0;
     };
     std::promise<Outcome> done;
@@ -130,7 +129,6 @@ TEST_F(Win32DeviceTest, CloseDuringAPendingWaitReturnsAndReleasesThePort)
             Outcome o;
             auto counted = std::make_unique<CountedPort>();
             counted->core.Open(port, triggerLine(), EV_DSR);
-            o.handle = Win32Handle(*counted->core.Handle());
             for (const auto end = Clock::now() + kHang; !o.pending && Clock::now() < end; Sleep(1))
                 o.pending = Win32WaitPending(*counted->core.Handle());
             const auto start = Clock::now();
@@ -154,9 +152,10 @@ TEST_F(Win32DeviceTest, CloseDuringAPendingWaitReturnsAndReleasesThePort)
     std::printf("Close during a pending wait took %.1f ms\n", o.closeMs);
     RecordProperty("close_ms", std::to_string(o.closeMs));
     EXPECT_EQ(o.closed, 1);
-    DWORD flags = 0;
-    EXPECT_FALSE(GetHandleInformation(o.handle, &flags));
 
+    // The port is released when it opens again: a COM port opens only once
+    // at a time. (The old handle's value proves nothing, since the system
+    // may have given it to another object meanwhile.)
     CountedPort again;
     again.core.Open(port, triggerLine(), EV_DSR);
     EXPECT_TRUE(again.core.Connected());
