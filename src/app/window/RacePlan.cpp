@@ -39,7 +39,8 @@ std::int32_t TFormMain::TargetLapMs() const
 
 void TFormMain::seLengthChange(QObject *)
 {
-    // A lap length being typed may read as 0 or less: no plan until it is one.
+    // A lap length typed as 0 or less reads so until it is written back
+    // clamped: no plan until it is one.
     if (seLenKrug->value() < 1)
         return;
     // Laps and extra metres are derived together and the plan recomputed
@@ -91,7 +92,7 @@ void TFormMain::Recompute()
 {
     if (m_holdRecompute)
         return;
-    // A lap length of 0 or less (possible only while typing) has no plan:
+    // A lap length of 0 or less (typed, before it is clamped) has no plan:
     // the editors stay as typed and there is no target until it is valid.
     if (seLenKrug->value() < 1) {
         ShowNoTarget();
