@@ -93,6 +93,9 @@ TEST_F(RaceSoundsTest, CallOutsAfterEachPassingAndAtStopOnlyWhenSwitchedOn)
 // a WAV file for a person to listen to, and its samples checked.
 TEST(CallOutEngine, RendersAPhraseThatIsNotSilent)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "no call-outs on Windows: the speech module is not built there";
+#endif
     auto *module = qobject_cast<SpeechModule *>(LoadModule("rundaro_speech"));
     ASSERT_NE(module, nullptr);
     const std::unique_ptr<SpeechEngine> engine = module->CreateEngine("de");
