@@ -63,7 +63,7 @@ void TFormMain::SortGrid1GetCellFormat(QObject *, int Col, int Row, TGridDrawSta
         return;
     // Empty cells of laps not yet run, any other text, and every lap of a
     // plan without a target lap time keep the grid's colour.
-    const rundaro::PlanFigures plan = PlanInForce().plan;
+    const rundaro::PlanFigures plan = ScheduleInForce();
     const std::int64_t target = plan.targetLapMs > 0 ? rundaro::SegmentTargetMs(plan, Row - 1) : 0;
     if (const std::optional<QColor> colour = LapTimeColour(SortGrid1->Cells(Col, Row), target))
         FormatOptions.Font->Color = *colour;

@@ -94,6 +94,8 @@ public:
     const rundaro::RaceRecord &Race() const { return m_record; }
     // The plan as the editors and Recompute hold it now.
     rundaro::RaceSetup PlanInForce() const;
+    // Its schedule's figures alone, without the shown texts.
+    rundaro::PlanFigures ScheduleInForce() const;
     // The record, the plan in force and the race signals, for whatever
     // follows the race.
     RaceFeed &Feed() const { return *m_feed; }

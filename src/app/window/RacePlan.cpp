@@ -145,15 +145,22 @@ void TFormMain::ShowNoTarget()
     eSpeedKrug->setText(NoTargetText());
 }
 
+rundaro::PlanFigures TFormMain::ScheduleInForce() const
+{
+    rundaro::PlanFigures plan;
+    // A laps text being typed may read below zero: no line but the start.
+    plan.laps = std::max(seKrugov->value(), 0);
+    plan.targetLapMs = TargetLapMs();
+    plan.allowanceSeconds = seDopTime->value();
+    plan.extraMetres = seLengthDop->value();
+    plan.lapLength = seLenKrug->value();
+    return plan;
+}
+
 rundaro::RaceSetup TFormMain::PlanInForce() const
 {
     rundaro::RaceSetup setup;
-    // A laps text being typed may read below zero: no line but the start.
-    setup.plan.laps = std::max(seKrugov->value(), 0);
-    setup.plan.targetLapMs = TargetLapMs();
-    setup.plan.allowanceSeconds = seDopTime->value();
-    setup.plan.extraMetres = seLengthDop->value();
-    setup.plan.lapLength = seLenKrug->value();
+    setup.plan = ScheduleInForce();
     setup.plan.lapTimeText = pTimeOneKrug->caption().toStdString();
     setup.plan.lapSpeedText = eSpeedKrug->text().toStdString();
     setup.trackLength = seLength->value();
