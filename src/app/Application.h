@@ -17,5 +17,5 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 
     // Shows `error` in a message box over the active window.
-    static void ShowException(const std::exception_ptr &error);
+    static void showException(const std::exception_ptr &error);
 };
