@@ -31,12 +31,12 @@ QByteArray raceFile(const char *status)
 {
     return QByteArrayLiteral("\xEF\xBB\xBF"
                              "Datum;01.05.2024\r\nStart;14:03:07\r\nRunden;15\r\nStatus;")
-           + status
-           + QByteArrayLiteral("\r\n\r\nRunden;Zeit;Sollzeit;in Min:Sek;km/h;RealZeit;RealSollzeit;in Min:Sek;km/h\r\n"
-                               "15;1,5;1,50;0:01,50;32,88;;;;\r\n"
-                               "14;21,9;23,40;0:23,40;32,88;23,46;23,46;0:23,46;30,7\r\n"
-                               "13;21,9;45,30;0:45,30;32,88;21,54;45,00;0:45,00;33,4\r\n"
-                               "12;21,9;67,20;1:07,20;32,88;;;;\r\n");
+        + status
+        + QByteArrayLiteral("\r\n\r\nRunden;Zeit;Sollzeit;in Min:Sek;km/h;RealZeit;RealSollzeit;in Min:Sek;km/h\r\n"
+                            "15;1,5;1,50;0:01,50;32,88;;;;\r\n"
+                            "14;21,9;23,40;0:23,40;32,88;23,46;23,46;0:23,46;30,7\r\n"
+                            "13;21,9;45,30;0:45,30;32,88;21,54;45,00;0:45,00;33,4\r\n"
+                            "12;21,9;67,20;1:07,20;32,88;;;;\r\n");
 }
 
 class QuitWhileRunningTest : public MainWindowFixture

@@ -1,6 +1,6 @@
+#include "RaceStatus.h"
 #include "RaceRecord.h"
 #include "RaceSheet.h"
-#include "RaceStatus.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +51,9 @@ TEST(RaceStatus, OnlyAWholeSetUpLineOfThatNameCounts)
     };
     const Case cases[] = {
         {"Datum;1\nStatus;beendet\n\nh\n0;1;2;3;4;5;6,0;7\n", "beendet", 1},
-        {"\xEF\xBB\xBF" "Status;läuft\r\n", "läuft", 0},
+        {"\xEF\xBB\xBF"
+         "Status;läuft\r\n",
+         "läuft", 0},
         {"Datum;1\r\nStatus;lä", std::nullopt, 0},
         {"Statusse;läuft\r\n", std::nullopt, 0},
         {"Datum;1\r\n\r\nStatus;läuft\r\n", std::nullopt, 0},

@@ -41,7 +41,8 @@ InterruptedRaces::InterruptedRaces(const QString &folder, QObject *parent)
     m_thread = std::thread([this, folder] {
         const QList<Race> races = Search(folder, m_stop);
         if (!races.isEmpty())
-            QMetaObject::invokeMethod(this, [this, races] { emit found(races); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, races] { emit found(races); }, Qt::QueuedConnection);
     });
 }
 

@@ -22,7 +22,7 @@ public:
     struct Race
     {
         QString path;
-        QString date;  // as the file has it ("01.05.2024")
+        QString date; // as the file has it ("01.05.2024")
         QString start; // "14:03:07"
         int passings = 0;
     };
