@@ -117,8 +117,8 @@ nach jedem Zur&uuml;cknehmen neu geschrieben, im Ordner</p>
 des Rennens, darunter die Rundentabelle so, wie &bdquo;Control&ldquo; sie zeigt. &bdquo;Exportieren&hellip;&ldquo;
 auf &bdquo;Control&ldquo; (oder im Kontextmen&uuml; der Tabelle) speichert das Rennen an einem Ort nach Wahl.
 Der <code>Status</code> der Datei ist <code>l&auml;uft</code>, <code>beendet</code> oder <code>unterbrochen</code>:
-ein Rennen, das nicht mit STOP endete (Absturz, Stromausfall, Programm beendet), beh&auml;lt seine Zeiten,
-und der n&auml;chste Start nennt es einmal.</p>
+ein Rennen, das nicht mit STOP endete, beh&auml;lt seine Zeiten; nach einem Absturz oder Stromausfall
+nennt der n&auml;chste Start es einmal.</p>
 
 <p><a href="about:rundaro">&Uuml;ber Rundaro</a></p>
 )";
