@@ -87,10 +87,10 @@ QString InterruptedRaces::Notice(const QList<Race> &races)
 {
     QStringList lines;
     if (races.size() == 1)
-        lines << tr("Ein Rennen wurde nicht zu Ende gebracht (Absturz, Stromausfall oder Programm beendet); "
+        lines << tr("Ein Rennen wurde nicht zu Ende gebracht (Absturz, Stromausfall oder Programm abgebrochen); "
                     "seine Zeiten sind erhalten, es ist jetzt als \u201eunterbrochen\u201c gespeichert:");
     else
-        lines << tr("%1 Rennen wurden nicht zu Ende gebracht (Absturz, Stromausfall oder Programm beendet); "
+        lines << tr("%1 Rennen wurden nicht zu Ende gebracht (Absturz, Stromausfall oder Programm abgebrochen); "
                     "ihre Zeiten sind erhalten, sie sind jetzt als \u201eunterbrochen\u201c gespeichert:")
                      .arg(races.size());
     for (int i = 0; i < races.size() && i < kNamedInNotice; ++i)
