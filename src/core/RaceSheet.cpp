@@ -40,6 +40,7 @@ RaceSheet MakeRaceSheet(const RaceRecord &race, const std::string &date, const s
         {"Startzugabe", withSeparator(FormatFixed(plan.allowanceSeconds, 1, '.'), separator)},
         {"Rundenzeit", withSeparator(plan.lapTimeText, separator)},
         {"Status", race.IsStopped() ? "beendet" : "läuft"},
+        {"Läufer", race.Skater()},
     };
 
     const int passings = race.Passings();
