@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 #include "ComparePage.h"
 #include "EventPump.h"
+#include "FullScreenView.h"
 #include "RaceFile.h"
 #include "RaceHistory.h"
 #include "RaceHistoryDialog.h"
@@ -9,6 +10,7 @@
 #include "StoredRaceView.h"
 #include "TestOutput.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -156,6 +158,16 @@ TEST_F(RaceHistoryTest, ListsOpensAndGoesBackWhileTheRaceRuns)
     ASSERT_EQ(table->rowCount(), 3);
     EXPECT_EQ(table->item(2, 3)->text(), QStringLiteral("+0,40"));
     EXPECT_EQ(table->item(2, 3)->foreground().color(), QColor(0, 128, 0));
+    // On request, the full-screen display shows it in place of the schedule's.
+    auto *fullScreen = child<FullScreenView>("FullScreenView");
+    fullScreen->Enter();
+    fullScreen->Refresh();
+    EXPECT_EQ(fullScreen->AheadBehindShown(), child<Panel>("PanelPlusMin")->caption());
+    compare->fullScreenSwitch()->setChecked(true);
+    EXPECT_EQ(fullScreen->AheadBehindShown(), QStringLiteral("+0,40"));
+    compare->fullScreenSwitch()->setChecked(false);
+    EXPECT_EQ(fullScreen->AheadBehindShown(), child<Panel>("PanelPlusMin")->caption());
+    fullScreen->Leave();
     saveTestPng(compare, QStringLiteral("race-comparison"));
 
     stored->findChild<QPushButton *>(QStringLiteral("bCurrentRace"))->click();

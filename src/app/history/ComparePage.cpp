@@ -6,6 +6,9 @@
 #include "RaceHistory.h"
 #include "RaceHistoryModel.h"
 
+#include "Panel.h"
+
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,7 +22,15 @@ ComparePage::ComparePage(RaceFeed &feed, RaceHistory &history, QWidget *parent)
     , m_history(history)
     , m_reference(new QComboBox(this))
     , m_table(new QTableWidget(0, 4, this))
+    , m_fullScreenSwitch(new QCheckBox(tr("Im Vollbild statt Vorsprung/Rückstand"), this))
+    , m_fullScreenPanel(new Panel(this))
 {
+    m_fullScreenSwitch->setObjectName(QStringLiteral("cbCompareFullScreen"));
+    // Never shown here: the full-screen display copies it.
+    m_fullScreenPanel->setObjectName(QStringLiteral("PanelCompare"));
+    m_fullScreenPanel->hide();
+    m_fullScreenPanel->setColor(QColor(0, 0, 0));
+    m_fullScreenPanel->setFontColor(QColor(0, 255, 0));
     setObjectName(QStringLiteral("ComparePage"));
     m_reference->setObjectName(QStringLiteral("cbReference"));
     m_table->setObjectName(QStringLiteral("CompareTable"));
@@ -35,6 +46,7 @@ ComparePage::ComparePage(RaceFeed &feed, RaceHistory &history, QWidget *parent)
     auto *bar = new QHBoxLayout;
     bar->addWidget(new QLabel(tr("Vergleich mit:"), this));
     bar->addWidget(m_reference, 1);
+    bar->addWidget(m_fullScreenSwitch);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(m_table, 1);
@@ -43,7 +55,7 @@ ComparePage::ComparePage(RaceFeed &feed, RaceHistory &history, QWidget *parent)
         connect(&feed, signal, this, &ComparePage::chooseReferences);
     for (auto signal : {&RaceFeed::passingRecorded, &RaceFeed::passingUndone})
         connect(&feed, signal, this, [this] {
-            if (!m_stored && isVisible())
+            if (!m_stored && (isVisible() || m_fullScreenSwitch->isChecked()))
                 refresh();
         });
     connect(&history, &RaceHistory::complete, this, &ComparePage::chooseReferences);
@@ -147,4 +159,9 @@ void ComparePage::refresh()
     }
     if (!lines.empty())
         m_table->scrollToBottom();
+    // The ahead/behind panel's colours: lime ahead, red behind.
+    const double last = lines.empty() ? 0 : lines.back().aheadSeconds;
+    m_fullScreenPanel->setFontColor(last < 0 ? QColor(255, 0, 0) : QColor(0, 255, 0));
+    m_fullScreenPanel->setCaption(lines.empty() ? QStringLiteral("\u2013")
+                                                : LocaleNumberText(rundaro::AheadText(last, '.')));
 }

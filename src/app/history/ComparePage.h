@@ -6,6 +6,8 @@
 
 #include <optional>
 
+class Panel;
+class QCheckBox;
 class QComboBox;
 class QTableWidget;
 class RaceFeed;
@@ -29,6 +31,10 @@ public:
     // Compares against `reference` (kept until the race changes distance).
     void setReference(const rundaro::StoredRace &reference);
     QTableWidget *table() const { return m_table; }
+    // The last line's difference as the full-screen display shows it in
+    // place of the schedule's ahead/behind, when switched on.
+    Panel *fullScreenPanel() const { return m_fullScreenPanel; }
+    QCheckBox *fullScreenSwitch() const { return m_fullScreenSwitch; }
 
 signals:
     // The race times of the reference in force; empty without one.
@@ -52,4 +58,6 @@ private:
     std::vector<rundaro::StoredRace> m_references;
     QComboBox *m_reference = nullptr;
     QTableWidget *m_table = nullptr;
+    QCheckBox *m_fullScreenSwitch = nullptr;
+    Panel *m_fullScreenPanel = nullptr;
 };

@@ -26,6 +26,7 @@ FullScreenView::FullScreenView(QWidget *window, const Sources &sources)
     : QWidget(window, Qt::Window)
     , m_window(window)
     , m_sources(sources)
+    , m_scheduleAhead(sources.aheadBehind)
 {
     setObjectName(QStringLiteral("FullScreenView"));
     setWindowTitle(window->windowTitle());
@@ -402,4 +403,13 @@ void FullScreenView::paintTime(QPainter &painter, const QRegion &region) const
                 painter.drawPolygon(segment.corners.data(), segment.count);
         }
     }
+}
+
+void FullScreenView::setAheadBehindSource(Panel *panel)
+{
+    Panel *source = panel ? panel : m_scheduleAhead;
+    if (source == m_sources.aheadBehind)
+        return;
+    m_sources.aheadBehind = source;
+    Refresh();
 }

@@ -57,6 +57,8 @@ public:
 
     bool Active() const { return isVisible(); }
     const FullScreenLayout &Layout() const { return m_layout; }
+    // The ahead/behind room's text as last copied.
+    QString AheadBehindShown() const { return m_plusMin.caption; }
 
 public slots:
     void Enter();
@@ -66,6 +68,9 @@ public slots:
     void Refresh();
     // Whether the last lap is shown beside the target lap after each passing.
     void setShowLastLap(bool on);
+    // The panel shown in the ahead/behind room: another race's comparison
+    // in place of the schedule's; null: the schedule's again.
+    void setAheadBehindSource(Panel *panel);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -106,6 +111,8 @@ private:
 
     QWidget *m_window = nullptr;
     Sources m_sources;
+    // The window's own ahead/behind panel, whatever stands in for it.
+    Panel *m_scheduleAhead = nullptr;
     FullScreenLayout m_layout;
     QScreen *m_screen = nullptr; // the one it was put on
     std::array<QMetaObject::Connection, 5> m_follow{};

@@ -6,6 +6,7 @@
 #include "Main.h"
 
 #include "ComparePage.h"
+#include "FullScreenView.h"
 #include "LapChartPage.h"
 #include "RaceFeed.h"
 #include "RaceHistory.h"
@@ -15,6 +16,7 @@
 #include "StoredRaceView.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTabBar>
@@ -57,6 +59,10 @@ void TFormMain::createRaceHistory()
     m_comparePage = new ComparePage(*m_feed, *m_history);
     PageControl1->addTab(m_comparePage, QStringLiteral("Vergleich"));
     connect(m_comparePage, &ComparePage::referenceChanged, m_chartPage, &LapChartPage::setReference);
+    // Off at start and stored nowhere: a comparison is chosen per race.
+    connect(m_comparePage->fullScreenSwitch(), &QCheckBox::toggled, this, [this](bool on) {
+        m_fullScreen->setAheadBehindSource(on ? m_comparePage->fullScreenPanel() : nullptr);
+    });
 
     auto openHistory = [this] {
         auto *dialog = findChild<RaceHistoryDialog *>();
