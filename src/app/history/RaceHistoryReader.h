@@ -41,7 +41,6 @@ public:
 
     // Starts reading `folder`; a reading still under way is abandoned.
     void read(const QString &folder);
-    bool isReading() const { return m_thread != nullptr; }
 
     static constexpr int kFirstBatch = 40;
     static constexpr int kBatch = 250;

@@ -11,6 +11,7 @@ SkaterField::SkaterField(RaceHistory &history, std::function<void(const std::str
 {
     setObjectName(QStringLiteral("eSkater"));
     setPlaceholderText(tr("Läufer"));
+    setAccessibleName(tr("Läufer"));
     setMaxLength(60);
     auto *completer = new QCompleter(history.names(), this);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
