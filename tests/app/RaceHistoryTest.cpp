@@ -144,6 +144,7 @@ TEST_F(RaceHistoryTest, ListsOpensAndGoesBackWhileTheRaceRuns)
     EXPECT_EQ(form.LapCount(), 2);
     EXPECT_EQ(cell(6, 3), QStringLiteral("45,00"));
     EXPECT_EQ(stored->grid()->Cells(6, 3), QStringLiteral("45,20"));
+    saveTestPng(&form, QStringLiteral("race-opened"));
 
     // Against her best, lap by lap.
     auto *compare = child<ComparePage>("ComparePage");

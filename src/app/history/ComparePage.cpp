@@ -123,7 +123,12 @@ void ComparePage::chooseReferences()
         m_references.push_back(*races[*best]);
         m_reference->addItem(tr("Bestzeit: %1").arg(describe(*races[*best])));
     }
+    // The newest ones (the history lists newest first); the list stays short
+    // enough to choose from.
+    constexpr std::size_t kListed = 100;
     for (const rundaro::StoredRace *race : races) {
+        if (m_references.size() >= kListed)
+            break;
         m_references.push_back(*race);
         m_reference->addItem(describe(*race));
     }

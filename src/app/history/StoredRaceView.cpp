@@ -1,6 +1,7 @@
 #include "StoredRaceView.h"
 
 #include "LapColumns.h"
+#include "DisplayTexts.h"
 #include "LapTimeColour.h"
 #include "LocaleNumber.h"
 #include "RaceSheet.h"
@@ -83,10 +84,13 @@ void StoredRaceView::showRace(const rundaro::StoredRace &race)
 
     QString text = tr("Gespeichertes Rennen vom %1, Start %2")
                        .arg(QString::fromStdString(race.date), QString::fromStdString(race.start));
-    const QString summary = RaceSummaryText(m_record);
-    if (!summary.isEmpty())
-        text += QStringLiteral(" \u2013 ") + summary;
+    // Short enough for the window's least width; the rest in its tip.
+    if (!race.skater.empty())
+        text += QStringLiteral(" \u2013 ") + QString::fromStdString(race.skater);
+    if (!race.raceMs.empty())
+        text += QStringLiteral(" \u2013 ") + LocaleNumberText(rundaro::MinSecText(race.FinalMs(), '.'));
     if (!race.Finished())
         text += QStringLiteral(" (%1)").arg(QString::fromStdString(race.status));
     m_marker->setText(text);
+    m_marker->setToolTip(RaceSummaryText(m_record));
 }
