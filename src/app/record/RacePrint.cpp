@@ -43,8 +43,9 @@ PrintedRace printedRace(const RaceFeed &feed)
                                  .arg(date, start.toString(QStringLiteral("HH:mm:ss")))
                            : QStringLiteral("Rundaro \u2013 Rundenplan vom %1").arg(date);
     for (const auto &[name, value] : printed.sheet.setup) {
-        // Date and start stand in the title; a plan has no status.
-        if (name == "Datum" || name == "Start" || (!isRace && name == "Status"))
+        // Date and start stand in the title, the skater in the summary; a
+        // plan has no status.
+        if (name == "Datum" || name == "Start" || name == "Läufer" || (!isRace && name == "Status"))
             continue;
         printed.setup << QString::fromStdString(name) + QStringLiteral(": ") + QString::fromStdString(value);
     }

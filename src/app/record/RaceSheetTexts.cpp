@@ -63,7 +63,9 @@ QString RaceSummaryText(const rundaro::RaceRecord &race)
     if (last < 0)
         return parts.join(QStringLiteral("   "));
     const rundaro::PlanFigures &plan = race.Setup().plan;
-    parts << QCoreApplication::translate("RaceSummary", "Endzeit: %1")
+    // The final time once stopped; before, the time at the last passing.
+    parts << (race.IsStopped() ? QCoreApplication::translate("RaceSummary", "Endzeit: %1")
+                               : QCoreApplication::translate("RaceSummary", "Zeit: %1"))
                  .arg(LocaleNumberText(rundaro::MinSecText(race.RaceMs(last), '.')));
     parts << QCoreApplication::translate("RaceSummary", "Durchschnitt: %1 km/h")
                  .arg(LocaleNumberText(rundaro::AverageSpeedText(plan, last + 1, race.RaceMs(last), '.')));
