@@ -154,6 +154,14 @@ TEST_F(RaceHistoryTest, ListsOpensAndGoesBackWhileTheRaceRuns)
     ASSERT_EQ(table->rowCount(), 2);
     EXPECT_EQ(table->item(0, 3)->text(), QStringLiteral("-0,50"));
     EXPECT_EQ(table->item(1, 3)->text(), QStringLiteral("-0,30"));
+    // Typing a name leaves the race's keys to the race.
+    child<QLineEdit>("eSkater")->setFocus();
+    at(60000);
+    ctrl(Qt::Key_L);
+    EXPECT_EQ(form.LapCount(), 3);
+    ctrl(Qt::Key_Z);
+    EXPECT_EQ(form.LapCount(), 2);
+    EXPECT_EQ(child<QLineEdit>("eSkater")->text(), QStringLiteral("Anna"));
     at(66000);
     ctrl(Qt::Key_L);
     ASSERT_EQ(table->rowCount(), 3);

@@ -18,6 +18,7 @@ public:
     SkaterField(RaceHistory &history, std::function<void(const std::string &)> apply, QWidget *parent = nullptr);
 
 protected:
+    bool event(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
 
 private:

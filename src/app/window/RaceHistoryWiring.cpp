@@ -57,7 +57,7 @@ void TFormMain::createRaceHistory()
     connect(m_storedView, &StoredRaceView::backRequested, this, &TFormMain::showCurrentRace);
 
     m_comparePage = new ComparePage(*m_feed, *m_history);
-    PageControl1->addTab(m_comparePage, QStringLiteral("Vergleich"));
+    PageControl1->addTab(m_comparePage, tr("Vergleich"));
     connect(m_comparePage, &ComparePage::referenceChanged, m_chartPage, &LapChartPage::setReference);
     // Off at start and stored nowhere: a comparison is chosen per race.
     connect(m_comparePage->fullScreenSwitch(), &QCheckBox::toggled, this, [this](bool on) {
