@@ -7,6 +7,7 @@
 
 #include "ComparePage.h"
 #include "FullScreenView.h"
+#include "KeyRelay.h"
 #include "LapChartPage.h"
 #include "RaceFeed.h"
 #include "RaceHistory.h"
@@ -68,6 +69,8 @@ void TFormMain::createRaceHistory()
         auto *dialog = findChild<RaceHistoryDialog *>();
         if (!dialog) {
             dialog = new RaceHistoryDialog(*m_history, this);
+            // The race's keys keep working while the list has the keyboard.
+            new KeyRelay(dialog, this, false);
             connect(dialog, &RaceHistoryDialog::openRequested, this, &TFormMain::showStoredRace);
             connect(dialog, &RaceHistoryDialog::referenceChosen, this, [this](const RaceHistoryEntry &entry) {
                 m_comparePage->setReference(entry.race);
