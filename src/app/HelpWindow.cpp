@@ -21,6 +21,10 @@ constexpr char16_t kHelpHtml[] = uR"(
 genommen worden; mehrmals bis zur Startlinie. Auch im Kontextmen&uuml; der Rundentabelle.</td></tr>
 <tr><td><b>F11</b></td><td>die Rennanzeige allein auf einem ganzen Bildschirm (siehe unten).</td></tr>
 <tr><td><b>Alt+D</b></td><td>die Rundentabelle drucken (oder als PDF speichern).</td></tr>
+<tr><td><b>Strg+O</b></td><td>Rennen&hellip;: die gespeicherten Rennen, nach L&auml;ufer und Strecke gefiltert;
+&bdquo;&Ouml;ffnen&ldquo; zeigt eins anstelle der Rundentabelle, das laufende Rennen geht weiter.
+Auf &bdquo;Vergleich&ldquo; steht das Rennen Runde f&uuml;r Runde gegen ein anderes derselben Strecke,
+zuerst die Bestzeit des L&auml;ufers.</td></tr>
 <tr><td><b>F1</b>, <b>Alt+I</b></td><td>diese Hilfe.</td></tr>
 <tr><td><b>Umschalt+F1</b></td><td>&Uuml;ber Rundaro: Version, Lizenz, verwendete Bibliotheken.</td></tr>
 <tr><td><b>Alt+B</b></td><td>beenden, wie mit dem Schlie&szlig;en-Knopf des Fensters; l&auml;uft die Uhr, fragt erst eine Leiste im Fenster.</td></tr>

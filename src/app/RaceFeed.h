@@ -32,6 +32,8 @@ signals:
     void passingUndone(int index);
     void raceStopped();
     void raceReset();
+    // The skater's name of the race changed.
+    void skaterChanged();
 
 private:
     Q_DISABLE_COPY(RaceFeed)

@@ -27,7 +27,7 @@ LapChartData ChartOfRace(const PlanFigures &plan, const RaceRecord *race)
     if (plan.targetLapMs > 0)
         data.targetLapSeconds = double(plan.targetLapMs) / 1000;
     for (std::int64_t lap = FirstPassingLine(plan); lap <= plan.laps; ++lap)
-        data.columns.push_back({lap, {}, {}, {}});
+        data.columns.push_back({lap, {}, {}, {}, {}});
     if (!race)
         return data;
     const int passings = std::min(race->Passings(), int(data.columns.size()));

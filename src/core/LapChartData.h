@@ -23,6 +23,7 @@ struct LapChartData
         std::optional<double> lapSeconds;    // measured, rounded to hundredths as the table shows it
         std::optional<bool> onTarget;        // empty without a target lap time
         std::optional<double> aheadSeconds;  // target race time less measured race time
+        std::optional<double> referenceAheadSeconds; // a reference race's time less measured race time
     };
     std::vector<Column> columns;
     std::optional<double> targetLapSeconds; // empty without a target lap time

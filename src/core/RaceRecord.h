@@ -3,6 +3,8 @@
 #include "LapTexts.h"
 
 #include <cstdint>
+#include <string>
+#include <utility>
 #include <vector>
 
 // The facts of one race: the set-up it was started with, the tick of its
@@ -33,6 +35,10 @@ public:
     bool UndoPassing();
     // Forgets the race (RESET): nothing can be taken back after it.
     void Close() { m_open = false; }
+    // The skater's name, given before START or afterwards; a new START
+    // keeps it. Empty: unnamed.
+    void SetSkater(std::string name) { m_skater = std::move(name); }
+    const std::string &Skater() const { return m_skater; }
 
     // True from START until RESET.
     bool IsOpen() const { return m_open; }
@@ -63,6 +69,7 @@ private:
     std::uint32_t m_startTick = 0;
     std::int64_t m_startedAt = 0;
     std::vector<std::uint32_t> m_passings;
+    std::string m_skater;
     bool m_open = false;
     bool m_stopped = false;
 };

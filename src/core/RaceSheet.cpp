@@ -1,5 +1,7 @@
 #include "RaceSheet.h"
 
+#include "RaceStatus.h"
+
 #include <algorithm>
 
 namespace rundaro {
@@ -39,7 +41,8 @@ RaceSheet MakeRaceSheet(const RaceRecord &race, const std::string &date, const s
         {"Gesamtsekunden", IntToStr(setup.targetSeconds)},
         {"Startzugabe", withSeparator(FormatFixed(plan.allowanceSeconds, 1, '.'), separator)},
         {"Rundenzeit", withSeparator(plan.lapTimeText, separator)},
-        {"Status", race.IsStopped() ? "beendet" : "läuft"},
+        {"Status", std::string(race.IsStopped() ? kStatusFinished : kStatusRunning)},
+        {"Läufer", race.Skater()},
     };
 
     const int passings = race.Passings();

@@ -190,7 +190,7 @@ TEST_F(HighDpiTest, NoTextIsCutOff)
     {
         const char *name;
         int labels;
-    } tabsToCheck[] = {{"Inline", 15}, {"Control", 6}, {"Configuration", 2}, {"Grafik", 0}};
+    } tabsToCheck[] = {{"Inline", 15}, {"Control", 6}, {"Configuration", 2}, {"Grafik", 0}, {"Vergleich", 1}};
     ASSERT_EQ(tabs->count(), qsizetype(std::size(tabsToCheck)));
     for (int tab = 0; tab < tabs->count(); ++tab) {
         tabs->setCurrentIndex(tab);

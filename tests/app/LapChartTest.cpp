@@ -57,8 +57,9 @@ protected:
 TEST_F(LapChartTest, MadeOnlyWhenItsTabIsFirstShown)
 {
     auto *tabs = child<QTabWidget>("PageControl1");
-    ASSERT_EQ(tabs->count(), 4);
+    ASSERT_EQ(tabs->count(), 5);
     EXPECT_EQ(tabs->tabText(3), QStringLiteral("Grafik"));
+    EXPECT_EQ(tabs->tabText(4), QStringLiteral("Vergleich"));
     ctrl(Qt::Key_S);
     lap(23456);
     EXPECT_FALSE(page()->chartCreated());
@@ -94,6 +95,16 @@ TEST_F(LapChartTest, FollowsTheRaceLapByLap)
     // Due at 1,5 s + 21,9 s = 23,40 s, passed at 23,456 s.
     EXPECT_DOUBLE_EQ(ahead[0].y(), -0.056);
     saveTestPng(page(), QStringLiteral("lap_chart_mid_race"));
+
+    // Against another race, the second line: its time less this one's.
+    EXPECT_TRUE(line(QStringLiteral("Vergleich")).isEmpty());
+    page()->setReference({23000, 45500});
+    QCoreApplication::processEvents();
+    const QList<QPointF> compared = line(QStringLiteral("Vergleich"));
+    ASSERT_EQ(compared.size(), 2);
+    EXPECT_DOUBLE_EQ(compared[0].y(), -0.46);
+    EXPECT_DOUBLE_EQ(compared[1].y(), 0.5);
+    page()->setReference({});
 
     const std::int32_t rest[] = {175000, 197100, 219000, 240800, 262500, 284000, 305900};
     for (std::int32_t ms : rest)

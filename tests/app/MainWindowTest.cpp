@@ -269,6 +269,7 @@ TEST_F(MainWindowTest, TheHiddenMenu)
         {"mFullScreen", "&Vollbild", "F11", true},
         {"mUndo", "Runde &zurücknehmen", "Ctrl+Z", false},
         {"mAbout", "Über Rundaro", "Shift+F1", true},
+        {"mRaces", "&Rennen…", "Ctrl+O", true},
     };
     const QList<QAction *> items = item("HideMenu1")->menu()->actions();
     ASSERT_EQ(items.size(), qsizetype(std::size(cases)));

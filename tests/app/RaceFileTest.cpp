@@ -59,7 +59,7 @@ TEST_F(RaceFileTest, EachPassingRewritesTheFileWithTheSetUpAndTheLapTableAsShown
     const QString expected = QStringLiteral(
         "\uFEFF"
         "Datum;01.05.2024\r\nStart;14:03:07\r\nStreckenlänge;3000\r\nRundenlänge;200\r\nRunden;15\r\n"
-        "Zusätzliche Meter;0\r\nGesamtsekunden;330\r\nStartzugabe;1,5\r\nRundenzeit;21,9\r\nStatus;läuft\r\n"
+        "Zusätzliche Meter;0\r\nGesamtsekunden;330\r\nStartzugabe;1,5\r\nRundenzeit;21,9\r\nStatus;läuft\r\nLäufer;\r\n"
         "\r\n"
         "Runden;Zeit;Sollzeit;in Min:Sek;km/h;RealZeit;RealSollzeit;in Min:Sek;km/h\r\n"
         "15;1,5;1,50;0:01,50;32,88;;;;\r\n"
@@ -99,7 +99,7 @@ TEST_F(RaceFileTest, AfterUndoTheFileAgreesWithTheTable)
     const QList<QStringList> fields = lines(name);
     EXPECT_EQ(fields[9], QStringList({QStringLiteral("Status"), QStringLiteral("läuft")}));
     for (int row = 1; row <= 16; ++row)
-        EXPECT_EQ(fields[11 + row].mid(5), results(row)) << "row " << row;
+        EXPECT_EQ(fields[12 + row].mid(5), results(row)) << "row " << row;
     EXPECT_EQ(results(3).join(u' '), QStringLiteral("23,00 44,00 0:44,00 31,3"));
     EXPECT_EQ(results(4).join(QString()), QString());
 }
@@ -119,7 +119,7 @@ TEST_F(RaceFileTest, APassingWhileTheWindowClosesIsWritten)
     at(41000);
     form.bLAPClick();
     const QString name = files().value(0);
-    EXPECT_EQ(lines(name)[14][5], QStringLiteral("21,00"));
+    EXPECT_EQ(lines(name)[15][5], QStringLiteral("21,00"));
 }
 
 TEST_F(RaceFileTest, ARaceStartedInTheSameSecondGetsANameOfItsOwn)
@@ -134,8 +134,8 @@ TEST_F(RaceFileTest, ARaceStartedInTheSameSecondGetsANameOfItsOwn)
     }
     ASSERT_EQ(files(), QStringList({QStringLiteral("2024-05-01_14-03-07-2.csv"),
                                     QStringLiteral("2024-05-01_14-03-07.csv")}));
-    EXPECT_EQ(lines(files()[1])[13][5], QStringLiteral("20,00"));
-    EXPECT_EQ(lines(files()[0])[13][5], QStringLiteral("30,00"));
+    EXPECT_EQ(lines(files()[1])[14][5], QStringLiteral("20,00"));
+    EXPECT_EQ(lines(files()[0])[14][5], QStringLiteral("30,00"));
 }
 
 TEST_F(RaceFileTest, AFolderThatCannotBeWrittenIsReportedOnceAfterTheRace)

@@ -22,6 +22,7 @@ RaceFile::RaceFile(RaceFeed &feed, QWidget *window, const QString &folder)
     connect(&feed, &RaceFeed::passingRecorded, this, &RaceFile::schedule);
     connect(&feed, &RaceFeed::passingUndone, this, &RaceFile::schedule);
     connect(&feed, &RaceFeed::raceStopped, this, &RaceFile::schedule);
+    connect(&feed, &RaceFeed::skaterChanged, this, &RaceFile::schedule);
     connect(&m_writer, &RaceFileWriter::written, this, &RaceFile::written);
     // What is still waiting is written before the window closes, or the
     // program ends without closing it (a signal to end, the session's end).

@@ -21,6 +21,8 @@ struct PrintedRace
 {
     QString title;
     QStringList setup; // "name: value"
+    // Skater, final time, average speed and best lap; empty before a race.
+    QString summary;
     rundaro::RaceSheet sheet;
     rundaro::PlanFigures plan;
 };
@@ -41,11 +43,14 @@ PrintedRace printedRace(const RaceFeed &feed)
                                  .arg(date, start.toString(QStringLiteral("HH:mm:ss")))
                            : QStringLiteral("Rundaro \u2013 Rundenplan vom %1").arg(date);
     for (const auto &[name, value] : printed.sheet.setup) {
-        // Date and start stand in the title; a plan has no status.
-        if (name == "Datum" || name == "Start" || (!isRace && name == "Status"))
+        // Date and start stand in the title, the skater in the summary; a
+        // plan has no status.
+        if (name == "Datum" || name == "Start" || name == "Läufer" || (!isRace && name == "Status"))
             continue;
         printed.setup << QString::fromStdString(name) + QStringLiteral(": ") + QString::fromStdString(value);
     }
+    if (isRace && race.Passings() > 0)
+        printed.summary = RaceSummaryText(race);
     return printed;
 }
 
@@ -79,7 +84,12 @@ void drawRow(QPainter &painter, const std::vector<int> &lefts, int top, int heig
         if (!header && int(col) == kLapTimeColumn)
             colour = LapTimeColour(text, targetMs);
         painter.setPen(colour.value_or(Qt::black));
-        painter.drawText(cell.adjusted(padding, 0, -padding, 0), Qt::AlignRight | Qt::AlignVCenter, text);
+        // A sign beside a coloured lap time, for printers without colour.
+        const QString marked = !colour ? text
+                                       : text + (colour->green() > colour->red()
+                                                     ? QStringLiteral(" +")
+                                                     : QStringLiteral(" \u2212"));
+        painter.drawText(cell.adjusted(padding, 0, -padding, 0), Qt::AlignRight | Qt::AlignVCenter, marked);
     }
 }
 
@@ -142,7 +152,8 @@ bool RacePrinter::print(QPagedPaintDevice &printer) const
     const int titleHeight = QFontMetrics(titleFont, &printer).height();
     const int lineHeight = QFontMetrics(textFont, &printer).height();
     const int setupRows = int(printed.setup.size() + 1) / 2;
-    const int firstTop = titleHeight + int(4 * mm) + setupRows * lineHeight + int(5 * mm);
+    const int summaryHeight = printed.summary.isEmpty() ? 0 : lineHeight + int(2 * mm);
+    const int firstTop = titleHeight + int(4 * mm) + setupRows * lineHeight + summaryHeight + int(5 * mm);
     auto rowsFrom = [&](int top) { return std::max(1, (page.height() - footHeight - top) / rowHeight - 1); };
     const int rows = int(printed.sheet.rows.size());
     const int pages = 1 + (std::max(0, rows - rowsFrom(firstTop)) + rowsFrom(0) - 1) / rowsFrom(0);
@@ -161,6 +172,11 @@ bool RacePrinter::print(QPagedPaintDevice &printer) const
                 painter.drawText(QRect((i / setupRows) * page.width() / 2, setupTop + (i % setupRows) * lineHeight,
                                        page.width() / 2, lineHeight),
                                  Qt::AlignLeft | Qt::AlignVCenter, printed.setup[i]);
+            if (!printed.summary.isEmpty()) {
+                painter.setFont(tableFont);
+                painter.drawText(QRect(0, setupTop + setupRows * lineHeight + int(2 * mm), page.width(), lineHeight),
+                                 Qt::AlignLeft | Qt::AlignVCenter, printed.summary);
+            }
             top = firstTop;
         } else {
             printer.newPage();

@@ -23,3 +23,7 @@ bool WriteWholeFile(const QString &path, const QByteArray &bytes, QString &error
 bool WriteRaceCsv(const rundaro::RaceRecord &race, const QString &path, QString &error);
 // "YYYY-MM-DD_HH-MM-SS" of the start in local time: a race file's name.
 QString RaceFileBaseName(const rundaro::RaceRecord &race);
+// "Läufer: …   Endzeit: …   Durchschnitt: … km/h   Beste Runde: … s" of a
+// race with passings ("Zeit" before STOP); the name is left out for an
+// unnamed skater, the best lap before the first whole lap.
+QString RaceSummaryText(const rundaro::RaceRecord &race);

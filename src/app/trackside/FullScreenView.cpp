@@ -295,6 +295,11 @@ void FullScreenView::refresh()
     PanelState target;
     int timeMs = 0;
     takeFigures(laps, aheadBehind, target, timeMs);
+    if (m_aheadBehindSource) {
+        const AheadBehindText shown = m_aheadBehindSource();
+        aheadBehind.caption = shown.caption;
+        aheadBehind.text = shown.colour;
+    }
     takePanel(laps, m_laps, m_layout.lapsToGo, m_bigFont);
     takePanel(aheadBehind, m_plusMin, m_layout.aheadBehind, m_bigFont);
     if (takePanel(target, m_target, targetRooms().second, m_targetFont))
@@ -463,4 +468,10 @@ void FullScreenView::paintTime(QPainter &painter, const QRegion &region) const
                 painter.drawPolygon(segment.corners.data(), segment.count);
         }
     }
+}
+
+void FullScreenView::setAheadBehindSource(AheadBehindSource source)
+{
+    m_aheadBehindSource = std::move(source);
+    refresh();
 }

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <utility>
 
 class QTimer;
@@ -51,6 +52,17 @@ public:
 
     bool isActive() const { return isVisible(); }
     const FullScreenLayout &screenLayout() const { return m_layout; }
+    // The ahead/behind room's text as last drawn.
+    QString aheadBehindShown() const { return m_plusMin.caption; }
+
+    // What the ahead/behind room can show in place of the schedule's gap:
+    // another race's comparison, its text and colour.
+    struct AheadBehindText
+    {
+        QString caption;
+        QColor colour;
+    };
+    using AheadBehindSource = std::function<AheadBehindText()>;
 
 public slots:
     void enter();
@@ -60,6 +72,9 @@ public slots:
     void refresh();
     // Whether the last lap is shown beside the target lap after each passing.
     void setShowLastLap(bool on);
+    // The ahead/behind room shows what `source` gives in place of the
+    // schedule's gap; an empty source: the schedule's again.
+    void setAheadBehindSource(AheadBehindSource source);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -102,6 +117,8 @@ private:
 
     QWidget *m_window = nullptr;
     Sources m_sources;
+    // What stands in for the schedule's gap; empty: nothing.
+    AheadBehindSource m_aheadBehindSource;
     FullScreenLayout m_layout;
     QScreen *m_screen = nullptr; // the one it was put on
     std::array<QMetaObject::Connection, 5> m_follow{};

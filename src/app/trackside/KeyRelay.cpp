@@ -25,7 +25,7 @@ void relay(QWidget *from, const QKeySequence &key, QObject *target, bool autoRep
 
 } // namespace
 
-KeyRelay::KeyRelay(QWidget *from, QWidget *window)
+KeyRelay::KeyRelay(QWidget *from, QWidget *window, bool pressKeys)
     : QObject(from)
     , m_window(window)
 {
@@ -36,7 +36,8 @@ KeyRelay::KeyRelay(QWidget *from, QWidget *window)
         if (!mnemonic.isEmpty())
             relay(from, mnemonic, button, false, [button] { return button->isVisible(); });
     }
-    from->installEventFilter(this);
+    if (pressKeys)
+        from->installEventFilter(this);
 }
 
 bool KeyRelay::eventFilter(QObject *watched, QEvent *event)

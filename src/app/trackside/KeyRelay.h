@@ -15,7 +15,9 @@ class KeyRelay : public QObject
     Q_OBJECT
 
 public:
-    KeyRelay(QWidget *from, QWidget *window);
+    // `pressKeys`: whether Space and Enter go to the window's focused
+    // button too; not from a dialog, whose own buttons answer them.
+    KeyRelay(QWidget *from, QWidget *window, bool pressKeys = true);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

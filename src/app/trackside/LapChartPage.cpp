@@ -1,6 +1,7 @@
 #include "LapChartPage.h"
 
 #include "LapChartData.h"
+#include "RaceComparison.h"
 #include "LapChartWidget.h"
 #include "RaceFeed.h"
 #include "Modules.h"
@@ -68,7 +69,29 @@ void LapChartPage::refresh()
     if (!m_chart || !m_stale)
         return;
     m_stale = false;
-    const rundaro::RaceRecord &race = m_feed.race();
-    m_chart->showChart(race.IsOpen() ? rundaro::ChartOfRace(race.Setup().plan, &race)
-                                     : rundaro::ChartOfRace(m_feed.planInForce().plan, nullptr));
+    const rundaro::RaceRecord &race = m_stored ? *m_stored : m_feed.race();
+    rundaro::LapChartData data = race.IsOpen() ? rundaro::ChartOfRace(race.Setup().plan, &race)
+                                               : rundaro::ChartOfRace(m_feed.planInForce().plan, nullptr);
+    if (race.IsOpen() && !m_referenceMs.empty()) {
+        const auto lines = rundaro::CompareRaces(race.Setup().plan, rundaro::RaceTimesOf(race), m_referenceMs);
+        for (rundaro::LapChartData::Column &column : data.columns)
+            for (const rundaro::LineComparison &line : lines)
+                if (line.line == column.lap)
+                    column.referenceAheadSeconds = line.aheadSeconds;
+    }
+    m_chart->showChart(data);
+}
+
+void LapChartPage::showStored(const rundaro::RaceRecord *stored)
+{
+    m_stored = stored;
+    raceChanged();
+}
+
+void LapChartPage::setReference(const std::vector<std::int32_t> &referenceMs)
+{
+    if (referenceMs == m_referenceMs)
+        return;
+    m_referenceMs = referenceMs;
+    raceChanged();
 }

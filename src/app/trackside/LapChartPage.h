@@ -2,9 +2,14 @@
 
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 class RaceFeed;
+namespace rundaro {
+class RaceRecord;
+}
 class LapChartWidget;
 
 // The "Grafik" tab: holds the lap chart, made when the tab is first shown,
@@ -26,6 +31,12 @@ public:
     bool chartCreated() const { return m_chart != nullptr; }
     // The chart, once made (null before, or when the module is missing).
     LapChartWidget *chart() const { return m_chart; }
+    // Shows the saved race `stored` against its own plan instead of the
+    // current race; null: the current race again.
+    void showStored(const rundaro::RaceRecord *stored);
+    // The race times of the race that the shown one is compared with, drawn
+    // as a second line of differences; empty: no comparison.
+    void setReference(const std::vector<std::int32_t> &referenceMs);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -39,6 +50,8 @@ private:
     RaceFeed &m_feed;
     ChartFactory m_factory;
     LapChartWidget *m_chart = nullptr;
+    const rundaro::RaceRecord *m_stored = nullptr;
+    std::vector<std::int32_t> m_referenceMs;
     bool m_tried = false;
     bool m_stale = true;
     bool m_queued = false;

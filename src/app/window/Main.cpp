@@ -39,6 +39,7 @@ TFormMain::TFormMain(TFormMainServices services, QWidget *parent)
     createRaceFeatures();
     describeForScreenReaders();
     createTrackSide();
+    createRaceHistory();
     FormResize(this);
     // Applying the allowance's value, as at the end of loading a form,
     // runs seDopTimeChange once.

@@ -31,6 +31,10 @@ class TDigit;
 class FullScreenView;
 class LapChartPage;
 class RaceCallOuts;
+class RaceHistory;
+class StoredRaceView;
+class ComparePage;
+struct RaceHistoryEntry;
 class RaceSounds;
 class ScreenChoice;
 class TriggerStatus;
@@ -205,6 +209,11 @@ private:
     void createFeed();
     // The race file, export, printing, help and quit, fed by the race signals.
     void createRaceFeatures();
+    // The saved races: the skater's name, the history, an opened race in
+    // place of the lap table and the chart's race, the comparison.
+    void createRaceHistory();
+    void showStoredRace(const RaceHistoryEntry &entry);
+    void showCurrentRace();
     void createComPort(const rundaro::serial::DeviceFactory &factory);
     void connectPortChoice();
     // The trigger's state on LabTrigger and beside "Hardware:": no port, the
@@ -322,8 +331,9 @@ private:
     QAction *mFullScreen = nullptr;
     QAction *mUndo = nullptr;
     QAction *mAbout = nullptr;
+    QAction *mRaces = nullptr;
     // The items in menu order, for resolving a shortcut.
-    std::array<QAction *, 13> m_menuItems{};
+    std::array<QAction *, 14> m_menuItems{};
 
     QTimer *Timer1 = nullptr;
     QTimer *TimerGesperrt = nullptr;
@@ -334,6 +344,9 @@ private:
     RaceCallOuts *m_callOuts = nullptr;
     RaceSounds *m_sounds = nullptr;
     LapChartPage *m_chartPage = nullptr;
+    RaceHistory *m_history = nullptr;
+    StoredRaceView *m_storedView = nullptr;
+    ComparePage *m_comparePage = nullptr;
 
     TFormMainServices m_services;
     std::string m_registryKey = "\\Software\\";

@@ -27,4 +27,5 @@ inline constexpr MenuItemEntry kMenuItems[] = {
     {u"mFullScreen", u"&Vollbild", Qt::Key_F11, true},
     {u"mUndo", u"Runde &zur\u00fccknehmen", (Qt::CTRL | Qt::Key_Z).toCombined(), false},
     {u"mAbout", u"\u00dcber Rundaro", (Qt::SHIFT | Qt::Key_F1).toCombined(), true},
+    {u"mRaces", u"&Rennen\u2026", (Qt::CTRL | Qt::Key_O).toCombined(), true},
 };

@@ -23,6 +23,7 @@ const QColor kRed(255, 0, 0);
 const QColor kGrey(128, 128, 128);
 const QColor kTarget(0, 0, 255);
 const QColor kAhead(255, 140, 0);
+const QColor kReference(128, 0, 160);
 
 QBarSet *barSet(const QString &name, const QColor &colour)
 {
@@ -68,9 +69,12 @@ LapChart::LapChart(QWidget *parent)
     m_targetLine = line(QStringLiteral("Sollrundenzeit"), kTarget, Qt::DashLine);
     m_aheadLine = line(QStringLiteral("Vorsprung/Rückstand"), kAhead, Qt::SolidLine);
     m_aheadLine->setPointsVisible(true);
+    m_referenceLine = line(QStringLiteral("Vergleich"), kReference, Qt::DashDotLine);
+    m_referenceLine->setPointsVisible(true);
     m_chart->addSeries(m_bars);
     m_chart->addSeries(m_targetLine);
     m_chart->addSeries(m_aheadLine);
+    m_chart->addSeries(m_referenceLine);
 
     m_laps = new QBarCategoryAxis;
     m_laps->setTitleText(QStringLiteral("Runde"));
@@ -88,8 +92,10 @@ LapChart::LapChart(QWidget *parent)
         series->attachAxis(m_laps);
         series->attachAxis(m_seconds);
     }
-    m_aheadLine->attachAxis(m_laps);
-    m_aheadLine->attachAxis(m_ahead);
+    for (QLineSeries *series : {m_aheadLine, m_referenceLine}) {
+        series->attachAxis(m_laps);
+        series->attachAxis(m_ahead);
+    }
 
     m_view = new QChartView(m_chart, this);
     m_view->setObjectName(QStringLiteral("LapChartView"));
@@ -105,6 +111,7 @@ void LapChart::showChart(const rundaro::LapChartData &data)
     QStringList categories;
     QList<qreal> on, over, none;
     QList<QPointF> ahead;
+    QList<QPointF> reference;
     double top = data.targetLapSeconds.value_or(0);
     double reach = 1;
     for (std::size_t i = 0; i < data.columns.size(); ++i) {
@@ -118,6 +125,10 @@ void LapChart::showChart(const rundaro::LapChartData &data)
         if (column.aheadSeconds) {
             ahead << QPointF(double(i), *column.aheadSeconds);
             reach = std::max(reach, std::abs(*column.aheadSeconds));
+        }
+        if (column.referenceAheadSeconds) {
+            reference << QPointF(double(i), *column.referenceAheadSeconds);
+            reach = std::max(reach, std::abs(*column.referenceAheadSeconds));
         }
     }
     m_onTarget->remove(0, m_onTarget->count());
@@ -133,6 +144,9 @@ void LapChart::showChart(const rundaro::LapChartData &data)
         target = {{-0.5, *data.targetLapSeconds}, {double(categories.size()) - 0.5, *data.targetLapSeconds}};
     m_targetLine->replace(target);
     m_aheadLine->replace(ahead);
+    m_referenceLine->replace(reference);
+    // Only a race compared with another shows the comparison's line.
+    m_referenceLine->setVisible(!reference.isEmpty());
     m_seconds->setRange(0, axisTop(top));
     m_seconds->applyNiceNumbers();
     m_ahead->setRange(-axisTop(reach), axisTop(reach));

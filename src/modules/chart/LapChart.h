@@ -32,6 +32,7 @@ private:
     QBarSet *m_noTarget = nullptr;
     QLineSeries *m_targetLine = nullptr;
     QLineSeries *m_aheadLine = nullptr;
+    QLineSeries *m_referenceLine = nullptr;
     QBarCategoryAxis *m_laps = nullptr;
     QValueAxis *m_seconds = nullptr;
     QValueAxis *m_ahead = nullptr;

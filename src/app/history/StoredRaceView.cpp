@@ -1,0 +1,96 @@
+#include "StoredRaceView.h"
+
+#include "LapColumns.h"
+#include "DisplayTexts.h"
+#include "LapTimeColour.h"
+#include "LocaleNumber.h"
+#include "RaceSheet.h"
+#include "RaceSheetTexts.h"
+#include "SortGrid.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+StoredRaceView::StoredRaceView(QWidget *parent)
+    : QWidget(parent)
+    , m_marker(new QLabel(this))
+    , m_back(new QPushButton(tr("Zurück zum aktuellen Rennen"), this))
+    , m_grid(new TSortGrid(this))
+{
+    setObjectName(QStringLiteral("StoredRaceView"));
+    m_marker->setObjectName(QStringLiteral("LabStoredRace"));
+    m_back->setObjectName(QStringLiteral("bCurrentRace"));
+    m_grid->setObjectName(QStringLiteral("StoredRaceGrid"));
+    QFont bold = m_marker->font();
+    bold.setBold(true);
+    m_marker->setFont(bold);
+    m_marker->setStyleSheet(QStringLiteral("QLabel { background: #fff3b0; padding: 2px 6px; }"));
+
+    auto *bar = new QHBoxLayout;
+    bar->setContentsMargins(0, 0, 0, 0);
+    bar->addWidget(m_marker, 1);
+    bar->addWidget(m_back);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(bar);
+    layout->addWidget(m_grid, 1);
+
+    m_grid->SetColCount(rundaro::kRaceColumns);
+    m_grid->SetFixedCols(0);
+    m_grid->SetDefaultRowHeight(20);
+    m_grid->SetOptions(DefaultGridOptions | goDrawFocusSelected | goColSizing);
+    m_grid->SortOptions().CanSort = false;
+    QFont gridFont(QStringLiteral("MS Sans Serif"));
+    gridFont.setPixelSize(16);
+    gridFont.setBold(true);
+    m_grid->setFont(gridFont);
+    for (int col = 0; col < int(std::size(kLapColumns)); ++col) {
+        m_grid->SetColWidths(col, kLapColumns[col].width);
+        m_grid->SetCells(col, 0, QString::fromUtf16(kLapColumns[col].header));
+    }
+    m_grid->OnGetCellFormat = [this](QObject *, int col, int row, TGridDrawState, TFormatOptions &options, bool &,
+                                     bool &, bool &) {
+        options.AlignmentHorz = taRightJustify;
+        if (col != kLapTimeColumn || row <= 0 || !options.Font)
+            return;
+        const rundaro::PlanFigures &plan = m_race.setup.plan;
+        const std::int64_t target = plan.targetLapMs > 0 ? rundaro::SegmentTargetMs(plan, row - 1) : 0;
+        if (const std::optional<QColor> colour = LapTimeColour(m_grid->Cells(col, row), target))
+            options.Font->Color = *colour;
+    };
+    connect(m_back, &QPushButton::clicked, this, &StoredRaceView::backRequested);
+}
+
+QString StoredRaceView::marker() const
+{
+    return m_marker->text();
+}
+
+void StoredRaceView::showRace(const rundaro::StoredRace &race)
+{
+    m_race = race;
+    m_record = rundaro::RecordOf(race);
+    const rundaro::RaceSheet sheet = rundaro::MakeRaceSheet(
+        m_record, race.date, race.start, QString(rundaro::LocaleDecimalSeparator()).toStdString());
+    m_grid->BeginUpdate();
+    m_grid->SetRowCount(int(sheet.rows.size()) + 1);
+    for (std::size_t i = 0; i < sheet.rows.size(); ++i)
+        for (int col = 0; col < rundaro::kRaceColumns; ++col)
+            m_grid->SetCells(col, int(i) + 1, QString::fromStdString(sheet.rows[i][std::size_t(col)]));
+    m_grid->EndUpdate();
+
+    QString text = tr("Gespeichertes Rennen vom %1, Start %2")
+                       .arg(QString::fromStdString(race.date), QString::fromStdString(race.start));
+    // Short enough for the window's least width; the rest in its tip.
+    if (!race.skater.empty())
+        text += QStringLiteral(" \u2013 ") + QString::fromStdString(race.skater);
+    if (!race.raceMs.empty())
+        text += QStringLiteral(" \u2013 ") + LocaleNumberText(rundaro::MinSecText(race.FinalMs(), '.'));
+    if (!race.Finished())
+        text += QStringLiteral(" (%1)").arg(QString::fromStdString(race.status));
+    m_marker->setText(text);
+    m_marker->setToolTip(RaceSummaryText(m_record));
+}

@@ -1,0 +1,203 @@
+#include "RaceFileRead.h"
+
+#include "RaceSheet.h"
+#include "RaceStatus.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <optional>
+
+namespace rundaro {
+
+namespace {
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+// Splits at '\n', dropping a '\r' before it; `complete` is false when the
+// last line has no line end.
+std::vector<std::string_view> splitLines(std::string_view text, bool &complete)
+{
+    std::vector<std::string_view> lines;
+    std::size_t from = 0;
+    while (from < text.size()) {
+        const std::size_t end = text.find('\n', from);
+        if (end == std::string_view::npos)
+            break;
+        std::string_view line = text.substr(from, end - from);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.push_back(line);
+        from = end + 1;
+    }
+    complete = from >= text.size();
+    if (!complete)
+        lines.push_back(text.substr(from));
+    return lines;
+}
+
+std::vector<std::string_view> splitFields(std::string_view line)
+{
+    std::vector<std::string_view> fields;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t end = line.find(';', from);
+        fields.push_back(line.substr(from, end == std::string_view::npos ? std::string_view::npos : end - from));
+        if (end == std::string_view::npos)
+            return fields;
+        from = end + 1;
+    }
+}
+
+std::optional<std::int64_t> readInt(std::string_view text)
+{
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
+    return value;
+}
+
+// A number with ',' or '.' before its decimals.
+std::optional<double> readDecimal(std::string_view text)
+{
+    std::string plain(text);
+    std::replace(plain.begin(), plain.end(), ',', '.');
+    double value = 0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (error != std::errc() || end != plain.data() + plain.size() || plain.empty())
+        return std::nullopt;
+    return value;
+}
+
+std::string withPoint(std::string_view text)
+{
+    std::string plain(text);
+    std::replace(plain.begin(), plain.end(), ',', '.');
+    return plain;
+}
+
+RaceFileReading fault(RaceFileFault kind, std::string detail = {})
+{
+    RaceFileReading reading;
+    reading.fault = kind;
+    reading.detail = std::move(detail);
+    return reading;
+}
+
+} // namespace
+
+std::int32_t TargetLapMsOf(std::int64_t trackLength, std::int64_t lapLength, std::int64_t targetSeconds,
+                           Real allowanceSeconds)
+{
+    if (lapLength < 1 || trackLength <= 0 || targetSeconds <= 0)
+        return 0;
+    const Real lapsExact = Real(trackLength) / Real(lapLength);
+    const Real targetTime = Real(targetSeconds) - allowanceSeconds;
+    if (targetTime <= 0)
+        return 0;
+    const auto ms = std::int32_t(std::uint32_t(std::uint64_t(Round(targetTime * 1000 / lapsExact))));
+    return std::max(ms, 0);
+}
+
+RaceFileReading ReadRaceFile(std::string_view bytes)
+{
+    if (bytes.substr(0, kBom.size()) == kBom)
+        bytes.remove_prefix(kBom.size());
+    if (bytes.find('\0') != std::string_view::npos)
+        return fault(RaceFileFault::NotCsv);
+    bool complete = false;
+    const std::vector<std::string_view> lines = splitLines(bytes, complete);
+    if (lines.empty() || lines.front().find(';') == std::string_view::npos)
+        return fault(lines.empty() ? RaceFileFault::Truncated : RaceFileFault::NotCsv);
+
+    std::vector<std::pair<std::string_view, std::string_view>> setup;
+    std::size_t at = 0;
+    for (; at < lines.size() && !lines[at].empty(); ++at) {
+        const std::size_t cut = lines[at].find(';');
+        if (cut == std::string_view::npos)
+            return fault(RaceFileFault::NotCsv);
+        setup.emplace_back(lines[at].substr(0, cut), lines[at].substr(cut + 1));
+    }
+    auto value = [&setup](std::string_view name) -> std::optional<std::string_view> {
+        for (const auto &[key, text] : setup)
+            if (key == name)
+                return text;
+        return std::nullopt;
+    };
+
+    RaceFileReading reading;
+    StoredRace &race = reading.race;
+    const char *const required[] = {"Datum",          "Start",       "Streckenlänge", "Rundenlänge", "Runden",
+                                    "Zusätzliche Meter", "Gesamtsekunden", "Startzugabe",   "Rundenzeit",  "Status"};
+    for (const char *name : required)
+        if (!value(name))
+            return fault(at >= lines.size() ? RaceFileFault::Truncated : RaceFileFault::MissingSetup, name);
+    race.date = std::string(*value("Datum"));
+    race.start = std::string(*value("Start"));
+    race.status = std::string(*value("Status"));
+    race.skater = std::string(value("Läufer").value_or(std::string_view()));
+    if (race.status != kStatusRunning && race.status != kStatusFinished && race.status != kStatusInterrupted)
+        return fault(RaceFileFault::BadValue, "Status");
+
+    RaceSetup &setup_ = race.setup;
+    PlanFigures &plan = setup_.plan;
+    struct IntField
+    {
+        const char *name;
+        std::int64_t *into;
+    };
+    const IntField ints[] = {{"Streckenlänge", &setup_.trackLength},
+                             {"Rundenlänge", &plan.lapLength},
+                             {"Runden", &plan.laps},
+                             {"Zusätzliche Meter", &plan.extraMetres},
+                             {"Gesamtsekunden", &setup_.targetSeconds}};
+    for (const IntField &field : ints) {
+        const std::optional<std::int64_t> number = readInt(*value(field.name));
+        if (!number || *number < 0 || *number > 1'000'000)
+            return fault(RaceFileFault::BadValue, field.name);
+        *field.into = *number;
+    }
+    const std::optional<double> allowance = readDecimal(*value("Startzugabe"));
+    if (!allowance)
+        return fault(RaceFileFault::BadValue, "Startzugabe");
+    // The allowance is written with one decimal, so its tenths are exact.
+    plan.allowanceSeconds = Real(Round(Real(*allowance) * 10)) / 10;
+    plan.targetLapMs = TargetLapMsOf(setup_.trackLength, plan.lapLength, setup_.targetSeconds,
+                                     plan.allowanceSeconds);
+    plan.lapTimeText = withPoint(*value("Rundenzeit"));
+    if (plan.targetLapMs > 0)
+        plan.lapSpeedText = FormatFixed((Real(plan.lapLength) / 1000) / (Real(plan.targetLapMs) / 1000 / 3600), 2, '.');
+
+    // The empty line, the header, then one row per line of the schedule.
+    if (at + 1 >= lines.size())
+        return fault(RaceFileFault::Truncated);
+    const std::size_t firstRow = at + 2;
+    const std::size_t rowCount = lines.size() - std::min(lines.size(), firstRow) - (complete ? 0 : 1);
+    if (splitFields(lines[at + 1]).size() != std::size_t(kRaceColumns) || std::int64_t(rowCount) < plan.laps + 1)
+        return fault(RaceFileFault::Truncated);
+    for (std::size_t i = firstRow; i < firstRow + rowCount; ++i) {
+        const std::vector<std::string_view> fields = splitFields(lines[i]);
+        if (fields.size() != std::size_t(kRaceColumns))
+            return fault(RaceFileFault::Truncated);
+        if (fields[6].empty())
+            continue;
+        const std::optional<double> seconds = readDecimal(fields[6]);
+        if (!seconds || *seconds < 0 || *seconds > 2e6)
+            return fault(RaceFileFault::BadValue, std::to_string(i - firstRow + 1));
+        race.raceMs.push_back(std::int32_t(Round(Real(*seconds) * 1000)));
+    }
+    return reading;
+}
+
+RaceRecord RecordOf(const StoredRace &race)
+{
+    RaceRecord record;
+    record.SetSkater(race.skater);
+    record.Start(race.setup, 0);
+    for (std::size_t i = 0; i < race.raceMs.size(); ++i)
+        record.AddPassing(std::uint32_t(race.raceMs[i]), race.Finished() && i + 1 == race.raceMs.size());
+    return record;
+}
+
+} // namespace rundaro

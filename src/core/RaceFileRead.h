@@ -1,0 +1,59 @@
+#pragma once
+
+#include "RaceRecord.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Reads a race file back: the set-up lines give the race's plan, date,
+// start, status and skater, the rows with a measured side give the race
+// time of every passing. Both decimal separators and both line ends are
+// read. What it cannot read it names, so that a list of files can show why.
+namespace rundaro {
+
+struct StoredRace
+{
+    RaceSetup setup;
+    std::string date;      // "dd.MM.yyyy" as written
+    std::string start;     // "HH:mm:ss"
+    std::string status;    // "läuft", "beendet" or "unterbrochen"
+    std::string skater;    // empty: unnamed (also files without the line)
+    std::vector<std::int32_t> raceMs; // race time at each passing, in order
+
+    bool Finished() const { return status == "beendet"; }
+    // The race time of the last passing; 0 without any.
+    std::int32_t FinalMs() const { return raceMs.empty() ? 0 : raceMs.back(); }
+};
+
+enum class RaceFileFault
+{
+    None,
+    NotCsv,       // not a race file at all
+    Truncated,    // ends before its table does
+    MissingSetup, // a set-up line is missing (detail: its name)
+    BadValue,     // a value that does not read (detail: its name or row)
+};
+
+struct RaceFileReading
+{
+    StoredRace race;
+    RaceFileFault fault = RaceFileFault::None;
+    std::string detail;
+
+    bool ok() const { return fault == RaceFileFault::None; }
+};
+
+RaceFileReading ReadRaceFile(std::string_view bytes);
+
+// The race as a record the lap table, the chart and the printout follow:
+// started at tick 0, a passing at each race time, stopped when it finished.
+RaceRecord RecordOf(const StoredRace &race);
+
+// The target lap time a set-up gives, as the plan editors derive it; 0 when
+// it gives none.
+std::int32_t TargetLapMsOf(std::int64_t trackLength, std::int64_t lapLength, std::int64_t targetSeconds,
+                           Real allowanceSeconds);
+
+} // namespace rundaro
