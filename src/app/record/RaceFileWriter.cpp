@@ -72,7 +72,7 @@ void RaceFileWriter::write(const Job &job)
 bool RaceFileWriter::choosePath(const Job &job, QString &error)
 {
     if (!QDir().mkpath(job.folder)) {
-        error = QStringLiteral("Der Ordner lässt sich nicht anlegen.");
+        error = tr("Der Ordner lässt sich nicht anlegen.");
         return false;
     }
     const QString base = QDir(job.folder).filePath(job.baseName);
@@ -90,6 +90,6 @@ bool RaceFileWriter::choosePath(const Job &job, QString &error)
             return false;
         }
     }
-    error = QStringLiteral("Alle Namen dieser Startzeit sind vergeben.");
+    error = tr("Alle Namen dieser Startzeit sind vergeben.");
     return false;
 }

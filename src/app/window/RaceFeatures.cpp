@@ -33,7 +33,7 @@ void TFormMain::createRaceFeatures()
     PopupMenu1 = new QMenu(SortGrid1);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->addAction(mUndo);
-    QAction *exportItem = PopupMenu1->addAction(QStringLiteral("Exportieren\u2026"));
+    QAction *exportItem = PopupMenu1->addAction(tr("Exportieren…"));
     exportItem->setObjectName(QStringLiteral("mExport"));
     connect(exportItem, &QAction::triggered, exporter, &RaceExport::exportRace);
     SortGrid1->SetPopupMenu(PopupMenu1);
