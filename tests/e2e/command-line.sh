@@ -83,6 +83,15 @@ for signal in TERM INT HUP; do
   [ -z "$(find "$XDG_CONFIG_HOME" -type f ! -name settings.reg)" ] || fail "SIG$signal: a temporary file was left"
 done
 
+# The language stored last time applies from the start, Qt's texts too:
+# Dutch (2) on the settings the last run stored.
+sed -i 's/^"Language"=dword:.*/"Language"=dword:00000002/' "$settings"
+grep -q '^"Language"=dword:00000002' "$settings" || fail "no Language value in $settings"
+timeout 20 "$program" --bogus race.csv >"$tmp/out" 2>"$tmp/err"
+grep -q "^rundaro: Onbekende optie: 'bogus'\.$" "$tmp/err" || fail "Dutch: error output $(cat "$tmp/err")"
+timeout 20 "$program" race.csv >"$tmp/out" 2>"$tmp/err"
+grep -q '^rundaro: Onbekend argument "race\.csv"\.$' "$tmp/err" || fail "Dutch: error output $(cat "$tmp/err")"
+
 if ((failures > 0)); then
   echo "$failures check(s) failed"
   exit 1
