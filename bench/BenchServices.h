@@ -36,8 +36,8 @@ inline TFormMainServices BenchServices(bool ownSettings = true)
 class SilentEngine : public SpeechEngine
 {
 public:
-    void Speak(const std::string &) override {}
-    SpeechSamples Render(const std::string &) override { return {}; }
+    void speak(const std::string &) override {}
+    SpeechSamples render(const std::string &) override { return {}; }
 };
 
 // The call-outs spoken through the program's speech thread by the silent engine.

@@ -1,10 +1,14 @@
 #include "BenchServices.h"
 #include "BenchSupport.h"
+#include "InterruptedRaces.h"
 #include "Main.h"
 #include "RaceSheetTexts.h"
+#include "RaceStatus.h"
 #include "SpinEdit.h"
 #include "TickCount.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <atomic>
@@ -45,6 +49,33 @@ static void BM_RaceFileWrite(benchmark::State &state)
     state.SetLabel("after each passing, off the timing path; goal: under 100 ms");
 }
 BENCHMARK(BM_RaceFileWrite)->Arg(15)->Arg(500)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The search for races cut short at start, in a folder of finished races of
+// 15 laps each: only each file's head is read. It runs on a thread of its
+// own, so the window never waits for it.
+static void BM_InterruptedRacesSearch(benchmark::State &state)
+{
+    const int files = int(state.range(0));
+    rundaro::SetTickSource(&readTicks);
+    TFormMain form(BenchServices());
+    QMetaObject::invokeMethod(&form, "bStartClick");
+    g_ticks.fetch_add(21000);
+    QMetaObject::invokeMethod(&form, "bLAPClick");
+    rundaro::SetTickSource(nullptr);
+    std::string text = RaceCsvOf(form.Race()).toStdString();
+    rundaro::SetRaceStatus(text, rundaro::kStatusFinished);
+    QTemporaryDir dir;
+    for (int i = 0; i < files; ++i) {
+        QFile file(QDir(dir.path()).filePath(QStringLiteral("race-%1.csv").arg(i)));
+        if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()))
+            state.SkipWithError("cannot write the folder");
+    }
+    const std::atomic<bool> stop{false};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(InterruptedRaces::Search(dir.path(), stop));
+    state.SetLabel("at start, on a thread of its own; files in the page cache");
+}
+BENCHMARK(BM_InterruptedRacesSearch)->Arg(5000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char **argv)
 {

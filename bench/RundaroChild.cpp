@@ -79,7 +79,7 @@ int main(int argc, char **argv)
     }
     // As the program does: a sound thread left in a hanging sound server
     // would hold up the audio library's clean-up at exit.
-    if (SoundThread::LeftRunning()) {
+    if (SoundThread::leftRunning()) {
         std::fflush(nullptr);
         std::_Exit(result);
     }

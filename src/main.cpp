@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
     // The window is closed and its settings are stored. A sound thread
     // still waiting for a hanging sound server holds locks that the audio
     // library's clean-up at exit would wait for: the program ends without it.
-    if (SoundThread::LeftRunning()) {
+    if (SoundThread::leftRunning()) {
         std::fflush(nullptr);
         std::_Exit(result);
     }

@@ -39,40 +39,6 @@
 &lt;p&gt;A lap timer for races on an oval track. Esc closes this help.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;Befehle&lt;/h3&gt;
-&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;START: die Uhr l&amp;auml;uft.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;LAP: der L&amp;auml;ufer &amp;uuml;berquert die Linie, eine Runde ist genommen.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;STOP: Ziel, die Uhr steht.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;zur&amp;uuml;ck auf 0:00, ein neues Rennen kann eingestellt werden.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die letzte Runde (auch STOP) zur&amp;uuml;cknehmen, als w&amp;auml;re sie nie
-genommen worden; mehrmals bis zur Startlinie. Auch im Kontextmen&amp;uuml; der Rundentabelle.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;F11&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Rennanzeige allein auf einem ganzen Bildschirm (siehe unten).&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Rundentabelle drucken (oder als PDF speichern).&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;, &lt;b&gt;Alt+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;diese Hilfe.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Umschalt+F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&amp;Uuml;ber Rundaro: Version, Lizenz, verwendete Bibliotheken.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+B&lt;/b&gt;&lt;/td&gt;&lt;td&gt;beenden, wie mit dem Schlie&amp;szlig;en-Knopf des Fensters.&lt;/td&gt;&lt;/tr&gt;
-&lt;/table&gt;
-&lt;p&gt;Die Kn&amp;ouml;pfe antworten auch auf Alt mit ihrem unterstrichenen Buchstaben, der Knopf mit dem
-Fokus auf Leertaste und Eingabe. Nach jedem Befehl steht der Fokus auf dem n&amp;auml;chsten.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Commands&lt;/h3&gt;
-&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;START: the clock runs.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;LAP: the skater crosses the line, a lap is taken.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;STOP: finish, the clock stops.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;back to 0:00, a new race can be set up.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo the last lap (STOP too), as if it had never been taken;
-repeatedly back to the start line. Also in the lap table&apos;s context menu.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;F11&lt;/b&gt;&lt;/td&gt;&lt;td&gt;the race display alone on a whole screen (see below).&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print the lap table (or save it as a PDF).&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;, &lt;b&gt;Alt+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;this help.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;About Rundaro: version, licence, libraries used.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+B&lt;/b&gt;&lt;/td&gt;&lt;td&gt;quit, as with the window&apos;s close button.&lt;/td&gt;&lt;/tr&gt;
-&lt;/table&gt;
-&lt;p&gt;The buttons also answer to Alt with their underlined letter, the button with the focus to Space
-and Enter. After each command the focus is on the next one.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;Die Anzeige auf &amp;bdquo;Inline&amp;ldquo;&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;&lt;b&gt;Das graue Feld links oben&lt;/b&gt;: die Runden, die noch zu laufen sind. Vor dem Start die Zahl der
@@ -234,13 +200,54 @@ the program opens the port again by itself.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>
     <message>
+        <source>Rundaro – Hilfe</source>
+        <translation>Rundaro – Help</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Befehle&lt;/h3&gt;
+&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;START: die Uhr l&amp;auml;uft.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;LAP: der L&amp;auml;ufer &amp;uuml;berquert die Linie, eine Runde ist genommen.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;STOP: Ziel, die Uhr steht.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;zur&amp;uuml;ck auf 0:00, ein neues Rennen kann eingestellt werden.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die letzte Runde (auch STOP) zur&amp;uuml;cknehmen, als w&amp;auml;re sie nie
+genommen worden; mehrmals bis zur Startlinie. Auch im Kontextmen&amp;uuml; der Rundentabelle.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;F11&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Rennanzeige allein auf einem ganzen Bildschirm (siehe unten).&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Rundentabelle drucken (oder als PDF speichern).&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;, &lt;b&gt;Alt+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;diese Hilfe.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Umschalt+F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&amp;Uuml;ber Rundaro: Version, Lizenz, verwendete Bibliotheken.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+B&lt;/b&gt;&lt;/td&gt;&lt;td&gt;beenden, wie mit dem Schlie&amp;szlig;en-Knopf des Fensters; l&amp;auml;uft die Uhr, fragt erst eine Leiste im Fenster.&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Die Kn&amp;ouml;pfe antworten auch auf Alt mit ihrem unterstrichenen Buchstaben, der Knopf mit dem
+Fokus auf Leertaste und Eingabe. Nach jedem Befehl steht der Fokus auf dem n&amp;auml;chsten.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Commands&lt;/h3&gt;
+&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;START: the clock runs.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;LAP: the skater crosses the line, a lap is taken.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;STOP: finish, the clock stops.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;back to 0:00, a new race can be set up.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo the last lap (STOP too), as if it had never been taken;
+repeatedly back to the start line. Also in the lap table&apos;s context menu.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;F11&lt;/b&gt;&lt;/td&gt;&lt;td&gt;the race display alone on a whole screen (see below).&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print the lap table (or save it as a PDF).&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;, &lt;b&gt;Alt+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;this help.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;About Rundaro: version, licence, libraries used.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+B&lt;/b&gt;&lt;/td&gt;&lt;td&gt;quit, as with the window&apos;s close button; while the clock runs, a bar in the window asks first.&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;The buttons also answer to Alt with their underlined letter, the button with the focus to Space
+and Enter. After each command the focus is on the next one.&lt;/p&gt;</translation>
+    </message>
+    <message>
         <source>&lt;h3&gt;Gespeicherte Rennen&lt;/h3&gt;
 &lt;p&gt;Jedes Rennen steht ab der ersten Runde auf der Festplatte und wird nach jeder Runde, nach STOP und
 nach jedem Zur&amp;uuml;cknehmen neu geschrieben, im Ordner&lt;/p&gt;
 &lt;p&gt;&lt;code&gt;%1&lt;/code&gt;&lt;/p&gt;
 &lt;p&gt;als CSV-Datei mit der Startzeit als Namen (&lt;code&gt;JJJJ-MM-TT_hh-mm-ss.csv&lt;/code&gt;): oben die Einstellungen
 des Rennens, darunter die Rundentabelle so, wie &amp;bdquo;Control&amp;ldquo; sie zeigt. &amp;bdquo;Exportieren&amp;hellip;&amp;ldquo;
-auf &amp;bdquo;Control&amp;ldquo; (oder im Kontextmen&amp;uuml; der Tabelle) speichert das Rennen an einem Ort nach Wahl.&lt;/p&gt;
+auf &amp;bdquo;Control&amp;ldquo; (oder im Kontextmen&amp;uuml; der Tabelle) speichert das Rennen an einem Ort nach Wahl.
+Der &lt;code&gt;Status&lt;/code&gt; der Datei ist &lt;code&gt;l&amp;auml;uft&lt;/code&gt;, &lt;code&gt;beendet&lt;/code&gt; oder &lt;code&gt;unterbrochen&lt;/code&gt;:
+ein Rennen, das nicht mit STOP endete, beh&amp;auml;lt seine Zeiten; nach einem Absturz oder Stromausfall
+nennt der n&amp;auml;chste Start es einmal.&lt;/p&gt;
 
 &lt;p&gt;&lt;a href=&quot;about:rundaro&quot;&gt;&amp;Uuml;ber Rundaro&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Saved races&lt;/h3&gt;
@@ -250,13 +257,31 @@ after every undo, in the folder&lt;/p&gt;
 &lt;p&gt;as a CSV file named after the start time (&lt;code&gt;YYYY-MM-DD_hh-mm-ss.csv&lt;/code&gt;): at the top the
 race&apos;s settings, below them the lap table as &amp;ldquo;Control&amp;rdquo; shows it. The file&apos;s headings stay
 German in every language. &amp;ldquo;Export&amp;hellip;&amp;rdquo; on &amp;ldquo;Control&amp;rdquo; (or in the table&apos;s
-context menu) saves the race in a place of your choice.&lt;/p&gt;
+context menu) saves the race in a place of your choice. The file&apos;s &lt;code&gt;Status&lt;/code&gt; is
+&lt;code&gt;l&amp;auml;uft&lt;/code&gt; (running), &lt;code&gt;beendet&lt;/code&gt; (finished) or &lt;code&gt;unterbrochen&lt;/code&gt;
+(interrupted): a race that did not end with STOP keeps its times; after a crash or a power cut the
+next start names it once.&lt;/p&gt;
 
 &lt;p&gt;&lt;a href=&quot;about:rundaro&quot;&gt;About Rundaro&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+</context>
+<context>
+    <name>InterruptedRaces</name>
     <message>
-        <source>Rundaro – Hilfe</source>
-        <translation>Rundaro – Help</translation>
+        <source>Ein Rennen wurde nicht zu Ende gebracht (Absturz, Stromausfall oder Programm abgebrochen); seine Zeiten sind erhalten, es ist jetzt als „unterbrochen“ gespeichert:</source>
+        <translation>A race was not brought to an end (crash, power cut or program aborted); its times are kept, it is now saved as &quot;unterbrochen&quot; (interrupted):</translation>
+    </message>
+    <message>
+        <source>%1 Rennen wurden nicht zu Ende gebracht (Absturz, Stromausfall oder Programm abgebrochen); ihre Zeiten sind erhalten, sie sind jetzt als „unterbrochen“ gespeichert:</source>
+        <translation>%1 races were not brought to an end (crash, power cut or program aborted); their times are kept, they are now saved as &quot;unterbrochen&quot; (interrupted):</translation>
+    </message>
+    <message>
+        <source>Rennen vom %1, Start %2 – Durchgänge: %3</source>
+        <translation>Race of %1, start %2 – passings: %3</translation>
+    </message>
+    <message>
+        <source>… und %1 weitere</source>
+        <translation>… and %1 more</translation>
     </message>
 </context>
 <context>
@@ -334,6 +359,21 @@ context menu) saves the race in a place of your choice.&lt;/p&gt;
     <message>
         <source>RealSollzeit</source>
         <translation>RealTotal</translation>
+    </message>
+</context>
+<context>
+    <name>QuitQuestion</name>
+    <message>
+        <source>Das Rennen läuft noch. Jetzt beenden? Die Zeiten bis hierher bleiben gespeichert, das Rennen gilt dann als „unterbrochen“.</source>
+        <translation>The race is still running. Quit now? The times so far stay saved; the race then counts as &quot;unterbrochen&quot; (interrupted).</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Weiterlaufen</source>
+        <translation>Keep running</translation>
     </message>
 </context>
 <context>
@@ -795,6 +835,10 @@ The results are still in the window; &quot;Export…&quot; on &quot;Control&quot
     <message>
         <source>gilt ab dem nächsten Programmstart</source>
         <translation>applies from the next program start</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

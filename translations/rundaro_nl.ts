@@ -39,40 +39,6 @@
 &lt;p&gt;Een rondetijdmeter voor wedstrijden op de ovale baan. Esc sluit deze help.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;Befehle&lt;/h3&gt;
-&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;START: die Uhr l&amp;auml;uft.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;LAP: der L&amp;auml;ufer &amp;uuml;berquert die Linie, eine Runde ist genommen.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;STOP: Ziel, die Uhr steht.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;zur&amp;uuml;ck auf 0:00, ein neues Rennen kann eingestellt werden.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die letzte Runde (auch STOP) zur&amp;uuml;cknehmen, als w&amp;auml;re sie nie
-genommen worden; mehrmals bis zur Startlinie. Auch im Kontextmen&amp;uuml; der Rundentabelle.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;F11&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Rennanzeige allein auf einem ganzen Bildschirm (siehe unten).&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Rundentabelle drucken (oder als PDF speichern).&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;, &lt;b&gt;Alt+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;diese Hilfe.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Umschalt+F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&amp;Uuml;ber Rundaro: Version, Lizenz, verwendete Bibliotheken.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+B&lt;/b&gt;&lt;/td&gt;&lt;td&gt;beenden, wie mit dem Schlie&amp;szlig;en-Knopf des Fensters.&lt;/td&gt;&lt;/tr&gt;
-&lt;/table&gt;
-&lt;p&gt;Die Kn&amp;ouml;pfe antworten auch auf Alt mit ihrem unterstrichenen Buchstaben, der Knopf mit dem
-Fokus auf Leertaste und Eingabe. Nach jedem Befehl steht der Fokus auf dem n&amp;auml;chsten.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Opdrachten&lt;/h3&gt;
-&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;START: de klok loopt.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;LAP: de rijder passeert de lijn, een ronde is genomen.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;STOP: finish, de klok staat stil.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;terug naar 0:00, een nieuwe race kan worden ingesteld.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;de laatste ronde (ook STOP) terugnemen, alsof ze nooit genomen
-was; meermaals tot aan de startlijn. Ook in het contextmenu van de rondetabel.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;F11&lt;/b&gt;&lt;/td&gt;&lt;td&gt;de wedstrijdweergave alleen op een heel scherm (zie onder).&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;de rondetabel afdrukken (of als pdf opslaan).&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;, &lt;b&gt;Alt+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;deze help.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Over Rundaro: versie, licentie, gebruikte bibliotheken.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+B&lt;/b&gt;&lt;/td&gt;&lt;td&gt;afsluiten, zoals met de sluitknop van het venster.&lt;/td&gt;&lt;/tr&gt;
-&lt;/table&gt;
-&lt;p&gt;De knoppen reageren ook op Alt met hun onderstreepte letter, de knop met de focus op de spatiebalk
-en Enter. Na elke opdracht staat de focus op de volgende.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;Die Anzeige auf &amp;bdquo;Inline&amp;ldquo;&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;&lt;b&gt;Das graue Feld links oben&lt;/b&gt;: die Runden, die noch zu laufen sind. Vor dem Start die Zahl der
@@ -234,13 +200,54 @@ in, dan opent het programma de poort zelf weer.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>
     <message>
+        <source>Rundaro – Hilfe</source>
+        <translation>Rundaro – Help</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Befehle&lt;/h3&gt;
+&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;START: die Uhr l&amp;auml;uft.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;LAP: der L&amp;auml;ufer &amp;uuml;berquert die Linie, eine Runde ist genommen.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;STOP: Ziel, die Uhr steht.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;zur&amp;uuml;ck auf 0:00, ein neues Rennen kann eingestellt werden.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die letzte Runde (auch STOP) zur&amp;uuml;cknehmen, als w&amp;auml;re sie nie
+genommen worden; mehrmals bis zur Startlinie. Auch im Kontextmen&amp;uuml; der Rundentabelle.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;F11&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Rennanzeige allein auf einem ganzen Bildschirm (siehe unten).&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die Rundentabelle drucken (oder als PDF speichern).&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;, &lt;b&gt;Alt+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;diese Hilfe.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Umschalt+F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;&amp;Uuml;ber Rundaro: Version, Lizenz, verwendete Bibliotheken.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+B&lt;/b&gt;&lt;/td&gt;&lt;td&gt;beenden, wie mit dem Schlie&amp;szlig;en-Knopf des Fensters; l&amp;auml;uft die Uhr, fragt erst eine Leiste im Fenster.&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Die Kn&amp;ouml;pfe antworten auch auf Alt mit ihrem unterstrichenen Buchstaben, der Knopf mit dem
+Fokus auf Leertaste und Eingabe. Nach jedem Befehl steht der Fokus auf dem n&amp;auml;chsten.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Opdrachten&lt;/h3&gt;
+&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;START: de klok loopt.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+L&lt;/b&gt;&lt;/td&gt;&lt;td&gt;LAP: de rijder passeert de lijn, een ronde is genomen.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;&lt;/td&gt;&lt;td&gt;STOP: finish, de klok staat stil.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;terug naar 0:00, een nieuwe race kan worden ingesteld.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;de laatste ronde (ook STOP) terugnemen, alsof ze nooit genomen
+was; meermaals tot aan de startlijn. Ook in het contextmenu van de rondetabel.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;F11&lt;/b&gt;&lt;/td&gt;&lt;td&gt;de wedstrijdweergave alleen op een heel scherm (zie onder).&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+D&lt;/b&gt;&lt;/td&gt;&lt;td&gt;de rondetabel afdrukken (of als pdf opslaan).&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;, &lt;b&gt;Alt+I&lt;/b&gt;&lt;/td&gt;&lt;td&gt;deze help.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Over Rundaro: versie, licentie, gebruikte bibliotheken.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+B&lt;/b&gt;&lt;/td&gt;&lt;td&gt;afsluiten, zoals met de sluitknop van het venster; loopt de klok, dan vraagt eerst een balk in het venster.&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;De knoppen reageren ook op Alt met hun onderstreepte letter, de knop met de focus op de spatiebalk
+en Enter. Na elke opdracht staat de focus op de volgende.&lt;/p&gt;</translation>
+    </message>
+    <message>
         <source>&lt;h3&gt;Gespeicherte Rennen&lt;/h3&gt;
 &lt;p&gt;Jedes Rennen steht ab der ersten Runde auf der Festplatte und wird nach jeder Runde, nach STOP und
 nach jedem Zur&amp;uuml;cknehmen neu geschrieben, im Ordner&lt;/p&gt;
 &lt;p&gt;&lt;code&gt;%1&lt;/code&gt;&lt;/p&gt;
 &lt;p&gt;als CSV-Datei mit der Startzeit als Namen (&lt;code&gt;JJJJ-MM-TT_hh-mm-ss.csv&lt;/code&gt;): oben die Einstellungen
 des Rennens, darunter die Rundentabelle so, wie &amp;bdquo;Control&amp;ldquo; sie zeigt. &amp;bdquo;Exportieren&amp;hellip;&amp;ldquo;
-auf &amp;bdquo;Control&amp;ldquo; (oder im Kontextmen&amp;uuml; der Tabelle) speichert das Rennen an einem Ort nach Wahl.&lt;/p&gt;
+auf &amp;bdquo;Control&amp;ldquo; (oder im Kontextmen&amp;uuml; der Tabelle) speichert das Rennen an einem Ort nach Wahl.
+Der &lt;code&gt;Status&lt;/code&gt; der Datei ist &lt;code&gt;l&amp;auml;uft&lt;/code&gt;, &lt;code&gt;beendet&lt;/code&gt; oder &lt;code&gt;unterbrochen&lt;/code&gt;:
+ein Rennen, das nicht mit STOP endete, beh&amp;auml;lt seine Zeiten; nach einem Absturz oder Stromausfall
+nennt der n&amp;auml;chste Start es einmal.&lt;/p&gt;
 
 &lt;p&gt;&lt;a href=&quot;about:rundaro&quot;&gt;&amp;Uuml;ber Rundaro&lt;/a&gt;&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Opgeslagen races&lt;/h3&gt;
@@ -250,13 +257,31 @@ terugnemen opnieuw geschreven, in de map&lt;/p&gt;
 &lt;p&gt;als CSV-bestand met de starttijd als naam (&lt;code&gt;JJJJ-MM-DD_hh-mm-ss.csv&lt;/code&gt;): bovenaan de
 instellingen van de race, daaronder de rondetabel zoals &amp;bdquo;Controle&amp;rdquo; die toont. De kopjes in
 het bestand blijven in elke taal Duits. &amp;bdquo;Exporteren&amp;hellip;&amp;rdquo; op &amp;bdquo;Controle&amp;rdquo; (of in
-het contextmenu van de tabel) slaat de race op een plek naar keuze op.&lt;/p&gt;
+het contextmenu van de tabel) slaat de race op een plek naar keuze op. De &lt;code&gt;Status&lt;/code&gt; van het
+bestand is &lt;code&gt;l&amp;auml;uft&lt;/code&gt; (loopt), &lt;code&gt;beendet&lt;/code&gt; (gefinisht) of &lt;code&gt;unterbrochen&lt;/code&gt;
+(onderbroken): een race die niet met STOP eindigde, houdt haar tijden; na een crash of stroomstoring
+noemt de volgende start haar eenmaal.&lt;/p&gt;
 
 &lt;p&gt;&lt;a href=&quot;about:rundaro&quot;&gt;Over Rundaro&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+</context>
+<context>
+    <name>InterruptedRaces</name>
     <message>
-        <source>Rundaro – Hilfe</source>
-        <translation>Rundaro – Help</translation>
+        <source>Ein Rennen wurde nicht zu Ende gebracht (Absturz, Stromausfall oder Programm abgebrochen); seine Zeiten sind erhalten, es ist jetzt als „unterbrochen“ gespeichert:</source>
+        <translation>Een race is niet afgemaakt (crash, stroomstoring of programma afgebroken); de tijden zijn bewaard, de race is nu als &quot;unterbrochen&quot; (onderbroken) opgeslagen:</translation>
+    </message>
+    <message>
+        <source>%1 Rennen wurden nicht zu Ende gebracht (Absturz, Stromausfall oder Programm abgebrochen); ihre Zeiten sind erhalten, sie sind jetzt als „unterbrochen“ gespeichert:</source>
+        <translation>%1 races zijn niet afgemaakt (crash, stroomstoring of programma afgebroken); de tijden zijn bewaard, ze zijn nu als &quot;unterbrochen&quot; (onderbroken) opgeslagen:</translation>
+    </message>
+    <message>
+        <source>Rennen vom %1, Start %2 – Durchgänge: %3</source>
+        <translation>Race van %1, start %2 – doorkomsten: %3</translation>
+    </message>
+    <message>
+        <source>… und %1 weitere</source>
+        <translation>… en nog %1</translation>
     </message>
 </context>
 <context>
@@ -334,6 +359,21 @@ het contextmenu van de tabel) slaat de race op een plek naar keuze op.&lt;/p&gt;
     <message>
         <source>RealSollzeit</source>
         <translation>Totaal</translation>
+    </message>
+</context>
+<context>
+    <name>QuitQuestion</name>
+    <message>
+        <source>Das Rennen läuft noch. Jetzt beenden? Die Zeiten bis hierher bleiben gespeichert, das Rennen gilt dann als „unterbrochen“.</source>
+        <translation>De race loopt nog. Nu afsluiten? De tijden tot hier blijven opgeslagen; de race geldt dan als &quot;unterbrochen&quot; (onderbroken).</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Weiterlaufen</source>
+        <translation>Doorgaan</translation>
     </message>
 </context>
 <context>
@@ -795,6 +835,10 @@ De uitslagen staan nog in het venster; &quot;Exporteren…&quot; op &quot;Contro
     <message>
         <source>gilt ab dem nächsten Programmstart</source>
         <translation>geldt vanaf de volgende programmastart</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

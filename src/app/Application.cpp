@@ -29,12 +29,12 @@ bool Application::notify(QObject *receiver, QEvent *event)
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
-        ShowException(std::current_exception());
+        showException(std::current_exception());
     }
     return false;
 }
 
-void Application::ShowException(const std::exception_ptr &error)
+void Application::showException(const std::exception_ptr &error)
 {
     QString text;
     try {

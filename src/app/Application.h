@@ -23,7 +23,7 @@ public:
     void setLanguage(Language language);
 
     // Shows `error` in a message box over the active window.
-    static void ShowException(const std::exception_ptr &error);
+    static void showException(const std::exception_ptr &error);
 
 private:
     Translations m_translations;

@@ -23,7 +23,7 @@ genommen worden; mehrmals bis zur Startlinie. Auch im Kontextmen&uuml; der Runde
 <tr><td><b>Alt+D</b></td><td>die Rundentabelle drucken (oder als PDF speichern).</td></tr>
 <tr><td><b>F1</b>, <b>Alt+I</b></td><td>diese Hilfe.</td></tr>
 <tr><td><b>Umschalt+F1</b></td><td>&Uuml;ber Rundaro: Version, Lizenz, verwendete Bibliotheken.</td></tr>
-<tr><td><b>Alt+B</b></td><td>beenden, wie mit dem Schlie&szlig;en-Knopf des Fensters.</td></tr>
+<tr><td><b>Alt+B</b></td><td>beenden, wie mit dem Schlie&szlig;en-Knopf des Fensters; l&auml;uft die Uhr, fragt erst eine Leiste im Fenster.</td></tr>
 </table>
 <p>Die Kn&ouml;pfe antworten auch auf Alt mit ihrem unterstrichenen Buchstaben, der Knopf mit dem
 Fokus auf Leertaste und Eingabe. Nach jedem Befehl steht der Fokus auf dem n&auml;chsten.</p>)"),
@@ -106,7 +106,10 @@ nach jedem Zur&uuml;cknehmen neu geschrieben, im Ordner</p>
 <p><code>%1</code></p>
 <p>als CSV-Datei mit der Startzeit als Namen (<code>JJJJ-MM-TT_hh-mm-ss.csv</code>): oben die Einstellungen
 des Rennens, darunter die Rundentabelle so, wie &bdquo;Control&ldquo; sie zeigt. &bdquo;Exportieren&hellip;&ldquo;
-auf &bdquo;Control&ldquo; (oder im Kontextmen&uuml; der Tabelle) speichert das Rennen an einem Ort nach Wahl.</p>
+auf &bdquo;Control&ldquo; (oder im Kontextmen&uuml; der Tabelle) speichert das Rennen an einem Ort nach Wahl.
+Der <code>Status</code> der Datei ist <code>l&auml;uft</code>, <code>beendet</code> oder <code>unterbrochen</code>:
+ein Rennen, das nicht mit STOP endete, beh&auml;lt seine Zeiten; nach einem Absturz oder Stromausfall
+nennt der n&auml;chste Start es einmal.</p>
 
 <p><a href="about:rundaro">&Uuml;ber Rundaro</a></p>)"),
 };

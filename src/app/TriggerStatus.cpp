@@ -139,6 +139,9 @@ void TriggerStatus::show()
         full += tr(" – Fehler beim Auslösen: %1").arg(m_handlerError);
     }
     const Look look = lookOf(m_state, !m_handlerError.isEmpty());
+    m_brief = brief;
+    m_face = look.face;
+    m_textColour = look.text;
     paint(m_inline, look, brief, full + tip);
     paint(m_configuration, look, full, full + tip);
     emit changed();

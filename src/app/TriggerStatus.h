@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QDateTime>
 #include <QObject>
 #include <QString>
@@ -40,6 +41,10 @@ public:
     // node now; it is not opened unless the user chooses the port.
     void showOtherDevice(const QString &port);
     bool otherDevice() const { return m_otherDevice; }
+    // The state as the "Inline" tab shows it: its lines and its colours.
+    const QString &brief() const { return m_brief; }
+    const QColor &face() const { return m_face; }
+    const QColor &textColour() const { return m_textColour; }
     // An event handler of the port failed with `message`; shown until the
     // state changes.
     void showHandlerError(const QString &message);
@@ -61,4 +66,7 @@ private:
     std::uint32_t m_error = 0;
     bool m_otherDevice = false;
     QString m_handlerError;
+    QString m_brief;
+    QColor m_face;
+    QColor m_textColour;
 };

@@ -37,7 +37,7 @@ protected:
     void enter()
     {
         press(Qt::Key_F11);
-        ASSERT_TRUE(view()->Active());
+        ASSERT_TRUE(view()->isActive());
         // The activation is queued by then: one round delivers it.
         QCoreApplication::processEvents();
         ASSERT_EQ(QApplication::activeWindow(), view());
@@ -64,7 +64,7 @@ protected:
     bool beside() const { return displayScreen() != form.screen(); }
     void expectBack()
     {
-        EXPECT_FALSE(view()->Active());
+        EXPECT_FALSE(view()->isActive());
         QCoreApplication::processEvents();
         EXPECT_EQ(QApplication::activeWindow(), &form);
         EXPECT_TRUE(form.updatesEnabled());
@@ -163,7 +163,7 @@ TEST_F(FullScreenTest, FillsTheScreenAndReturnsToTheWindowAsItWas)
     EXPECT_EQ(view()->geometry(), screen);
     EXPECT_TRUE(view()->windowState() & Qt::WindowFullScreen);
 
-    const FullScreenLayout &layout = view()->Layout();
+    const FullScreenLayout &layout = view()->screenLayout();
     QRegion tiles;
     qint64 area = 0;
     for (const QRect &r : {layout.lapsToGo, layout.aheadBehind, layout.time, layout.targetLap, layout.trigger}) {
@@ -244,7 +244,7 @@ TEST_F(FullScreenTest, RepaintsOfSomeSegmentsLeaveWhatAFullPaintLeaves)
     race(&form, QRect(timer->mapTo(&form, QPoint()), timer->size()));
     ctrl(Qt::Key_0);
     enter();
-    race(view(), view()->Layout().time);
+    race(view(), view()->screenLayout().time);
 }
 
 TEST_F(FullScreenTest, RaceCommandsAndTheirKeysWorkThere)
@@ -254,8 +254,8 @@ TEST_F(FullScreenTest, RaceCommandsAndTheirKeysWorkThere)
     ASSERT_TRUE(form.Race().IsOpen());
     tick(61234);
     // 01.01,23: the minutes' 1 lights its right-hand bars only.
-    const QRect minutes = view()->Layout().digits[1];
-    const int t = view()->Layout().thickness;
+    const QRect minutes = view()->screenLayout().digits[1];
+    const int t = view()->screenLayout().thickness;
     QImage image = view()->grab().toImage();
     EXPECT_EQ(colourAt(image, {minutes.right() - t, minutes.top() + minutes.height() / 4}), Yellow);
     EXPECT_EQ(colourAt(image, {minutes.center().x(), minutes.top() + t}), Black);
@@ -276,7 +276,7 @@ TEST_F(FullScreenTest, RaceCommandsAndTheirKeysWorkThere)
     EXPECT_EQ(form.Race().RaceMs(3), 123450);
     // The STOP's time, not the last tick's: 02.03,45 with the seconds' 3.
     image = view()->grab().toImage();
-    const QRect seconds = view()->Layout().digits[3];
+    const QRect seconds = view()->screenLayout().digits[3];
     EXPECT_EQ(colourAt(image, {seconds.center().x(), seconds.top() + t}), Yellow);
 
     press(Qt::Key_F11);
@@ -299,7 +299,7 @@ TEST_F(FullScreenTest, GoesToTheChosenScreenTheWindowStaysInUseBeside)
     // shows the race while the display goes on following it.
     form.activateWindow();
     QCoreApplication::processEvents();
-    ASSERT_TRUE(view()->Active());
+    ASSERT_TRUE(view()->isActive());
     ctrl(Qt::Key_S);
     ASSERT_TRUE(form.Race().IsOpen());
     tick(61234);
@@ -332,7 +332,7 @@ TEST_F(FullScreenTest, GoesToTheChosenScreenTheWindowStaysInUseBeside)
     ASSERT_NE(view()->screen(), form.screen());
     emit qApp->screenRemoved(view()->screen());
     QCoreApplication::processEvents();
-    EXPECT_TRUE(view()->Active());
+    EXPECT_TRUE(view()->isActive());
     EXPECT_EQ(view()->screen(), form.screen());
     EXPECT_EQ(view()->geometry(), form.screen()->geometry());
 }
@@ -342,7 +342,7 @@ TEST_F(FullScreenTest, ShowsTheLastLapBesideTheTargetForTenSeconds)
     // Pixels of `colour` in the target lap's panel.
     const auto inTarget = [this](const QColor &colour) {
         const QImage image = view()->grab().toImage();
-        const QRect panel = view()->Layout().targetLap;
+        const QRect panel = view()->screenLayout().targetLap;
         int n = 0;
         for (int y = panel.top(); y <= panel.bottom(); y += 2)
             for (int x = panel.left(); x <= panel.right(); x += 2)
@@ -417,7 +417,7 @@ TEST_F(FullScreenTest, ShowsTheTriggersState)
     auto *status = form.findChild<TriggerStatus *>();
     ASSERT_NE(status, nullptr);
     status->showLost(QStringLiteral("/dev/ttyUSB0"), 5); // between two races: no tick refreshes the view
-    const QRect strip = view()->Layout().trigger;
+    const QRect strip = view()->screenLayout().trigger;
     ASSERT_FALSE(strip.isEmpty());
     const QImage image = view()->grab().toImage();
     EXPECT_EQ(colourAt(image, strip.topLeft() + QPoint(2, 2)), Colors::clRed());

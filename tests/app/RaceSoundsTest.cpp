@@ -98,9 +98,9 @@ TEST(CallOutEngine, RendersAPhraseThatIsNotSilent)
 #endif
     auto *module = qobject_cast<SpeechModule *>(LoadModule("rundaro_speech"));
     ASSERT_NE(module, nullptr);
-    const std::unique_ptr<SpeechEngine> engine = module->CreateEngine("de");
+    const std::unique_ptr<SpeechEngine> engine = module->createEngine("de");
     ASSERT_NE(engine, nullptr);
-    const SpeechSamples speech = engine->Render("23,4 \u2014 zwei Komma eins voraus \u2014 noch fünf Runden");
+    const SpeechSamples speech = engine->render("23,4 \u2014 zwei Komma eins voraus \u2014 noch fünf Runden");
     ASSERT_GT(speech.rate, 0);
     // Some seconds of it, loud, and not one long tone: silences between words.
     EXPECT_GT(speech.samples.size(), std::size_t(speech.rate));
@@ -201,7 +201,7 @@ public:
         record(nullptr);
         m_log.released.release();
     }
-    void Play(RaceCue cue) override { record(&cue); }
+    void play(RaceCue cue) override { record(&cue); }
 
 private:
     void record(const RaceCue *cue)
@@ -220,12 +220,12 @@ TEST(SoundThread, MakesPlaysAndReleasesTheOutputOnItsOwnThreadInOrder)
     ThreadLog log;
     {
         SoundThread sounds([&log] { return std::make_unique<ThreadLoggedSound>(log); });
-        sounds.Play(RaceCue::Passing);
-        sounds.Play(RaceCue::LastLap);
-        sounds.Play(RaceCue::Stop);
+        sounds.play(RaceCue::Passing);
+        sounds.play(RaceCue::LastLap);
+        sounds.play(RaceCue::Stop);
     }
     ASSERT_TRUE(log.released.tryAcquire(1, 10000));
-    EXPECT_FALSE(SoundThread::LeftRunning());
+    EXPECT_FALSE(SoundThread::leftRunning());
     std::lock_guard lock(log.mutex);
     EXPECT_EQ(log.played, (Cues{RaceCue::Passing, RaceCue::LastLap, RaceCue::Stop}));
     ASSERT_EQ(log.threads.size(), 4u);
@@ -245,14 +245,14 @@ TEST(SoundThread, AServerThatDoesNotAnswerHoldsUpNothingAndALateCueIsDropped)
         return std::make_unique<ThreadLoggedSound>(log);
     });
     // Neither playing nor ending waits for the server.
-    sounds->Play(RaceCue::Passing);
+    sounds->play(RaceCue::Passing);
     sounds.reset();
-    EXPECT_TRUE(SoundThread::LeftRunning());
+    EXPECT_TRUE(SoundThread::leftRunning());
 
     clock.advance(1001);
     answer.release();
     ASSERT_TRUE(log.released.tryAcquire(1, 10000));
-    EXPECT_TRUE(QTest::qWaitFor([] { return !SoundThread::LeftRunning(); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !SoundThread::leftRunning(); }, 10000));
     std::lock_guard lock(log.mutex);
     EXPECT_EQ(log.played, Cues{});
 }

@@ -34,7 +34,7 @@ class LoggedSound : public SoundOutput
 {
 public:
     explicit LoggedSound(std::shared_ptr<SoundLog> log) : m_log(std::move(log)) {}
-    void Play(RaceCue cue) override { m_log->played.push_back(cue); }
+    void play(RaceCue cue) override { m_log->played.push_back(cue); }
 
 private:
     std::shared_ptr<SoundLog> m_log;
@@ -52,7 +52,7 @@ class LoggedSpeaker : public CallOutSpeaker
 {
 public:
     explicit LoggedSpeaker(std::shared_ptr<SpeechLog> log) : m_log(std::move(log)) {}
-    void Say(const std::string &phrase, std::int32_t afterMs) override { m_log->said.emplace_back(phrase, afterMs); }
+    void say(const std::string &phrase, std::int32_t afterMs) override { m_log->said.emplace_back(phrase, afterMs); }
 
 private:
     std::shared_ptr<SpeechLog> m_log;

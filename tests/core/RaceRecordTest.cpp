@@ -1,3 +1,4 @@
+#include "RaceBoard.h"
 #include "RaceRecord.h"
 #include "RaceSheet.h"
 
@@ -63,5 +64,40 @@ TEST(RaceRecord, PassingsRowsLimitAndUndoWithAndWithoutExtraMetres)
         EXPECT_FALSE(race.IsStopped());
         EXPECT_TRUE(race.IsOpen());
         EXPECT_EQ(race.Passings(), 0);
+    }
+}
+
+// What the race display shows: the schedule's laps to go and gap while the
+// race runs, the STOP's figures once it is stopped (whenever it is asked),
+// and without a target lap time the laps that follow the passings.
+TEST(RaceRecord, BoardShowsTheRunningRaceAndTheStoppedOneAtItsStop)
+{
+    RaceSetup noTarget = k5000;
+    noTarget.plan.targetLapMs = 0;
+    struct Case
+    {
+        const char *name;
+        const RaceSetup *setup;
+        bool stop;
+        std::uint32_t askedAt; // ms after START
+        RaceBoard board;
+    };
+    // Passings at 18,24 s and 51,72 s, as the 5000 m's schedule has them
+    // due; at 100 s one whole lap is due and, with no passing at 85,2 s,
+    // the skater is 14 s behind.
+    const Case cases[] = {
+        {"running", &k5000, false, 100000, {100000, 11, -14}},
+        {"stopped", &k5000, true, 900000, {51720, 12, 0}},
+        {"no target", &noTarget, false, 60000, {60000, 11, std::nullopt}},
+    };
+    for (const Case &c : cases) {
+        RaceRecord race;
+        race.Start(*c.setup, kStart);
+        race.AddPassing(kStart + 18240);
+        race.AddPassing(kStart + 51720, c.stop);
+        const RaceBoard board = BoardOf(race, kStart + c.askedAt);
+        EXPECT_EQ(board.timeMs, c.board.timeMs) << c.name;
+        EXPECT_EQ(board.lapsToGo, c.board.lapsToGo) << c.name;
+        EXPECT_EQ(board.aheadBehind, c.board.aheadBehind) << c.name;
     }
 }

@@ -2,7 +2,8 @@
 # End-to-end test: the built program in a real X server (Xvfb, no window
 # manager), driven by xdotool as a user drives it, and judged from outside the
 # process: the window's title and size, and pixels of screenshots where the
-# time display and the ahead/behind panel must be lit.
+# time display and the ahead/behind panel must be lit; then a second run,
+# ended by SIGTERM while its race runs, judged by its race file.
 #
 # usage: run-e2e.sh <rundaro> <e2e_close_window> <output folder> <no-serial-ports library>
 #
@@ -297,6 +298,48 @@ races=("$HOME"/.local/share/rundaro/races/*.csv)
 check "the race is saved in ~/.local/share/rundaro/races (${#races[@]} file)" \
   test "${#races[@]}" -eq 1 -a -s "${races[0]}"
 check "the saved race is finished (\"Status;beendet\")" grep -q $'^Status;beendet\r$' "${races[0]}"
+
+# --- a second run: quitting while the race runs, then SIGTERM ---------------
+
+LD_PRELOAD="$no_serial_ports" \
+  ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0:strict_string_checks=0" \
+  "$program" >"$tmp/rundaro2.log" 2>&1 &
+app_pid=$!
+wid=$(timeout 15 xdotool search --sync --onlyvisible --name '^Rundaro ver 1\.0$' | head -n 1) || true
+if [ -z "$wid" ]; then
+  cat "$tmp/rundaro2.log"
+  fail "the second run's window did not appear"
+  exit 1
+fi
+xdotool mousemove --window "$wid" 354 150
+xdotool windowfocus --sync "$wid"
+xdotool key ctrl+s
+sleep 0.3
+xdotool key ctrl+l
+"$close_window" "$wid" || fail "could not send the close request"
+running() { kill -0 "$app_pid" 2>/dev/null; }
+sleep 1
+check "closing while the clock runs asks first: the program goes on" running
+shot 10-quit-question
+# A lap while the question is shown, then the end a session or a shutdown sends.
+xdotool key ctrl+l
+sleep 0.3
+kill -TERM "$app_pid"
+if wait_until 10 exited; then
+  status=0
+  wait "$app_pid" || status=$?
+  app_pid=""
+  check "SIGTERM while the race runs ends the program with status 0 (was $status)" test "$status" -eq 0
+else
+  fail "the program did not end within 10 s of SIGTERM"
+fi
+cut_short=$(grep -l $'^Status;unterbrochen\r$' "$HOME"/.local/share/rundaro/races/*.csv || true)
+check "the race running at SIGTERM is saved as \"Status;unterbrochen\"" test -n "$cut_short"
+laps_in() { # rows with a race time, below the header line
+  awk -F';' 'header && $7 != "" { n++ } /^Runden;Zeit/ { header = 1 } END { print n + 0 }' "$1"
+}
+check "it keeps both laps, the one taken during the question too" test "$(laps_in "${cut_short:-/dev/null}")" -eq 2
+check "no lock is left beside the races" test -z "$(find "$HOME"/.local/share/rundaro/races -name '*.lock')"
 
 echo "screenshots in $output"
 if ((failures > 0)); then

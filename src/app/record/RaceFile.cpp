@@ -2,11 +2,14 @@
 
 #include "RaceFeed.h"
 #include "RaceSheetTexts.h"
+#include "RaceStatus.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QSessionManager>
 
 RaceFile::RaceFile(RaceFeed &feed, QWidget *window, const QString &folder)
     : QObject(window)
@@ -20,16 +23,19 @@ RaceFile::RaceFile(RaceFeed &feed, QWidget *window, const QString &folder)
     connect(&feed, &RaceFeed::passingUndone, this, &RaceFile::schedule);
     connect(&feed, &RaceFeed::raceStopped, this, &RaceFile::schedule);
     connect(&m_writer, &RaceFileWriter::written, this, &RaceFile::written);
-    // What is still waiting is written before the window closes.
+    // What is still waiting is written before the window closes, or the
+    // program ends without closing it (a signal to end, the session's end).
     window->installEventFilter(this);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &RaceFile::programEnds);
+    // The session may end the program without a close or a quit: the race
+    // is on disk as interrupted before it is asked to go.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &) { writeInterrupted(); });
 }
 
 bool RaceFile::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_window && event->type() == QEvent::Close) {
-        m_closing = true;
-        flush();
-    }
+    if (watched == m_window && event->type() == QEvent::Close)
+        programEnds();
     return QObject::eventFilter(watched, event);
 }
 
@@ -38,6 +44,28 @@ void RaceFile::flush()
     write();
     m_writer.flush();
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
+void RaceFile::programEnds()
+{
+    m_closing = true;
+    writeInterrupted();
+}
+
+void RaceFile::writeInterrupted()
+{
+    if (running()) {
+        m_pending = true;
+        m_interrupt = true;
+    }
+    flush();
+}
+
+bool RaceFile::running() const
+{
+    // A race without a passing has no file yet, and gets none.
+    const rundaro::RaceRecord &race = m_feed.race();
+    return race.IsOpen() && !race.IsStopped() && race.Passings() > 0;
 }
 
 void RaceFile::raceStarted()
@@ -67,7 +95,16 @@ void RaceFile::write()
         return;
     m_pending = false;
     const rundaro::RaceRecord &race = m_feed.race();
-    m_writer.submit({m_race, m_folder, RaceFileBaseName(race), RaceCsvOf(race)});
+    QByteArray bytes = RaceCsvOf(race);
+    // Once the program ends, every write of a running race says it was cut short.
+    const bool interrupted = running() && (m_interrupt || m_closing);
+    m_interrupt = false;
+    if (interrupted) {
+        std::string text = bytes.toStdString();
+        rundaro::SetRaceStatus(text, rundaro::kStatusInterrupted);
+        bytes = QByteArray::fromStdString(text);
+    }
+    m_writer.submit({m_race, m_folder, RaceFileBaseName(race), bytes, running() && !interrupted});
 }
 
 void RaceFile::written(quint64 race, const QString &path, const QString &error)

@@ -17,7 +17,9 @@ class RaceFeed;
 // put on disk by a thread of its own, so neither ever delays the reading of a
 // passing's time; several commands in a row make one write. A failure is
 // kept and shown once, after the race, never during it; the window's results
-// do not depend on the file.
+// do not depend on the file. A race that is still running when the program
+// ends (the window closed, the session's end, a signal to end) is written
+// once more with the status "unterbrochen".
 class RaceFile : public QObject
 {
     Q_OBJECT
@@ -32,6 +34,10 @@ public:
     const QString &path() const { return m_path; }
     // Writes what waits and returns when it is on disk and reported.
     void flush();
+    // Writes a running race as interrupted, now: the session is ending. The
+    // race goes on if the session does not end after all; its next write
+    // says again that it runs.
+    void writeInterrupted();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -42,6 +48,8 @@ private:
     void raceStarted();
     void schedule();
     void write();
+    void programEnds();
+    bool running() const;
     void written(quint64 race, const QString &path, const QString &error);
     void showFailure();
 
@@ -53,6 +61,8 @@ private:
     QString m_failure;
     bool m_pending = false;
     bool m_closing = false;
+    // The next write marks a running race as interrupted.
+    bool m_interrupt = false;
     bool m_failureShown = false;
     // Numbers the races, so that a late report of the last race's file is
     // not taken for this one's.

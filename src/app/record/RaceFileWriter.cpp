@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 
 namespace {
 
@@ -22,6 +24,14 @@ RaceFileWriter::~RaceFileWriter()
     flush();
     if (m_thread.joinable())
         m_thread.join();
+    // A race still running keeps its file's word "läuft": released here, the
+    // lock lets the next start find it cut short.
+}
+
+QString RaceFileWriter::LockPath(const QString &path)
+{
+    const QFileInfo file(path);
+    return file.dir().filePath(QLatin1Char('.') + file.fileName() + QStringLiteral(".lock"));
 }
 
 void RaceFileWriter::submit(Job job)
@@ -63,10 +73,35 @@ void RaceFileWriter::write(const Job &job)
     if (job.race != m_race) {
         m_race = job.race;
         m_path.clear();
+        m_lock.reset();
     }
-    if (!m_path.isEmpty() || choosePath(job, error))
+    if (!m_path.isEmpty() || choosePath(job, error)) {
+        // Held before the file says "läuft", released only after it says
+        // otherwise.
+        if (job.running)
+            holdLock(true);
         WriteWholeFile(m_path, job.bytes, error);
+        if (!job.running)
+            holdLock(false);
+    }
     emit written(job.race, m_path, error);
+}
+
+void RaceFileWriter::holdLock(bool running)
+{
+    if (!running) {
+        m_lock.reset();
+        return;
+    }
+    if (m_lock)
+        return;
+    m_lock = std::make_unique<QLockFile>(LockPath(m_path));
+    // Held as long as the race runs, however long that is; a lock left by a
+    // program that died is taken over.
+    m_lock->setStaleLockTime(0);
+    // Without its lock the race is still written: the file matters more.
+    if (!m_lock->tryLock(0))
+        m_lock.reset();
 }
 
 bool RaceFileWriter::choosePath(const Job &job, QString &error)

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -16,6 +18,11 @@
 // newest content waits: a write asked for while another is running replaces
 // any older one still waiting. The first write of a race chooses its file
 // name there too. The thread runs only while there is something to write.
+// While a race runs, its file has a lock beside it (LockPath), taken before the file first says that the race runs and
+// released once it no longer does: a file that says so with no live holder
+// of its lock belongs to a race cut short.
+class QLockFile;
+
 class RaceFileWriter : public QObject
 {
     Q_OBJECT
@@ -27,11 +34,16 @@ public:
         QString folder;
         QString baseName;       // the file is baseName.csv, or baseName-2.csv, ...
         QByteArray bytes;
+        bool running = false;   // the race runs: its lock is held after this write
     };
 
     explicit RaceFileWriter(QObject *parent);
     // Returns when what is still waiting is written.
     ~RaceFileWriter() override;
+
+    // The lock beside the race file `path`: hidden, so that the folder shows
+    // races only ("2024-05-01_14-03-07.csv" has ".2024-05-01_14-03-07.csv.lock").
+    static QString LockPath(const QString &path);
 
     void submit(Job job);
     // Returns when everything submitted so far is written (or has failed).
@@ -48,6 +60,7 @@ private:
     void run();
     void write(const Job &job);
     bool choosePath(const Job &job, QString &error);
+    void holdLock(bool running);
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
@@ -57,4 +70,5 @@ private:
     // The writer thread's own: the race whose file it writes and its name.
     std::uint64_t m_race = 0;
     QString m_path;
+    std::unique_ptr<QLockFile> m_lock;
 };

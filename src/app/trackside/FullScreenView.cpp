@@ -1,18 +1,20 @@
 #include "FullScreenView.h"
 
+#include "Colors.h"
+#include "DisplayTexts.h"
 #include "Fonts.h"
 #include "KeyRelay.h"
 #include "LastLap.h"
-#include "Panel.h"
+#include "RaceBoard.h"
 #include "RaceFeed.h"
+#include "Schedule.h"
 #include "ScreenChoice.h"
 #include "SevenSegment.h"
 #include "TickCount.h"
-#include "Udigit.h"
+#include "TriggerStatus.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -21,6 +23,26 @@
 #include <QWindow>
 
 using namespace rundaro::sevenseg;
+
+namespace {
+
+// The families of the window's panels that the view draws larger.
+QFont numbersFont()
+{
+    return WindowFont(QStringLiteral("Arial"), 16, true);
+}
+
+QFont targetFont()
+{
+    return WindowFont(QStringLiteral("Arial Narrow"), 16, true);
+}
+
+QFont triggerFont()
+{
+    return WindowFont(QStringLiteral("MS Sans Serif"), 13, true);
+}
+
+} // namespace
 
 FullScreenView::FullScreenView(QWidget *window, const Sources &sources)
     : QWidget(window, Qt::Window)
@@ -37,30 +59,30 @@ FullScreenView::FullScreenView(QWidget *window, const Sources &sources)
     new KeyRelay(this, window);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
-    connect(escape, &QShortcut::activated, this, &FullScreenView::Leave);
+    connect(escape, &QShortcut::activated, this, &FullScreenView::leave);
     connect(qApp, &QGuiApplication::screenRemoved, this, &FullScreenView::screenGone);
     m_lastLapEnd = new QTimer(this);
     m_lastLapEnd->setSingleShot(true);
-    connect(m_lastLapEnd, &QTimer::timeout, this, &FullScreenView::Refresh);
+    connect(m_lastLapEnd, &QTimer::timeout, this, &FullScreenView::refresh);
 }
 
 void FullScreenView::setShowLastLap(bool on)
 {
     m_showLastLap = on;
-    Refresh();
+    refresh();
 }
 
-void FullScreenView::Toggle()
+void FullScreenView::toggle()
 {
-    if (Active())
-        Leave();
+    if (isActive())
+        leave();
     else
-        Enter();
+        enter();
 }
 
-void FullScreenView::Enter()
+void FullScreenView::enter()
 {
-    if (Active())
+    if (isActive())
         return;
     place(m_sources.screen ? m_sources.screen->ScreenFor(m_window->screen()) : m_window->screen());
     follow(true);
@@ -68,7 +90,7 @@ void FullScreenView::Enter()
     raise();
     activateWindow();
     setFocus();
-    Refresh();
+    refresh();
 }
 
 void FullScreenView::place(QScreen *screen)
@@ -81,7 +103,7 @@ void FullScreenView::place(QScreen *screen)
 
 void FullScreenView::screenGone(QScreen *screen)
 {
-    if (!Active() || screen != m_screen)
+    if (!isActive() || screen != m_screen)
         return;
     // Back to the window's screen once the system has let go of the old one;
     // the window may have been on it too and been moved itself.
@@ -89,21 +111,21 @@ void FullScreenView::screenGone(QScreen *screen)
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (!Active())
+            if (!isActive())
                 return;
             place(m_window->screen());
             showFullScreen();
             raise();
             activateWindow();
             coverWindow(isActiveWindow() && m_screen == m_window->screen());
-            Refresh();
+            refresh();
         },
         Qt::QueuedConnection);
 }
 
-void FullScreenView::Leave()
+void FullScreenView::leave()
 {
-    if (!Active())
+    if (!isActive())
         return;
     follow(false);
     coverWindow(false);
@@ -115,7 +137,7 @@ void FullScreenView::Leave()
 void FullScreenView::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    Leave();
+    leave();
 }
 
 void FullScreenView::changeEvent(QEvent *event)
@@ -142,14 +164,14 @@ void FullScreenView::follow(bool on)
         disconnect(c);
     if (!on)
         return;
-    m_follow[0] = connect(m_sources.tick, &QTimer::timeout, this, &FullScreenView::Refresh);
+    m_follow[0] = connect(m_sources.tick, &QTimer::timeout, this, &FullScreenView::refresh);
     if (!m_sources.feed)
         return;
     RaceFeed *feed = m_sources.feed;
-    m_follow[1] = connect(feed, &RaceFeed::raceStarted, this, &FullScreenView::Refresh);
-    m_follow[2] = connect(feed, &RaceFeed::passingRecorded, this, &FullScreenView::Refresh);
-    m_follow[3] = connect(feed, &RaceFeed::raceStopped, this, &FullScreenView::Refresh);
-    m_follow[4] = connect(feed, &RaceFeed::raceReset, this, &FullScreenView::Refresh);
+    m_follow[1] = connect(feed, &RaceFeed::raceStarted, this, &FullScreenView::refresh);
+    m_follow[2] = connect(feed, &RaceFeed::passingRecorded, this, &FullScreenView::refresh);
+    m_follow[3] = connect(feed, &RaceFeed::raceStopped, this, &FullScreenView::refresh);
+    m_follow[4] = connect(feed, &RaceFeed::raceReset, this, &FullScreenView::refresh);
 }
 
 void FullScreenView::resizeEvent(QResizeEvent *event)
@@ -201,10 +223,9 @@ void FullScreenView::fitFonts()
 {
     // Both large panels take the size at which "99" fits the laps-to-go
     // panel, as on the window.
-    m_bigFont = fitted(m_sources.lapsToGo->font(), QStringLiteral("99"), m_layout.lapsToGo);
+    m_bigFont = fitted(numbersFont(), QStringLiteral("99"), m_layout.lapsToGo);
     fitTargetFonts();
-    if (m_sources.trigger)
-        m_triggerFont = fitted(m_sources.trigger->font(), m_trigger.caption, m_layout.trigger);
+    m_triggerFont = fitted(triggerFont(), m_trigger.caption, m_layout.trigger);
     for (std::size_t i = 0; i < m_labelFonts.size(); ++i) {
         m_labelFonts[i] = WindowFont(QString::fromUtf16(kTimeLabels[i].family),
                                      std::max(1, int(kTimeLabels[i].pixelSize * m_layout.scale)), true);
@@ -214,19 +235,51 @@ void FullScreenView::fitFonts()
 void FullScreenView::fitTargetFonts()
 {
     const auto [lapRoom, targetRoom] = targetRooms();
-    m_targetFont = fitted(m_sources.targetLap->font(), m_target.caption, targetRoom);
-    m_lastLapFont = fitted(m_sources.targetLap->font(), m_lastLap.caption, lapRoom);
+    m_targetFont = fitted(targetFont(), m_target.caption, targetRoom);
+    m_lastLapFont = fitted(targetFont(), m_lastLap.caption, lapRoom);
 }
 
-void FullScreenView::Refresh()
+void FullScreenView::takeFigures(PanelState &laps, PanelState &aheadBehind, PanelState &target, int &timeMs) const
 {
-    if (!isVisible())
+    const QColor lime = Colors::clLime();
+    const rundaro::RaceRecord &race = m_sources.feed->race();
+    laps.face = Colors::clMedGray();
+    laps.text = palette().color(QPalette::WindowText);
+    aheadBehind.face = Colors::clBlack();
+    aheadBehind.text = lime;
+    target.face = palette().color(QPalette::Window);
+    target.text = Colors::clBlue();
+    if (!race.IsOpen()) {
+        // Before START and after RESET: the plan in force, and the start
+        // allowance where the race will show ahead or behind.
+        const rundaro::RaceSetup plan = m_sources.feed->planInForce();
+        timeMs = 0;
+        laps.caption = QString::number(plan.plan.laps);
+        aheadBehind.caption = QStringLiteral("+")
+                              + QString::fromStdString(rundaro::IntToStr(rundaro::Round(plan.plan.allowanceSeconds)));
+        target.caption = QString::fromStdString(plan.plan.lapTimeText);
+        return;
+    }
+    const rundaro::RaceBoard board = rundaro::BoardOf(race, rundaro::GetTickCount());
+    timeMs = board.timeMs;
+    laps.caption = QString::number(board.lapsToGo);
+    if (board.aheadBehind) {
+        aheadBehind.caption = QString::fromStdString(rundaro::AheadBehindText(*board.aheadBehind));
+        aheadBehind.text = *board.aheadBehind > 0 ? lime : Colors::clRed();
+    } else {
+        aheadBehind.caption = NoTargetText();
+    }
+    target.caption = QString::fromStdString(race.Setup().plan.lapTimeText);
+}
+
+void FullScreenView::refresh()
+{
+    if (!isVisible() || !m_sources.feed)
         return;
     QRegion dirty;
     QRegion segments;
-    const auto copyPanel = [this, &dirty](const Panel *panel, PanelState &state, const QRect &rect,
+    const auto takePanel = [this, &dirty](const PanelState &now, PanelState &state, const QRect &rect,
                                           const QFont &font) {
-        const PanelState now{panel->caption(), panel->color(), panel->fontColor()};
         if (now == state)
             return false;
         // A new number in the same colours: only where the old and the new one stand.
@@ -239,12 +292,17 @@ void FullScreenView::Refresh()
         state = now;
         return true;
     };
-    copyPanel(m_sources.lapsToGo, m_laps, m_layout.lapsToGo, m_bigFont);
-    copyPanel(m_sources.aheadBehind, m_plusMin, m_layout.aheadBehind, m_bigFont);
-    if (copyPanel(m_sources.targetLap, m_target, targetRooms().second, m_targetFont))
-        m_targetFont = fitted(m_sources.targetLap->font(), m_target.caption, targetRooms().second);
+    PanelState laps;
+    PanelState aheadBehind;
+    PanelState target;
+    int timeMs = 0;
+    takeFigures(laps, aheadBehind, target, timeMs);
+    takePanel(laps, m_laps, m_layout.lapsToGo, m_bigFont);
+    takePanel(aheadBehind, m_plusMin, m_layout.aheadBehind, m_bigFont);
+    if (takePanel(target, m_target, targetRooms().second, m_targetFont))
+        m_targetFont = fitted(targetFont(), m_target.caption, targetRooms().second);
     PanelState lastLap;
-    if (m_showLastLap && m_sources.feed) {
+    if (m_showLastLap) {
         if (const std::optional<LastLap> fresh = FreshLastLap(m_sources.feed->race(), rundaro::GetTickCount())) {
             lastLap = {fresh->text, m_target.face, fresh->colour.value_or(m_target.text)};
             if (!m_lastLapEnd->isActive())
@@ -258,33 +316,36 @@ void FullScreenView::Refresh()
         dirty += m_layout.targetLap;
     }
     if (m_sources.trigger) {
-        const QPalette &p = m_sources.trigger->palette();
-        const PanelState now{m_sources.trigger->text(), p.color(QPalette::Window), p.color(QPalette::WindowText)};
+        const TriggerStatus &trigger = *m_sources.trigger;
+        const PanelState now{trigger.brief(), trigger.face(), trigger.textColour()};
         if (now != m_trigger) {
             m_trigger = now;
-            m_triggerFont = fitted(m_sources.trigger->font(), m_trigger.caption, m_layout.trigger);
+            m_triggerFont = fitted(triggerFont(), m_trigger.caption, m_layout.trigger);
             dirty += m_layout.trigger;
         }
     }
 
+    const rundaro::TimeParts parts = rundaro::SplitRaceTime(timeMs);
+    const TimeDigitsShown shown = TimeDigitsOf(parts.minutes, parts.seconds, parts.hundredths);
+    const auto colourOf = [](bool significant) { return significant ? Colors::clYellow() : Colors::clDimDigit(); };
     for (std::size_t d = 0; d < m_digitValue.size(); ++d) {
-        const TDigit *digit = m_sources.digits[d];
-        if (digit->ColorOn() != m_digitColor[d]) {
-            m_digitColor[d] = digit->ColorOn();
-            m_digitValue[d] = digit->Value();
+        const int value = shown.values[d];
+        const QColor colour = colourOf(shown.significant[d]);
+        if (colour != m_digitColor[d]) {
+            m_digitColor[d] = colour;
+            m_digitValue[d] = value;
             dirty += m_layout.digits[d];
-        } else if (digit->Value() != m_digitValue[d]) {
+        } else if (value != m_digitValue[d]) {
             // Only the segments that go on or off.
-            const unsigned changed = DigitPatterns[std::size_t(digit->Value())]
-                                     ^ DigitPatterns[std::size_t(m_digitValue[d])];
-            m_digitValue[d] = digit->Value();
+            const unsigned changed = DigitPatterns[std::size_t(value)] ^ DigitPatterns[std::size_t(m_digitValue[d])];
+            m_digitValue[d] = value;
             for (int s = 0; s < SegmentCount; ++s)
                 if (isLit(std::uint8_t(changed), s))
                     segments += m_segments[d][std::size_t(s)].bounds;
         }
     }
     for (std::size_t i = 0; i < m_labelColor.size(); ++i) {
-        const QColor colour = m_sources.labels[i]->palette().color(QPalette::WindowText);
+        const QColor colour = colourOf(TimeLabelSignificant(shown, i));
         if (colour != m_labelColor[i]) {
             m_labelColor[i] = colour;
             dirty += m_layout.labels[i];

@@ -11,59 +11,53 @@
 #include <array>
 #include <utility>
 
-class QLabel;
 class QTimer;
 class QScreen;
 class RaceFeed;
 class ScreenChoice;
-class TDigit;
-class Panel;
+class TriggerStatus;
 
 // The race display alone on the whole screen, for reading from the track
 // side: the laps to go, the ahead/behind seconds, the running time, the
 // target lap time (for a while after each passing with the last lap beside
-// it) and the hardware trigger's state, drawn large by this widget itself from what the window's
-// own display shows at that moment. With more than one screen it goes to
-// another screen than the window's (ScreenChoice), and the window stays in
-// use beside it; a screen unplugged under it brings it to the window's
-// screen. The window is neither moved nor changed; its keys keep working
-// here (KeyRelay), and F11 (through the window's menu) or Escape return to
-// it.
+// it) and the hardware trigger's state, drawn large by this widget itself
+// from the race record, the plan in force and the trigger's state, with the
+// window's display's arithmetic (RaceBoard, TimeDigitsOf). With more than
+// one screen it goes to another screen than the window's (ScreenChoice), and
+// the window stays in use beside it; a screen unplugged under it brings it
+// to the window's screen. The window is neither moved nor changed; its keys
+// keep working here (KeyRelay), and F11 (through the window's menu) or
+// Escape return to it.
 //
-// While shown, the view follows the window's race tick and race commands and
+// While shown, the view follows the race tick and the race commands and
 // redraws only what changed, down to the single segments of a digit, so the
 // tick stays cheap on the largest screens. Hidden, it costs nothing.
 class FullScreenView : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(bool Active READ Active)
+    Q_PROPERTY(bool active READ isActive)
 
 public:
-    // What the view copies from the window.
+    // What the view shows and when.
     struct Sources
     {
-        Panel *lapsToGo = nullptr;
-        Panel *aheadBehind = nullptr;
-        Panel *targetLap = nullptr;
-        QLabel *trigger = nullptr; // the hardware trigger's state
-        std::array<TDigit *, std::size(kTimeDigits)> digits{};
-        std::array<QLabel *, std::size(kTimeLabels)> labels{};
-        QTimer *tick = nullptr;
-        RaceFeed *feed = nullptr; // the race commands, which change the display between ticks
+        RaceFeed *feed = nullptr; // the race, the plan in force and the race commands
+        const TriggerStatus *trigger = nullptr; // the hardware trigger's state
+        QTimer *tick = nullptr; // the race tick, at which the running time moves on
         const ScreenChoice *screen = nullptr; // where it goes; without it, the window's screen
     };
 
     FullScreenView(QWidget *window, const Sources &sources);
 
-    bool Active() const { return isVisible(); }
-    const FullScreenLayout &Layout() const { return m_layout; }
+    bool isActive() const { return isVisible(); }
+    const FullScreenLayout &screenLayout() const { return m_layout; }
 
 public slots:
-    void Enter();
-    void Leave();
-    void Toggle();
-    // Copies the window's display and redraws what differs from the last copy.
-    void Refresh();
+    void enter();
+    void leave();
+    void toggle();
+    // Takes the figures of this moment and redraws what differs from the last ones.
+    void refresh();
     // Whether the last lap is shown beside the target lap after each passing.
     void setShowLastLap(bool on);
 
@@ -96,6 +90,8 @@ private:
     void coverWindow(bool covered);
     void fitFonts();
     void fitTargetFonts();
+    // The three numbers' panels and the time as they are to be shown now.
+    void takeFigures(PanelState &laps, PanelState &aheadBehind, PanelState &target, int &timeMs) const;
     QFont fitted(const QFont &font, const QString &text, const QRect &room) const;
     void paintPanel(QPainter &painter, const QRegion &region, const QRect &rect, const PanelState &state,
                     const QFont &font) const;
@@ -128,6 +124,6 @@ private:
     std::array<QFont, std::size(kTimeLabels)> m_labelFonts;
     // The labels' texts as the window shows them, in the program's language.
     std::array<QString, std::size(kTimeLabels)> m_labelTexts;
-    // While Refresh repaints nothing but changed segments: their boxes.
+    // While refresh repaints nothing but changed segments: their boxes.
     QRegion m_segmentsOnly;
 };

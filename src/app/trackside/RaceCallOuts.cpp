@@ -54,5 +54,5 @@ void RaceCallOuts::say(const std::string &phrase, std::int32_t afterMs)
 {
     load();
     if (m_speaker)
-        m_speaker->Say(phrase, afterMs);
+        m_speaker->say(phrase, afterMs);
 }

@@ -25,7 +25,7 @@ public:
     ~RaceCallOuts() override;
 
     // True once the speaker has been made (it may still be silent).
-    bool Loaded() const { return m_loaded; }
+    bool isLoaded() const { return m_loaded; }
 
 private:
     Q_DISABLE_COPY(RaceCallOuts)

@@ -70,5 +70,5 @@ void RaceSounds::play(RaceCue cue)
     // A command before the first frame, or a switch turned on just now.
     load();
     if (m_output && on())
-        m_output->Play(cue);
+        m_output->play(cue);
 }

@@ -20,7 +20,7 @@ class RaceFeed;
 class RaceSounds : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(bool Loaded READ Loaded)
+    Q_PROPERTY(bool loaded READ isLoaded)
 
 public:
     // `window`: the window after whose first frame the output is made.
@@ -28,7 +28,7 @@ public:
     ~RaceSounds() override;
 
     // True once the output has been made (it may still be silent).
-    bool Loaded() const { return m_loaded; }
+    bool isLoaded() const { return m_loaded; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

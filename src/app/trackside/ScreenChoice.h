@@ -19,7 +19,7 @@ class ScreenChoice : public QObject
 public:
     explicit ScreenChoice(QComboBox *box);
 
-    int Value() const { return m_value; }
+    int value() const { return m_value; }
     void setValue(int value);
 
     // Where the display goes while the window is on `windowScreen`.

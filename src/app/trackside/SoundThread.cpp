@@ -22,7 +22,7 @@ SoundThread::SoundThread(SoundFactory make)
     , m_thread(std::make_unique<WorkerThread>(QStringLiteral("RaceSounds")))
 {
     m_state->make = std::move(make);
-    m_thread->Post([state = m_state] {
+    m_thread->post([state = m_state] {
         if (state->make)
             state->output = state->make();
     });
@@ -31,19 +31,19 @@ SoundThread::SoundThread(SoundFactory make)
 SoundThread::~SoundThread()
 {
     // The output goes on its own thread, before the thread ends.
-    m_thread->Post([state = m_state] { state->output.reset(); });
+    m_thread->post([state = m_state] { state->output.reset(); });
 }
 
-bool SoundThread::LeftRunning()
+bool SoundThread::leftRunning()
 {
-    return WorkerThread::LeftRunning();
+    return WorkerThread::leftRunning();
 }
 
-void SoundThread::Play(RaceCue cue)
+void SoundThread::play(RaceCue cue)
 {
     const std::uint32_t given = rundaro::GetTickCount();
-    m_thread->Post([state = m_state, cue, given] {
+    m_thread->post([state = m_state, cue, given] {
         if (state->output && rundaro::TickDiff(rundaro::GetTickCount(), given) <= kCueLifetimeMs)
-            state->output->Play(cue);
+            state->output->play(cue);
     });
 }

@@ -20,14 +20,14 @@ public:
     // in the sound server is left to end on its own, not waited for.
     ~SoundThread() override;
 
-    void Play(RaceCue cue) override;
+    void play(RaceCue cue) override;
 
     // True while a thread left stuck in the sound server (or any other
     // worker thread left stuck in an audio library) has not ended. It holds
     // locks of the audio library that the library's own clean-up at the
     // program's exit waits for, so the program then ends without that
     // clean-up (see main).
-    static bool LeftRunning();
+    static bool leftRunning();
 
     SoundThread(const SoundThread &) = delete;
     SoundThread &operator=(const SoundThread &) = delete;

@@ -26,7 +26,7 @@ SpeechThread::SpeechThread(EngineFactory make)
     , m_thread(std::make_unique<WorkerThread>(QStringLiteral("CallOuts")))
 {
     m_state->make = std::move(make);
-    m_thread->Post([state = m_state] {
+    m_thread->post([state = m_state] {
         if (state->make)
             state->engine = state->make();
     });
@@ -35,16 +35,16 @@ SpeechThread::SpeechThread(EngineFactory make)
 SpeechThread::~SpeechThread()
 {
     // The engine goes on its own thread, before the thread ends.
-    m_thread->Post([state = m_state] { state->engine.reset(); });
+    m_thread->post([state = m_state] { state->engine.reset(); });
 }
 
-void SpeechThread::Say(const std::string &phrase, std::int32_t afterMs)
+void SpeechThread::say(const std::string &phrase, std::int32_t afterMs)
 {
     const std::uint32_t due = rundaro::GetTickCount() + std::uint32_t(std::max(0, afterMs));
-    m_thread->Post([state = m_state, context = m_thread->Context(), phrase, due] {
+    m_thread->post([state = m_state, context = m_thread->context(), phrase, due] {
         const auto speak = [state, phrase, due] {
             if (state->engine && rundaro::TickDiff(rundaro::GetTickCount(), due) <= kPhraseLifetimeMs)
-                state->engine->Speak(phrase);
+                state->engine->speak(phrase);
         };
         const std::int32_t wait = rundaro::TickDiff(due, rundaro::GetTickCount());
         if (wait > 0)

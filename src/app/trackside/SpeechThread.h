@@ -16,7 +16,7 @@ class CallOutSpeaker
 {
 public:
     virtual ~CallOutSpeaker() = default;
-    virtual void Say(const std::string &phrase, std::int32_t afterMs) = 0;
+    virtual void say(const std::string &phrase, std::int32_t afterMs) = 0;
 };
 
 // Makes the speaker when the call-outs are first switched on; may return
@@ -37,7 +37,7 @@ public:
     // in the audio library is left to end on its own, not waited for.
     ~SpeechThread() override;
 
-    void Say(const std::string &phrase, std::int32_t afterMs) override;
+    void say(const std::string &phrase, std::int32_t afterMs) override;
 
     SpeechThread(const SpeechThread &) = delete;
     SpeechThread &operator=(const SpeechThread &) = delete;

@@ -12,7 +12,7 @@ namespace {
 constexpr unsigned long kEndGraceMs = 250;
 
 // Threads left stuck by their WorkerThread.
-std::atomic<int> leftRunning{0};
+std::atomic<int> stuckThreadCount{0};
 
 } // namespace
 
@@ -30,7 +30,7 @@ WorkerThread::~WorkerThread()
     // The worker goes on its own thread once the jobs before are done, the
     // thread once it has finished.
     QThread *thread = m_thread;
-    Post([worker = m_worker, thread] {
+    post([worker = m_worker, thread] {
         worker->deleteLater();
         thread->quit();
     });
@@ -38,19 +38,19 @@ WorkerThread::~WorkerThread()
         delete m_thread;
         return;
     }
-    ++leftRunning;
+    ++stuckThreadCount;
     QObject::connect(m_thread, &QThread::finished, m_thread, [thread] {
-        --leftRunning;
+        --stuckThreadCount;
         thread->deleteLater();
     }, Qt::QueuedConnection);
 }
 
-void WorkerThread::Post(std::function<void()> job) const
+void WorkerThread::post(std::function<void()> job) const
 {
     QMetaObject::invokeMethod(m_worker, std::move(job), Qt::QueuedConnection);
 }
 
-bool WorkerThread::LeftRunning()
+bool WorkerThread::leftRunning()
 {
-    return leftRunning > 0;
+    return stuckThreadCount > 0;
 }

@@ -19,14 +19,14 @@ public:
     ~WorkerThread();
 
     // Queues `job`; returns at once.
-    void Post(std::function<void()> job) const;
+    void post(std::function<void()> job) const;
     // The object living on the thread, for timers that fire there.
-    QObject *Context() const { return m_worker; }
+    QObject *context() const { return m_worker; }
 
     // True while a thread left stuck has not ended. It may hold locks of an
     // audio library that the library's own clean-up at the program's exit
     // waits for, so the program then ends without that clean-up (see main).
-    static bool LeftRunning();
+    static bool leftRunning();
 
     WorkerThread(const WorkerThread &) = delete;
     WorkerThread &operator=(const WorkerThread &) = delete;

@@ -54,7 +54,7 @@ TFormMain::~TFormMain()
     try {
         FormDestroy();
     } catch (...) {
-        Application::ShowException(std::current_exception());
+        Application::showException(std::current_exception());
     }
     // When FormDestroy failed the port is still open; it is closed here,
     // before the controls a late DSR event would reach are gone.

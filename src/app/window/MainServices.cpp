@@ -31,7 +31,7 @@ TFormMainServices TFormMainServices::Resolved() const
                 if (!SoundServerPresent())
                     return nullptr;
                 auto *module = qobject_cast<SoundModule *>(LoadModuleFile(file));
-                return module ? module->CreateOutput() : nullptr;
+                return module ? module->createOutput() : nullptr;
             });
         };
     }
@@ -57,7 +57,7 @@ TFormMainServices TFormMainServices::Resolved() const
         services.Speech = []() -> std::unique_ptr<CallOutSpeaker> {
             return std::make_unique<SpeechThread>([file = ModuleFile("rundaro_speech")]() -> std::unique_ptr<SpeechEngine> {
                 auto *module = qobject_cast<SpeechModule *>(LoadModuleFile(file));
-                return module ? module->CreateEngine("de") : nullptr;
+                return module ? module->createEngine("de") : nullptr;
             });
         };
     }

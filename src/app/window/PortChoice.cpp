@@ -102,7 +102,7 @@ void TFormMain::cbPortChange(QObject * /*Sender*/)
         } catch (...) {
         }
         ShowTriggerState(error);
-        Application::ShowException(std::current_exception());
+        Application::showException(std::current_exception());
         return;
     }
     ShowTriggerState();

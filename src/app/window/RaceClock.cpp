@@ -10,6 +10,7 @@
 #include "LapColumns.h"
 #include "LapTexts.h"
 #include "Panel.h"
+#include "RaceBoard.h"
 #include "Schedule.h"
 #include "SortGrid.h"
 #include "SpinEdit.h"
@@ -207,16 +208,15 @@ void TFormMain::Timer1Timer(QObject *)
     const rundaro::PlanFigures &plan = m_record.Setup().plan;
     // Without a target lap time there is no schedule: the laps to go follow
     // the passings, and there is nothing to be ahead of or behind.
-    const std::int32_t due = plan.targetLapMs > 0 ? rundaro::LapsDue(t, plan)
-                                                  : rundaro::LapsRun(LapCount(), plan.extraMetres);
+    const rundaro::RaceBoard board = rundaro::BoardAt(plan, t, LapCount());
+    const std::int64_t due = plan.laps - board.lapsToGo;
     if (due != m_lapsDue) {
-        m_lapsDue = due;
-        PanelKrugov->setCaption(QString::number(plan.laps - due));
+        m_lapsDue = std::int32_t(due);
+        PanelKrugov->setCaption(QString::number(board.lapsToGo));
     }
     ShowTime(t);
-    const std::optional<std::int32_t> shown = rundaro::AheadBehindSeconds(t, plan);
-    if (m_plusMinStale || (shown && *shown != PlusMinShown()))
-        showPlusMin(shown);
+    if (m_plusMinStale || (board.aheadBehind && *board.aheadBehind != PlusMinShown()))
+        showPlusMin(board.aheadBehind);
 }
 
 void TFormMain::showPlusMin(std::optional<int> shown)

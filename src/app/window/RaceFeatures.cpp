@@ -1,11 +1,15 @@
 // What the window offers beyond timing: every race saved, the export, the
-// printout, the help, the About box and quitting. Each is an object of its
+// printout, the help, the About box, quitting (asked while the race runs)
+// and the notice of races cut short. Each is an object of its
 // own that follows the window's race signals; the window only hands them its
 // commands.
 #include "Main.h"
 
 #include "AboutBox.h"
 #include "HelpWindow.h"
+#include "InterruptedRaces.h"
+#include "MessageBar.h"
+#include "QuitQuestion.h"
 #include "RaceFeed.h"
 #include "RaceExport.h"
 #include "RaceFile.h"
@@ -19,6 +23,19 @@
 void TFormMain::createRaceFeatures()
 {
     auto *raceFile = new RaceFile(*m_feed, this, m_services.RacesFolder);
+    // After the race file: a close held back by the question never reaches it.
+    new QuitQuestion(*m_feed, this);
+    auto *interrupted = new InterruptedRaces(raceFile->folder(), this);
+    connect(interrupted, &InterruptedRaces::found, this, [this](const QList<InterruptedRaces::Race> &races) {
+        auto *notice = new MessageBar(this);
+        notice->setObjectName(QStringLiteral("InterruptedRacesBar"));
+        notice->setText(InterruptedRaces::Notice(races));
+        connect(notice->addButton(tr("OK")), &QPushButton::clicked, notice, [notice] {
+            notice->hide();
+            notice->deleteLater();
+        });
+        notice->showBar();
+    });
     auto *exporter = new RaceExport(*m_feed, this);
     auto *printer = new RacePrinter(*m_feed, this);
 

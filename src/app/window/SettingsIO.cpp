@@ -73,7 +73,7 @@ void TFormMain::storeSettingsAtSessionEnd()
         try {
             WriteSettings();
         } catch (...) {
-            Application::ShowException(std::current_exception());
+            Application::showException(std::current_exception());
         }
     });
 }
@@ -168,7 +168,7 @@ std::int32_t TFormMain::settingValue(Setting setting) const
     case Setting::Sound:
         return cbSound->isChecked() ? 1 : 0;
     case Setting::Display:
-        return m_screenChoice->Value();
+        return m_screenChoice->value();
     case Setting::LastLap:
         return cbLastLap->isChecked() ? 1 : 0;
     case Setting::CallOuts:

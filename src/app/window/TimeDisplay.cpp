@@ -4,6 +4,7 @@
 
 #include "Colors.h"
 #include "Schedule.h"
+#include "TimeDisplayLayout.h"
 #include "Udigit.h"
 
 #include <QFrame>
@@ -26,18 +27,21 @@ void setFontColor(QLabel *label, const QColor &color)
 
 void TFormMain::ShowDigits(int minutes, int seconds, int hundredths)
 {
-    Digit3->setValue(minutes / 10);
-    Digit3->setColorOn(DigitColors[Digit3->Value() > 0 ? 1 : 0]);
-    Digit4->setValue(minutes % 10);
-    Digit4->setColorOn(DigitColors[minutes > 0 ? 1 : 0]);
-    // The minute separator and its caption light up with the minutes.
-    setFontColor(LabMin, Digit4->ColorOn());
-    setFontColor(Lab_Min, Digit4->ColorOn());
-    Digit5->setValue(seconds / 10);
-    Digit5->setColorOn(DigitColors[minutes + Digit5->Value() > 0 ? 1 : 0]);
-    Digit6->setValue(seconds % 10);
-    Digit7->setValue(hundredths / 10);
-    Digit8->setValue(hundredths % 10);
+    const TimeDigitsShown shown = TimeDigitsOf(minutes, seconds, hundredths);
+    TDigit *const digits[] = {Digit3, Digit4, Digit5, Digit6, Digit7, Digit8};
+    QLabel *const labels[] = {LabMin, LabSec, Lab_Min, Lab_sek, Lab_100};
+    for (std::size_t i = 0; i < std::size(digits); ++i) {
+        digits[i]->setValue(shown.values[i]);
+        if (kTimeDigits[i].dim)
+            digits[i]->setColorOn(DigitColors[shown.significant[i] ? 1 : 0]);
+        // The minute separator and its caption light up with the minutes,
+        // before the digits after them repaint (a digit repaints at once,
+        // and with it whatever waits to be painted beside it).
+        if (i == 1)
+            for (std::size_t l = 0; l < std::size(labels); ++l)
+                if (kTimeLabels[l].dim)
+                    setFontColor(labels[l], DigitColors[TimeLabelSignificant(shown, l) ? 1 : 0]);
+    }
 }
 
 void TFormMain::ShowTime(int t)

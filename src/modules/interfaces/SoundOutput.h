@@ -15,7 +15,7 @@ class SoundOutput
 public:
     virtual ~SoundOutput() = default;
     // Starts the cue and returns at once.
-    virtual void Play(RaceCue cue) = 0;
+    virtual void play(RaceCue cue) = 0;
 };
 
 // Makes the output when sound is first needed; may return null (no sound).
@@ -27,7 +27,7 @@ class SoundModule
 {
 public:
     virtual ~SoundModule() = default;
-    virtual std::unique_ptr<SoundOutput> CreateOutput() = 0;
+    virtual std::unique_ptr<SoundOutput> createOutput() = 0;
 };
 
 #define RundaroSoundModule_iid "de.rundaro.SoundModule/1.0"

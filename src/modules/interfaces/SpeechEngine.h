@@ -21,9 +21,9 @@ class SpeechEngine
 {
 public:
     virtual ~SpeechEngine() = default;
-    virtual void Speak(const std::string &phrase) = 0;
+    virtual void speak(const std::string &phrase) = 0;
     // The phrase as samples, not played.
-    virtual SpeechSamples Render(const std::string &phrase) = 0;
+    virtual SpeechSamples render(const std::string &phrase) = 0;
 };
 
 // The speech module's entry point: the program loads the module, with the
@@ -33,7 +33,7 @@ class SpeechModule
 public:
     virtual ~SpeechModule() = default;
     // `language`: "de", "en", "nl"; null when the engine cannot start.
-    virtual std::unique_ptr<SpeechEngine> CreateEngine(const std::string &language) = 0;
+    virtual std::unique_ptr<SpeechEngine> createEngine(const std::string &language) = 0;
 };
 
 #define RundaroSpeechModule_iid "de.rundaro.SpeechModule/1.0"

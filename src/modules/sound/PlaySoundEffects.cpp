@@ -23,14 +23,14 @@ PlaySoundEffects::~PlaySoundEffects()
     PlaySoundW(nullptr, nullptr, 0);
 }
 
-void PlaySoundEffects::Play(RaceCue cue)
+void PlaySoundEffects::play(RaceCue cue)
 {
     const QByteArray &wave = m_waves[std::size_t(cue)];
     if (!wave.isEmpty())
         PlaySoundW(reinterpret_cast<LPCWSTR>(wave.constData()), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
 }
 
-std::unique_ptr<SoundOutput> SoundPlugin::CreateOutput()
+std::unique_ptr<SoundOutput> SoundPlugin::createOutput()
 {
     return std::make_unique<PlaySoundEffects>();
 }

@@ -15,7 +15,7 @@ class PlaySoundEffects : public SoundOutput
 public:
     PlaySoundEffects();
     ~PlaySoundEffects() override;
-    void Play(RaceCue cue) override;
+    void play(RaceCue cue) override;
 
 private:
     std::array<QByteArray, 3> m_waves;

@@ -11,12 +11,12 @@ SoundEffects::SoundEffects()
         m_effects[i].setSource(QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(QLatin1String(files[i]))));
 }
 
-void SoundEffects::Play(RaceCue cue)
+void SoundEffects::play(RaceCue cue)
 {
     m_effects[std::size_t(cue)].play();
 }
 
-std::unique_ptr<SoundOutput> SoundPlugin::CreateOutput()
+std::unique_ptr<SoundOutput> SoundPlugin::createOutput()
 {
     return std::make_unique<SoundEffects>();
 }

@@ -14,7 +14,7 @@ class SoundEffects : public SoundOutput
 {
 public:
     SoundEffects();
-    void Play(RaceCue cue) override;
+    void play(RaceCue cue) override;
 
 private:
     std::array<QSoundEffect, 3> m_effects;

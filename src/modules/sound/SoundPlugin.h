@@ -13,5 +13,5 @@ class SoundPlugin : public QObject, public SoundModule
     Q_INTERFACES(SoundModule)
 
 public:
-    std::unique_ptr<SoundOutput> CreateOutput() override;
+    std::unique_ptr<SoundOutput> createOutput() override;
 };

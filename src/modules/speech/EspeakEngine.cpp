@@ -56,7 +56,7 @@ EspeakEngine::~EspeakEngine()
         m_sink->stop();
 }
 
-SpeechSamples EspeakEngine::Render(const std::string &phrase)
+SpeechSamples EspeakEngine::render(const std::string &phrase)
 {
     SpeechSamples out;
     const std::lock_guard<std::mutex> hold(engineLock);
@@ -68,9 +68,9 @@ SpeechSamples EspeakEngine::Render(const std::string &phrase)
     return out;
 }
 
-void EspeakEngine::Speak(const std::string &phrase)
+void EspeakEngine::speak(const std::string &phrase)
 {
-    const SpeechSamples speech = Render(phrase);
+    const SpeechSamples speech = render(phrase);
     if (speech.samples.empty())
         return;
     if (m_sink)
@@ -90,7 +90,7 @@ void EspeakEngine::Speak(const std::string &phrase)
     m_sink->start(m_pcm.get());
 }
 
-std::unique_ptr<SpeechEngine> SpeechPlugin::CreateEngine(const std::string &language)
+std::unique_ptr<SpeechEngine> SpeechPlugin::createEngine(const std::string &language)
 {
     if (!EspeakEngine::Start())
         return nullptr;

@@ -19,8 +19,8 @@ class EspeakEngine : public SpeechEngine
 public:
     explicit EspeakEngine(std::string voice);
     ~EspeakEngine() override;
-    void Speak(const std::string &phrase) override;
-    SpeechSamples Render(const std::string &phrase) override;
+    void speak(const std::string &phrase) override;
+    SpeechSamples render(const std::string &phrase) override;
 
     // True once the library has started with its data.
     static bool Start();
@@ -38,5 +38,5 @@ class SpeechPlugin : public QObject, public SpeechModule
     Q_INTERFACES(SpeechModule)
 
 public:
-    std::unique_ptr<SpeechEngine> CreateEngine(const std::string &language) override;
+    std::unique_ptr<SpeechEngine> createEngine(const std::string &language) override;
 };

@@ -2,8 +2,11 @@
 
 #include <QtGlobal>
 
+#include <array>
+
 // Where the six digits and five labels of the time display sit on the black
-// panel (mm.ss,hh with captions below), and which of them start dim.
+// panel (mm.ss,hh with captions below), which of them start dim, and what
+// the digits show. The window's display and the full-screen display share it.
 inline constexpr int kDigitTop = 11;
 inline constexpr int kDigitWidth = 45;
 inline constexpr int kDigitHeight = 89;
@@ -45,3 +48,25 @@ inline constexpr TimeLabelEntry kTimeLabels[] = {
     {u"Lab_sek", QT_TRANSLATE_NOOP("TFormMain", "Sek."), 164, 106, 40, 22, u"Arial", 19, true, false},
     {u"Lab_100", "100", 294, 106, 33, 22, u"Arial", 19, true, false},
 };
+
+// The six digits of a time, and which of them stand in the significant
+// colour: a leading zero of the minutes or of the tens of seconds stays dim
+// until it or a digit before it is not 0. The dim labels (the minutes'
+// separator and caption) go with the minutes' digit.
+struct TimeDigitsShown
+{
+    std::array<int, std::size(kTimeDigits)> values;
+    std::array<bool, std::size(kTimeDigits)> significant;
+};
+
+constexpr TimeDigitsShown TimeDigitsOf(int minutes, int seconds, int hundredths)
+{
+    return {{minutes / 10, minutes % 10, seconds / 10, seconds % 10, hundredths / 10, hundredths % 10},
+            {minutes / 10 > 0, minutes > 0, minutes + seconds / 10 > 0, true, true, true}};
+}
+
+// Whether label `i` of kTimeLabels stands in the significant colour.
+constexpr bool TimeLabelSignificant(const TimeDigitsShown &shown, std::size_t i)
+{
+    return !kTimeLabels[i].dim || shown.significant[1];
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The status a race file carries in its `Status` set-up line, and the few
+// reads and edits of a race file's text that need no more than that line and
+// its neighbours: finding a set-up value in the file's head, setting the
+// status while every other byte stays as it was, counting the passings in
+// the rows. Nothing here touches a file.
+namespace rundaro {
+
+inline constexpr std::string_view kStatusRunning = "läuft";
+inline constexpr std::string_view kStatusFinished = "beendet";
+// A race whose program ended (or died) while it ran.
+inline constexpr std::string_view kStatusInterrupted = "unterbrochen";
+
+// The value of the set-up line `name` ("name;value") in `text`, which may be
+// only the file's head; nothing when the set-up lines end, or the text does,
+// before such a line is complete.
+std::optional<std::string> RaceSetUpValue(std::string_view text, std::string_view name);
+
+// Replaces the value of the `Status` set-up line; false, and `text` as it
+// was, when there is no such line.
+bool SetRaceStatus(std::string &text, std::string_view status);
+
+// The passings written in a race file's rows: the rows whose race time
+// (the seventh column) is filled.
+int RacePassings(std::string_view text);
+
+} // namespace rundaro
