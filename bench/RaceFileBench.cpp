@@ -72,7 +72,7 @@ static void BM_InterruptedRacesSearch(benchmark::State &state)
     }
     const std::atomic<bool> stop{false};
     for (auto _ : state)
-        benchmark::DoNotOptimize(InterruptedRaces::Search(dir.path(), stop));
+        benchmark::DoNotOptimize(InterruptedRaces::search(dir.path(), stop));
     state.SetLabel("at start, on a thread of its own; files in the page cache");
 }
 BENCHMARK(BM_InterruptedRacesSearch)->Arg(5000)->Unit(benchmark::kMillisecond)->UseRealTime();

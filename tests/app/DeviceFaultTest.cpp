@@ -1,4 +1,5 @@
 #include "Comms.h"
+#include "InterruptedRaces.h"
 #include "ModalCloser.h"
 #include "PosixDevice.h"
 #include "ProcStats.h"
@@ -33,6 +34,15 @@ namespace {
 class DeviceFaultTest : public TriggerFixture
 {
 protected:
+    // The program's threads once the search of the races folder at start
+    // has ended.
+    int threadsAtRest() const
+    {
+        if (auto *search = form->findChild<InterruptedRaces *>())
+            search->waitForSearch();
+        return ProcStats::Threads();
+    }
+
     static bool threadsBackTo(int count)
     {
         return QTest::qWaitFor([count] { return ProcStats::Threads() == count; }, 5000);
@@ -153,7 +163,7 @@ void DeviceFaultTest::simulatedLineGoesAway(bool dropped)
         env.storeValues({{"Port", 1}, {"Alg", 0}});
         start();
         ASSERT_TRUE(comPort()->Connected());
-        const int threads = ProcStats::Threads();
+        const int threads = threadsAtRest();
 
         line(kMsDsr); // START
         ASSERT_FALSE(enabled("bStart"));

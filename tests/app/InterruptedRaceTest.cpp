@@ -128,9 +128,9 @@ TEST(InterruptedRaces, ARaceCutShortIsReportedOnceAndMarkedInterrupted)
         EXPECT_EQ(QFile::exists(RaceFileWriter::LockPath(path)), c.lock == Live) << c.name;
     }
     std::atomic<bool> stop{false};
-    EXPECT_TRUE(InterruptedRaces::Search(folder.path(), stop).isEmpty()) << "reported once";
+    EXPECT_TRUE(InterruptedRaces::search(folder.path(), stop).isEmpty()) << "reported once";
     held.reset();
-    EXPECT_EQ(InterruptedRaces::Search(folder.path(), stop).size(), 1) << "its holder gone, it was cut short";
+    EXPECT_EQ(InterruptedRaces::search(folder.path(), stop).size(), 1) << "its holder gone, it was cut short";
 }
 
 // The question holds up nothing: a passing is taken while it is shown.

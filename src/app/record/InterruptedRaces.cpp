@@ -39,7 +39,7 @@ InterruptedRaces::InterruptedRaces(const QString &folder, QObject *parent)
     : QObject(parent)
 {
     m_thread = std::thread([this, folder] {
-        const QList<Race> races = Search(folder, m_stop);
+        const QList<Race> races = search(folder, m_stop);
         if (!races.isEmpty())
             QMetaObject::invokeMethod(
                 this, [this, races] { emit found(races); }, Qt::QueuedConnection);
@@ -49,10 +49,16 @@ InterruptedRaces::InterruptedRaces(const QString &folder, QObject *parent)
 InterruptedRaces::~InterruptedRaces()
 {
     m_stop = true;
-    m_thread.join();
+    waitForSearch();
 }
 
-QList<InterruptedRaces::Race> InterruptedRaces::Search(const QString &folder, const std::atomic<bool> &stop)
+void InterruptedRaces::waitForSearch()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+QList<InterruptedRaces::Race> InterruptedRaces::search(const QString &folder, const std::atomic<bool> &stop)
 {
     QList<Race> races;
     const QDir dir(folder);
@@ -83,7 +89,7 @@ QList<InterruptedRaces::Race> InterruptedRaces::Search(const QString &folder, co
     return races;
 }
 
-QString InterruptedRaces::Notice(const QList<Race> &races)
+QString InterruptedRaces::notice(const QList<Race> &races)
 {
     QStringList lines;
     if (races.size() == 1)

@@ -31,12 +31,14 @@ public:
     InterruptedRaces(const QString &folder, QObject *parent);
     // Stops a search still under way and waits for it.
     ~InterruptedRaces() override;
+    // Waits until the search has ended and its thread is gone.
+    void waitForSearch();
 
     // The search itself, on the caller's thread; it ends early once `stop`
     // is set.
-    static QList<Race> Search(const QString &folder, const std::atomic<bool> &stop);
+    static QList<Race> search(const QString &folder, const std::atomic<bool> &stop);
     // What to tell the user of `races`.
-    static QString Notice(const QList<Race> &races);
+    static QString notice(const QList<Race> &races);
 
 signals:
     // Once, on the owner's thread, when the search has found a race.

@@ -29,7 +29,7 @@ void TFormMain::createRaceFeatures()
     connect(interrupted, &InterruptedRaces::found, this, [this](const QList<InterruptedRaces::Race> &races) {
         auto *notice = new MessageBar(this);
         notice->setObjectName(QStringLiteral("InterruptedRacesBar"));
-        notice->setText(InterruptedRaces::Notice(races));
+        notice->setText(InterruptedRaces::notice(races));
         connect(notice->addButton(tr("OK")), &QPushButton::clicked, notice, [notice] {
             notice->hide();
             notice->deleteLater();
