@@ -126,6 +126,19 @@ TEST_P(LanguagesTest, EveryTabFitsTheMinimumSize)
             = std::max(grid->ColWidths(col) - 1, metrics.horizontalAdvance(QString::fromUtf8(kLapColumns[col].header)));
         EXPECT_LE(metrics.horizontalAdvance(grid->Cells(col, 0)), room) << grid->Cells(col, 0).toStdString();
     }
+
+    // The question a close asks while the clock runs, in its bar.
+    tabs->setCurrentIndex(0);
+    form.findChild<QAbstractButton *>(QStringLiteral("bStart"))->click();
+    form.close();
+    auto *bar = form.findChild<QWidget *>(QStringLiteral("QuitQuestionBar"));
+    ASSERT_TRUE(bar && bar->isVisible());
+    QApplication::processEvents();
+    saveTestPng(&form, QStringLiteral("language_%1_quit_question").arg(code));
+    for (QWidget *widget : bar->findChildren<QWidget *>()) {
+        if (widget->isVisible())
+            EXPECT_TRUE(cutText(widget).isEmpty()) << code.toStdString() << ": " << cutText(widget).toStdString();
+    }
 }
 
 TEST_P(LanguagesTest, TheHelpUsesTheWindowsWords)
