@@ -4,7 +4,8 @@
 #   rundaro-sound  the race sounds' and call-outs' modules (Qt Multimedia, eSpeak NG)
 #   rundaro-chart  the lap chart's module (Qt Charts)
 # The program recommends the two modules and runs without them, so their Qt
-# libraries, and what those pull in, are no hard dependencies.
+# libraries, and what those pull in, are no hard dependencies; so are Qt's
+# own translations, which its dialogs and menus take when present.
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL program sound chart)
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME rundaro)
@@ -24,7 +25,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS
   "qt6-qpa-plugins, fonts-liberation, fonts-liberation2, fonts-dejavu-core")
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS
-  "rundaro-sound (= ${PROJECT_VERSION}), rundaro-chart (= ${PROJECT_VERSION})")
+  "rundaro-sound (= ${PROJECT_VERSION}), rundaro-chart (= ${PROJECT_VERSION}), qt6-translations-l10n")
 set(CPACK_DEBIAN_SOUND_PACKAGE_DEPENDS "rundaro (= ${PROJECT_VERSION})")
 set(CPACK_DEBIAN_CHART_PACKAGE_DEPENDS "rundaro (= ${PROJECT_VERSION})")
 set(CPACK_DEBIAN_SOUND_PACKAGE_SECTION sound)

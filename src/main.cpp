@@ -1,7 +1,10 @@
+#include "Main.h"
 #include "Application.h"
 #include "CommandLine.h"
-#include "Main.h"
+#include "Languages.h"
+#include "MainServices.h"
 #include "QuitSignals.h"
+#include "SettingsOrder.h"
 #include "SoundThread.h"
 
 #include <cstdio>
@@ -10,6 +13,10 @@
 int main(int argc, char *argv[])
 {
     Application app(argc, argv);
+    // The language chosen last time, for everything from the command line on.
+    const TFormMainServices services = TFormMainServices().Resolved();
+    app.setLanguage(StoredLanguage(*services.Store,
+                                   rundaro::RegistryKeyFor(QCoreApplication::applicationFilePath().toStdString())));
     if (const auto exitCode = ReadCommandLine())
         return *exitCode;
     // A signal to end ends the event loop; the window then goes as when
@@ -18,7 +25,7 @@ int main(int argc, char *argv[])
     QObject::connect(&quitSignals, &QuitSignals::received, &app, [] { QCoreApplication::exit(0); });
     int result = 0;
     {
-        TFormMain window;
+        TFormMain window(services);
         window.show();
         result = app.exec();
     }

@@ -2,9 +2,10 @@
 
 #include "ProgramInfo.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 void ShowAboutBox(QWidget *parent)
 {
-    QMessageBox::about(parent, QStringLiteral("\u00dcber Rundaro"), AboutText());
+    QMessageBox::about(parent, QCoreApplication::translate("AboutBox", "Über Rundaro"), AboutText());
 }

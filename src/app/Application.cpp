@@ -16,6 +16,12 @@ Application::Application(int &argc, char **argv)
     // The desktop finds the program's entry, and the windows carry its icon.
     setDesktopFileName(DesktopFileName());
     setWindowIcon(ProgramIcon());
+    m_translations.install(Language::German);
+}
+
+void Application::setLanguage(Language language)
+{
+    m_translations.install(language);
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)
@@ -36,7 +42,7 @@ void Application::showException(const std::exception_ptr &error)
     } catch (const std::exception &e) {
         text = QString::fromUtf8(e.what());
     } catch (...) {
-        text = QStringLiteral("Unknown error");
+        text = tr("Unknown error");
     }
     QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(), text);
 }

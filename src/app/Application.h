@@ -1,12 +1,14 @@
 #pragma once
 
+#include "Languages.h"
+
 #include <QApplication>
 
 #include <exception>
 
 // The application object. An error that escapes an event handler ends up in
 // its general error report: a message box with the error's text, after which
-// the program goes on.
+// the program goes on. It starts in German, Qt's own texts included.
 class Application : public QApplication
 {
     Q_OBJECT
@@ -16,6 +18,13 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 
+    // The language of the program's and Qt's texts from now on; the
+    // windows made before it keep theirs.
+    void setLanguage(Language language);
+
     // Shows `error` in a message box over the active window.
     static void showException(const std::exception_ptr &error);
+
+private:
+    Translations m_translations;
 };

@@ -29,7 +29,7 @@ std::optional<int> ReadCommandLine()
         return 1;
     }
     if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty()) {
-        PrintError(QStringLiteral("Unbekanntes Argument \u201E%1\u201C.").arg(extra.first()));
+        PrintError(QCoreApplication::translate("CommandLine", "Unbekanntes Argument „%1“.").arg(extra.first()));
         return 1;
     }
     // Help and version: printed, and the program ends there (Qt's own exit).

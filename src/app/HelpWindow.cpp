@@ -7,11 +7,11 @@
 
 namespace {
 
-constexpr char16_t kHelpHtml[] = uR"(
-<h2>Rundaro</h2>
-<p>Ein Rundenzeitmesser f&uuml;r Rennen auf der Ovalbahn. Esc schlie&szlig;t diese Hilfe.</p>
-
-<h3>Befehle</h3>
+// The help in sections, each translated as a whole.
+constexpr const char *kHelpSections[] = {
+    QT_TRANSLATE_NOOP("HelpWindow", R"(<h2>Rundaro</h2>
+<p>Ein Rundenzeitmesser f&uuml;r Rennen auf der Ovalbahn. Esc schlie&szlig;t diese Hilfe.</p>)"),
+    QT_TRANSLATE_NOOP("HelpWindow", R"(<h3>Befehle</h3>
 <table cellspacing="0" cellpadding="3">
 <tr><td><b>Strg+S</b></td><td>START: die Uhr l&auml;uft.</td></tr>
 <tr><td><b>Strg+L</b></td><td>LAP: der L&auml;ufer &uuml;berquert die Linie, eine Runde ist genommen.</td></tr>
@@ -30,9 +30,8 @@ zuerst die Bestzeit des L&auml;ufers.</td></tr>
 <tr><td><b>Alt+B</b></td><td>beenden, wie mit dem Schlie&szlig;en-Knopf des Fensters; l&auml;uft die Uhr, fragt erst eine Leiste im Fenster.</td></tr>
 </table>
 <p>Die Kn&ouml;pfe antworten auch auf Alt mit ihrem unterstrichenen Buchstaben, der Knopf mit dem
-Fokus auf Leertaste und Eingabe. Nach jedem Befehl steht der Fokus auf dem n&auml;chsten.</p>
-
-<h3>Die Anzeige auf &bdquo;Inline&ldquo;</h3>
+Fokus auf Leertaste und Eingabe. Nach jedem Befehl steht der Fokus auf dem n&auml;chsten.</p>)"),
+    QT_TRANSLATE_NOOP("HelpWindow", R"(<h3>Die Anzeige auf &bdquo;Inline&ldquo;</h3>
 <ul>
 <li><b>Das graue Feld links oben</b>: die Runden, die noch zu laufen sind. Vor dem Start die Zahl der
 Runden; w&auml;hrend des Rennens nach dem Sollplan gez&auml;hlt: eine Runde gilt als gelaufen, sobald
@@ -44,9 +43,8 @@ Solldurchfahrt. Vor dem Start steht dort &bdquo;+&ldquo; mit der gerundeten Star
 dunkelgrau.</li>
 <li><b>Das blaue Feld rechts</b>: die Sollrundenzeit in Sekunden, darunter die Soll-Durchschnittsgeschwindigkeit;
 darunter der Zustand des Kontakts.</li>
-</ul>
-
-<h3>Die Einstellung des Rennens</h3>
+</ul>)"),
+    QT_TRANSLATE_NOOP("HelpWindow", R"(<h3>Die Einstellung des Rennens</h3>
 <p>Die Felder unten h&auml;ngen zusammen: <b>Streckenl&auml;nge</b> = <b>Ergibt Runden</b> &times;
 <b>Rundenl&auml;nge</b> + <b>Zusatzliche</b>; wer die Streckenl&auml;nge &auml;ndert, bekommt die
 ganzen Runden und den Rest als zus&auml;tzliche Meter. <b>Gesamtsekunden</b> = <b>Minuten</b> &times; 60 +
@@ -59,28 +57,24 @@ solange der getippte noch nicht gilt. W&auml;hrend des Rennens sind die Felder g
 <p><b>Zusatzliche</b> Meter: liegt die Startlinie nicht auf der Ziellinie (etwa 500&nbsp;m auf der
 400-m-Bahn), l&auml;uft der L&auml;ufer zuerst diese Meter. Die erste Durchfahrt schlie&szlig;t sie ab
 (in der Tabelle die Zeile der Startlinie), danach folgen die ganzen Runden. Ihre Sollzeit ist ihr Anteil
-an der Sollrunde zuz&uuml;glich der Startzugabe.</p>
-
-<h3>Tabelle und Grafik</h3>
+an der Sollrunde zuz&uuml;glich der Startzugabe.</p>)"),
+    QT_TRANSLATE_NOOP("HelpWindow", R"(<h3>Tabelle und Grafik</h3>
 <p>&bdquo;Control&ldquo; zeigt den Sollplan und jede gelaufene Runde: Zeit, Rennzeit, Geschwindigkeit;
 die Rundenzeit gr&uuml;n in der Sollzeit oder schneller, rot langsamer. &bdquo;Grafik&ldquo; zeigt jede
 Runde als Balken in denselben Farben, die Sollrundenzeit als Linie und auf der rechten Achse, wie viele
-Sekunden der L&auml;ufer bei jeder Durchfahrt voraus (+) oder zur&uuml;ck (-) war.</p>
-
-<h3>T&ouml;ne</h3>
+Sekunden der L&auml;ufer bei jeder Durchfahrt voraus (+) oder zur&uuml;ck (-) war.</p>)"),
+    QT_TRANSLATE_NOOP("HelpWindow", R"(<h3>T&ouml;ne</h3>
 <p>Mit <b>Ton</b> auf &bdquo;Configuration&ldquo;: ein kurzer Ton bei START und bei jedem LAP, ein
 eigenes Signal, wenn die letzte Runde beginnt, und ein drittes bei STOP. Die T&ouml;ne halten die Uhr
-nie auf.</p>
-
-<h3>Ansage</h3>
+nie auf.</p>)"),
+    QT_TRANSLATE_NOOP("HelpWindow", R"(<h3>Ansage</h3>
 <p>Mit <b>Ansage</b> auf &bdquo;Configuration&ldquo; spricht das Programm nach jeder Durchfahrt, nach
 dem Ton: die Rundenzeit auf die Zehntel, den Abstand zum Sollplan an dieser Linie (voraus oder
 zur&uuml;ck) und die Runden, die nach den genommenen Runden noch zu laufen sind, etwa &bdquo;23,4 &ndash;
 zwei Komma eins voraus &ndash; noch f&uuml;nf Runden&ldquo;; beginnt die letzte Runde, &bdquo;letzte
 Runde&ldquo;; bei STOP die Endzeit. Eine Ansage, die mehr als eine Sekunde zu sp&auml;t k&auml;me,
-entf&auml;llt; die Uhr wartet nie auf sie.</p>
-
-<h3>Die Rennanzeige auf dem ganzen Bildschirm</h3>
+entf&auml;llt; die Uhr wartet nie auf sie.</p>)"),
+    QT_TRANSLATE_NOOP("HelpWindow", R"(<h3>Die Rennanzeige auf dem ganzen Bildschirm</h3>
 <p><b>F11</b> zeigt die Rennanzeige allein und gro&szlig;: Laufzeit, Runden zu laufen, voraus/zur&uuml;ck,
 Sollrunde und Kontakt. <b>F11</b> oder <b>Esc</b> f&uuml;hren zur&uuml;ck. Alle Befehlstasten
 (Strg+S, Strg+L, Strg+P, Strg+0, Strg+Z, Leertaste, Alt mit dem Buchstaben) wirken dort wie im Fenster.</p>
@@ -88,9 +82,8 @@ Sollrunde und Kontakt. <b>F11</b> oder <b>Esc</b> f&uuml;hren zur&uuml;ck. Alle 
 gr&ouml;&szlig;ten; <b>Anzeige</b> auf &bdquo;Configuration&ldquo; w&auml;hlt ihn. Das Fenster bleibt daneben
 bedienbar. Wird ihr Bildschirm abgezogen, kommt sie auf den Bildschirm des Fensters.</p>
 <p>Mit <b>Letzte Runde gro&szlig;</b> steht nach jeder Durchfahrt zehn Sekunden lang die eben
-gelaufene Runde neben der Sollrunde, gr&uuml;n oder rot wie in der Tabelle.</p>
-
-<h3>Die Kontaktschleife</h3>
+gelaufene Runde neben der Sollrunde, gr&uuml;n oder rot wie in der Tabelle.</p>)"),
+    QT_TRANSLATE_NOOP("HelpWindow", R"(<h3>Die Kontaktschleife</h3>
 <p>Ein Schalter (Taster, Reedkontakt, Schaltmatte, Relaisausgang einer Lichtschranke) zwischen
 <b>DTR</b> und <b>DSR</b> der seriellen Schnittstelle: beim 9-poligen Stecker Pin&nbsp;4 und
 Pin&nbsp;6, beim 25-poligen Pin&nbsp;20 und Pin&nbsp;6. Masse (Pin&nbsp;5 bzw. 7) geh&ouml;rt nicht
@@ -100,9 +93,8 @@ zum Kreis. Das Programm sendet nichts, es schaltet nur DTR ein und beobachtet DS
 <b>Off/On</b> das &Ouml;ffnen (Ruhekontakt, Lichtschranke, die beim Unterbrechen &ouml;ffnet). Jeder
 gez&auml;hlte Wechsel gibt START, LAP oder STOP, je nachdem, was an der Reihe ist; danach ist die
 Leitung eine Sekunde gesperrt, ein prellender Kontakt z&auml;hlt also einmal. Zur&uuml;ckgesetzt und
-zur&uuml;ckgenommen wird nur von Hand.</p>
-
-<h3>Zust&auml;nde des Kontakts</h3>
+zur&uuml;ckgenommen wird nur von Hand.</p>)"),
+    QT_TRANSLATE_NOOP("HelpWindow", R"(<h3>Zust&auml;nde des Kontakts</h3>
 <p>So stehen sie unter der Sollrunde und auf &bdquo;Configuration&ldquo;:</p>
 <ul>
 <li><b>Kontakt: kein Port</b>: &bdquo;None&ldquo; ist gew&auml;hlt, Runden nur &uuml;ber Tastatur und Kn&ouml;pfe.</li>
@@ -111,9 +103,8 @@ zur&uuml;ckgenommen wird nur von Hand.</p>
 Die Uhr l&auml;uft weiter, Runden gehen weiter &uuml;ber Tastatur und Kn&ouml;pfe; ist der Adapter wieder
 eingesteckt, &ouml;ffnet das Programm die Schnittstelle selbst wieder.</li>
 <li><b>Kontakt-Fehler</b>: ein Wechsel wurde gez&auml;hlt, aber der Befehl schlug fehl; die Meldung steht dabei.</li>
-</ul>
-
-<h3>Gespeicherte Rennen</h3>
+</ul>)"),
+    QT_TRANSLATE_NOOP("HelpWindow", R"(<h3>Gespeicherte Rennen</h3>
 <p>Jedes Rennen steht ab der ersten Runde auf der Festplatte und wird nach jeder Runde, nach STOP und
 nach jedem Zur&uuml;cknehmen neu geschrieben, im Ordner</p>
 <p><code>%1</code></p>
@@ -124,8 +115,8 @@ Der <code>Status</code> der Datei ist <code>l&auml;uft</code>, <code>beendet</co
 ein Rennen, das nicht mit STOP endete, beh&auml;lt seine Zeiten; nach einem Absturz oder Stromausfall
 nennt der n&auml;chste Start es einmal.</p>
 
-<p><a href="about:rundaro">&Uuml;ber Rundaro</a></p>
-)";
+<p><a href="about:rundaro">&Uuml;ber Rundaro</a></p>)"),
+};
 
 } // namespace
 
@@ -134,12 +125,15 @@ HelpWindow::HelpWindow(QWidget *owner, const QString &racesFolder)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowFlag(Qt::Window);
-    setWindowTitle(QStringLiteral("Rundaro \u2013 Hilfe"));
+    setWindowTitle(tr("Rundaro – Hilfe"));
     setOpenExternalLinks(false);
     // The one link opens the About box; the help itself stays in place.
     setOpenLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, [this] { ShowAboutBox(this); });
-    setHtml(QString::fromUtf16(kHelpHtml).arg(QDir::toNativeSeparators(racesFolder).toHtmlEscaped()));
+    QString html;
+    for (const char *section : kHelpSections)
+        html += tr(section) + QLatin1Char('\n');
+    setHtml(html.arg(QDir::toNativeSeparators(racesFolder).toHtmlEscaped()));
     resize(560, 620);
 }
 
@@ -152,7 +146,7 @@ void HelpWindow::keyPressEvent(QKeyEvent *event)
     QTextBrowser::keyPressEvent(event);
 }
 
-HelpWindow *HelpWindow::ShowFor(QWidget *owner, const QString &racesFolder)
+HelpWindow *HelpWindow::showFor(QWidget *owner, const QString &racesFolder)
 {
     auto *help = owner->findChild<HelpWindow *>(QStringLiteral("HelpWindow"), Qt::FindDirectChildrenOnly);
     if (!help)

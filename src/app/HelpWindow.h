@@ -2,7 +2,7 @@
 
 #include <QTextBrowser>
 
-// The program's help in German, in the words the window shows: the commands
+// The program's help in its language, in the words the window shows: the commands
 // and their keys, the display's panels, the linked set-up fields, the table,
 // the chart, the sounds, the call-outs, the full-screen display and its
 // keys, the lap contact's wiring and polarity, the trigger's states and
@@ -14,7 +14,7 @@ class HelpWindow : public QTextBrowser
 
 public:
     // Shows the owner's help window, making it first if need be.
-    static HelpWindow *ShowFor(QWidget *owner, const QString &racesFolder);
+    static HelpWindow *showFor(QWidget *owner, const QString &racesFolder);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

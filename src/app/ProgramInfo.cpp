@@ -1,5 +1,6 @@
 #include "ProgramInfo.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 QString ProgramVersion()
@@ -22,21 +23,23 @@ QString DesktopFileName()
 
 QString ProgramSummary()
 {
-    return QStringLiteral("Rundenzeitmesser f\u00fcr Eisschnelllauf- und Inlinerennen auf der Ovalbahn.");
+    return QCoreApplication::translate("AboutBox",
+                                       "Rundenzeitmesser für Eisschnelllauf- und Inlinerennen auf der Ovalbahn.");
 }
 
 QString AboutText()
 {
     // The licences as the libraries' Debian packages state them.
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "AboutBox",
                "<h3>Rundaro %1</h3>"
                "<p>%2</p>"
-               "<p>Lizenz: propriet\u00e4r, alle Rechte vorbehalten.</p>"
+               "<p>Lizenz: proprietär, alle Rechte vorbehalten.</p>"
                "<p>Verwendete Bibliotheken:</p>"
                "<ul>"
                "<li>Qt %3 (Core, Gui, Widgets, Print Support): LGPL-3 oder GPL-2</li>"
-               "<li>Qt Multimedia, f\u00fcr die Kl\u00e4nge (Paket rundaro-sound): LGPL-3 oder GPL-2</li>"
-               "<li>Qt Charts, f\u00fcr die Grafik (Paket rundaro-chart): GPL-3 oder sp\u00e4ter</li>"
+               "<li>Qt Multimedia, für die Klänge (Paket rundaro-sound): LGPL-3 oder GPL-2</li>"
+               "<li>Qt Charts, für die Grafik (Paket rundaro-chart): GPL-3 oder später</li>"
                "<li>GNU C++-Bibliothek: GPL-3 mit GCC-Runtime-Ausnahme</li>"
                "</ul>"
                "<p>Schriften: Liberation (SIL Open Font License 1.1), DejaVu (Bitstream-Vera-Lizenz).</p>")

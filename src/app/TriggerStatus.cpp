@@ -114,30 +114,29 @@ void TriggerStatus::show()
     QString tip;
     switch (m_state) {
     case State::NoPort:
-        brief = QStringLiteral("Kontakt:\nkein Port");
-        full = QStringLiteral("Kein Port gewählt: Runden über Tastatur und Knöpfe");
+        brief = tr("Kontakt:\nkein Port");
+        full = tr("Kein Port gewählt: Runden über Tastatur und Knöpfe");
         break;
     case State::Ready:
-        brief = QStringLiteral("Kontakt bereit\n") + shortName(m_port);
-        full = QStringLiteral("Bereit: ") + m_port;
+        brief = tr("Kontakt bereit\n%1").arg(shortName(m_port));
+        full = tr("Bereit: %1").arg(m_port);
         break;
     case State::Lost:
-        brief = QStringLiteral("GETRENNT\n") + shortName(m_port) + QStringLiteral("\nseit ") + since;
-        full = QStringLiteral("Getrennt seit ") + since + QStringLiteral(": ") + m_port
-               + (m_error != 0 ? QStringLiteral(" (Fehler %1)").arg(m_error) : QString());
-        tip = QStringLiteral(" – wird wieder geöffnet, sobald das Gerät wieder da ist");
+        brief = tr("GETRENNT\n%1\nseit %2").arg(shortName(m_port), since);
+        full = tr("Getrennt seit %1: %2").arg(since, m_port)
+            + (m_error != 0 ? tr(" (Fehler %1)").arg(m_error) : QString());
+        tip = tr(" – wird wieder geöffnet, sobald das Gerät wieder da ist");
         if (m_otherDevice) {
-            brief = QStringLiteral("GETRENNT\n") + shortName(m_port) + QStringLiteral("\nanderes Gerät");
-            full = QStringLiteral("Getrennt seit ") + since + QStringLiteral(": ") + m_port
-                   + QStringLiteral(" – anderes Gerät");
-            tip = QStringLiteral(": ein anderes Gerät steckt an diesem Port; es wird erst benutzt, wenn der "
-                                 "Port in der Liste gewählt wird");
+            brief = tr("GETRENNT\n%1\nanderes Gerät").arg(shortName(m_port));
+            full = tr("Getrennt seit %1: %2 – anderes Gerät").arg(since, m_port);
+            tip = tr(": ein anderes Gerät steckt an diesem Port; es wird erst benutzt, wenn der "
+                     "Port in der Liste gewählt wird");
         }
         break;
     }
     if (!m_handlerError.isEmpty()) {
-        brief = QStringLiteral("Kontakt-Fehler\n") + m_handlerError;
-        full += QStringLiteral(" – Fehler beim Auslösen: ") + m_handlerError;
+        brief = tr("Kontakt-Fehler\n%1").arg(m_handlerError);
+        full += tr(" – Fehler beim Auslösen: %1").arg(m_handlerError);
     }
     const Look look = lookOf(m_state, !m_handlerError.isEmpty());
     m_brief = brief;

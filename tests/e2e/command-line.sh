@@ -26,10 +26,10 @@ fail() {
 cases=(
   "--version|0|^rundaro 1\.0$|^$"
   "-v|0|^rundaro 1\.0$|^$"
-  "--help|0|--version.*Displays version|^$"
+  "--help|0|--version.*Zeigt Versionsinformation an|^$"
   "--help-all|0|--platform|^$"
   "-style fusion --version|0|^rundaro 1\.0$|^$"
-  "--bogus|1|^$|^rundaro: Unknown option 'bogus'\.$"
+  "--bogus|1|^$|^rundaro: Unbekannte Option 'bogus'\.$"
   "race.csv|1|^$|^rundaro: Unbekanntes Argument „race\.csv“\.$"
 )
 # The whole output as one line matches the pattern; ^$ asks for none.
@@ -79,9 +79,18 @@ for signal in TERM INT HUP; do
   status=$?
   [ "$status" -eq 0 ] || fail "SIG$signal: exit status $status, not 0"
   settings="$XDG_CONFIG_HOME/rundaro/settings.reg"
-  [ "$(grep -c '=dword:' "$settings" 2>/dev/null)" = 16 ] || fail "SIG$signal: settings not stored in $settings"
+  [ "$(grep -c '=dword:' "$settings" 2>/dev/null)" = 17 ] || fail "SIG$signal: settings not stored in $settings"
   [ -z "$(find "$XDG_CONFIG_HOME" -type f ! -name settings.reg)" ] || fail "SIG$signal: a temporary file was left"
 done
+
+# The language stored last time applies from the start, Qt's texts too:
+# Dutch (2) on the settings the last run stored.
+sed -i 's/^"Language"=dword:.*/"Language"=dword:00000002/' "$settings"
+grep -q '^"Language"=dword:00000002' "$settings" || fail "no Language value in $settings"
+timeout 20 "$program" --bogus race.csv >"$tmp/out" 2>"$tmp/err"
+grep -q "^rundaro: Onbekende optie: 'bogus'\.$" "$tmp/err" || fail "Dutch: error output $(cat "$tmp/err")"
+timeout 20 "$program" race.csv >"$tmp/out" 2>"$tmp/err"
+grep -q '^rundaro: Onbekend argument "race\.csv"\.$' "$tmp/err" || fail "Dutch: error output $(cat "$tmp/err")"
 
 if ((failures > 0)); then
   echo "$failures check(s) failed"

@@ -49,7 +49,7 @@ StoredRaceView::StoredRaceView(QWidget *parent)
     m_grid->setFont(gridFont);
     for (int col = 0; col < int(std::size(kLapColumns)); ++col) {
         m_grid->SetColWidths(col, kLapColumns[col].width);
-        m_grid->SetCells(col, 0, QString::fromUtf16(kLapColumns[col].header));
+        m_grid->SetCells(col, 0, LapColumnHeader(kLapColumns[col]));
     }
     m_grid->OnGetCellFormat = [this](QObject *, int col, int row, TGridDrawState, TFormatOptions &options, bool &,
                                      bool &, bool &) {

@@ -20,16 +20,16 @@ void RaceExport::exportRace()
 {
     const rundaro::RaceRecord &race = m_feed.race();
     if (!race.HasRace()) {
-        QMessageBox::information(m_window, QStringLiteral("Exportieren"),
-                                 QStringLiteral("Es gibt noch kein Rennen: exportiert wird das Rennen ab START."));
+        QMessageBox::information(m_window, tr("Exportieren"),
+                                 tr("Es gibt noch kein Rennen: exportiert wird das Rennen ab START."));
         return;
     }
     // Looked up only now: it reads the user's folder settings.
     if (m_lastFolder.isEmpty())
         m_lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QFileDialog dialog(m_window, QStringLiteral("Rennen exportieren"),
+    QFileDialog dialog(m_window, tr("Rennen exportieren"),
                        QDir(m_lastFolder).filePath(RaceFileBaseName(race) + QStringLiteral(".csv")),
-                       QStringLiteral("CSV-Dateien (*.csv)"));
+                       tr("CSV-Dateien (*.csv)"));
     dialog.setObjectName(QStringLiteral("ExportDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
@@ -39,8 +39,8 @@ void RaceExport::exportRace()
     m_lastFolder = QFileInfo(path).absolutePath();
     QString error;
     if (!WriteRaceCsv(race, path, error))
-        QMessageBox::warning(m_window, QStringLiteral("Exportieren"),
-                             QStringLiteral("Die Datei konnte nicht geschrieben werden.\n\n%1\n%2")
-                                 .arg(QDir::toNativeSeparators(path), error));
+        QMessageBox::warning(
+            m_window, tr("Exportieren"),
+            tr("Die Datei konnte nicht geschrieben werden.\n\n%1\n%2").arg(QDir::toNativeSeparators(path), error));
 }
 

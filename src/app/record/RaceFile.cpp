@@ -125,9 +125,9 @@ void RaceFile::showFailure()
     m_failureShown = true;
     const QString where = m_path.isEmpty() ? m_folder : m_path;
     auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Rundaro"),
-                                QStringLiteral("Das Rennen konnte nicht gespeichert werden.\n\n%1\n%2\n\n"
-                                               "Die Ergebnisse stehen weiter im Fenster; \u201eExportieren\u2026\u201c "
-                                               "auf \u201eControl\u201c speichert sie an einem anderen Ort.")
+                                tr("Das Rennen konnte nicht gespeichert werden.\n\n%1\n%2\n\n"
+                                   "Die Ergebnisse stehen weiter im Fenster; „Exportieren…“ "
+                                   "auf „Control“ speichert sie an einem anderen Ort.")
                                     .arg(QDir::toNativeSeparators(where), m_failure),
                                 QMessageBox::Ok, m_window);
     box->setAttribute(Qt::WA_DeleteOnClose);

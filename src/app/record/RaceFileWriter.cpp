@@ -107,7 +107,7 @@ void RaceFileWriter::holdLock(bool running)
 bool RaceFileWriter::choosePath(const Job &job, QString &error)
 {
     if (!QDir().mkpath(job.folder)) {
-        error = QStringLiteral("Der Ordner lässt sich nicht anlegen.");
+        error = tr("Der Ordner lässt sich nicht anlegen.");
         return false;
     }
     const QString base = QDir(job.folder).filePath(job.baseName);
@@ -125,6 +125,6 @@ bool RaceFileWriter::choosePath(const Job &job, QString &error)
             return false;
         }
     }
-    error = QStringLiteral("Alle Namen dieser Startzeit sind vergeben.");
+    error = tr("Alle Namen dieser Startzeit sind vergeben.");
     return false;
 }

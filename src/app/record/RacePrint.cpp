@@ -16,6 +16,21 @@
 
 namespace {
 
+// The race sheet's set-up names and status values, German in the race file,
+// as the printout shows them in the program's language.
+[[maybe_unused]] constexpr const char *kSheetTexts[] = {
+    QT_TRANSLATE_NOOP("RacePrinter", "Streckenlänge"),  QT_TRANSLATE_NOOP("RacePrinter", "Rundenlänge"),
+    QT_TRANSLATE_NOOP("RacePrinter", "Runden"),         QT_TRANSLATE_NOOP("RacePrinter", "Zusätzliche Meter"),
+    QT_TRANSLATE_NOOP("RacePrinter", "Gesamtsekunden"), QT_TRANSLATE_NOOP("RacePrinter", "Startzugabe"),
+    QT_TRANSLATE_NOOP("RacePrinter", "Rundenzeit"),     QT_TRANSLATE_NOOP("RacePrinter", "Status"),
+    QT_TRANSLATE_NOOP("RacePrinter", "beendet"),        QT_TRANSLATE_NOOP("RacePrinter", "läuft"),
+};
+
+QString sheetText(const std::string &text)
+{
+    return QCoreApplication::translate("RacePrinter", text.c_str());
+}
+
 // What goes on paper, in the program's texts.
 struct PrintedRace
 {
@@ -39,15 +54,16 @@ PrintedRace printedRace(const RaceFeed &feed)
     printed.plan = race.Setup().plan;
     const QDateTime start = RaceStartTime(race);
     const QString date = start.toString(QStringLiteral("dd.MM.yyyy"));
-    printed.title = isRace ? QStringLiteral("Rundaro \u2013 Rennen vom %1, Start %2")
-                                 .arg(date, start.toString(QStringLiteral("HH:mm:ss")))
-                           : QStringLiteral("Rundaro \u2013 Rundenplan vom %1").arg(date);
+    printed.title = isRace
+        ? RacePrinter::tr("Rundaro – Rennen vom %1, Start %2").arg(date, start.toString(QStringLiteral("HH:mm:ss")))
+        : RacePrinter::tr("Rundaro – Rundenplan vom %1").arg(date);
     for (const auto &[name, value] : printed.sheet.setup) {
         // Date and start stand in the title, the skater in the summary; a
         // plan has no status.
         if (name == "Datum" || name == "Start" || name == "Läufer" || (!isRace && name == "Status"))
             continue;
-        printed.setup << QString::fromStdString(name) + QStringLiteral(": ") + QString::fromStdString(value);
+        printed.setup << sheetText(name) + QStringLiteral(": ")
+                + (name == "Status" ? sheetText(value) : QString::fromStdString(value));
     }
     if (isRace && race.Passings() > 0)
         printed.summary = RaceSummaryText(race);
@@ -109,15 +125,14 @@ void RacePrinter::printDialog()
 {
     auto *module = qobject_cast<PrintModule *>(LoadModule("rundaro_print"));
     if (!module) {
-        QMessageBox::warning(m_window, QStringLiteral("Drucken"),
-                             QStringLiteral("Das Drucken steht nicht zur Verfügung: das Druckmodul fehlt."));
+        QMessageBox::warning(m_window, tr("Drucken"),
+                             tr("Das Drucken steht nicht zur Verfügung: das Druckmodul fehlt."));
         return;
     }
-    const auto result = module->printWithDialog(m_window, QStringLiteral("Rundentabelle drucken"),
+    const auto result = module->printWithDialog(m_window, tr("Rundentabelle drucken"),
                                                 [this](QPagedPaintDevice &printer) { return print(printer); });
     if (result == PrintModule::Result::Failed)
-        QMessageBox::warning(m_window, QStringLiteral("Drucken"),
-                             QStringLiteral("Der Drucker oder die Datei lässt sich nicht beschreiben."));
+        QMessageBox::warning(m_window, tr("Drucken"), tr("Der Drucker oder die Datei lässt sich nicht beschreiben."));
 }
 
 bool RacePrinter::print(QPagedPaintDevice &printer) const
@@ -158,7 +173,9 @@ bool RacePrinter::print(QPagedPaintDevice &printer) const
     const int rows = int(printed.sheet.rows.size());
     const int pages = 1 + (std::max(0, rows - rowsFrom(firstTop)) + rowsFrom(0) - 1) / rowsFrom(0);
 
-    const rundaro::RaceRowTexts headers = LapTableHeaders();
+    rundaro::RaceRowTexts headers;
+    for (std::size_t i = 0; i < headers.size(); ++i)
+        headers[i] = LapColumnHeader(kLapColumns[i]).toStdString();
     int row = 0;
     for (int pageNo = 1; pageNo <= pages; ++pageNo) {
         int top = 0;
@@ -190,7 +207,7 @@ bool RacePrinter::print(QPagedPaintDevice &printer) const
         painter.setFont(footFont);
         painter.setPen(Qt::black);
         painter.drawText(QRect(0, page.height() - footHeight, page.width(), footHeight),
-                         Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Seite %1 von %2").arg(pageNo).arg(pages));
+                         Qt::AlignRight | Qt::AlignBottom, tr("Seite %1 von %2").arg(pageNo).arg(pages));
     }
     return painter.end();
 }

@@ -26,7 +26,7 @@ rundaro::RaceRowTexts LapTableHeaders()
     rundaro::RaceRowTexts headers;
     static_assert(std::size(kLapColumns) == std::tuple_size_v<rundaro::RaceRowTexts>);
     for (std::size_t i = 0; i < headers.size(); ++i)
-        headers[i] = QString::fromUtf16(kLapColumns[i].header).toStdString();
+        headers[i] = kLapColumns[i].header; // German: the file's stable format
     return headers;
 }
 

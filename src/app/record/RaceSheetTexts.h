@@ -8,7 +8,7 @@
 
 // A race's sheet in this program's texts: the start as a German date and
 // time of day, numbers with the locale's decimal separator, the lap table's
-// column headers.
+// column headers (German in every language: the race file's format).
 
 // START's calendar time in local time.
 QDateTime RaceStartTime(const rundaro::RaceRecord &race);

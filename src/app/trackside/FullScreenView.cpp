@@ -51,6 +51,8 @@ FullScreenView::FullScreenView(QWidget *window, const Sources &sources)
 {
     setObjectName(QStringLiteral("FullScreenView"));
     setWindowTitle(window->windowTitle());
+    for (std::size_t i = 0; i < m_labelTexts.size(); ++i)
+        m_labelTexts[i] = QCoreApplication::translate("TFormMain", kTimeLabels[i].text);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::BlankCursor);
@@ -450,7 +452,7 @@ void FullScreenView::paintTime(QPainter &painter, const QRegion &region) const
         painter.setPen(m_labelColor[i]);
         painter.drawText(m_layout.labels[i],
                          kTimeLabels[i].centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop,
-                         QString::fromUtf16(kTimeLabels[i].text));
+                         m_labelTexts[i]);
     }
     // Unlit segments are the background's colour: only lit ones are drawn,
     // filled without an outline, as the segment-only repaint above fills

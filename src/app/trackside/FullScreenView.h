@@ -139,6 +139,8 @@ private:
     QFont m_lastLapFont;
     QFont m_triggerFont;
     std::array<QFont, std::size(kTimeLabels)> m_labelFonts;
+    // The labels' texts as the window shows them, in the program's language.
+    std::array<QString, std::size(kTimeLabels)> m_labelTexts;
     // While refresh repaints nothing but changed segments: their boxes.
     QRegion m_segmentsOnly;
 };

@@ -42,7 +42,7 @@ void LapChartPage::showEvent(QShowEvent *event)
         if (m_chart) {
             layout()->addWidget(m_chart);
         } else {
-            auto *missing = new QLabel(QStringLiteral("Die Grafik ist nicht installiert."), this);
+            auto *missing = new QLabel(tr("Die Grafik ist nicht installiert."), this);
             missing->setAlignment(Qt::AlignCenter);
             layout()->addWidget(missing);
         }

@@ -50,14 +50,14 @@ void ScreenChoice::fill()
     const QList<QScreen *> screens = QGuiApplication::screens();
     const QSignalBlocker quiet(m_box);
     m_box->clear();
-    m_box->addItem(QStringLiteral("automatisch"));
+    m_box->addItem(tr("automatisch"));
     for (int i = 0; i < std::max(int(screens.size()), m_value); ++i) {
-        QString text = QStringLiteral("Bildschirm %1").arg(i + 1);
+        QString text = tr("Bildschirm %1").arg(i + 1);
         if (i < screens.size()) {
             const QSize size = screens[i]->geometry().size();
             text += QStringLiteral(" (%1 × %2)").arg(size.width()).arg(size.height());
         } else {
-            text += QStringLiteral(" (nicht angeschlossen)");
+            text += tr(" (nicht angeschlossen)");
         }
         m_box->addItem(text);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 
 // Where the six digits and five labels of the time display sit on the black
@@ -28,7 +30,7 @@ inline constexpr TimeDigitEntry kTimeDigits[] = {
 struct TimeLabelEntry
 {
     const char16_t *name;
-    const char16_t *text;
+    const char *text; // translated where shown
     int left;
     int top;
     int width;
@@ -40,11 +42,11 @@ struct TimeLabelEntry
 };
 
 inline constexpr TimeLabelEntry kTimeLabels[] = {
-    {u"LabMin", u".", 112, 41, 25, 81, u"Times New Roman", 64, false, true},
-    {u"LabSec", u",", 240, 41, 25, 81, u"Times New Roman", 64, false, false},
-    {u"Lab_Min", u"Min.", 36, 106, 39, 22, u"Arial", 19, true, true},
-    {u"Lab_sek", u"Sek.", 164, 106, 40, 22, u"Arial", 19, true, false},
-    {u"Lab_100", u"100", 294, 106, 33, 22, u"Arial", 19, true, false},
+    {u"LabMin", ".", 112, 41, 25, 81, u"Times New Roman", 64, false, true},
+    {u"LabSec", ",", 240, 41, 25, 81, u"Times New Roman", 64, false, false},
+    {u"Lab_Min", QT_TRANSLATE_NOOP("TFormMain", "Min."), 36, 106, 39, 22, u"Arial", 19, true, true},
+    {u"Lab_sek", QT_TRANSLATE_NOOP("TFormMain", "Sek."), 164, 106, 40, 22, u"Arial", 19, true, false},
+    {u"Lab_100", "100", 294, 106, 33, 22, u"Arial", 19, true, false},
 };
 
 // The six digits of a time, and which of them stand in the significant

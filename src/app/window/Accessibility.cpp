@@ -1,6 +1,7 @@
-// German names and descriptions for screen readers. The large panels keep
-// no name of their own, so a reader announces their changing captions (laps
-// to go, ahead/behind seconds); the time display names its time once a second.
+// Names and descriptions for screen readers, in the program's language. The
+// large panels keep no name of their own, so a reader announces their
+// changing captions (laps to go, ahead/behind seconds); the time display
+// names its time once a second.
 #include "Main.h"
 
 #include "ButtonWithColor.h"
@@ -19,37 +20,37 @@ void TFormMain::describeForScreenReaders()
     struct Description
     {
         QWidget *widget;
-        const char16_t *name;
-        const char16_t *description;
+        const char *name;
+        const char *description;
     };
     const Description descriptions[] = {
-        {bStart, u"Start", u"Startet die Rennuhr (Strg+S)"},
-        {bLAP, u"Runde", u"Nimmt eine Runde (Strg+L)"},
-        {bStop, u"Stopp", u"Hält die Rennuhr im Ziel an (Strg+P)"},
-        {bReset, u"Zurücksetzen", u"Setzt die Uhr auf null (Strg+0)"},
-        {PanelKrugov, nullptr, u"Noch zu laufende Runden"},
-        {PanelPlusMin, nullptr, u"Sekunden vor (plus) oder hinter (minus) dem Plan"},
-        {PanelTimer, u"Laufzeit 0 Min. 0 Sek.", u"Laufende Rennzeit"},
-        {pTimeOneKrug, nullptr, u"Sollzeit einer Runde in Sekunden"},
-        {pTimeAverSpeed, nullptr, u"Geplante Durchschnittsgeschwindigkeit"},
-        {seLength, u"Streckenlänge in Metern", nullptr},
-        {seLenKrug, u"Rundenlänge in Metern", nullptr},
-        {seKrugov, u"Anzahl Runden", nullptr},
-        {seLengthDop, u"Zusätzliche Meter vor der ersten Runde", nullptr},
-        {seMin, u"Sollzeit Minuten", nullptr},
-        {seSek, u"Sollzeit Sekunden", nullptr},
-        {seTime, u"Sollzeit in Gesamtsekunden", nullptr},
-        {seDopTime, u"Startzugabe in Sekunden", nullptr},
-        {eTimeKrug, u"Sollzeit einer Runde in Sekunden", nullptr},
-        {eSpeedKrug, u"Sollgeschwindigkeit einer Runde in km/h", nullptr},
-        {eSpeedSredn, u"Durchschnittsgeschwindigkeit seit dem Start in km/h", nullptr},
-        {SortGrid1, u"Rundentabelle", u"Sollzeiten links, gemessene Runden rechts"},
+        {bStart, QT_TR_NOOP("Start"), QT_TR_NOOP("Startet die Rennuhr (Strg+S)")},
+        {bLAP, QT_TR_NOOP("Runde"), QT_TR_NOOP("Nimmt eine Runde (Strg+L)")},
+        {bStop, QT_TR_NOOP("Stopp"), QT_TR_NOOP("Hält die Rennuhr im Ziel an (Strg+P)")},
+        {bReset, QT_TR_NOOP("Zurücksetzen"), QT_TR_NOOP("Setzt die Uhr auf null (Strg+0)")},
+        {PanelKrugov, nullptr, QT_TR_NOOP("Noch zu laufende Runden")},
+        {PanelPlusMin, nullptr, QT_TR_NOOP("Sekunden vor (plus) oder hinter (minus) dem Plan")},
+        {PanelTimer, QT_TR_NOOP("Laufzeit 0 Min. 0 Sek."), QT_TR_NOOP("Laufende Rennzeit")},
+        {pTimeOneKrug, nullptr, QT_TR_NOOP("Sollzeit einer Runde in Sekunden")},
+        {pTimeAverSpeed, nullptr, QT_TR_NOOP("Geplante Durchschnittsgeschwindigkeit")},
+        {seLength, QT_TR_NOOP("Streckenlänge in Metern"), nullptr},
+        {seLenKrug, QT_TR_NOOP("Rundenlänge in Metern"), nullptr},
+        {seKrugov, QT_TR_NOOP("Anzahl Runden"), nullptr},
+        {seLengthDop, QT_TR_NOOP("Zusätzliche Meter vor der ersten Runde"), nullptr},
+        {seMin, QT_TR_NOOP("Sollzeit Minuten"), nullptr},
+        {seSek, QT_TR_NOOP("Sollzeit Sekunden"), nullptr},
+        {seTime, QT_TR_NOOP("Sollzeit in Gesamtsekunden"), nullptr},
+        {seDopTime, QT_TR_NOOP("Startzugabe in Sekunden"), nullptr},
+        {eTimeKrug, QT_TR_NOOP("Sollzeit einer Runde in Sekunden"), nullptr},
+        {eSpeedKrug, QT_TR_NOOP("Sollgeschwindigkeit einer Runde in km/h"), nullptr},
+        {eSpeedSredn, QT_TR_NOOP("Durchschnittsgeschwindigkeit seit dem Start in km/h"), nullptr},
+        {SortGrid1, QT_TR_NOOP("Rundentabelle"), QT_TR_NOOP("Sollzeiten links, gemessene Runden rechts")},
     };
     for (const Description &d : descriptions) {
         if (d.name)
-            d.widget->setAccessibleName(QString::fromUtf16(d.name));
+            d.widget->setAccessibleName(tr(d.name));
         if (d.description)
-            d.widget->setAccessibleDescription(QString::fromUtf16(d.description));
+            d.widget->setAccessibleDescription(tr(d.description));
     }
     // Each editor's arrows say what they step: "Mehr: Anzahl Runden".
     auto nameArrows = [](QWidget *editor, SpinButtons *arrows) {

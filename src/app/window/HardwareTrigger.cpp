@@ -45,7 +45,7 @@ void TFormMain::createComPort(const rundaro::serial::DeviceFactory &factory)
     // A failing handler is shown beside the state; the port keeps watching
     // and the race goes on.
     ComPort->OnException = [this](QObject *, const std::exception_ptr &error) {
-        QString message = QStringLiteral("Unknown error");
+        QString message = tr("Unknown error");
         try {
             std::rethrow_exception(error);
         } catch (const std::exception &e) {

@@ -19,7 +19,7 @@ void TFormMain::SetUpLapTable()
 {
     for (int col = 0; col < int(std::size(kLapColumns)); ++col) {
         SortGrid1->SetColWidths(col, kLapColumns[col].width);
-        SortGrid1->SetCells(col, 0, QString::fromUtf16(kLapColumns[col].header));
+        SortGrid1->SetCells(col, 0, LapColumnHeader(kLapColumns[col]));
     }
 }
 

@@ -21,7 +21,7 @@ TFormMain::TFormMain(TFormMainServices services, QWidget *parent)
 {
     InstallFontSubstitutes();
     setObjectName(QStringLiteral("FormMain"));
-    setWindowTitle(QStringLiteral("Rundaro ver 1.0"));
+    setWindowTitle(tr("Rundaro ver 1.0"));
     setFont(WindowFont(QStringLiteral("MS Sans Serif"), 11, false));
     move(251, 245);
     resize(708, 483);

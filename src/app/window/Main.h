@@ -295,6 +295,7 @@ private:
     QComboBox *cbDisplay = nullptr;
     QCheckBox *cbLastLap = nullptr;
     QCheckBox *cbCallOuts = nullptr;
+    QComboBox *cbLanguage = nullptr;
     QLabel *LabTrigger = nullptr;
     QLabel *LabPortState = nullptr;
     TriggerStatus *m_triggerStatus = nullptr;

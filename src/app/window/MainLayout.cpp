@@ -7,6 +7,7 @@
 #include "DisplayEdit.h"
 #include "FlEdit.h"
 #include "Fonts.h"
+#include "Languages.h"
 #include "Panel.h"
 #include "PlanEditors.h"
 #include "PortList.h"
@@ -17,6 +18,8 @@
 #include "TabSheet.h"
 #include "TimeDisplayLayout.h"
 #include "Udigit.h"
+
+#include <algorithm>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -107,15 +110,15 @@ void TFormMain::createWidgets()
     // The pages are added empty and filled afterwards: the shown page's
     // layout is then worked out once, when the window is shown, rather than
     // also when it is added, with the fonts it has at that moment.
-    auto page = [this](const char16_t *name, const char16_t *caption) {
+    auto page = [this](const char16_t *name, const QString &caption) {
         auto *tab = new TabSheet;
         tab->setObjectName(QString::fromUtf16(name));
-        PageControl1->addTab(tab, QString::fromUtf16(caption));
+        PageControl1->addTab(tab, caption);
         return tab;
     };
-    createInlineTab(page(u"TabSheet1", u"Inline"));
-    createControlTab(TabSheet2 = page(u"TabSheet2", u"Control"));
-    createConfigurationTab(page(u"TabSheet3", u"Configuration"));
+    createInlineTab(page(u"TabSheet1", tr("Inline")));
+    createControlTab(TabSheet2 = page(u"TabSheet2", tr("Control")));
+    createConfigurationTab(page(u"TabSheet3", tr("Configuration")));
     PageControl1->setCurrentIndex(0);
 }
 
@@ -184,7 +187,7 @@ QWidget *TFormMain::createCommandButtons()
     {
         TBitBtnWithColor **member;
         const char16_t *name;
-        const char16_t *caption;
+        const char *caption;
         int top;
         QColor text;
         QColor face;
@@ -192,15 +195,15 @@ QWidget *TFormMain::createCommandButtons()
     };
     const QColor windowText = palette().color(QPalette::WindowText);
     const ButtonEntry buttons[] = {
-        {&bStart, u"bStart", u"&START", 2, Colors::clYellow(), Colors::clGreen(), true},
-        {&bLAP, u"bLAP", u"&LAP", 35, windowText, Colors::clBtnFace(), false},
-        {&bStop, u"bStop", u"STOP&P", 68, Colors::clYellow(), Colors::clBtnFace(), false},
-        {&bReset, u"bReset", u"&0:00", 101, Colors::clYellow(), Colors::clBtnFace(), false},
+        {&bStart, u"bStart", QT_TR_NOOP("&START"), 2, Colors::clYellow(), Colors::clGreen(), true},
+        {&bLAP, u"bLAP", QT_TR_NOOP("&LAP"), 35, windowText, Colors::clBtnFace(), false},
+        {&bStop, u"bStop", QT_TR_NOOP("STOP&P"), 68, Colors::clYellow(), Colors::clBtnFace(), false},
+        {&bReset, u"bReset", QT_TR_NOOP("&0:00"), 101, Colors::clYellow(), Colors::clBtnFace(), false},
     };
     for (const ButtonEntry &entry : buttons) {
         auto *button = new TBitBtnWithColor(panel);
         button->setObjectName(fromTable(entry.name));
-        button->SetCaption(fromTable(entry.caption));
+        button->SetCaption(tr(entry.caption));
         button->setFont(boldFont(QStringLiteral("MS Sans Serif"), 19));
         button->setGeometry(2, entry.top, 109, 30);
         setTextColor(button, QPalette::ButtonText, entry.text);
@@ -245,7 +248,7 @@ QWidget *TFormMain::createTimeDisplay()
     static_assert(std::size(labels) == std::size(kTimeLabels));
     for (std::size_t i = 0; i < std::size(kTimeLabels); ++i) {
         const TimeLabelEntry &entry = kTimeLabels[i];
-        auto *label = new QLabel(fromTable(entry.text), PanelTimer);
+        auto *label = new QLabel(tr(entry.text), PanelTimer);
         label->setObjectName(fromTable(entry.name));
         label->setGeometry(entry.left, entry.top, entry.width, entry.height);
         label->setFont(boldFont(fromTable(entry.family), entry.pixelSize));
@@ -322,7 +325,7 @@ QWidget *TFormMain::createPanelControl()
         const auto digits = entry.typingLimit > 0 ? entry.typingLimit : QString::number(entry.maxValue).size();
         const int digitWidth = QFontMetrics(panel->font()).horizontalAdvance(QLatin1Char('0'));
         (*members[i])->setFixedWidth(int(digits) * digitWidth + SpinButtons::kWidth + 8);
-        place(*members[i], fromTable(entry.label), fromTable(entry.unit), places[i].row, places[i].group);
+        place(*members[i], tr(entry.label), *entry.unit ? tr(entry.unit) : QString(), places[i].row, places[i].group);
     }
 
     seDopTime = new TSpinFloatEdit(panel);
@@ -335,7 +338,7 @@ QWidget *TFormMain::createPanelControl()
     seDopTime->setMax(kAllowanceEditor.maximum);
     seDopTime->setMin(kAllowanceEditor.minimum);
     seDopTime->setValue(kAllowanceEditor.initial);
-    place(seDopTime, QStringLiteral("Startzugabe:"), QString(), 0, 3);
+    place(seDopTime, tr("Startzugabe:"), QString(), 0, 3);
 
     for (auto [first, second] : {std::pair{seLength, seLenKrug}, {seLenKrug, seKrugov}, {seKrugov, seMin},
                                  {seMin, seSek}})
@@ -362,18 +365,18 @@ void TFormMain::createControlTab(QWidget *tab)
     eTimeKrug = createDisplayEdit(QStringLiteral("eTimeKrug"), panel);
     eSpeedKrug = createDisplayEdit(QStringLiteral("eSpeedKrug"), panel);
     eSpeedSredn = createDisplayEdit(QStringLiteral("eSpeedSredn"), panel);
-    row->addWidget(createLabel(QStringLiteral("Rundenzeit:"), panel));
+    row->addWidget(createLabel(tr("Rundenzeit:"), panel));
     row->addWidget(eTimeKrug);
-    row->addWidget(createLabel(QStringLiteral("sek"), panel));
+    row->addWidget(createLabel(tr("sek"), panel));
     row->addSpacing(12);
-    row->addWidget(createLabel(QStringLiteral("Runden:"), panel));
+    row->addWidget(createLabel(tr("Runden:"), panel));
     row->addWidget(eSpeedKrug);
-    row->addWidget(createLabel(QStringLiteral("km/h"), panel));
+    row->addWidget(createLabel(tr("km/h"), panel));
     row->addStretch(1);
     // In the gap between the two groups, in the window's small font so that
     // it fits there at the minimum width; it gives way before either group
     // would move.
-    bExport = new QPushButton(QStringLiteral("Exportieren\u2026"), panel);
+    bExport = new QPushButton(tr("Exportieren…"), panel);
     bExport->setObjectName(QStringLiteral("bExport"));
     bExport->setFont(font());
     bExport->setFocusPolicy(Qt::NoFocus);
@@ -383,13 +386,17 @@ void TFormMain::createControlTab(QWidget *tab)
     bExport->setMaximumWidth(metrics.horizontalAdvance(bExport->text()) + 12);
     bExport->setFixedHeight(metrics.height() + 10);
     row->addWidget(bExport);
-    auto *average = createLabel(QStringLiteral("Durchschnitt  Geschwindigkeit:"), panel);
+    auto *average = createLabel(tr("Durchschnitt  Geschwindigkeit:"), panel);
     average->setWordWrap(true); // over two lines
     average->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    average->setMaximumWidth(average->fontMetrics().horizontalAdvance(QStringLiteral("Geschwindigkeit: ")));
+    // As wide as its longest word and a space: one word a line.
+    int widestWord = 0;
+    for (const QString &word : average->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        widestWord = std::max(widestWord, average->fontMetrics().horizontalAdvance(word + QLatin1Char(' ')));
+    average->setMaximumWidth(widestWord);
     row->addWidget(average);
     row->addWidget(eSpeedSredn);
-    row->addWidget(createLabel(QStringLiteral("km/h"), panel));
+    row->addWidget(createLabel(tr("km/h"), panel));
     layout->addWidget(panel);
 
     SortGrid1 = new TSortGrid(tab);
@@ -415,15 +422,15 @@ void TFormMain::createConfigurationTab(QWidget *tab)
     cbPort = new PortList(tab);
     cbPort->setObjectName(QStringLiteral("cbPort"));
     cbPort->setMinimumWidth(145);
-    cbPort->addItem(QStringLiteral("None"), 0);
+    cbPort->addItem(tr("None"), 0);
     cbAlg = new QComboBox(tab);
     cbAlg->setObjectName(QStringLiteral("cbAlg"));
-    cbAlg->addItems({QStringLiteral("On/Off"), QStringLiteral("Off/On")});
+    cbAlg->addItems({tr("On/Off"), tr("Off/On")});
     cbAlg->setEnabled(false);
     cbAlg->setMinimumWidth(145);
-    auto *hardware = createLabel(QStringLiteral("Hardware:"), tab);
+    auto *hardware = createLabel(tr("Hardware:"), tab);
     hardware->setBuddy(cbPort);
-    auto *algorithm = createLabel(QStringLiteral("Algorithm:"), tab);
+    auto *algorithm = createLabel(tr("Algorithm:"), tab);
     algorithm->setBuddy(cbAlg);
     LabPortState = createStateLabel(QStringLiteral("LabPortState"), tab);
     LabPortState->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -433,29 +440,42 @@ void TFormMain::createConfigurationTab(QWidget *tab)
     grid->addWidget(algorithm, 1, 0);
     grid->addWidget(cbAlg, 1, 1);
     // The race sounds, on unless switched off.
-    cbSound = new QCheckBox(QStringLiteral("Ton"), tab);
+    cbSound = new QCheckBox(tr("Ton"), tab);
     cbSound->setObjectName(QStringLiteral("cbSound"));
     cbSound->setChecked(true);
     grid->addWidget(cbSound, 2, 1);
     // The screen for the full-screen display.
     cbDisplay = new QComboBox(tab);
     cbDisplay->setObjectName(QStringLiteral("cbDisplay"));
-    auto *display = createLabel(QStringLiteral("Anzeige:"), tab);
+    auto *display = createLabel(tr("Anzeige:"), tab);
     display->setBuddy(cbDisplay);
     grid->addWidget(display, 3, 0);
     grid->addWidget(cbDisplay, 3, 1);
     // The last lap beside the target lap there, on unless switched off.
-    cbLastLap = new QCheckBox(QStringLiteral("Letzte Runde groß"), tab);
+    cbLastLap = new QCheckBox(tr("Letzte Runde groß"), tab);
     cbLastLap->setObjectName(QStringLiteral("cbLastLap"));
     cbLastLap->setChecked(true);
     grid->addWidget(cbLastLap, 4, 1);
     // The spoken call-outs, off unless switched on; none on Windows.
-    cbCallOuts = new QCheckBox(QStringLiteral("Ansage"), tab);
+    cbCallOuts = new QCheckBox(tr("Ansage"), tab);
     cbCallOuts->setObjectName(QStringLiteral("cbCallOuts"));
     grid->addWidget(cbCallOuts, 5, 1);
 #ifdef Q_OS_WIN
     cbCallOuts->hide();
 #endif
+    // The language of the texts, in force from the next start: the window
+    // lays out its controls once, around the texts it starts with.
+    cbLanguage = new QComboBox(tab);
+    cbLanguage->setObjectName(QStringLiteral("cbLanguage"));
+    for (int i = 0; i < kLanguageCount; ++i)
+        cbLanguage->addItem(LanguageName(static_cast<Language>(i)));
+    auto *language = createLabel(tr("Sprache:"), tab);
+    language->setBuddy(cbLanguage);
+    auto *languageNote = createLabel(tr("gilt ab dem nächsten Programmstart"), tab);
+    languageNote->setObjectName(QStringLiteral("LabLanguageNote"));
+    grid->addWidget(language, 6, 0);
+    grid->addWidget(cbLanguage, 6, 1);
+    grid->addWidget(languageNote, 6, 2);
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(6, 1);
+    grid->setRowStretch(7, 1);
 }

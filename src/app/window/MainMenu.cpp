@@ -27,7 +27,7 @@ void TFormMain::createMainMenu()
     static_assert(std::size(members) == std::size(kMenuItems));
     for (std::size_t i = 0; i < std::size(kMenuItems); ++i) {
         const MenuItemEntry &entry = kMenuItems[i];
-        QAction *item = menu->addAction(QString::fromUtf16(entry.caption));
+        QAction *item = menu->addAction(tr(entry.caption));
         item->setObjectName(QString::fromUtf16(entry.name));
         item->setSeparator(entry.key == 0);
         item->setEnabled(entry.enabled);

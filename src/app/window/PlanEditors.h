@@ -1,12 +1,15 @@
 #pragma once
 
+#include <QtGlobal>
+
 // The integer editors of the race set-up on PanelControl: name, label before
 // and unit after the editor, range, step, initial value, typing limit (0: none).
+// The label and unit are the window's texts, translated where shown.
 struct PlanEditorEntry
 {
     const char16_t *name;
-    const char16_t *label;
-    const char16_t *unit;
+    const char *label;
+    const char *unit;
     int minValue;
     int maxValue;
     int increment;
@@ -15,13 +18,15 @@ struct PlanEditorEntry
 };
 
 inline constexpr PlanEditorEntry kPlanEditors[] = {
-    {u"seLength", u"Streckenlänge:", u"m", 200, 1000000, 10, 3000, 0},
-    {u"seLenKrug", u"Rundenlänge:", u"m", 50, 10000, 1, 200, 0},
-    {u"seKrugov", u"Ergibt Runden:", u"", 1, 999, 1, 15, 3},
-    {u"seLengthDop", u"Zusatzliche: ", u"", 0, 199, 1, 0, 3},
-    {u"seMin", u"Minuten:", u"", 0, 99, 1, 5, 2},
-    {u"seSek", u"Sekunden:", u"", 0, 59, 1, 30, 2},
-    {u"seTime", u"Gesamtsekunden:", u"", 1, 9999, 1, 330, 0},
+    {u"seLength", QT_TRANSLATE_NOOP("TFormMain", "Streckenlänge:"), QT_TRANSLATE_NOOP("TFormMain", "m"), 200, 1000000,
+     10, 3000, 0},
+    {u"seLenKrug", QT_TRANSLATE_NOOP("TFormMain", "Rundenlänge:"), QT_TRANSLATE_NOOP("TFormMain", "m"), 50, 10000, 1,
+     200, 0},
+    {u"seKrugov", QT_TRANSLATE_NOOP("TFormMain", "Ergibt Runden:"), "", 1, 999, 1, 15, 3},
+    {u"seLengthDop", QT_TRANSLATE_NOOP("TFormMain", "Zusatzliche: "), "", 0, 199, 1, 0, 3},
+    {u"seMin", QT_TRANSLATE_NOOP("TFormMain", "Minuten:"), "", 0, 99, 1, 5, 2},
+    {u"seSek", QT_TRANSLATE_NOOP("TFormMain", "Sekunden:"), "", 0, 59, 1, 30, 2},
+    {u"seTime", QT_TRANSLATE_NOOP("TFormMain", "Gesamtsekunden:"), "", 1, 9999, 1, 330, 0},
 };
 
 // seDopTime, the start allowance in seconds.

@@ -41,7 +41,7 @@ void TFormMain::createRaceFeatures()
 
     connect(Drucker1, &QAction::triggered, printer, &RacePrinter::printDialog);
     for (QAction *help : {Hilfe1, mHilfe})
-        connect(help, &QAction::triggered, this, [this, raceFile] { HelpWindow::ShowFor(this, raceFile->folder()); });
+        connect(help, &QAction::triggered, this, [this, raceFile] { HelpWindow::showFor(this, raceFile->folder()); });
     connect(mAbout, &QAction::triggered, this, [this] { ShowAboutBox(this); });
     // As the window's close button: the settings are stored when the window goes.
     connect(Beenden1, &QAction::triggered, this, &QWidget::close);
@@ -50,7 +50,7 @@ void TFormMain::createRaceFeatures()
     PopupMenu1 = new QMenu(SortGrid1);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->addAction(mUndo);
-    QAction *exportItem = PopupMenu1->addAction(QStringLiteral("Exportieren\u2026"));
+    QAction *exportItem = PopupMenu1->addAction(tr("Exportieren…"));
     exportItem->setObjectName(QStringLiteral("mExport"));
     connect(exportItem, &QAction::triggered, exporter, &RaceExport::exportRace);
     SortGrid1->SetPopupMenu(PopupMenu1);

@@ -1,20 +1,22 @@
 // The window's stored settings: the race set-up, the port with its polarity,
 // the window's position and size, whether the race sounds are on, the
-// full-screen display's screen, whether it shows the last lap and whether
-// the call-outs are on, read at start and written at exit, also when the
-// session ends.
+// full-screen display's screen, whether it shows the last lap, whether
+// the call-outs are on and the language, read at start and written at exit,
+// also when the session ends.
 #include "Main.h"
 
 #include "Application.h"
 
 #include "Comms.h"
 #include "FlEdit.h"
+#include "Languages.h"
 #include "Numbers.h"
 #include "ScreenChoice.h"
 #include "SettingsOrder.h"
 #include "SpinEdit.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QSessionManager>
 
@@ -129,6 +131,10 @@ void TFormMain::applySetting(Setting setting, std::int32_t value)
     case Setting::CallOuts:
         cbCallOuts->setChecked(value != 0);
         break;
+    case Setting::Language:
+        // Chosen for the next start; the program came up in it already.
+        cbLanguage->setCurrentIndex(static_cast<int>(LanguageFromValue(value)));
+        break;
     }
 }
 
@@ -167,6 +173,7 @@ std::int32_t TFormMain::settingValue(Setting setting) const
         return cbLastLap->isChecked() ? 1 : 0;
     case Setting::CallOuts:
         return cbCallOuts->isChecked() ? 1 : 0;
+    case Setting::Language: return cbLanguage->currentIndex();
     }
     return 0;
 }

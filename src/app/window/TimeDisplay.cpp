@@ -59,7 +59,5 @@ void TFormMain::describeTime(int t)
         return;
     m_describedSecond = second;
     const rundaro::TimeParts parts = rundaro::SplitRaceTime(t);
-    PanelTimer->setAccessibleName(QStringLiteral("Laufzeit %1 Min. %2 Sek.")
-                                      .arg(parts.minutes)
-                                      .arg(parts.seconds));
+    PanelTimer->setAccessibleName(tr("Laufzeit %1 Min. %2 Sek.").arg(parts.minutes).arg(parts.seconds));
 }

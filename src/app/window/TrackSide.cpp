@@ -34,5 +34,5 @@ void TFormMain::createTrackSide()
     m_callOuts = new RaceCallOuts(*m_feed, cbCallOuts, m_services.Speech, this);
 
     m_chartPage = new LapChartPage(*m_feed);
-    PageControl1->addTab(m_chartPage, QStringLiteral("Grafik"));
+    PageControl1->addTab(m_chartPage, tr("Grafik"));
 }

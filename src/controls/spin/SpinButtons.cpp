@@ -10,10 +10,10 @@ SpinButtons::SpinButtons(QWidget *parent)
     m_up = makeButton(Qt::UpArrow);
     m_up->setObjectName(QStringLiteral("UpButton"));
     // Screen readers' names; the editor's owner may add what it edits.
-    m_up->setAccessibleName(QStringLiteral("Mehr"));
+    m_up->setAccessibleName(tr("Mehr"));
     m_down = makeButton(Qt::DownArrow);
     m_down->setObjectName(QStringLiteral("DownButton"));
-    m_down->setAccessibleName(QStringLiteral("Weniger"));
+    m_down->setAccessibleName(tr("Weniger"));
     connect(m_up, &QToolButton::clicked, this, &SpinButtons::upClick);
     connect(m_down, &QToolButton::clicked, this, &SpinButtons::downClick);
     resize(kWidth, kHeight);

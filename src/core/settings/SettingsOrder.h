@@ -12,7 +12,25 @@
 // and written, and what a failure does to the rest.
 namespace rundaro {
 
-enum class Setting { Port, Alg, Left, Top, Width, Height, Len, LenDop, LenKrug, Krugs, Time, DopTime, Sound, Display, LastLap, CallOuts };
+enum class Setting {
+    Port,
+    Alg,
+    Left,
+    Top,
+    Width,
+    Height,
+    Len,
+    LenDop,
+    LenKrug,
+    Krugs,
+    Time,
+    DopTime,
+    Sound,
+    Display,
+    LastLap,
+    CallOuts,
+    Language
+};
 
 // Reading applies each value as soon as it is read, so the order matters:
 // the port first, then the window, then the race set-up with the extra
@@ -21,17 +39,18 @@ enum class Setting { Port, Alg, Left, Top, Width, Height, Len, LenDop, LenKrug, 
 // existed still restores the values before it: "Sound" (the race sounds on
 // or off), "Display" (the full-screen display's screen: 0 automatic, n the
 // n-th screen), "LastLap" (the last lap shown on it after each passing),
-// "CallOuts" (the spoken call-outs on or off).
-constexpr std::array<Setting, 16> kReadOrder{
-    Setting::Port, Setting::Alg, Setting::Left, Setting::Top, Setting::Width, Setting::Height,
-    Setting::Len, Setting::LenDop, Setting::LenKrug, Setting::Krugs, Setting::Time, Setting::DopTime,
-    Setting::Sound, Setting::Display, Setting::LastLap, Setting::CallOuts,
+// "CallOuts" (the spoken call-outs on or off), "Language" (the language of
+// the program's texts: 0 German, 1 English, 2 Dutch).
+constexpr std::array<Setting, 17> kReadOrder{
+    Setting::Port,  Setting::Alg,     Setting::Left,    Setting::Top,      Setting::Width,    Setting::Height,
+    Setting::Len,   Setting::LenDop,  Setting::LenKrug, Setting::Krugs,    Setting::Time,     Setting::DopTime,
+    Setting::Sound, Setting::Display, Setting::LastLap, Setting::CallOuts, Setting::Language,
 };
 
-constexpr std::array<Setting, 16> kWriteOrder{
-    Setting::Left, Setting::Top, Setting::Width, Setting::Height, Setting::Port, Setting::Alg,
-    Setting::Len, Setting::LenDop, Setting::LenKrug, Setting::Krugs, Setting::Time, Setting::DopTime,
-    Setting::Sound, Setting::Display, Setting::LastLap, Setting::CallOuts,
+constexpr std::array<Setting, 17> kWriteOrder{
+    Setting::Left,  Setting::Top,     Setting::Width,   Setting::Height,   Setting::Port,     Setting::Alg,
+    Setting::Len,   Setting::LenDop,  Setting::LenKrug, Setting::Krugs,    Setting::Time,     Setting::DopTime,
+    Setting::Sound, Setting::Display, Setting::LastLap, Setting::CallOuts, Setting::Language,
 };
 
 // The stored value name ("Port", "LenDop", ...).

@@ -2,10 +2,11 @@
 
 #include <QBarCategoryAxis>
 #include <QBarLegendMarker>
-#include <QLegend>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
+#include <QLegend>
 #include <QLineSeries>
 #include <QLocale>
 #include <QStackedBarSeries>
@@ -60,14 +61,14 @@ LapChart::LapChart(QWidget *parent)
     m_chart->setAnimationOptions(QChart::NoAnimation);
     m_chart->legend()->setAlignment(Qt::AlignBottom);
 
-    m_onTarget = barSet(QStringLiteral("in der Sollzeit"), kGreen);
-    m_overTarget = barSet(QStringLiteral("über der Sollzeit"), kRed);
-    m_noTarget = barSet(QStringLiteral("Rundenzeit"), kGrey);
+    m_onTarget = barSet(QCoreApplication::translate("LapChart", "in der Sollzeit"), kGreen);
+    m_overTarget = barSet(QCoreApplication::translate("LapChart", "über der Sollzeit"), kRed);
+    m_noTarget = barSet(QCoreApplication::translate("LapChart", "Rundenzeit"), kGrey);
     m_bars = new QStackedBarSeries;
     m_bars->append({m_onTarget, m_overTarget, m_noTarget});
     m_bars->setBarWidth(0.7);
-    m_targetLine = line(QStringLiteral("Sollrundenzeit"), kTarget, Qt::DashLine);
-    m_aheadLine = line(QStringLiteral("Vorsprung/Rückstand"), kAhead, Qt::SolidLine);
+    m_targetLine = line(QCoreApplication::translate("LapChart", "Sollrundenzeit"), kTarget, Qt::DashLine);
+    m_aheadLine = line(QCoreApplication::translate("LapChart", "Vorsprung/Rückstand"), kAhead, Qt::SolidLine);
     m_aheadLine->setPointsVisible(true);
     m_referenceLine = line(QStringLiteral("Vergleich"), kReference, Qt::DashDotLine);
     m_referenceLine->setPointsVisible(true);
@@ -77,12 +78,12 @@ LapChart::LapChart(QWidget *parent)
     m_chart->addSeries(m_referenceLine);
 
     m_laps = new QBarCategoryAxis;
-    m_laps->setTitleText(QStringLiteral("Runde"));
+    m_laps->setTitleText(QCoreApplication::translate("LapChart", "Runde"));
     m_seconds = new QValueAxis;
-    m_seconds->setTitleText(QStringLiteral("Rundenzeit in s"));
+    m_seconds->setTitleText(QCoreApplication::translate("LapChart", "Rundenzeit in s"));
     m_seconds->setLabelFormat(QStringLiteral("%.1f"));
     m_ahead = new QValueAxis;
-    m_ahead->setTitleText(QStringLiteral("Vorsprung (+) / Rückstand (−) in s"));
+    m_ahead->setTitleText(QCoreApplication::translate("LapChart", "Vorsprung (+) / Rückstand (−) in s"));
     m_ahead->setLabelFormat(QStringLiteral("%.1f"));
     m_ahead->setLinePenColor(kAhead);
     m_chart->addAxis(m_laps, Qt::AlignBottom);
@@ -116,7 +117,8 @@ void LapChart::showChart(const rundaro::LapChartData &data)
     double reach = 1;
     for (std::size_t i = 0; i < data.columns.size(); ++i) {
         const auto &column = data.columns[i];
-        categories << (column.lap == 0 ? QStringLiteral("Zusatz") : locale.toString(column.lap));
+        categories << (column.lap == 0 ? QCoreApplication::translate("LapChart", "Zusatz")
+                                       : locale.toString(column.lap));
         const double seconds = column.lapSeconds.value_or(0);
         top = std::max(top, seconds);
         on << (column.onTarget.value_or(false) ? seconds : 0);
