@@ -36,7 +36,7 @@ inline TFormMainServices BenchServices(bool ownSettings = true)
 class SilentEngine : public SpeechEngine
 {
 public:
-    void speak(const std::string &) override {}
+    void speak(const std::string &) override { }
     SpeechSamples render(const std::string &) override { return {}; }
 };
 

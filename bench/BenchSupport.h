@@ -23,8 +23,8 @@ std::uint64_t ReferenceWork(std::uint64_t seed);
 
 struct ThreadUsage
 {
-    double cpuSeconds = 0;       // user + system
-    long voluntarySwitches = 0;   // the thread gave up the CPU (woke up later)
+    double cpuSeconds = 0; // user + system
+    long voluntarySwitches = 0; // the thread gave up the CPU (woke up later)
     long involuntarySwitches = 0; // the thread was preempted
 };
 

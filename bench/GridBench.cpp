@@ -23,16 +23,16 @@ void setUp(TSortGrid &grid, int rows = 42)
     for (int r = 1; r < rows; ++r)
         for (int c = 0; c < 9; ++c)
             grid.SetCells(c, r, QStringLiteral("21,95"));
-    grid.OnGetCellFormat = [&grid](QObject *, int Col, int Row, TGridDrawState, TFormatOptions &fo, bool &,
-                                   bool &, bool &) {
-        fo.AlignmentHorz = taRightJustify;
-        if (Col != 5 || Row == 0)
-            return;
-        bool ok = false;
-        const double value = QLocale().toDouble(grid.Cells(Col, Row), &ok);
-        if (ok)
-            fo.Font->Color = value <= 21.9 ? QColor(0, 128, 0) : QColor(255, 0, 0);
-    };
+    grid.OnGetCellFormat
+        = [&grid](QObject *, int Col, int Row, TGridDrawState, TFormatOptions &fo, bool &, bool &, bool &) {
+              fo.AlignmentHorz = taRightJustify;
+              if (Col != 5 || Row == 0)
+                  return;
+              bool ok = false;
+              const double value = QLocale().toDouble(grid.Cells(Col, Row), &ok);
+              if (ok)
+                  fo.Font->Color = value <= 21.9 ? QColor(0, 128, 0) : QColor(255, 0, 0);
+          };
     grid.resize(708, 400);
 }
 

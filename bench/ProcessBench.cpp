@@ -29,7 +29,7 @@ using Clock = std::chrono::steady_clock;
 
 struct ChildRun
 {
-    double firstLineMs = 0;       // from the spawn to the first line the child printed
+    double firstLineMs = 0; // from the spawn to the first line the child printed
     std::vector<std::string> lines;
     int status = -1;
 
@@ -116,8 +116,8 @@ ChildRun runChild(const std::string &program, const char *argument, const std::v
 // time only the work.
 void BM_StartupToFirstFrame(benchmark::State &state)
 {
-    const std::string programs[] = {sibling("bench_rundaro_child"), sibling("bench_minimal_qt"),
-                                    sibling("bench_fonts_only")};
+    const std::string programs[]
+        = {sibling("bench_rundaro_child"), sibling("bench_minimal_qt"), sibling("bench_fonts_only")};
     for (auto _ : state) {
         std::vector<double> wall[3], cpu[3];
         for (const std::string &program : programs)

@@ -1,13 +1,13 @@
-#include "BenchSupport.h"
 #include "BenchServices.h"
+#include "BenchSupport.h"
 #include "Main.h"
 
 #include "TickCount.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QApplication>
 #include <QScreen>
 #include <QTimer>
 #include <QTimerEvent>

@@ -1,6 +1,6 @@
+#include "BenchServices.h"
 #include "BenchSupport.h"
 #include "FirstPaint.h"
-#include "BenchServices.h"
 #include "Main.h"
 #include "SoundThread.h"
 #include "SpinEdit.h"

@@ -33,8 +33,7 @@ void fill(TSortGrid &grid, int rows)
 void sortAgain(TSortGrid &grid, TSortStyle style, int col)
 {
     grid.SortOptions().SortStyle = style;
-    grid.SortOptions().SortDirection =
-        grid.SortOptions().SortDirection == sdAscending ? sdDescending : sdAscending;
+    grid.SortOptions().SortDirection = grid.SortOptions().SortDirection == sdAscending ? sdDescending : sdAscending;
     grid.SortByColumn(col);
 }
 

@@ -54,7 +54,6 @@ int threadCount()
     return int(bench::ThreadsUsage().size());
 }
 
-
 constexpr std::uint32_t kBase = 1000;
 // Before each edge the clock jumps on by a whole lockout, so that the 1000 ms
 // lockout after the last passing has passed, though the edge comes within
@@ -200,9 +199,9 @@ void BM_TriggerLatency(benchmark::State &state)
     services.Store->writeDword("Alg", 0);
     services.Store->closeKey();
 
-    std::vector<double> latencyMs;     // the wait's return -> the lap's tick
-    std::vector<double> fromEdgeMs;    // the edge on the line -> the lap's tick
-    std::vector<double> handledMs;     // the edge on the line -> the lap recorded
+    std::vector<double> latencyMs; // the wait's return -> the lap's tick
+    std::vector<double> fromEdgeMs; // the edge on the line -> the lap's tick
+    std::vector<double> handledMs; // the edge on the line -> the lap recorded
     int portThreads = 0;
     for (auto _ : state) {
         TFormMain form(services);
@@ -248,8 +247,7 @@ void BM_TriggerLatency(benchmark::State &state)
             ++asked;
             if (busy) {
                 const auto until = Clock::now() + std::chrono::milliseconds(50);
-                while (Clock::now() < until) {
-                }
+                while (Clock::now() < until) { }
             }
         };
         ask(); // the first edge starts the race
@@ -267,8 +265,8 @@ void BM_TriggerLatency(benchmark::State &state)
             lapCount = form.LapCount();
             handledMs.push_back(double(nowNs() - edges.lastEdgeNs()) / 1e6);
             // The read was made after the last jump, before the next.
-            const std::uint32_t read =
-                std::uint32_t(form.LapMark()) + form.StartTick() - kBase - g_jumps.load() * kLockoutMs;
+            const std::uint32_t read
+                = std::uint32_t(form.LapMark()) + form.StartTick() - kBase - g_jumps.load() * kLockoutMs;
             const std::int64_t readNs = g_readAt[read % kReads];
             latencyMs.push_back(double(readNs - driver->lastReturnNs()) / 1e6);
             fromEdgeMs.push_back(double(readNs - edges.lastEdgeNs()) / 1e6);
@@ -298,9 +296,9 @@ void BM_TriggerLatency(benchmark::State &state)
     state.counters["handled_p50_ms"] = bench::Percentile(handledMs, 50);
     state.counters["handled_p99_ms"] = bench::Percentile(handledMs, 99);
     state.counters["port_threads"] = portThreads;
-    state.SetLabel(std::string(busy     ? "main thread busy 50 ms at each edge; goal: edge_p99 under 1 ms"
-                               : racing ? "racing (10 ms ticks); goal: p99 under 0.5 ms"
-                                        : "window idle; goal: p99 under 0.2 ms")
+    state.SetLabel(std::string(busy         ? "main thread busy 50 ms at each edge; goal: edge_p99 under 1 ms"
+                                   : racing ? "racing (10 ms ticks); goal: p99 under 0.5 ms"
+                                            : "window idle; goal: p99 under 0.2 ms")
                    + "; stamped by the worker" + (callOuts ? "; call-outs on (silent engine)" : ""));
 }
 BENCHMARK(BM_TriggerLatency)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();

@@ -35,8 +35,7 @@ constexpr std::size_t kInputSize = 28;
     std::abort();
 }
 
-template<class T>
-T at(const std::uint8_t *data, std::size_t offset)
+template <class T> T at(const std::uint8_t *data, std::size_t offset)
 {
     T v;
     std::memcpy(&v, data + offset, sizeof v);
@@ -44,8 +43,8 @@ T at(const std::uint8_t *data, std::size_t offset)
 }
 
 // The line speed of each baud-rate ordinal, brUser aside.
-constexpr std::uint32_t kSpeeds[15] = {110,   300,   600,   1200,   2400,   4800,   9600,  14400,
-                                       19200, 38400, 56000, 57600, 115200, 128000, 256000};
+constexpr std::uint32_t kSpeeds[15]
+    = {110, 300, 600, 1200, 2400, 4800, 9600, 14400, 19200, 38400, 56000, 57600, 115200, 128000, 256000};
 
 struct Expected
 {
@@ -53,8 +52,8 @@ struct Expected
     std::uint32_t mask = 0;
 };
 
-Expected derive(std::uint8_t baud, std::int32_t user, std::uint8_t parity, std::uint8_t stopBits,
-                std::uint8_t flow, std::uint8_t dataBits, std::uint16_t events, bool dtr, std::int32_t writeBuf)
+Expected derive(std::uint8_t baud, std::int32_t user, std::uint8_t parity, std::uint8_t stopBits, std::uint8_t flow,
+                std::uint8_t dataBits, std::uint16_t events, bool dtr, std::int32_t writeBuf)
 {
     Expected e;
     e.dcb.DCBlength = 28;

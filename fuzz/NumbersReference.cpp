@@ -133,13 +133,10 @@ std::string ReferenceFormatFixed(const Extended &value, int decimals, char separ
     decimals = std::clamp(decimals, 0, 18);
     switch (value.kind) {
     case Extended::Kind::NaN:
-    case Extended::Kind::NonCanonical:
-        return "NAN";
-    case Extended::Kind::Infinite:
-        return value.negative ? "-INF" : "INF";
+    case Extended::Kind::NonCanonical: return "NAN";
+    case Extended::Kind::Infinite: return value.negative ? "-INF" : "INF";
     case Extended::Kind::Zero:
-    case Extended::Kind::Finite:
-        break;
+    case Extended::Kind::Finite: break;
     }
 
     int scale = 0;

@@ -92,9 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     for (TSortDirection direction : {sdAscending, sdDescending}) {
         std::vector<TSortKey> sorted = keys;
-        std::stable_sort(sorted.begin(), sorted.end(), [&](const TSortKey &l, const TSortKey &r) {
-            return SortsBefore(l, r, style, direction, {});
-        });
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [&](const TSortKey &l, const TSortKey &r) { return SortsBefore(l, r, style, direction, {}); });
         for (std::size_t i = 1; i < sorted.size(); ++i) {
             if (SortsBefore(sorted[i], sorted[i - 1], style, direction, {}))
                 fail("neighbours out of order", {&sorted[i - 1], &sorted[i]});

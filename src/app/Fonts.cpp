@@ -28,7 +28,12 @@ bool loadShippedNarrowFont(const QStringList &installed)
 
 void InstallFontSubstitutes()
 {
-    struct Substitute { const char *family; const char *first; const char *second; };
+    struct Substitute
+    {
+        const char *family;
+        const char *first;
+        const char *second;
+    };
     static constexpr Substitute table[] = {
         {"Arial", "Liberation Sans", "DejaVu Sans"},
         {"Arial Narrow", "Liberation Sans Narrow", "DejaVu Sans Condensed"},

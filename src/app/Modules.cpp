@@ -27,7 +27,8 @@ QString BuildTreeModules(const QString &programDir)
 
 QString ModuleFile(const char *name)
 {
-    const QString file = QLatin1String(RUNDARO_MODULE_PREFIX) + QLatin1String(name) + QLatin1String(RUNDARO_MODULE_SUFFIX);
+    const QString file
+        = QLatin1String(RUNDARO_MODULE_PREFIX) + QLatin1String(name) + QLatin1String(RUNDARO_MODULE_SUFFIX);
     const QString programDir = QCoreApplication::applicationDirPath();
     const QString dirs[] = {
         programDir + QStringLiteral("/" RUNDARO_MODULE_DIR_FROM_BIN),

@@ -80,8 +80,6 @@ QuitSignals::QuitSignals(QObject *parent)
 
 QuitSignals::~QuitSignals() = default;
 
-void QuitSignals::readPipe()
-{
-}
+void QuitSignals::readPipe() { }
 
 #endif

@@ -8,7 +8,7 @@ namespace rundaro::serial {
 
 namespace {
 
-void NoOp(int) {}
+void NoOp(int) { }
 
 // A thread may have been started with every signal blocked; the wake signal
 // must reach it while it is inside a call.

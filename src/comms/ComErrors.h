@@ -12,7 +12,8 @@ class EComError : public rundaro::Exception
 {
 public:
     explicit EComError(const std::string &message, std::uint32_t error = 0)
-        : Exception(message), m_error(error)
+        : Exception(message)
+        , m_error(error)
     {
     }
     std::uint32_t Error() const { return m_error; }

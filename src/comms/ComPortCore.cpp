@@ -26,8 +26,7 @@ private:
     bool &m_changing;
 };
 
-template <typename Report, typename... Args>
-void report(const Report &event, Args &&...args)
+template <typename Report, typename... Args> void report(const Report &event, Args &&...args)
 {
     if (event)
         event(std::forward<Args>(args)...);
@@ -36,7 +35,8 @@ void report(const Report &event, Args &&...args)
 } // namespace
 
 ComPortCore::ComPortCore(std::function<void()> wake, Events events)
-    : FWake(std::move(wake)), FEvents(std::move(events))
+    : FWake(std::move(wake))
+    , FEvents(std::move(events))
 {
 }
 

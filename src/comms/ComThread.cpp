@@ -10,7 +10,8 @@
 using rundaro::serial::WaitResult;
 
 TComThread::TComThread(rundaro::serial::ComPortCore *owner, std::function<void()> wake)
-    : OwnerPort(owner), FHandOver(std::move(wake))
+    : OwnerPort(owner)
+    , FHandOver(std::move(wake))
 {
     rundaro::serial::Device &device = *OwnerPort->FHandle;
     device.SetMask(OwnerPort->FEventMask);
@@ -84,16 +85,12 @@ bool TComThread::WaitLoop(std::uint32_t &error)
             FReport = TakeReport();
             FHandOver.Run([this] { DispatchEvents(); });
             break;
-        case WaitResult::Dropped:
-            waiting = ++failedWaits < kMaxFailedWaits;
-            break;
+        case WaitResult::Dropped: waiting = ++failedWaits < kMaxFailedWaits; break;
         case WaitResult::Cancelled:
             cancelled = true;
             waiting = false;
             break;
-        case WaitResult::Failed:
-            waiting = false;
-            break;
+        case WaitResult::Failed: waiting = false; break;
         }
     }
     if (!cancelled)

@@ -62,7 +62,7 @@ private:
     std::uint32_t EventMask = 0;
     rundaro::serial::PortReport FReport;
     std::uint32_t FDsrCount = 0; // the driver's DSR count at the last report
-    bool FCounted = false;       // the driver keeps a DSR count
+    bool FCounted = false; // the driver keeps a DSR count
     std::atomic<bool> FLost{false};
     std::atomic<std::uint32_t> FLostError{0};
     rundaro::serial::HandOver FHandOver;

@@ -8,8 +8,8 @@
 #include <algorithm>
 
 TComPort::TComPort(QObject *owner)
-    : QObject(owner),
-      FCore([this] { PostHandOver(); },
+    : QObject(owner)
+    , FCore([this] { PostHandOver(); },
             {
                 [this](std::uint32_t event) { PortEvent(event); },
                 [this](const std::exception_ptr &error) { fire(OnException, this, error); },
@@ -127,11 +127,35 @@ void TComPort::DoRxChar()
         OnRxChar(this, InQueCount());
 }
 
-void TComPort::DoTxEmpty() { fire(OnTxEmpty, this); }
-void TComPort::DoBreak() { fire(OnBreak, this); }
-void TComPort::DoRing() { fire(OnRing, this); }
-void TComPort::DoCTS() { fire(OnCTS, this); }
-void TComPort::DoDSR() { fire(OnDSR, this); }
-void TComPort::DoRxFlag() { fire(OnRxFlag, this); }
-void TComPort::DoRLSD() { fire(OnRLSD, this); }
-void TComPort::DoError() { fire(OnError, this); }
+void TComPort::DoTxEmpty()
+{
+    fire(OnTxEmpty, this);
+}
+void TComPort::DoBreak()
+{
+    fire(OnBreak, this);
+}
+void TComPort::DoRing()
+{
+    fire(OnRing, this);
+}
+void TComPort::DoCTS()
+{
+    fire(OnCTS, this);
+}
+void TComPort::DoDSR()
+{
+    fire(OnDSR, this);
+}
+void TComPort::DoRxFlag()
+{
+    fire(OnRxFlag, this);
+}
+void TComPort::DoRLSD()
+{
+    fire(OnRLSD, this);
+}
+void TComPort::DoError()
+{
+    fire(OnError, this);
+}

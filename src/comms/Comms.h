@@ -69,8 +69,22 @@ class TComPort : public QObject
 
 public:
     enum TBaudRate : quint8 {
-        br110, br300, br600, br1200, br2400, br4800, br9600, br14400,
-        br19200, br38400, br56000, br76500, br115200, br128000, br256000, brUser,
+        br110,
+        br300,
+        br600,
+        br1200,
+        br2400,
+        br4800,
+        br9600,
+        br14400,
+        br19200,
+        br38400,
+        br56000,
+        br76500,
+        br115200,
+        br128000,
+        br256000,
+        brUser,
     };
     Q_ENUM(TBaudRate)
     enum TParity : quint8 { prNone, prOdd, prEven, prMark, prSpace };

@@ -34,5 +34,5 @@ public:
 private:
     bool m_on = false;
     std::uint32_t m_since = 0; // tick of the report that left the line at m_on
-    bool m_settled = true;     // m_on has stood long enough whatever m_since says
+    bool m_settled = true; // m_on has stood long enough whatever m_since says
 };

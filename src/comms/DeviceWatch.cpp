@@ -37,7 +37,7 @@ DeviceWatch::DeviceWatch(const QString &, QObject *parent)
 {
 }
 
-void DeviceWatch::readChanges() {}
+void DeviceWatch::readChanges() { }
 
 #endif
 

@@ -6,8 +6,8 @@ DeviceControlBlock BuildControlBlock(const LineSettings &s)
 {
     DeviceControlBlock dcb;
     dcb.BaudRate = s.baudRate == kBaudUserOrdinal || s.baudRate >= kBaudRates.size()
-                       ? static_cast<std::uint32_t>(s.baudRateUser)
-                       : kBaudRates[s.baudRate];
+        ? static_cast<std::uint32_t>(s.baudRateUser)
+        : kBaudRates[s.baudRate];
     dcb.Flags = DCB_BINARY;
     if (s.enableDTR)
         dcb.Flags |= DCB_DTR_CONTROL_ENABLE;

@@ -13,8 +13,7 @@ namespace rundaro::serial {
 // Line speed of each baud-rate ordinal; the last one (user) is a placeholder
 // for the user's own speed. The 76500 entry really runs at 57600.
 inline constexpr std::array<std::uint32_t, 16> kBaudRates = {
-    110, 300, 600, 1200, 2400, 4800, 9600, 14400, 19200, 38400,
-    56000, 57600, 115200, 128000, 256000, 0,
+    110, 300, 600, 1200, 2400, 4800, 9600, 14400, 19200, 38400, 56000, 57600, 115200, 128000, 256000, 0,
 };
 inline constexpr std::uint8_t kBaudUserOrdinal = 15;
 

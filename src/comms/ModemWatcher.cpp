@@ -14,7 +14,9 @@ int ModemWatcher::WakeSignal()
 }
 
 ModemWatcher::ModemWatcher(int notifyFd, BlockingWait wait, ChangedSince changed)
-    : m_notifyFd(notifyFd), m_wait(std::move(wait)), m_changed(std::move(changed))
+    : m_notifyFd(notifyFd)
+    , m_wait(std::move(wait))
+    , m_changed(std::move(changed))
 {
     if (WakeSignal() == 0) {
         m_error = ENOSYS;

@@ -26,10 +26,10 @@ std::string LockPath(const std::string &folder, const std::string &device)
 struct LockFile
 {
     int openError = 0; // errno of the open, 0 when it opened
-    pid_t owner = 0;   // 0 when it holds no process id that can be read
+    pid_t owner = 0; // 0 when it holds no process id that can be read
     dev_t device = 0;
     ino_t inode = 0;
-    uid_t user = 0;    // the file's owner
+    uid_t user = 0; // the file's owner
 };
 
 LockFile ReadLockFile(const std::string &path)
@@ -184,8 +184,8 @@ LockState ReadLock(const std::string &folder, const std::string &device)
     return StateOf(ReadLockFile(LockPath(folder, device)));
 }
 
-std::unique_ptr<PortLock> PortLock::Acquire(const std::string &folder, const std::string &device,
-                                            std::uint32_t &error, std::string *detail)
+std::unique_ptr<PortLock> PortLock::Acquire(const std::string &folder, const std::string &device, std::uint32_t &error,
+                                            std::string *detail)
 {
     std::unique_ptr<PortLock> lock(new PortLock);
     if (folder.empty())
@@ -219,16 +219,18 @@ std::unique_ptr<PortLock> PortLock::Acquire(const std::string &folder, const std
             continue;
         const LockState state = StateOf(held);
         if (state == LockState::Stale && removed != EBUSY)
-            return refuse(removed, "Eine veraltete Sperrdatei blockiert den Port: " + path + " von Benutzer "
-                                       + UserName(held.user) + " (Prozess " + std::to_string(held.owner)
-                                       + " läuft nicht mehr). Entfernen mit: sudo rm " + path);
+            return refuse(removed,
+                          "Eine veraltete Sperrdatei blockiert den Port: " + path + " von Benutzer "
+                              + UserName(held.user) + " (Prozess " + std::to_string(held.owner)
+                              + " läuft nicht mehr). Entfernen mit: sudo rm " + path);
         if (state == LockState::Unreadable)
             return refuse(EBUSY, "Der Port ist gesperrt: " + path + " ist keine lesbare Sperrdatei.");
         break;
     }
     const LockFile held = ReadLockFile(path);
-    return refuse(EBUSY, "Der Port wird von einem anderen Programm benutzt (Sperrdatei " + path + ", Prozess "
-                             + std::to_string(held.owner) + ").");
+    return refuse(EBUSY,
+                  "Der Port wird von einem anderen Programm benutzt (Sperrdatei " + path + ", Prozess "
+                      + std::to_string(held.owner) + ").");
 }
 
 PortLock::~PortLock()

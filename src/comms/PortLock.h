@@ -46,9 +46,9 @@ std::vector<std::string> ActiveConsoles(const std::string &consoleFile);
 // What the lock file of a device says. A lock folder that cannot be
 // searched holds no lock: nobody can lock there, and Acquire takes none.
 enum class LockState {
-    None,       // no lock file
-    Live,       // held by a process that is alive
-    Stale,      // left by a process that has ended
+    None, // no lock file
+    Live, // held by a process that is alive
+    Stale, // left by a process that has ended
     Unreadable, // not a lock file this program can read (a link, no process id)
 };
 LockState ReadLock(const std::string &folder, const std::string &device);
@@ -73,8 +73,8 @@ public:
     // whose lock it is and, for a stale one, how to remove it. A folder
     // that is missing, cannot be searched or cannot be written is no error:
     // nobody can lock there, and a lock holding nothing is returned.
-    static std::unique_ptr<PortLock> Acquire(const std::string &folder, const std::string &device,
-                                             std::uint32_t &error, std::string *detail = nullptr);
+    static std::unique_ptr<PortLock> Acquire(const std::string &folder, const std::string &device, std::uint32_t &error,
+                                             std::string *detail = nullptr);
     ~PortLock();
     PortLock(const PortLock &) = delete;
     PortLock &operator=(const PortLock &) = delete;

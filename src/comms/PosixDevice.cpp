@@ -99,8 +99,12 @@ class PosixDevice final : public Device
 public:
     PosixDevice(int fd, int cancelFd, int modemFd, int epollFd, std::shared_ptr<LineDriver> driver,
                 std::unique_ptr<PortLock> lock)
-        : m_fd(fd), m_cancelFd(cancelFd), m_modemFd(modemFd), m_epollFd(epollFd), m_driver(std::move(driver)),
-          m_lock(std::move(lock))
+        : m_fd(fd)
+        , m_cancelFd(cancelFd)
+        , m_modemFd(modemFd)
+        , m_epollFd(epollFd)
+        , m_driver(std::move(driver))
+        , m_lock(std::move(lock))
     {
         m_errorBase = ReadCounters(*m_driver, fd);
         // Modem-line changes and data at once rather than when a USB
@@ -366,8 +370,7 @@ private:
             if (!now.valid || !last.valid)
                 return false;
             const bool differs = now.count.cts != last.count.cts || now.count.dsr != last.count.dsr
-                                 || now.count.rng != last.count.rng
-                                 || now.count.dcd != last.count.dcd;
+                || now.count.rng != last.count.rng || now.count.dcd != last.count.dcd;
             last = now;
             return differs;
         };
@@ -378,9 +381,8 @@ private:
     static void SetSpeed(termios2 &t, std::uint32_t baud)
     {
         static constexpr std::pair<std::uint32_t, speed_t> kStandard[] = {
-            {110, B110}, {300, B300}, {600, B600}, {1200, B1200}, {2400, B2400},
-            {4800, B4800}, {9600, B9600}, {19200, B19200}, {38400, B38400},
-            {57600, B57600}, {115200, B115200}, {230400, B230400},
+            {110, B110},   {300, B300},     {600, B600},     {1200, B1200},   {2400, B2400},     {4800, B4800},
+            {9600, B9600}, {19200, B19200}, {38400, B38400}, {57600, B57600}, {115200, B115200}, {230400, B230400},
         };
         speed_t code = BOTHER;
         for (const auto &[rate, c] : kStandard) {
@@ -434,8 +436,7 @@ private:
         if (now.count.brk != m_seen.count.brk)
             found |= EV_BREAK;
         if (now.count.frame != m_seen.count.frame || now.count.overrun != m_seen.count.overrun
-            || now.count.parity != m_seen.count.parity
-            || now.count.buf_overrun != m_seen.count.buf_overrun)
+            || now.count.parity != m_seen.count.parity || now.count.buf_overrun != m_seen.count.buf_overrun)
             found |= EV_ERR;
         m_seen.count.rx = now.count.rx;
         m_seen.count.brk = now.count.brk;
@@ -516,8 +517,9 @@ OpenResult OpenPath(const std::string &path, std::shared_ptr<LineDriver> driver,
     if (!safety.processFolder.empty() && stat(path.c_str(), &node) == 0 && S_ISCHR(node.st_mode)) {
         const PortHolder holder = FindPortHolder(safety.processFolder, node);
         if (holder.pid != 0)
-            return Failure(EBUSY, -1, "Der Port wird von einem anderen Programm benutzt: " + holder.name
-                                          + " (Prozess " + std::to_string(holder.pid) + ").");
+            return Failure(EBUSY, -1,
+                           "Der Port wird von einem anderen Programm benutzt: " + holder.name + " (Prozess "
+                               + std::to_string(holder.pid) + ").");
     }
     std::uint32_t lockError = 0;
     std::string lockDetail;

@@ -51,8 +51,7 @@ inline constexpr std::uint32_t DCB_OUTX = 0x0100;
 inline constexpr std::uint32_t DCB_INX = 0x0200;
 inline constexpr std::uint32_t DCB_RTS_CONTROL_HANDSHAKE = 0x2000;
 
-inline constexpr std::uint8_t NOPARITY = 0, ODDPARITY = 1, EVENPARITY = 2, MARKPARITY = 3,
-                              SPACEPARITY = 4;
+inline constexpr std::uint8_t NOPARITY = 0, ODDPARITY = 1, EVENPARITY = 2, MARKPARITY = 3, SPACEPARITY = 4;
 inline constexpr std::uint8_t ONESTOPBIT = 0, ONE5STOPBITS = 1, TWOSTOPBITS = 2;
 
 // The line state: speed, character format, handshake and flow control.
@@ -88,10 +87,10 @@ struct CommTimeouts
 
 // How a wait for port events ended.
 enum class WaitResult {
-    Events,    // a wait completed and reported the event bits
+    Events, // a wait completed and reported the event bits
     Cancelled, // CancelWait was called (before or during the wait)
-    Dropped,   // a wait completed but reports failure; waiting again may work
-    Failed,    // no wait could be started or waited for (see LastError)
+    Dropped, // a wait completed but reports failure; waiting again may work
+    Failed, // no wait could be started or waited for (see LastError)
 };
 
 // One open serial device. Every call but WaitEvents and CancelWait is made on
@@ -140,12 +139,14 @@ struct OpenResult
 {
     OpenResult() = default;
     OpenResult(std::unique_ptr<Device> opened, std::uint32_t failure, std::string explanation = {})
-        : device(std::move(opened)), error(failure), detail(std::move(explanation))
+        : device(std::move(opened))
+        , error(failure)
+        , detail(std::move(explanation))
     {
     }
 
     std::unique_ptr<Device> device; // null when the open failed
-    std::uint32_t error = 0;        // the system's error number then
+    std::uint32_t error = 0; // the system's error number then
     // What the user needs to know beyond the number (who holds the port,
     // how to free it), in the program's language; mostly empty.
     std::string detail;

@@ -22,7 +22,8 @@ class Win32Device final : public Device
 {
 public:
     Win32Device(HANDLE handle, HANDLE shutdown, HANDLE waitEvent)
-        : m_handle(handle), m_shutdown(shutdown)
+        : m_handle(handle)
+        , m_shutdown(shutdown)
     {
         m_overlapped.hEvent = waitEvent;
     }
@@ -42,12 +43,10 @@ public:
         dcb.fBinary = (block.Flags & DCB_BINARY) != 0;
         dcb.fParity = (block.Flags & DCB_PARITY) != 0;
         dcb.fOutxCtsFlow = (block.Flags & DCB_OUTX_CTS_FLOW) != 0;
-        dcb.fDtrControl = (block.Flags & DCB_DTR_CONTROL_ENABLE) ? DTR_CONTROL_ENABLE
-                                                                 : DTR_CONTROL_DISABLE;
+        dcb.fDtrControl = (block.Flags & DCB_DTR_CONTROL_ENABLE) ? DTR_CONTROL_ENABLE : DTR_CONTROL_DISABLE;
         dcb.fOutX = (block.Flags & DCB_OUTX) != 0;
         dcb.fInX = (block.Flags & DCB_INX) != 0;
-        dcb.fRtsControl = (block.Flags & DCB_RTS_CONTROL_HANDSHAKE) ? RTS_CONTROL_HANDSHAKE
-                                                                     : RTS_CONTROL_DISABLE;
+        dcb.fRtsControl = (block.Flags & DCB_RTS_CONTROL_HANDSHAKE) ? RTS_CONTROL_HANDSHAKE : RTS_CONTROL_DISABLE;
         dcb.XonLim = block.XonLim;
         dcb.XoffLim = block.XoffLim;
         dcb.ByteSize = block.ByteSize;
@@ -66,25 +65,22 @@ public:
         COMMTIMEOUTS t = {};
         if (!GetCommTimeouts(m_handle, &t))
             return Check(FALSE);
-        timeouts = {t.ReadIntervalTimeout, t.ReadTotalTimeoutMultiplier,
-                    t.ReadTotalTimeoutConstant, t.WriteTotalTimeoutMultiplier,
-                    t.WriteTotalTimeoutConstant};
+        timeouts = {t.ReadIntervalTimeout, t.ReadTotalTimeoutMultiplier, t.ReadTotalTimeoutConstant,
+                    t.WriteTotalTimeoutMultiplier, t.WriteTotalTimeoutConstant};
         return true;
     }
 
     bool SetTimeouts(const CommTimeouts &timeouts) override
     {
-        COMMTIMEOUTS t = {timeouts.ReadIntervalTimeout, timeouts.ReadTotalTimeoutMultiplier,
-                          timeouts.ReadTotalTimeoutConstant,
-                          timeouts.WriteTotalTimeoutMultiplier,
-                          timeouts.WriteTotalTimeoutConstant};
+        COMMTIMEOUTS t
+            = {timeouts.ReadIntervalTimeout, timeouts.ReadTotalTimeoutMultiplier, timeouts.ReadTotalTimeoutConstant,
+               timeouts.WriteTotalTimeoutMultiplier, timeouts.WriteTotalTimeoutConstant};
         return Check(SetCommTimeouts(m_handle, &t));
     }
 
     bool SetupQueues(std::int32_t receiveSize, std::int32_t transmitSize) override
     {
-        return Check(SetupComm(m_handle, static_cast<DWORD>(receiveSize),
-                               static_cast<DWORD>(transmitSize)));
+        return Check(SetupComm(m_handle, static_cast<DWORD>(receiveSize), static_cast<DWORD>(transmitSize)));
     }
 
     bool SetMask(std::uint32_t mask) override { return Check(SetCommMask(m_handle, mask)); }
@@ -227,8 +223,8 @@ std::vector<std::uint8_t> ListPorts(const PortFolders &)
         char data[64] = {};
         DWORD dataLength = sizeof data - 1;
         DWORD type = 0;
-        const LONG result = RegEnumValueA(key, index, name, &nameLength, nullptr, &type,
-                                          reinterpret_cast<BYTE *>(data), &dataLength);
+        const LONG result
+            = RegEnumValueA(key, index, name, &nameLength, nullptr, &type, reinterpret_cast<BYTE *>(data), &dataLength);
         if (result == ERROR_NO_MORE_ITEMS)
             break;
         if (result != ERROR_SUCCESS || type != REG_SZ)
@@ -251,8 +247,8 @@ std::string PortIdentity(std::uint8_t, const PortFolders &)
 OpenResult OpenPort(std::uint8_t port)
 {
     const std::string name = PortDeviceName(port);
-    const HANDLE handle = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                      OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
+    const HANDLE handle = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_OVERLAPPED, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return {nullptr, GetLastError()};
     // Shutdown: manual reset, not signalled; wait record: manual reset,

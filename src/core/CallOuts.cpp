@@ -28,8 +28,8 @@ std::string TenthsText(std::int64_t tenths)
 std::string NumberWords(std::int64_t n)
 {
     static constexpr std::array<const char *, 20> units{
-        "null", "eins", "zwei", "drei", "vier", "fünf", "sechs", "sieben", "acht", "neun", "zehn",
-        "elf", "zwölf", "dreizehn", "vierzehn", "fünfzehn", "sechzehn", "siebzehn", "achtzehn", "neunzehn",
+        "null", "eins", "zwei",  "drei",     "vier",     "fünf",     "sechs",    "sieben",   "acht",     "neun",
+        "zehn", "elf",  "zwölf", "dreizehn", "vierzehn", "fünfzehn", "sechzehn", "siebzehn", "achtzehn", "neunzehn",
     };
     static constexpr std::array<const char *, 10> tens{
         "", "", "zwanzig", "dreißig", "vierzig", "fünfzig", "sechzig", "siebzig", "achtzig", "neunzig",

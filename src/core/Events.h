@@ -11,8 +11,7 @@ class QObject;
 using TNotifyEvent = std::function<void(QObject *Sender)>;
 
 // Fires `event` with `args` when it is assigned.
-template <typename Event, typename... Args>
-void fire(const Event &event, Args &&...args)
+template <typename Event, typename... Args> void fire(const Event &event, Args &&...args)
 {
     if (event)
         event(std::forward<Args>(args)...);

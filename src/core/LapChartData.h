@@ -19,10 +19,10 @@ struct LapChartData
 {
     struct Column
     {
-        std::int64_t lap = 0;               // schedule line: 0 for the extra metres
-        std::optional<double> lapSeconds;    // measured, rounded to hundredths as the table shows it
-        std::optional<bool> onTarget;        // empty without a target lap time
-        std::optional<double> aheadSeconds;  // target race time less measured race time
+        std::int64_t lap = 0; // schedule line: 0 for the extra metres
+        std::optional<double> lapSeconds; // measured, rounded to hundredths as the table shows it
+        std::optional<bool> onTarget; // empty without a target lap time
+        std::optional<double> aheadSeconds; // target race time less measured race time
         std::optional<double> referenceAheadSeconds; // a reference race's time less measured race time
     };
     std::vector<Column> columns;

@@ -20,10 +20,10 @@ std::string SpeedText(Real metres, std::int64_t ms, int decimals, char separator
 // Columns 5 to 8 of the row a passing closes.
 struct LapResultTexts
 {
-    std::string lapTime;   // "RealZeit": lap time in s, two decimals
-    std::string raceTime;  // "RealSollzeit": race time in s, two decimals
-    std::string minSec;    // "in Min:Sek"
-    std::string speed;     // "km/h" over the segment's own length, one decimal
+    std::string lapTime; // "RealZeit": lap time in s, two decimals
+    std::string raceTime; // "RealSollzeit": race time in s, two decimals
+    std::string minSec; // "in Min:Sek"
+    std::string speed; // "km/h" over the segment's own length, one decimal
 };
 
 // `metres`: the length of the segment the passing closes (the extra metres

@@ -109,8 +109,8 @@ std::string FormatFixed(Real x, int decimals, char separator)
         fracPart = std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
     }
 
-    const bool roundUp = fracPart.size() > static_cast<size_t>(decimals)
-        && fracPart[static_cast<size_t>(decimals)] >= '5';
+    const bool roundUp
+        = fracPart.size() > static_cast<size_t>(decimals) && fracPart[static_cast<size_t>(decimals)] >= '5';
     fracPart.resize(static_cast<size_t>(decimals), '0');
     if (roundUp) {
         std::string all = intPart + fracPart;
@@ -120,8 +120,8 @@ std::string FormatFixed(Real x, int decimals, char separator)
         fracPart = all.substr(all.size() - fracPart.size());
     }
 
-    const bool isZero = intPart.find_first_not_of('0') == std::string::npos
-        && fracPart.find_first_not_of('0') == std::string::npos;
+    const bool isZero
+        = intPart.find_first_not_of('0') == std::string::npos && fracPart.find_first_not_of('0') == std::string::npos;
     std::string out = (negative && !isZero) ? "-" : "";
     out += intPart;
     if (decimals > 0) {

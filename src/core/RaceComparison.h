@@ -14,7 +14,7 @@ namespace rundaro {
 
 struct LineComparison
 {
-    std::int64_t line = 0;       // schedule line: 0 for the extra metres
+    std::int64_t line = 0; // schedule line: 0 for the extra metres
     std::int32_t raceMs = 0;
     std::int32_t referenceMs = 0;
     // The reference's race time less this race's, in seconds rounded to

@@ -128,8 +128,9 @@ RaceFileReading ReadRaceFile(std::string_view bytes)
 
     RaceFileReading reading;
     StoredRace &race = reading.race;
-    const char *const required[] = {"Datum",          "Start",       "Streckenlänge", "Rundenlänge", "Runden",
-                                    "Zusätzliche Meter", "Gesamtsekunden", "Startzugabe",   "Rundenzeit",  "Status"};
+    const char *const required[]
+        = {"Datum",          "Start",       "Streckenlänge", "Rundenlänge", "Runden", "Zusätzliche Meter",
+           "Gesamtsekunden", "Startzugabe", "Rundenzeit",    "Status"};
     for (const char *name : required)
         if (!value(name))
             return fault(at >= lines.size() ? RaceFileFault::Truncated : RaceFileFault::MissingSetup, name);
@@ -163,8 +164,7 @@ RaceFileReading ReadRaceFile(std::string_view bytes)
         return fault(RaceFileFault::BadValue, "Startzugabe");
     // The allowance is written with one decimal, so its tenths are exact.
     plan.allowanceSeconds = Real(Round(Real(*allowance) * 10)) / 10;
-    plan.targetLapMs = TargetLapMsOf(setup_.trackLength, plan.lapLength, setup_.targetSeconds,
-                                     plan.allowanceSeconds);
+    plan.targetLapMs = TargetLapMsOf(setup_.trackLength, plan.lapLength, setup_.targetSeconds, plan.allowanceSeconds);
     plan.lapTimeText = withPoint(*value("Rundenzeit"));
     if (plan.targetLapMs > 0)
         plan.lapSpeedText = FormatFixed((Real(plan.lapLength) / 1000) / (Real(plan.targetLapMs) / 1000 / 3600), 2, '.');

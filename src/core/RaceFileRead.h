@@ -16,10 +16,10 @@ namespace rundaro {
 struct StoredRace
 {
     RaceSetup setup;
-    std::string date;      // "dd.MM.yyyy" as written
-    std::string start;     // "HH:mm:ss"
-    std::string status;    // "läuft", "beendet" or "unterbrochen"
-    std::string skater;    // empty: unnamed (also files without the line)
+    std::string date; // "dd.MM.yyyy" as written
+    std::string start; // "HH:mm:ss"
+    std::string status; // "läuft", "beendet" or "unterbrochen"
+    std::string skater; // empty: unnamed (also files without the line)
     std::vector<std::int32_t> raceMs; // race time at each passing, in order
 
     bool Finished() const { return status == "beendet"; }
@@ -27,13 +27,12 @@ struct StoredRace
     std::int32_t FinalMs() const { return raceMs.empty() ? 0 : raceMs.back(); }
 };
 
-enum class RaceFileFault
-{
+enum class RaceFileFault {
     None,
-    NotCsv,       // not a race file at all
-    Truncated,    // ends before its table does
+    NotCsv, // not a race file at all
+    Truncated, // ends before its table does
     MissingSetup, // a set-up line is missing (detail: its name)
-    BadValue,     // a value that does not read (detail: its name or row)
+    BadValue, // a value that does not read (detail: its name or row)
 };
 
 struct RaceFileReading

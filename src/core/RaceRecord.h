@@ -18,8 +18,8 @@ namespace rundaro {
 // The set-up in force at START.
 struct RaceSetup
 {
-    PlanFigures plan;               // the schedule's figures (laps, lap length, target lap, ...)
-    std::int64_t trackLength = 0;   // metres
+    PlanFigures plan; // the schedule's figures (laps, lap length, target lap, ...)
+    std::int64_t trackLength = 0; // metres
     std::int64_t targetSeconds = 0; // target time of the whole race
 };
 

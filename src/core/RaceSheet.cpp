@@ -50,8 +50,8 @@ RaceSheet MakeRaceSheet(const RaceRecord &race, const std::string &date, const s
     sheet.rows.resize(std::size_t(rows));
     for (std::int64_t i = 0; i < rows; ++i) {
         const PlanRowTexts target = PlanRow(plan, i, '.');
-        sheet.rows[std::size_t(i)] = {target.lapsToGo, target.segmentTime, target.targetTime, target.minSec,
-                                      target.speed};
+        sheet.rows[std::size_t(i)]
+            = {target.lapsToGo, target.segmentTime, target.targetTime, target.minSec, target.speed};
     }
     for (int p = 0; p < passings; ++p) {
         const std::int64_t line = race.Row(p) - 1;

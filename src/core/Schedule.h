@@ -15,19 +15,19 @@ namespace rundaro {
 // What the target schedule is computed from.
 struct PlanFigures
 {
-    std::int64_t laps = 0;          // whole laps
-    std::int32_t targetLapMs = 0;   // target time of one whole lap
-    Real allowanceSeconds = 0;      // start allowance
-    std::int64_t extraMetres = 0;   // before the first whole lap
-    std::int64_t lapLength = 0;     // metres
-    std::string lapTimeText;        // the target lap time as shown ("21,9")
-    std::string lapSpeedText;       // the target lap speed as shown ("32,88")
+    std::int64_t laps = 0; // whole laps
+    std::int32_t targetLapMs = 0; // target time of one whole lap
+    Real allowanceSeconds = 0; // start allowance
+    std::int64_t extraMetres = 0; // before the first whole lap
+    std::int64_t lapLength = 0; // metres
+    std::string lapTimeText; // the target lap time as shown ("21,9")
+    std::string lapSpeedText; // the target lap speed as shown ("32,88")
 };
 
 struct TimeParts
 {
-    std::int32_t minutes = 0;   // 0..59, wrapping after an hour
-    std::int32_t seconds = 0;   // 0..59
+    std::int32_t minutes = 0; // 0..59, wrapping after an hour
+    std::int32_t seconds = 0; // 0..59
     std::int32_t hundredths = 0; // 0..99
 };
 

@@ -69,7 +69,12 @@ TEST_F(AccessibilityTest, EveryEditorAndDisplayHasAName)
 
 TEST_F(AccessibilityTest, SpinEditorsAreSpinBoxesWithNamedArrows)
 {
-    struct Case { const char *editor; const char *name; double value, minimum, maximum; };
+    struct Case
+    {
+        const char *editor;
+        const char *name;
+        double value, minimum, maximum;
+    };
     const Case cases[] = {
         {"seKrugov", "Anzahl Runden", 15, 1, 999},
         {"seDopTime", "Startzugabe in Sekunden", 1.5, 0, 9.9},
@@ -87,10 +92,12 @@ TEST_F(AccessibilityTest, SpinEditorsAreSpinBoxesWithNamedArrows)
         EXPECT_EQ(iface->text(QAccessible::Value), editor->property("text").toString()) << c.editor;
         ASSERT_NE(iface->textInterface(), nullptr) << c.editor;
         EXPECT_EQ(iface->textInterface()->text(0, iface->textInterface()->characterCount()),
-                  editor->property("text").toString()) << c.editor;
+                  editor->property("text").toString())
+            << c.editor;
         const QString name = QString::fromUtf8(c.name);
         EXPECT_EQ(spoken(editor->findChild<QWidget *>(QStringLiteral("UpButton"))), QStringLiteral("Mehr: ") + name);
-        EXPECT_EQ(spoken(editor->findChild<QWidget *>(QStringLiteral("DownButton"))), QStringLiteral("Weniger: ") + name);
+        EXPECT_EQ(spoken(editor->findChild<QWidget *>(QStringLiteral("DownButton"))),
+                  QStringLiteral("Weniger: ") + name);
     }
     // The step actions step the editor.
     QAccessibleInterface *laps = QAccessible::queryAccessibleInterface(child("seKrugov"));

@@ -36,13 +36,18 @@ TEST(Application, AnEscapedErrorIsShownAndTheProgramGoesOn)
     QTimer::singleShot(200, qApp, &QCoreApplication::quit);
     qApp->exec();
     EXPECT_EQ(thrower.events, 2);
-    EXPECT_EQ(closer.texts(), QStringList({QStringLiteral("Unable to open com port: 2"),
-                                           QStringLiteral("Unable to open com port: 2")}));
+    EXPECT_EQ(
+        closer.texts(),
+        QStringList({QStringLiteral("Unable to open com port: 2"), QStringLiteral("Unable to open com port: 2")}));
 }
 
 TEST(Application, WindowsFontNamesResolveToInstalledTwins)
 {
-    struct Case { const char *family; const char *resolved; };
+    struct Case
+    {
+        const char *family;
+        const char *resolved;
+    };
     const Case cases[] = {
         {"Arial", "Liberation Sans"},
         {"Arial Narrow", "Liberation Sans Narrow"},

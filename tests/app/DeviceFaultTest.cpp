@@ -129,7 +129,10 @@ protected:
         ASSERT_TRUE(PumpUntil([&] { return form->LastModemStatus() == status; }));
     }
     // Pumps until the window has tried to open the port `n` times in all.
-    void awaitOpens(int n) { ASSERT_TRUE(PumpUntil([&] { return opens >= n; })) << opens; }
+    void awaitOpens(int n)
+    {
+        ASSERT_TRUE(PumpUntil([&] { return opens >= n; })) << opens;
+    }
 
     TriggerStatus::State state() const { return child<TriggerStatus>("")->state(); }
     // Pictures of the "Inline" and "Configuration" tabs for a person to look at.
@@ -140,8 +143,9 @@ protected:
         for (const int tab : {0, 2}) {
             tabs->setCurrentIndex(tab);
             QApplication::processEvents();
-            saveTestPng(form.get(), QStringLiteral("trigger_%1_%2").arg(state, tab == 0 ? QStringLiteral("inline")
-                                                                                     : QStringLiteral("configuration")));
+            saveTestPng(form.get(),
+                        QStringLiteral("trigger_%1_%2")
+                            .arg(state, tab == 0 ? QStringLiteral("inline") : QStringLiteral("configuration")));
         }
         tabs->setCurrentIndex(0);
     }
@@ -316,7 +320,8 @@ TEST_F(UsbAdapterTest, PulledOutMidRaceAndPluggedInAgain)
     EXPECT_EQ(state(), TriggerStatus::State::Lost);
     EXPECT_FALSE(comPort()->HandleValid());
     EXPECT_TRUE(OpenPath(pty->SlaveName()).device) << "the descriptor was kept";
-    EXPECT_TRUE(text("LabTrigger").startsWith(QStringLiteral("GETRENNT\nttyUSB0\nseit "))) << text("LabTrigger").toStdString();
+    EXPECT_TRUE(text("LabTrigger").startsWith(QStringLiteral("GETRENNT\nttyUSB0\nseit ")))
+        << text("LabTrigger").toStdString();
     // The unplug's EIO, or the latest try's ENOENT once the node's removal
     // has been seen.
     EXPECT_TRUE(text("LabPortState").contains(QStringLiteral("/dev/ttyUSB0 (Fehler 5)"))

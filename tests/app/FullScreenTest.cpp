@@ -112,10 +112,7 @@ protected:
         w->render(&all);
         return all.copy(scaledRect(rect, ratio));
     }
-    static QRect scaledRect(const QRect &r, qreal ratio)
-    {
-        return QRect(r.topLeft() * ratio, r.size() * ratio);
-    }
+    static QRect scaledRect(const QRect &r, qreal ratio) { return QRect(r.topLeft() * ratio, r.size() * ratio); }
     static int differing(const QImage &a, const QImage &b)
     {
         if (a.size() != b.size()) {
@@ -148,10 +145,7 @@ protected:
     }
 
     // The colour of the view at a point given in its own coordinates.
-    static QColor colourAt(const QImage &image, QPoint p)
-    {
-        return image.pixelColor(p * image.devicePixelRatio());
-    }
+    static QColor colourAt(const QImage &image, QPoint p) { return image.pixelColor(p * image.devicePixelRatio()); }
 };
 
 TEST_F(FullScreenTest, FillsTheScreenAndReturnsToTheWindowAsItWas)
@@ -385,11 +379,11 @@ TEST(LastLap, ShownWithItsColourForTenSecondsAfterItsPassing)
         QColor colour;
     };
     const Case cases[] = {
-        {30000, 0, true, "30,00", Colors::clGreen()},   // in the target time
-        {30010, 9999, true, "30,01", Colors::clRed()},  // slower
-        {29000, 10000, true, nullptr, {}},               // shown no longer
-        {29000, -1, true, nullptr, {}},                  // a tick before its passing
-        {29000, 100, false, nullptr, {}},                // reset
+        {30000, 0, true, "30,00", Colors::clGreen()}, // in the target time
+        {30010, 9999, true, "30,01", Colors::clRed()}, // slower
+        {29000, 10000, true, nullptr, {}}, // shown no longer
+        {29000, -1, true, nullptr, {}}, // a tick before its passing
+        {29000, 100, false, nullptr, {}}, // reset
     };
     for (const Case &c : cases) {
         rundaro::RaceRecord race;

@@ -102,8 +102,16 @@ TEST_F(HardwareTriggerTest, FirstChangeAfterStartCounts)
 
 TEST_F(HardwareTriggerTest, PolarityDecidesWhichChangeTriggers)
 {
-    struct Step { std::uint32_t status; bool triggers; };
-    struct Case { std::uint32_t alg; std::vector<Step> steps; };
+    struct Step
+    {
+        std::uint32_t status;
+        bool triggers;
+    };
+    struct Case
+    {
+        std::uint32_t alg;
+        std::vector<Step> steps;
+    };
     // "On/Off": DSR going on triggers; "Off/On": DSR going off. The line
     // starts with DSR off.
     const Case cases[] = {
@@ -155,7 +163,12 @@ TEST_F(HardwareTriggerTest, LockoutSwallowsAChange300MsLaterButNotOne1000MsLater
 // timer has fired early or not yet.
 TEST_F(HardwareTriggerTest, LockoutLastsExactly1000MsOnTheRaceClock)
 {
-    struct Case { std::uint32_t after; bool timerFired; int laps; };
+    struct Case
+    {
+        std::uint32_t after;
+        bool timerFired;
+        int laps;
+    };
     const Case cases[] = {{999, true, 0}, {999, false, 0}, {1000, false, 1}, {1000, true, 1}};
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.after << (c.timerFired ? " fired" : " not fired"));
@@ -183,18 +196,19 @@ TEST_F(HardwareTriggerTest, LockoutLastsExactly1000MsOnTheRaceClock)
 // and takes none. Without a count only the level read decides.
 TEST_F(HardwareTriggerTest, DsrPulseBetweenTwoReportsTakesOneLap)
 {
-    struct Case { std::uint32_t alg; int changes; bool levelChanged; bool counted; int laps; };
+    struct Case
+    {
+        std::uint32_t alg;
+        int changes;
+        bool levelChanged;
+        bool counted;
+        int laps;
+    };
     const Case cases[] = {
-        {0, 2, false, true, 0},
-        {0, 2, true, true, 0}, // the level read is off: the count says on
-        {0, 3, true, true, 0},
-        {0, 3, false, true, 0},
-        {0, 1, true, true, 0}, // an edge to off
-        {1, 2, false, true, 1},
-        {1, 3, true, true, 1}, // off now, which triggers anyway: once
-        {0, 2, false, false, 0},
-        {0, 3, true, false, 0},
-        {1, 3, true, false, 1},
+        {0, 2, false, true, 0},  {0, 2, true, true, 0}, // the level read is off: the count says on
+        {0, 3, true, true, 0},   {0, 3, false, true, 0}, {0, 1, true, true, 0}, // an edge to off
+        {1, 2, false, true, 1},  {1, 3, true, true, 1}, // off now, which triggers anyway: once
+        {0, 2, false, false, 0}, {0, 3, true, false, 0}, {1, 3, true, false, 1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << "Alg " << c.alg << ", " << c.changes << " changes"
@@ -219,8 +233,18 @@ TEST_F(HardwareTriggerTest, DsrPulseBetweenTwoReportsTakesOneLap)
 // the previous step. No lockout hides what the contact rule does.
 TEST_F(HardwareTriggerTest, OneLapPerContactHoweverItBounces)
 {
-    struct Step { std::uint32_t after; int changes; bool levelChanged; };
-    struct Case { const char *name; std::vector<Step> steps; int laps; };
+    struct Step
+    {
+        std::uint32_t after;
+        int changes;
+        bool levelChanged;
+    };
+    struct Case
+    {
+        const char *name;
+        std::vector<Step> steps;
+        int laps;
+    };
     const Case cases[] = {
         // Closed (a lap), held 1.5 s, opened with 1 ms of chatter.
         {"bounce on release", {{100, 1, true}, {1500, 1, true}, {1, 1, true}, {1, 1, true}}, 1},
@@ -272,8 +296,15 @@ TEST_F(HardwareTriggerTest, TriggersStartLapAndStopAWholeRace)
 {
     env.ports = {1};
     // 600 m in laps of 200 m: START, two LAPs, STOP.
-    env.storeValues({{"Port", 1}, {"Alg", 0}, {"Left", 0}, {"Top", 0}, {"Width", 708}, {"Height", 483},
-                     {"Len", 600}, {"LenDop", 0}, {"LenKrug", 200}});
+    env.storeValues({{"Port", 1},
+                     {"Alg", 0},
+                     {"Left", 0},
+                     {"Top", 0},
+                     {"Width", 708},
+                     {"Height", 483},
+                     {"Len", 600},
+                     {"LenDop", 0},
+                     {"LenKrug", 200}});
     start();
     const std::uint32_t t0 = clock.value();
     line(kMsDsr);
@@ -409,10 +440,10 @@ TEST_F(HardwareTriggerTest, LostPortIsRetriedUntilItsOwnAdapterOpens)
     struct Case
     {
         const char *name;
-        std::function<void(TestServices &)> block;   // what keeps the port from coming back
-        QString shown;                               // on the Configuration tab meanwhile
+        std::function<void(TestServices &)> block; // what keeps the port from coming back
+        QString shown; // on the Configuration tab meanwhile
         std::function<void(TestServices &)> unblock; // what lets it
-        bool byTheUser;                              // taken only by choosing the port
+        bool byTheUser; // taken only by choosing the port
     };
     const Case cases[] = {
         {"busy, then free", [](TestServices &e) { e.line->FailOpen(16); }, QStringLiteral("(Fehler 16)"),
@@ -475,7 +506,8 @@ TEST_F(HardwareTriggerTest, NoOtherPortIsOpenedAtStartRefreshOrRace)
         int count = 0;
         alignas(inotify_event) char events[4096];
         for (ssize_t n; (n = read(watch, events, sizeof events)) > 0;) {
-            for (char *at = events; at < events + n; at += sizeof(inotify_event) + reinterpret_cast<inotify_event *>(at)->len)
+            for (char *at = events; at < events + n;
+                 at += sizeof(inotify_event) + reinterpret_cast<inotify_event *>(at)->len)
                 ++count;
         }
         return count;
@@ -533,7 +565,14 @@ std::uint32_t readNoticingWorker()
 // so that no lap is negative. START at 50000 from the keyboard.
 TEST_F(HardwareTriggerTest, ContactTimeIsTheWorkersStampNeverBeforeTheLatestPassing)
 {
-    struct Case { const char *name; std::uint32_t edge; std::uint32_t keyboardLap; std::uint32_t handled; std::vector<std::int32_t> marks; };
+    struct Case
+    {
+        const char *name;
+        std::uint32_t edge;
+        std::uint32_t keyboardLap;
+        std::uint32_t handled;
+        std::vector<std::int32_t> marks;
+    };
     const Case cases[] = {
         {"main thread busy 50 ms", 60000, 0, 60050, {10000}},
         {"keyboard lap handled first", 60000, 60020, 60030, {10020, 10020}},

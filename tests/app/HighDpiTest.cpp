@@ -36,7 +36,7 @@ QRect inkBounds(const QImage &image, const QRect &rect, const QColor &background
         for (int x = rect.left(); x <= rect.right(); ++x) {
             const QColor c = image.pixelColor(x, y);
             const int distance = std::abs(c.red() - background.red()) + std::abs(c.green() - background.green())
-                                 + std::abs(c.blue() - background.blue());
+                + std::abs(c.blue() - background.blue());
             if (distance > 96)
                 ink |= QRect(x, y, 1, 1);
         }
@@ -66,9 +66,9 @@ protected:
         for (QLabel *label : form.findChildren<QLabel *>()) {
             if (!label->isVisible() || label->text().isEmpty() || qobject_cast<Panel *>(label))
                 continue;
-            const QSize needed = label->wordWrap() ? QSize(label->minimumSizeHint().width(),
-                                                           label->heightForWidth(label->width()))
-                                                   : label->sizeHint();
+            const QSize needed = label->wordWrap()
+                ? QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()))
+                : label->sizeHint();
             const QString what = label->objectName().isEmpty() ? label->text() : label->objectName();
             EXPECT_LE(needed.width(), label->width()) << tab << ": " << what.toStdString();
             EXPECT_LE(needed.height(), label->height()) << tab << ": " << what.toStdString();
@@ -154,9 +154,9 @@ TEST_F(HighDpiTest, DigitPolygonsScaleWithTheirSeams)
         QPoint sideB;
     };
     const Seam seams[] = {
-        {{6, 6}, {9, 4}, {4, 9}},      // top bar / upper-left bar
-        {{38, 6}, {35, 4}, {40, 9}},   // top bar / upper-right bar
-        {{5, 44}, {12, 44}, {5, 36}},  // middle bar / upper-left bar
+        {{6, 6}, {9, 4}, {4, 9}}, // top bar / upper-left bar
+        {{38, 6}, {35, 4}, {40, 9}}, // top bar / upper-right bar
+        {{5, 44}, {12, 44}, {5, 36}}, // middle bar / upper-left bar
         {{39, 44}, {32, 44}, {39, 36}}, // middle bar / upper-right bar
     };
     for (const Seam &s : seams) {

@@ -13,10 +13,7 @@ class LapTableTest : public MainWindowFixture
 protected:
     void showControl() { child<QTabWidget>("PageControl1")->setCurrentIndex(1); }
     void showInline() { child<QTabWidget>("PageControl1")->setCurrentIndex(0); }
-    QStringList plan(int row) const
-    {
-        return {cell(0, row), cell(1, row), cell(2, row), cell(3, row), cell(4, row)};
-    }
+    QStringList plan(int row) const { return {cell(0, row), cell(1, row), cell(2, row), cell(3, row), cell(4, row)}; }
     static QStringList texts(std::initializer_list<const char *> list)
     {
         QStringList out;
@@ -26,7 +23,11 @@ protected:
     }
 
     // The format event's answer for one cell, on a font of a colour no rule uses.
-    struct Format { TAlignment alignment; QColor colour; };
+    struct Format
+    {
+        TAlignment alignment;
+        QColor colour;
+    };
     Format format(int col, int row)
     {
         TCanvasBrush brush;
@@ -48,8 +49,8 @@ protected:
 TEST_F(LapTableTest, HeaderAndWidthsAreSetAtStart)
 {
     const int widths[] = {66, 80, 80, 90, 80, 80, 80, 90, 80};
-    const QStringList headers = texts({"Runden", "Zeit", "Sollzeit", "in Min:Sek", "km/h", "RealZeit", "RealSollzeit",
-                                       "in Min:Sek", "km/h"});
+    const QStringList headers
+        = texts({"Runden", "Zeit", "Sollzeit", "in Min:Sek", "km/h", "RealZeit", "RealSollzeit", "in Min:Sek", "km/h"});
     ASSERT_EQ(grid()->ColCount(), 9);
     for (int col = 0; col < 9; ++col) {
         EXPECT_EQ(cell(col, 0), headers[col]) << col;
@@ -116,10 +117,16 @@ TEST_F(LapTableTest, ShowingTheTableDuringARaceRefreshesTargetsAndKeepsResults)
 TEST_F(LapTableTest, MeasuredLapTimesAreGreenWithinTheTargetAndRedAbove)
 {
     showControl();
-    struct Case { int col, row; const char *text; QColor colour; };
+    struct Case
+    {
+        int col, row;
+        const char *text;
+        QColor colour;
+    };
     const Case cases[] = {
-        {5, 2, "21,90", Colors::clGreen()}, {5, 3, "21,91", Colors::clRed()}, {5, 4, "12,00", Colors::clGreen()},
-        {5, 5, "", kUntouched},             {5, 6, "abc", kUntouched},        {5, 7, "1.234,5", kUntouched},
+        {5, 2, "21,90", Colors::clGreen()}, {5, 3, "21,91", Colors::clRed()},
+        {5, 4, "12,00", Colors::clGreen()}, {5, 5, "", kUntouched},
+        {5, 6, "abc", kUntouched},          {5, 7, "1.234,5", kUntouched},
         {6, 8, "99,00", kUntouched},        {5, 0, "RealZeit", kUntouched},
     };
     for (const Case &c : cases) {
@@ -249,8 +256,12 @@ TEST_F(ArabicLapTableTest, EveryNumberTextReadsBackInTheLocale)
     at(45000);
     ctrl(Qt::Key_P);
     showControl();
-    const struct { int col, row; double value; } cases[] = {
-        {1, 1, 1.5},   {2, 1, 1.5},   {4, 1, 32.88}, {1, 2, 21.9}, {2, 3, 45.3},
+    const struct
+    {
+        int col, row;
+        double value;
+    } cases[] = {
+        {1, 1, 1.5},   {2, 1, 1.5},   {4, 1, 32.88}, {1, 2, 21.9},  {2, 3, 45.3},
         {5, 2, 23.46}, {6, 2, 23.46}, {8, 2, 30.7},  {5, 3, 21.54}, {6, 3, 45.0},
     };
     for (const auto &c : cases) {

@@ -1,6 +1,6 @@
+#include "FlEdit.h"
 #include "MainWindowFixture.h"
 #include "SpinEdit.h"
-#include "FlEdit.h"
 
 #include <cstdint>
 
@@ -56,14 +56,16 @@ protected:
         SCOPED_TRACE(t);
         const Plan p = plan();
         const std::int64_t cs = t / 10;
-        EXPECT_EQ(digits(), QString::asprintf("%02lld.%02lld,%02lld", static_cast<long long>(cs / 6000 % 60),
-                                              static_cast<long long>(cs / 100 % 60), static_cast<long long>(cs % 100)));
+        EXPECT_EQ(digits(),
+                  QString::asprintf("%02lld.%02lld,%02lld", static_cast<long long>(cs / 6000 % 60),
+                                    static_cast<long long>(cs / 100 % 60), static_cast<long long>(cs % 100)));
         const std::int64_t half = p.targetLap / 2;
         const std::int64_t due = (t - p.allowanceMs - half) / p.targetLap;
         EXPECT_EQ(panel("PanelKrugov")->caption(), QString::number(p.laps - due));
         const std::int64_t r = (half + t - (p.allowanceMs + 500)) % p.targetLap;
         const std::int64_t shown = roundThousandths(half - r);
-        EXPECT_EQ(panel("PanelPlusMin")->caption(), (shown > 0 ? QStringLiteral("+") : QString()) + QString::number(shown));
+        EXPECT_EQ(panel("PanelPlusMin")->caption(),
+                  (shown > 0 ? QStringLiteral("+") : QString()) + QString::number(shown));
     }
 
     void expectLap(int row, std::int64_t previous, std::int64_t ms, int count)
@@ -74,9 +76,9 @@ protected:
         QString inMinutes = seconds(ms % 60000);
         if (inMinutes.size() < 5)
             inMinutes.prepend(QLatin1Char('0'));
-        EXPECT_EQ(results(row), QStringList({seconds(lap), seconds(ms),
-                                             QString::number(ms / 60000) + QLatin1Char(':') + inMinutes,
-                                             tenths(p.lapLength * 3600, lap)}));
+        EXPECT_EQ(results(row),
+                  QStringList({seconds(lap), seconds(ms), QString::number(ms / 60000) + QLatin1Char(':') + inMinutes,
+                               tenths(p.lapLength * 3600, lap)}));
         EXPECT_EQ(editText("eSpeedSredn"), tenths(p.lapLength * count * 3600, ms));
     }
 
@@ -104,8 +106,9 @@ protected:
         }
         const std::int64_t last = passings.back();
         const std::int64_t cs = last / 10;
-        EXPECT_EQ(digits(), QString::asprintf("%02lld.%02lld,%02lld", static_cast<long long>(cs / 6000 % 60),
-                                              static_cast<long long>(cs / 100 % 60), static_cast<long long>(cs % 100)));
+        EXPECT_EQ(digits(),
+                  QString::asprintf("%02lld.%02lld,%02lld", static_cast<long long>(cs / 6000 % 60),
+                                    static_cast<long long>(cs / 100 % 60), static_cast<long long>(cs % 100)));
         EXPECT_TRUE(button("bReset")->isEnabled());
     }
 };

@@ -4,8 +4,8 @@
 #include "FakeClock.h"
 #include "Main.h"
 #include "Panel.h"
-#include "TestServices.h"
 #include "SortGrid.h"
+#include "TestServices.h"
 #include "Udigit.h"
 
 #include <QAction>
@@ -36,8 +36,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     }
 
-    template<class T = QWidget>
-    T *child(const char *name) const
+    template <class T = QWidget> T *child(const char *name) const
     {
         auto *widget = form.findChild<T *>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
@@ -72,13 +71,10 @@ protected:
     QString digits() const
     {
         auto v = [this](const char *name) { return QString::number(child<TDigit>(name)->Value()); };
-        return v("Digit3") + v("Digit4") + QLatin1Char('.') + v("Digit5") + v("Digit6") + QLatin1Char(',')
-               + v("Digit7") + v("Digit8");
+        return v("Digit3") + v("Digit4") + QLatin1Char('.') + v("Digit5") + v("Digit6") + QLatin1Char(',') + v("Digit7")
+            + v("Digit8");
     }
-    QStringList results(int row) const
-    {
-        return {cell(5, row), cell(6, row), cell(7, row), cell(8, row)};
-    }
+    QStringList results(int row) const { return {cell(5, row), cell(6, row), cell(7, row), cell(8, row)}; }
 
     FakeClock clock;
     TestServices env;

@@ -17,8 +17,8 @@ protected:
         for (int tab = 0; tab < 3; ++tab) {
             tabs->setCurrentIndex(tab);
             QApplication::processEvents();
-            const QString path =
-                saveTestPng(&form, QStringLiteral("main_window_%1_%2").arg(state, QLatin1String(names[tab])));
+            const QString path
+                = saveTestPng(&form, QStringLiteral("main_window_%1_%2").arg(state, QLatin1String(names[tab])));
             const QImage image(path);
             EXPECT_EQ(image.size(), QSize(708, 483)) << path.toStdString();
         }

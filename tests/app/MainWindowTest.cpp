@@ -42,11 +42,12 @@ TEST_F(MainWindowTest, CaptionTitleSizesAndFirstFocus)
 
 TEST_F(MainWindowTest, EveryNamedControlIsThere)
 {
-    for (const char *name : {"PageControl1", "TabSheet1", "TabSheet2", "TabSheet3", "PanelBig", "PanelKrugov",
-                             "Splitter1", "PanelPlusMin", "Panel5", "Panel6", "PanelTime", "PanelTimer", "Panel11",
-                             "pTimeOneKrug", "pTimeAverSpeed", "PanelControl", "Panel7", "eTimeKrug", "eSpeedKrug",
-                             "eSpeedSredn", "SortGrid1", "cbPort", "cbAlg", "bStart", "bLAP", "bStop", "bReset",
-                             "LabMin", "LabSec", "Lab_Min", "Lab_sek", "Lab_100"})
+    for (const char *name :
+         {"PageControl1",   "TabSheet1",    "TabSheet2", "TabSheet3", "PanelBig",   "PanelKrugov", "Splitter1",
+          "PanelPlusMin",   "Panel5",       "Panel6",    "PanelTime", "PanelTimer", "Panel11",     "pTimeOneKrug",
+          "pTimeAverSpeed", "PanelControl", "Panel7",    "eTimeKrug", "eSpeedKrug", "eSpeedSredn", "SortGrid1",
+          "cbPort",         "cbAlg",        "bStart",    "bLAP",      "bStop",      "bReset",      "LabMin",
+          "LabSec",         "Lab_Min",      "Lab_sek",   "Lab_100"})
         child(name);
     EXPECT_EQ(child("PanelBig")->height(), 224);
     EXPECT_EQ(child("PanelControl")->height(), 62);
@@ -72,7 +73,13 @@ TEST_F(MainWindowTest, EveryNamedControlIsThere)
 
 TEST_F(MainWindowTest, CommandButtons)
 {
-    struct Case { const char *name; const char *caption; int top; QColor text; };
+    struct Case
+    {
+        const char *name;
+        const char *caption;
+        int top;
+        QColor text;
+    };
     const Case cases[] = {
         {"bStart", "&START", 2, Colors::clYellow()},
         {"bLAP", "&LAP", 35, form.palette().color(QPalette::WindowText)},
@@ -104,9 +111,15 @@ TEST_F(MainWindowTest, TimeDisplayLayout)
         EXPECT_EQ(d->Color(), Colors::clBlack());
         EXPECT_EQ(d->Value(), 0);
     }
-    struct Label { const char *name; const char *text; QRect geometry; int pixelSize; };
+    struct Label
+    {
+        const char *name;
+        const char *text;
+        QRect geometry;
+        int pixelSize;
+    };
     const Label labels[] = {
-        {"LabMin", ".", {112, 41, 25, 81}, 64}, {"LabSec", ",", {240, 41, 25, 81}, 64},
+        {"LabMin", ".", {112, 41, 25, 81}, 64},     {"LabSec", ",", {240, 41, 25, 81}, 64},
         {"Lab_Min", "Min.", {36, 106, 39, 22}, 19}, {"Lab_sek", "Sek.", {164, 106, 40, 22}, 19},
         {"Lab_100", "100", {294, 106, 33, 22}, 19},
     };
@@ -259,13 +272,24 @@ TEST_F(MainWindowTest, TheHiddenMenu)
     EXPECT_EQ(menu->actions(), QList<QAction *>{item("HideMenu1")});
     EXPECT_FALSE(item("HideMenu1")->isVisible());
     EXPECT_EQ(item("HideMenu1")->text(), QStringLiteral("HideMenu"));
-    struct Case { const char *name; const char *caption; const char *keys; bool enabled; };
+    struct Case
+    {
+        const char *name;
+        const char *caption;
+        const char *keys;
+        bool enabled;
+    };
     const Case cases[] = {
-        {"mStart", "&Start", "Ctrl+S", true},     {"mLAP", "&Lap", "Ctrl+L", false},
-        {"mStop", "Sto&pp", "Ctrl+P", false},     {"mReset", "0,00", "Ctrl+0", false},
-        {"N2", "-", "", true},                    {"Hilfe1", "H&ilfe", "Alt+I", true},
-        {"Drucker1", "&Drucker", "Alt+D", true},  {"Beenden1", "&Beenden", "Alt+B", true},
-        {"mHilfe", "Hilfe", "F1", true},          {"showLAP", "+LAP", "Ctrl+L", true},
+        {"mStart", "&Start", "Ctrl+S", true},
+        {"mLAP", "&Lap", "Ctrl+L", false},
+        {"mStop", "Sto&pp", "Ctrl+P", false},
+        {"mReset", "0,00", "Ctrl+0", false},
+        {"N2", "-", "", true},
+        {"Hilfe1", "H&ilfe", "Alt+I", true},
+        {"Drucker1", "&Drucker", "Alt+D", true},
+        {"Beenden1", "&Beenden", "Alt+B", true},
+        {"mHilfe", "Hilfe", "F1", true},
+        {"showLAP", "+LAP", "Ctrl+L", true},
         {"mFullScreen", "&Vollbild", "F11", true},
         {"mUndo", "Runde &zurücknehmen", "Ctrl+Z", false},
         {"mAbout", "Über Rundaro", "Shift+F1", true},
@@ -348,9 +372,8 @@ TEST_F(MainWindowTest, AltBEndsTheProgramLikeTheCloseButtonAndTheSettingsAreStor
         QObject::connect(qApp, &QGuiApplication::lastWindowClosed, &program, [&lastClosed] { lastClosed = true; });
         // Through the window system's queue, as a real key press comes: a key
         // sent to the widget itself leaves the application's loop running.
-        QTimer::singleShot(0, &program, [&program] {
-            QTest::keyClick(program.windowHandle(), Qt::Key_B, Qt::AltModifier);
-        });
+        QTimer::singleShot(0, &program,
+                           [&program] { QTest::keyClick(program.windowHandle(), Qt::Key_B, Qt::AltModifier); });
         // Ends the loop only if the window stays open.
         QTimer fallback;
         fallback.setSingleShot(true);

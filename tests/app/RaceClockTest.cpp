@@ -17,7 +17,11 @@ protected:
     // clock state, all checked together.
     void expectState(State state)
     {
-        struct Row { bool start, lap, stop, reset; QColor startFace, lapFace, stopFace, resetFace; };
+        struct Row
+        {
+            bool start, lap, stop, reset;
+            QColor startFace, lapFace, stopFace, resetFace;
+        };
         const QColor face = Colors::clBtnFace();
         Row row{};
         switch (state) {
@@ -27,7 +31,13 @@ protected:
         case State::Stopped: row = {false, false, false, true, face, face, face, Colors::clBlack()}; break;
         }
         const bool running = state == State::Running || state == State::FinalLap;
-        struct Command { const char *button; const char *item; bool enabled; QColor colour; };
+        struct Command
+        {
+            const char *button;
+            const char *item;
+            bool enabled;
+            QColor colour;
+        };
         const Command commands[] = {{"bStart", "mStart", row.start, row.startFace},
                                     {"bLAP", "mLAP", row.lap, row.lapFace},
                                     {"bStop", "mStop", row.stop, row.stopFace},
@@ -189,10 +199,15 @@ TEST_F(RaceClockTest, LapsToGoCountDownHalfALapAfterEachScheduledPassing)
 
 TEST_F(RaceClockTest, AheadBehindCountsDownToEachScheduledPassing)
 {
-    struct Step { std::int32_t ms; const char *text; bool lime; };
+    struct Step
+    {
+        std::int32_t ms;
+        const char *text;
+        bool lime;
+    };
     const Step steps[] = {
-        {10, "+2", true},    {500, "+2", true},    {501, "+1", true},   {1499, "+1", true},
-        {1500, "0", false},  {2500, "0", false},   {2501, "-1", false}, {3499, "-1", false},
+        {10, "+2", true},    {500, "+2", true},     {501, "+1", true},    {1499, "+1", true},
+        {1500, "0", false},  {2500, "0", false},    {2501, "-1", false},  {3499, "-1", false},
         {3500, "-2", false}, {12949, "-11", false}, {12950, "+11", true}, {23400, "0", false},
     };
     ctrl(Qt::Key_S);
@@ -224,13 +239,15 @@ TEST_F(RaceClockTest, EachLapGoesIntoItsRowOfTheLapTable)
     ctrl(Qt::Key_S);
     at(23456);
     ctrl(Qt::Key_L);
-    EXPECT_EQ(results(2), QStringList({QStringLiteral("23,46"), QStringLiteral("23,46"), QStringLiteral("0:23,46"),
-                                       QStringLiteral("30,7")}));
+    EXPECT_EQ(results(2),
+              QStringList({QStringLiteral("23,46"), QStringLiteral("23,46"), QStringLiteral("0:23,46"),
+                           QStringLiteral("30,7")}));
     EXPECT_EQ(results(1), QStringList({QString(), QString(), QString(), QString()}));
     at(45000);
     ctrl(Qt::Key_L);
-    EXPECT_EQ(results(3), QStringList({QStringLiteral("21,54"), QStringLiteral("45,00"), QStringLiteral("0:45,00"),
-                                       QStringLiteral("33,4")}));
+    EXPECT_EQ(results(3),
+              QStringList({QStringLiteral("21,54"), QStringLiteral("45,00"), QStringLiteral("0:45,00"),
+                           QStringLiteral("33,4")}));
     EXPECT_EQ(editText("eSpeedSredn"), QStringLiteral("32,0"));
     EXPECT_EQ(form.LapMark(), 45000);
     EXPECT_EQ(form.PrevLapMark(), 23456);
@@ -266,8 +283,9 @@ TEST_F(RaceClockTest, ARaceOfOneLapHasNoLap)
     at(25000);
     press(Qt::Key_Space);
     expectState(State::Stopped);
-    EXPECT_EQ(results(2), QStringList({QStringLiteral("25,00"), QStringLiteral("25,00"), QStringLiteral("0:25,00"),
-                                       QStringLiteral("28,8")}));
+    EXPECT_EQ(results(2),
+              QStringList({QStringLiteral("25,00"), QStringLiteral("25,00"), QStringLiteral("0:25,00"),
+                           QStringLiteral("28,8")}));
     EXPECT_EQ(editText("eSpeedSredn"), QStringLiteral("28,8"));
 }
 
@@ -302,8 +320,9 @@ TEST_F(RaceClockTest, ARaceAcrossTheWrapOfTheTickCounterIsTimedCorrectly)
     at(23456); // the counter has wrapped meanwhile
     ASSERT_LT(clock.value(), 20000u);
     ctrl(Qt::Key_L);
-    EXPECT_EQ(results(2), QStringList({QStringLiteral("23,46"), QStringLiteral("23,46"), QStringLiteral("0:23,46"),
-                                       QStringLiteral("30,7")}));
+    EXPECT_EQ(results(2),
+              QStringList({QStringLiteral("23,46"), QStringLiteral("23,46"), QStringLiteral("0:23,46"),
+                           QStringLiteral("30,7")}));
     tickAt(34350);
     EXPECT_EQ(digits(), QStringLiteral("00.34,35"));
     EXPECT_EQ(panel("PanelKrugov")->caption(), QStringLiteral("14"));
@@ -316,8 +335,8 @@ TEST_F(RaceClockTest, TimesOfZeroAndNoTargetLapShowNothingMeaninglessAndRaiseNot
     ASSERT_EQ(form.TargetLapMs(), 0);
     ctrl(Qt::Key_S);
     ctrl(Qt::Key_L); // within the same step of the tick counter as START
-    EXPECT_EQ(results(2), QStringList({QStringLiteral("0,00"), QStringLiteral("0,00"), QStringLiteral("0:00,00"),
-                                       QString()}));
+    EXPECT_EQ(results(2),
+              QStringList({QStringLiteral("0,00"), QStringLiteral("0,00"), QStringLiteral("0:00,00"), QString()}));
     EXPECT_EQ(editText("eSpeedSredn"), QString());
     ctrl(Qt::Key_L); // a lap of 0 ms
     EXPECT_EQ(cell(8, 3), QString());

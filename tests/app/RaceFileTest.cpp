@@ -1,5 +1,5 @@
-#include "MainWindowFixture.h"
 #include "RaceFile.h"
+#include "MainWindowFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -132,8 +132,8 @@ TEST_F(RaceFileTest, ARaceStartedInTheSameSecondGetsANameOfItsOwn)
         ctrl(Qt::Key_0);
         settle();
     }
-    ASSERT_EQ(files(), QStringList({QStringLiteral("2024-05-01_14-03-07-2.csv"),
-                                    QStringLiteral("2024-05-01_14-03-07.csv")}));
+    ASSERT_EQ(files(),
+              QStringList({QStringLiteral("2024-05-01_14-03-07-2.csv"), QStringLiteral("2024-05-01_14-03-07.csv")}));
     EXPECT_EQ(lines(files()[1])[14][5], QStringLiteral("20,00"));
     EXPECT_EQ(lines(files()[0])[14][5], QStringLiteral("30,00"));
 }

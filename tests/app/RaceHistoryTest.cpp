@@ -1,9 +1,9 @@
-#include "MainWindowFixture.h"
+#include "RaceHistory.h"
 #include "ComparePage.h"
 #include "EventPump.h"
 #include "FullScreenView.h"
+#include "MainWindowFixture.h"
 #include "RaceFile.h"
-#include "RaceHistory.h"
 #include "RaceHistoryDialog.h"
 #include "RaceSheet.h"
 #include "RaceSheetTexts.h"
@@ -67,10 +67,7 @@ protected:
         return dialog;
     }
     RaceHistory &history() const { return *form.findChild<RaceHistory *>(); }
-    QString listed(int row, int column) const
-    {
-        return history().model().index(row, column).data().toString();
-    }
+    QString listed(int row, int column) const { return history().model().index(row, column).data().toString(); }
 };
 
 } // namespace

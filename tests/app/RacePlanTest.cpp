@@ -33,10 +33,7 @@ protected:
     TSpinFloatEdit *allowance() const { return form.findChild<TSpinFloatEdit *>(QStringLiteral("seDopTime")); }
     Panel *panel(const char *name) const { return form.findChild<Panel *>(QString::fromLatin1(name)); }
     QString caption(const char *name) const { return panel(name)->caption(); }
-    QString editText(const char *name) const
-    {
-        return form.findChild<QLineEdit *>(QString::fromLatin1(name))->text();
-    }
+    QString editText(const char *name) const { return form.findChild<QLineEdit *>(QString::fromLatin1(name))->text(); }
 
     // Steps an editor with its arrow key, as the user does.
     void arrow(QWidget *editor, Qt::Key key, int times = 1)
@@ -56,7 +53,10 @@ protected:
             QTest::keyClick(editor, finish);
     }
 
-    struct Plan { int length, lap, laps, extra; };
+    struct Plan
+    {
+        int length, lap, laps, extra;
+    };
     Plan plan() const
     {
         return {spin("seLength")->value(), spin("seLenKrug")->value(), spin("seKrugov")->value(),
@@ -80,11 +80,14 @@ protected:
 
 TEST_F(RacePlanTest, EditorsCarryTheirRangesStepsAndLimits)
 {
-    struct Case { const char *name; int min, max, increment, initial, limit; };
+    struct Case
+    {
+        const char *name;
+        int min, max, increment, initial, limit;
+    };
     const Case cases[] = {
-        {"seLength", 200, 1000000, 10, 3000, 0}, {"seLenKrug", 50, 10000, 1, 200, 0},
-        {"seKrugov", 1, 999, 1, 15, 3},          {"seLengthDop", 0, 199, 1, 0, 3},
-        {"seMin", 0, 99, 1, 5, 2},               {"seSek", 0, 59, 1, 30, 2},
+        {"seLength", 200, 1000000, 10, 3000, 0}, {"seLenKrug", 50, 10000, 1, 200, 0}, {"seKrugov", 1, 999, 1, 15, 3},
+        {"seLengthDop", 0, 199, 1, 0, 3},        {"seMin", 0, 99, 1, 5, 2},           {"seSek", 0, 59, 1, 30, 2},
         {"seTime", 1, 9999, 1, 330, 0},
     };
     QWidget *panelControl = form.findChild<QWidget *>(QStringLiteral("PanelControl"));
@@ -110,8 +113,8 @@ TEST_F(RacePlanTest, EditorsCarryTheirRangesStepsAndLimits)
     QStringList labels;
     for (QLabel *label : panelControl->findChildren<QLabel *>())
         labels << label->text();
-    for (const char16_t *text : {u"Streckenlänge:", u"Rundenlänge:", u"Ergibt Runden:", u"Zusatzliche: ",
-                                 u"Minuten:", u"Sekunden:", u"Gesamtsekunden:", u"Startzugabe:"})
+    for (const char16_t *text : {u"Streckenlänge:", u"Rundenlänge:", u"Ergibt Runden:", u"Zusatzliche: ", u"Minuten:",
+                                 u"Sekunden:", u"Gesamtsekunden:", u"Startzugabe:"})
         EXPECT_TRUE(labels.contains(QString::fromUtf16(text))) << QString::fromUtf16(text).toStdString();
 
     auto *tabs = form.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
@@ -189,11 +192,15 @@ TEST_F(RacePlanTest, WritingTheTrackLengthInOneChangeKeepsIt)
 {
     spin("seLenKrug")->setValue(400);
     expectPlan({6000, 400, 15, 0});
-    struct Case { int written; Plan plan; };
+    struct Case
+    {
+        int written;
+        Plan plan;
+    };
     const Case cases[] = {
         {500, {500, 400, 1, 100}},
         {5000, {5000, 400, 12, 200}},
-        {300, {400, 400, 1, 0}},                   // below one lap: one lap
+        {300, {400, 400, 1, 0}}, // below one lap: one lap
         {1000000, {999 * 400 + 399, 400, 999, 399}}, // above 999 laps: the longest plan
     };
     for (const Case &c : cases) {
@@ -263,7 +270,11 @@ TEST_F(RacePlanTest, TotalSecondsAndMinutesFollowEachOther)
 
 TEST_F(RacePlanTest, AllowanceShowsRoundedHalvesToEvenInLime)
 {
-    struct Case { rundaro::Real value; const char *caption; };
+    struct Case
+    {
+        rundaro::Real value;
+        const char *caption;
+    };
     const Case cases[] = {{2.5L, "+2"}, {3.5L, "+4"}, {0.4L, "+0"}, {9.9L, "+10"}, {1.5L, "+2"}};
     for (const auto &c : cases) {
         panel("PanelPlusMin")->setFontColor(Qt::red); // as a race leaves it when behind

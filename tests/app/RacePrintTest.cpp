@@ -1,6 +1,6 @@
+#include "RacePrint.h"
 #include "MainWindowFixture.h"
 #include "ModalCloser.h"
-#include "RacePrint.h"
 
 #include <QImage>
 #include <QPrinter>
@@ -19,8 +19,7 @@ struct Ink
     double meanY = 0;
 };
 
-template<class Match>
-Ink find(const QImage &page, Match match)
+template <class Match> Ink find(const QImage &page, Match match)
 {
     Ink ink;
     double sumY = 0;
@@ -53,9 +52,9 @@ TEST_F(RacePrintTest, ThePrintedTableShowsFastLapsGreenAndSlowLapsRed)
     ASSERT_TRUE(form.findChild<RacePrinter *>()->print(printer));
 
     QProcess render;
-    const QStringList arguments = {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
-                                   QStringLiteral("-singlefile"), printer.outputFileName(),
-                                   dir.filePath(QStringLiteral("page"))};
+    const QStringList arguments
+        = {QStringLiteral("-r"),          QStringLiteral("100"),    QStringLiteral("-png"),
+           QStringLiteral("-singlefile"), printer.outputFileName(), dir.filePath(QStringLiteral("page"))};
     render.start(pdftoppm, arguments);
     ASSERT_TRUE(render.waitForFinished(60000));
     ASSERT_EQ(render.exitCode(), 0) << render.readAllStandardError().toStdString();
@@ -63,8 +62,8 @@ TEST_F(RacePrintTest, ThePrintedTableShowsFastLapsGreenAndSlowLapsRed)
     ASSERT_FALSE(page.isNull());
     page.save(qEnvironmentVariable("RUNDARO_TEST_OUTPUT", QStringLiteral(".")) + QStringLiteral("/printed_race.png"));
 
-    const Ink green =
-        find(page, [](QColor c) { return c.red() < 60 && c.green() > 90 && c.green() < 170 && c.blue() < 60; });
+    const Ink green
+        = find(page, [](QColor c) { return c.red() < 60 && c.green() > 90 && c.green() < 170 && c.blue() < 60; });
     const Ink red = find(page, [](QColor c) { return c.red() > 180 && c.green() < 70 && c.blue() < 70; });
     EXPECT_GT(green.count, 30);
     EXPECT_GT(red.count, 30);

@@ -78,8 +78,9 @@ TEST_F(RaceSoundsTest, CallOutsAfterEachPassingAndAtStopOnlyWhenSwitchedOn)
     ctrl(Qt::Key_L); // only STOP is left now
     at(65449);
     ctrl(Qt::Key_P);
-    EXPECT_EQ(env.speech->said, (Said{{"22,0 \u2014 einhundertachtundsiebzig Komma fünf voraus \u2014 letzte Runde", 1100},
-                                      {"Endzeit eine Minute 5,4", 1000}}));
+    EXPECT_EQ(env.speech->said,
+              (Said{{"22,0 \u2014 einhundertachtundsiebzig Komma fünf voraus \u2014 letzte Runde", 1100},
+                    {"Endzeit eine Minute 5,4", 1000}}));
     onOff->setChecked(false);
     ctrl(Qt::Key_0);
     ctrl(Qt::Key_S);
@@ -195,7 +196,10 @@ struct ThreadLog
 class ThreadLoggedSound : public SoundOutput
 {
 public:
-    explicit ThreadLoggedSound(ThreadLog &log) : m_log(log) {}
+    explicit ThreadLoggedSound(ThreadLog &log)
+        : m_log(log)
+    {
+    }
     ~ThreadLoggedSound() override
     {
         record(nullptr);

@@ -64,14 +64,18 @@ TEST_F(SettingsFaultTest, GarbageInTheSettingsFile)
     } const cases[] = {
         {"random bytes", noise, {0, 0, kDesign, 3000, 15}},
         {"random bytes in the key", header() + noise, {0, 0, kDesign, 3000, 15}},
-        {"a width that is no number", header() + placed + "\"Width\"=dword:0000zz00\n" + rest,
+        {"a width that is no number",
+         header() + placed + "\"Width\"=dword:0000zz00\n" + rest,
          {1, 1, QRect(40, 30, 708, 483), 3000, 15}},
-        {"a width of another type", header() + placed + "\"Width\"=hex:01,02\n" + rest,
+        {"a width of another type",
+         header() + placed + "\"Width\"=hex:01,02\n" + rest,
          {1, 1, QRect(40, 30, 708, 483), 3000, 15}},
         {"a file cut off in the first value", header() + "\"Port\"=dword:000000", {0, 0, kDesign, 3000, 15}},
-        {"carriage returns and NULs", header() + "\"Port\"=dword:00000003\r\r\n\"Alg\0\"=dword:00000001\n"s,
+        {"carriage returns and NULs",
+         header() + "\"Port\"=dword:00000003\r\r\n\"Alg\0\"=dword:00000001\n"s,
          {0, 0, kDesign, 3000, 15}},
-        {"a line of a megabyte", header() + std::string(1 << 20, 'x') + "\n" + placed,
+        {"a line of a megabyte",
+         header() + std::string(1 << 20, 'x') + "\n" + placed,
          {1, 1, QRect(40, 30, 708, 483), 3000, 15}},
         {"values before the key", placed + header(), {0, 0, kDesign, 3000, 15}},
     };
@@ -106,7 +110,8 @@ TEST_F(SettingsFaultTest, TheSettingsFileIsAFolder)
     EXPECT_EQ(closer.count(), 0);
     EXPECT_EQ(shown().window, kDesign);
     exit();
-    EXPECT_EQ(closer.texts(), QStringList{QStringLiteral("Failed to set data in ") + QString::fromStdString(env.file().string())});
+    EXPECT_EQ(closer.texts(),
+              QStringList{QStringLiteral("Failed to set data in ") + QString::fromStdString(env.file().string())});
     EXPECT_TRUE(fs::is_directory(env.file()));
 }
 
@@ -124,7 +129,8 @@ TEST_F(SettingsFaultTest, TheSettingsFolderCannotBeWrittenAtExit)
     {
         ModalCloser closer;
         exit();
-        EXPECT_EQ(closer.texts(), QStringList{QStringLiteral("Failed to create key ") + QString::fromStdString(TestServices::key())});
+        EXPECT_EQ(closer.texts(),
+                  QStringList{QStringLiteral("Failed to create key ") + QString::fromStdString(TestServices::key())});
     }
     EXPECT_EQ(env.line->Snapshot().openDevices, 0);
     EXPECT_FALSE(form);

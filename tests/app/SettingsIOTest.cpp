@@ -22,7 +22,10 @@ protected:
     TSpinEdit *spin(const char *name) const { return child<TSpinEdit>(name); }
     TSpinFloatEdit *allowance() const { return child<TSpinFloatEdit>("seDopTime"); }
 
-    struct SetUp { int len, lenDop, lenKrug, krugs, time; };
+    struct SetUp
+    {
+        int len, lenDop, lenKrug, krugs, time;
+    };
     SetUp setUp() const
     {
         return {spin("seLength")->value(), spin("seLengthDop")->value(), spin("seLenKrug")->value(),
@@ -76,8 +79,16 @@ TEST_F(SettingsIOTest, OnlyPortAndPolarityStored)
 
 TEST_F(SettingsIOTest, ReadingStopsAtTheFirstMissingValue)
 {
-    env.storeValues({{"Port", 0}, {"Alg", 0}, {"Left", 30}, {"Top", 40}, {"Width", 800}, {"Height", 500},
-                     {"Len", 5000}, {"LenKrug", 400}, {"Time", 600}, {"DopTime", 3000}});
+    env.storeValues({{"Port", 0},
+                     {"Alg", 0},
+                     {"Left", 30},
+                     {"Top", 40},
+                     {"Width", 800},
+                     {"Height", 500},
+                     {"Len", 5000},
+                     {"LenKrug", 400},
+                     {"Time", 600},
+                     {"DopTime", 3000}});
     start();
     expectWindow({30, 40, 800, 500});
     // The laps follow the new length; nothing after "Len" is read.
@@ -96,8 +107,17 @@ TEST_F(SettingsIOTest, ReadingStopsAtAValueOfAnotherType)
 TEST_F(SettingsIOTest, StoredNumbersAreScaledAndCut)
 {
     env.ports = {3};
-    env.storeValues({{"Port", 259}, {"Alg", 0}, {"Left", 0}, {"Top", 0}, {"Width", 500}, {"Height", 400},
-                     {"Len", 3000}, {"LenDop", 0}, {"LenKrug", 200}, {"Krugs", 15}, {"Time", 330},
+    env.storeValues({{"Port", 259},
+                     {"Alg", 0},
+                     {"Left", 0},
+                     {"Top", 0},
+                     {"Width", 500},
+                     {"Height", 400},
+                     {"Len", 3000},
+                     {"LenDop", 0},
+                     {"LenKrug", 200},
+                     {"Krugs", 15},
+                     {"Time", 330},
                      {"DopTime", 2300}});
     start();
     EXPECT_EQ(comPort()->Port(), 3);
@@ -115,8 +135,17 @@ TEST_F(SettingsIOTest, StoredNumbersAreScaledAndCut)
 TEST_F(SettingsIOTest, TheSoundSwitchComesAfterTheTwelveValues)
 {
     // Stored before the switch existed: the twelve come back, sound stays on.
-    env.storeValues({{"Port", 0}, {"Alg", 0}, {"Left", 0}, {"Top", 0}, {"Width", 800}, {"Height", 500},
-                     {"Len", 4000}, {"LenDop", 0}, {"LenKrug", 200}, {"Krugs", 20}, {"Time", 400},
+    env.storeValues({{"Port", 0},
+                     {"Alg", 0},
+                     {"Left", 0},
+                     {"Top", 0},
+                     {"Width", 800},
+                     {"Height", 500},
+                     {"Len", 4000},
+                     {"LenDop", 0},
+                     {"LenKrug", 200},
+                     {"Krugs", 20},
+                     {"Time", 400},
                      {"DopTime", 2300}});
     start();
     expectSetUp({4000, 0, 200, 20, 400});
@@ -141,7 +170,11 @@ TEST_F(SettingsIOTest, TheSoundSwitchComesAfterTheTwelveValues)
 TEST_F(SettingsIOTest, TheStoredPlanComesBackAsStored)
 {
     using Values = std::vector<std::pair<const char *, std::uint32_t>>;
-    struct Case { Values plan; SetUp expected; };
+    struct Case
+    {
+        Values plan;
+        SetUp expected;
+    };
     const Case cases[] = {
         // 5000 m as 12 laps of 400 m and 200 m: the extra metres are held
         // below the stored lap length, not the 200 m in force when read.
@@ -203,9 +236,9 @@ TEST_F(SettingsIOTest, EveryValueSurvivesExitAndStart)
     ASSERT_EQ(before.krugs, 25);
     exit();
     EXPECT_FALSE(env.line->Snapshot().openDevices);
-    const std::pair<const char *, std::uint32_t> expected[] = {
-        {"Left", 12}, {"Top", 34}, {"Width", 900}, {"Height", 600}, {"Port", 7}, {"Alg", 1},
-        {"Len", 10000}, {"LenDop", 0}, {"LenKrug", 400}, {"Krugs", 25}, {"Time", 900}, {"DopTime", 2400}};
+    const std::pair<const char *, std::uint32_t> expected[]
+        = {{"Left", 12},   {"Top", 34},   {"Width", 900},   {"Height", 600}, {"Port", 7},   {"Alg", 1},
+           {"Len", 10000}, {"LenDop", 0}, {"LenKrug", 400}, {"Krugs", 25},   {"Time", 900}, {"DopTime", 2400}};
     for (const auto &[name, value] : expected)
         EXPECT_EQ(env.stored(name), value) << name;
 

@@ -14,7 +14,6 @@
 #include <fstream>
 #include <initializer_list>
 #include <map>
-#include <vector>
 #include <memory>
 #include <optional>
 #include <set>
@@ -33,7 +32,10 @@ struct SoundLog
 class LoggedSound : public SoundOutput
 {
 public:
-    explicit LoggedSound(std::shared_ptr<SoundLog> log) : m_log(std::move(log)) {}
+    explicit LoggedSound(std::shared_ptr<SoundLog> log)
+        : m_log(std::move(log))
+    {
+    }
     void play(RaceCue cue) override { m_log->played.push_back(cue); }
 
 private:
@@ -51,7 +53,10 @@ struct SpeechLog
 class LoggedSpeaker : public CallOutSpeaker
 {
 public:
-    explicit LoggedSpeaker(std::shared_ptr<SpeechLog> log) : m_log(std::move(log)) {}
+    explicit LoggedSpeaker(std::shared_ptr<SpeechLog> log)
+        : m_log(std::move(log))
+    {
+    }
     void say(const std::string &phrase, std::int32_t afterMs) override { m_log->said.emplace_back(phrase, afterMs); }
 
 private:
@@ -90,10 +95,7 @@ struct TestServices
     std::string devices() const { return dir.path().toStdString() + "/dev"; }
 
     // The key the window reads and writes: named after this test program.
-    static std::string key()
-    {
-        return rundaro::RegistryKeyFor(QCoreApplication::applicationFilePath().toStdString());
-    }
+    static std::string key() { return rundaro::RegistryKeyFor(QCoreApplication::applicationFilePath().toStdString()); }
     std::filesystem::path file() const { return store->fileFor(key()); }
     // Where the window saves its races.
     QString racesFolder() const { return dir.filePath(QStringLiteral("races")); }
@@ -125,8 +127,7 @@ struct TestServices
     }
 
     QTemporaryDir dir;
-    std::shared_ptr<rundaro::RegFileStore> store =
-        std::make_shared<rundaro::RegFileStore>(dir.path().toStdString());
+    std::shared_ptr<rundaro::RegFileStore> store = std::make_shared<rundaro::RegFileStore>(dir.path().toStdString());
     std::shared_ptr<rundaro::serial::SimulatedLine> line = rundaro::serial::SimulatedLine::Create();
     std::set<std::uint8_t> ports;
     // The adapter each port has now (none: unknown).

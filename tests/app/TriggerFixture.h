@@ -29,8 +29,7 @@ protected:
     void start() { form = std::make_unique<TFormMain>(env.services()); }
     void exit() { form.reset(); }
 
-    template<class T = QWidget>
-    T *child(const char *name) const
+    template <class T = QWidget> T *child(const char *name) const
     {
         auto *object = form->findChild<T *>(QString::fromLatin1(name));
         EXPECT_NE(object, nullptr) << name;
@@ -48,7 +47,6 @@ protected:
         list->setCurrentIndex(index);
         emit list->activated(index);
     }
-
 
     // The contact sets the line's modem status (a change the port keeps
     // until its worker waits again); returns when ComPortDSR has seen it.

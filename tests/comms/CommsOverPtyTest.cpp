@@ -27,8 +27,7 @@ DeviceFactory PathFactory(const std::string &path)
     return [path](std::uint8_t) { return OpenPath(path); };
 }
 
-template <typename Error>
-std::string MessageOf(TComPort &port)
+template <typename Error> std::string MessageOf(TComPort &port)
 {
     try {
         port.Open();
@@ -66,8 +65,9 @@ TEST(ComPortOverPty, SecondOpenOfAnOpenPortFails)
     second.SetEvents({TComPort::evRxChar});
     first.Open();
     // The number, and for the user what it means.
-    EXPECT_EQ(MessageOf<EComHandle>(second), "Unable to open com port: " + std::to_string(EBUSY)
-                                                 + "\nDer Port wird von einem anderen Programm benutzt.");
+    EXPECT_EQ(MessageOf<EComHandle>(second),
+              "Unable to open com port: " + std::to_string(EBUSY)
+                  + "\nDer Port wird von einem anderen Programm benutzt.");
     EXPECT_FALSE(second.Connected());
     first.Close();
     second.Open();
@@ -99,18 +99,16 @@ TEST(ComPortOverPty, LineSettingsReadBack)
         tcflag_t iflags; // software flow control
     };
     const Case cases[] = {
-        {TComPort::br9600, 5, TComPort::prNone, TComPort::sbOneStopBit, TComPort::fcNone, B9600,
-         CS5, 0},
-        {TComPort::br19200, 8, TComPort::prEven, TComPort::sbTwoStopBits, TComPort::fcRtsCts,
-         B19200, CS8 | PARENB | CSTOPB | CRTSCTS, 0},
-        {TComPort::br76500, 7, TComPort::prOdd, TComPort::sbOneStopBit, TComPort::fcXonXoff,
-         B57600, CS7 | PARENB | PARODD, IXON | IXOFF},
+        {TComPort::br9600, 5, TComPort::prNone, TComPort::sbOneStopBit, TComPort::fcNone, B9600, CS5, 0},
+        {TComPort::br19200, 8, TComPort::prEven, TComPort::sbTwoStopBits, TComPort::fcRtsCts, B19200,
+         CS8 | PARENB | CSTOPB | CRTSCTS, 0},
+        {TComPort::br76500, 7, TComPort::prOdd, TComPort::sbOneStopBit, TComPort::fcXonXoff, B57600,
+         CS7 | PARENB | PARODD, IXON | IXOFF},
         {TComPort::br110, 6, TComPort::prMark, TComPort::sbOneStopBit, TComPort::fcNone, B110,
          CS6 | PARENB | PARODD | CMSPAR, 0},
-        {TComPort::br115200, 5, TComPort::prSpace, TComPort::sbOne5StopBits, TComPort::fcNone,
-         B115200, CS5 | PARENB | CMSPAR | CSTOPB, 0},
-        {TComPort::brUser, 8, TComPort::prNone, TComPort::sbOneStopBit, TComPort::fcNone,
-         kOtherSpeed, CS8, 0},
+        {TComPort::br115200, 5, TComPort::prSpace, TComPort::sbOne5StopBits, TComPort::fcNone, B115200,
+         CS5 | PARENB | CMSPAR | CSTOPB, 0},
+        {TComPort::brUser, 8, TComPort::prNone, TComPort::sbOneStopBit, TComPort::fcNone, kOtherSpeed, CS8, 0},
     };
     // A pseudo-terminal always reads back 8 bits without parity; the rest of
     // the format it keeps.

@@ -17,7 +17,6 @@ using namespace rundaro::serial;
 
 namespace {
 
-
 class ComPortTest : public ::testing::Test
 {
 protected:
@@ -242,9 +241,9 @@ TEST_F(ComPortTest, AllNineEventsInDispatchOrder)
     line->SetInQue(7);
     line->RaiseEvents(0x01FF);
     ASSERT_TRUE(PumpUntil([&] { return log.size() == 10; }));
-    EXPECT_EQ(log, (std::vector<std::string>{"Open", "RxChar@1", "TxEmpty@1", "Break@1",
-                                             "Ring@1", "CTS@1", "DSR@1", "RxFlag@1", "RLSD@1",
-                                             "Error@1"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"Open", "RxChar@1", "TxEmpty@1", "Break@1", "Ring@1", "CTS@1", "DSR@1",
+                                        "RxFlag@1", "RLSD@1", "Error@1"}));
     EXPECT_EQ(lastInQue, 7);
 }
 
@@ -367,8 +366,8 @@ TEST_F(ComPortTest, ClosingFromItsOwnHandlerIsRefused)
 TEST_F(ComPortTest, PortThatCanNoLongerWaitClosesItselfAndSaysWhy)
 {
     enum class Kind { CannotStart, EmptyEvents, KeepFailing };
-    const std::pair<Kind, std::uint32_t> cases[] = {
-        {Kind::CannotStart, 21}, {Kind::EmptyEvents, SimulatedLine::kErrorNoEvents}, {Kind::KeepFailing, 22}};
+    const std::pair<Kind, std::uint32_t> cases[]
+        = {{Kind::CannotStart, 21}, {Kind::EmptyEvents, SimulatedLine::kErrorNoEvents}, {Kind::KeepFailing, 22}};
     for (const auto &[kind, error] : cases) {
         auto line = SimulatedLine::Create();
         TComPort port;

@@ -7,8 +7,8 @@ using namespace rundaro::serial;
 
 TEST(LineSettings, BaudRateOrdinalsGiveTheLineSpeed)
 {
-    const std::uint32_t expected[] = {110, 300, 600, 1200, 2400, 4800, 9600, 14400, 19200,
-                                      38400, 56000, 57600, 115200, 128000, 256000};
+    const std::uint32_t expected[]
+        = {110, 300, 600, 1200, 2400, 4800, 9600, 14400, 19200, 38400, 56000, 57600, 115200, 128000, 256000};
     for (std::uint8_t ordinal = 0; ordinal < std::size(expected); ++ordinal) {
         LineSettings s;
         s.baudRate = ordinal;

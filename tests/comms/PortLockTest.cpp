@@ -6,8 +6,8 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <termios.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -177,7 +177,13 @@ TEST_F(PortLockTest, WhatAnotherUserLeavesIsToldApart)
 {
     if (getuid() != 0)
         GTEST_SKIP() << "needs root to act as another user";
-    struct Case { const char *name; mode_t folder; bool staleLock; int exitCode; };
+    struct Case
+    {
+        const char *name;
+        mode_t folder;
+        bool staleLock;
+        int exitCode;
+    };
     // Exit codes of the child: 0 as expected, else the failed check.
     const Case cases[] = {
         {"stale lock of another user", 01777, true, 0},

@@ -71,16 +71,24 @@ TEST(PortScan, LinuxNamesAreDevicePaths)
 // inotify counts every open of one.
 TEST(PortScan, ListedAndToldApartFromSysfsWithoutOpening)
 {
-    const std::filesystem::path root = std::filesystem::temp_directory_path()
-                                       / ("rundaro-sysfs-" + std::to_string(getpid()));
+    const std::filesystem::path root
+        = std::filesystem::temp_directory_path() / ("rundaro-sysfs-" + std::to_string(getpid()));
     const PortFolders folders{(root / "class/tty").string(), (root / "dev").string()};
-    struct Tty { const char *name; const char *type; bool device; bool node; const char *usb; const char *serial; };
+    struct Tty
+    {
+        const char *name;
+        const char *type;
+        bool device;
+        bool node;
+        const char *usb;
+        const char *serial;
+    };
     const Tty ttys[] = {
-        {"ttyS0", "4", true, true, nullptr, nullptr},         // a detected UART
-        {"ttyS1", "0", true, true, nullptr, nullptr},         // none behind the node
-        {"tty1", nullptr, false, true, nullptr, nullptr},     // a virtual terminal
+        {"ttyS0", "4", true, true, nullptr, nullptr}, // a detected UART
+        {"ttyS1", "0", true, true, nullptr, nullptr}, // none behind the node
+        {"tty1", nullptr, false, true, nullptr, nullptr}, // a virtual terminal
         {"ttyUSB0", nullptr, true, true, "0403:6001", "A9X2"}, // an adapter with a serial
-        {"ttyUSB1", nullptr, true, false, "0403:6001", "B7"},  // udev has not made its node yet
+        {"ttyUSB1", nullptr, true, false, "0403:6001", "B7"}, // udev has not made its node yet
         {"ttyACM0", nullptr, true, true, "2341:0043", nullptr},
     };
     for (const Tty &tty : ttys) {

@@ -33,9 +33,15 @@ OpenResult OpenRaw(const Pty &pty)
 TEST(PortDeviceName, OneFixedTable)
 {
     const std::pair<int, const char *> cases[] = {
-        {1, "/dev/ttyS0"},    {12, "/dev/ttyS11"},  {32, "/dev/ttyS31"},
-        {33, "/dev/ttyUSB0"}, {64, "/dev/ttyUSB31"}, {65, "/dev/ttyACM0"},
-        {96, "/dev/ttyACM31"}, {0, ""},             {97, ""},
+        {1, "/dev/ttyS0"},
+        {12, "/dev/ttyS11"},
+        {32, "/dev/ttyS31"},
+        {33, "/dev/ttyUSB0"},
+        {64, "/dev/ttyUSB31"},
+        {65, "/dev/ttyACM0"},
+        {96, "/dev/ttyACM31"},
+        {0, ""},
+        {97, ""},
         {255, ""},
     };
     for (const auto &[port, name] : cases)

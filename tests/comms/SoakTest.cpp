@@ -102,7 +102,7 @@ TEST(ComPortSoak, DsrEdgesWhileOpeningAndClosingAtRandom)
     int closes = 0;
     int plannedThrows = 0;
     bool closeReturned = true;
-    std::uint32_t seen = ~0u;  // DSR level read by the last handler
+    std::uint32_t seen = ~0u; // DSR level read by the last handler
     std::uint32_t throwAt = ~0u; // the level whose handler throws
     {
         TComPort port;

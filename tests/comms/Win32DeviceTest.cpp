@@ -2,9 +2,9 @@
 // on a COM port device. Under Wine (tools/ci-wine) the port named in
 // RUNDARO_TEST_COM is a pseudo-terminal, and no other COM port exists;
 // without that variable the tests are skipped.
+#include "Win32Device.h"
 #include "ComPortCore.h"
 #include "PortScan.h"
-#include "Win32Device.h"
 
 #include <gtest/gtest.h>
 
@@ -44,8 +44,8 @@ struct CountedPort
     int opened = 0;
     int closed = 0;
     int lost = 0;
-    ComPortCore core{[] {}, {nullptr, nullptr, [this] { ++opened; }, [this] { ++closed; },
-                             [this](std::uint32_t) { ++lost; }}};
+    ComPortCore core{[] {},
+                     {nullptr, nullptr, [this] { ++opened; }, [this] { ++closed; }, [this](std::uint32_t) { ++lost; }}};
 };
 
 class Win32DeviceTest : public ::testing::Test

@@ -69,8 +69,15 @@ TEST(CallOuts, SayTheFinalTimeAtStop)
 TEST(CallOuts, NumberWords)
 {
     const std::pair<std::int64_t, const char *> cases[] = {
-        {0, "null"}, {1, "eins"}, {16, "sechzehn"}, {21, "einundzwanzig"}, {30, "dreißig"},
-        {101, "einhunderteins"}, {999, "neunhundertneunundneunzig"}, {1000, "1000"}, {-1, "-1"},
+        {0, "null"},
+        {1, "eins"},
+        {16, "sechzehn"},
+        {21, "einundzwanzig"},
+        {30, "dreißig"},
+        {101, "einhunderteins"},
+        {999, "neunhundertneunundneunzig"},
+        {1000, "1000"},
+        {-1, "-1"},
     };
     for (const auto &[n, words] : cases)
         EXPECT_EQ(NumberWords(n), words);

@@ -8,10 +8,15 @@ using namespace rundaro;
 TEST(LapChartData, LapsAreOnTargetAsTheLapTableColoursThem)
 {
     // The table compares the lap as shown, to hundredths, with the target.
-    struct Case { std::int32_t lap; std::int32_t target; std::optional<bool> on; };
+    struct Case
+    {
+        std::int32_t lap;
+        std::int32_t target;
+        std::optional<bool> on;
+    };
     const Case cases[] = {
-        {21900, 21900, true}, {21904, 21900, true}, {21905, 21900, false}, {21910, 21900, false},
-        {15000, 21900, true}, {21900, 0, std::nullopt},
+        {21900, 21900, true},  {21904, 21900, true}, {21905, 21900, false},
+        {21910, 21900, false}, {15000, 21900, true}, {21900, 0, std::nullopt},
     };
     for (const Case &c : cases)
         EXPECT_EQ(LapOnTarget(c.lap, c.target), c.on) << c.lap << " against " << c.target;

@@ -10,10 +10,22 @@ using namespace rundaro;
 
 TEST(Round, HalvesGoToTheEvenNeighbour)
 {
-    struct Case { Real x; std::int64_t expected; };
+    struct Case
+    {
+        Real x;
+        std::int64_t expected;
+    };
     const Case cases[] = {
-        {1.5L, 2}, {2.5L, 2}, {-0.5L, 0}, {-1.5L, -2}, {-2.5L, -2}, {0.5L, 0},
-        {0.4999999L, 0}, {2.5000001L, 3}, {21900.0L, 21900}, {21827.24252L, 21827},
+        {1.5L, 2},
+        {2.5L, 2},
+        {-0.5L, 0},
+        {-1.5L, -2},
+        {-2.5L, -2},
+        {0.5L, 0},
+        {0.4999999L, 0},
+        {2.5000001L, 3},
+        {21900.0L, 21900},
+        {21827.24252L, 21827},
         {4294967296.5L, 4294967296LL},
     };
     for (const auto &c : cases)
@@ -59,21 +71,31 @@ TEST(FormatFixed, MillisecondsRoundAsTheirCountWould)
             continue;
         const std::int64_t hundredths = (ms + 5) / 10;
         char expected[32];
-        std::snprintf(expected, sizeof expected, "%lld,%02lld",
-                      static_cast<long long>(hundredths / 100), static_cast<long long>(hundredths % 100));
+        std::snprintf(expected, sizeof expected, "%lld,%02lld", static_cast<long long>(hundredths / 100),
+                      static_cast<long long>(hundredths % 100));
         ASSERT_EQ(FormatFixed(ms / 1000.0L, 2, ','), expected) << ms;
     }
 }
 
 TEST(FormatFixed, HalvesAwayFromZeroAndNoNegativeZero)
 {
-    struct Case { Real x; int decimals; const char *expected; };
+    struct Case
+    {
+        Real x;
+        int decimals;
+        const char *expected;
+    };
     const Case cases[] = {
-        {1.25L, 1, "1,3"}, {-1.25L, 1, "-1,3"}, {0.25L, 1, "0,3"}, {2.5L, 0, "3"},
-        {-2.5L, 0, "-3"}, {0.0L, 1, "0,0"}, {-0.0L, 2, "0,00"}, {-0.04L, 1, "0,0"},
-        {-0.05L, 1, "-0,1"}, {9.95L, 1, "10,0"}, {999.96L, 1, "1000,0"}, {1e-20L, 1, "0,0"},
-        {0.001L, 2, "0,00"}, {0.005L, 2, "0,01"}, {32.7272727L, 1, "32,7"}, {32.8767123L, 2, "32,88"},
-        {-21.9L, 1, "-21,9"}, {123456789.0L, 0, "123456789"}, {1.5L, 0, "2"}, {45.0L, 1, "45,0"},
+        {1.25L, 1, "1,3"},        {-1.25L, 1, "-1,3"},
+        {0.25L, 1, "0,3"},        {2.5L, 0, "3"},
+        {-2.5L, 0, "-3"},         {0.0L, 1, "0,0"},
+        {-0.0L, 2, "0,00"},       {-0.04L, 1, "0,0"},
+        {-0.05L, 1, "-0,1"},      {9.95L, 1, "10,0"},
+        {999.96L, 1, "1000,0"},   {1e-20L, 1, "0,0"},
+        {0.001L, 2, "0,00"},      {0.005L, 2, "0,01"},
+        {32.7272727L, 1, "32,7"}, {32.8767123L, 2, "32,88"},
+        {-21.9L, 1, "-21,9"},     {123456789.0L, 0, "123456789"},
+        {1.5L, 0, "2"},           {45.0L, 1, "45,0"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(FormatFixed(c.x, c.decimals, ','), c.expected) << static_cast<double>(c.x);

@@ -50,12 +50,9 @@ TEST(RaceComparison, DifferencesAtEveryLineWithExtraMetres)
 TEST(RaceComparison, BestRaceOfTheSkater)
 {
     const StoredRace races[] = {
-        race("Anna", "beendet", {18000, 420000}),
-        race("Anna", "beendet", {18000, 410000}),
-        race("Anna", "unterbrochen", {18000, 300000}),
-        race("Anna", "beendet", {18000, 200000}, 3000),
-        race("Jan", "beendet", {18000, 400000}),
-        race("", "beendet", {18000, 405000}),
+        race("Anna", "beendet", {18000, 420000}),      race("Anna", "beendet", {18000, 410000}),
+        race("Anna", "unterbrochen", {18000, 300000}), race("Anna", "beendet", {18000, 200000}, 3000),
+        race("Jan", "beendet", {18000, 400000}),       race("", "beendet", {18000, 405000}),
     };
     std::vector<const StoredRace *> all;
     for (const StoredRace &r : races)

@@ -10,7 +10,7 @@ using namespace rundaro;
 namespace {
 
 const RaceSetup kInitial{{15, 21900, 1.5L, 0, 200, "21,9", "32,88"}, 3000, 330};
-const RaceRowTexts kHeaders{"Runden", "Zeit", "Sollzeit", "in Min:Sek", "km/h",
+const RaceRowTexts kHeaders{"Runden",   "Zeit",         "Sollzeit",   "in Min:Sek", "km/h",
                             "RealZeit", "RealSollzeit", "in Min:Sek", "km/h"};
 
 // The race file of a 3000 m with two laps run, as the program writes it.
@@ -56,15 +56,17 @@ TEST(RaceFileRead, GoodUnnamedOldTruncatedAndForeignFiles)
         {"unnamed, running", fileOf("", false), RaceFileFault::None, "", "", "läuft"},
         {"old format without the name", without(fileOf("", false), "Läufer;\r\n"), RaceFileFault::None, "", "",
          "läuft"},
-        {"interrupted", [&] {
+        {"interrupted",
+         [&] {
              std::string text = named;
              text.replace(text.find("beendet"), 7, "unterbrochen");
              return text;
-         }(), RaceFileFault::None, "", "Anna", "unterbrochen"},
+         }(),
+         RaceFileFault::None, "", "Anna", "unterbrochen"},
         {"cut in the table", named.substr(0, named.size() - 200), RaceFileFault::Truncated, "", "", ""},
         {"cut in the set-up", named.substr(0, named.find("Runden;")), RaceFileFault::Truncated, "Runden", "", ""},
-        {"set-up line missing", without(named, "Gesamtsekunden;330\r\n"), RaceFileFault::MissingSetup,
-         "Gesamtsekunden", "", ""},
+        {"set-up line missing", without(named, "Gesamtsekunden;330\r\n"), RaceFileFault::MissingSetup, "Gesamtsekunden",
+         "", ""},
         {"unknown status", without(named, "beendet"), RaceFileFault::BadValue, "Status", "", ""},
         {"a text", "Einkaufsliste\nBrot\nMilch\n", RaceFileFault::NotCsv, "", "", ""},
         {"a picture", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), RaceFileFault::NotCsv, "", "", ""},

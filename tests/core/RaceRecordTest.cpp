@@ -1,5 +1,5 @@
-#include "RaceBoard.h"
 #include "RaceRecord.h"
+#include "RaceBoard.h"
 #include "RaceSheet.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +29,7 @@ TEST(RaceRecord, PassingsRowsLimitAndUndoWithAndWithoutExtraMetres)
         std::int64_t lapLimit;
         int firstRow;
         std::string firstSpeed; // over the first segment's own metres, 18,24 s
-        std::string average;    // after the three passings, at 85,20 s
+        std::string average; // after the three passings, at 85,20 s
     };
     const Case cases[] = {
         {"3000 m on 200 m", &kInitial, 14, 2, "39,5", "25,4"},

@@ -1,7 +1,7 @@
 // The registry store on the Windows registry calls. Run under Wine by
 // tools/ci-wine; each test starts and ends without its key.
-#include "Errors.h"
 #include "RegistryStore.h"
+#include "Errors.h"
 #include "SettingsOrder.h"
 
 #include <gtest/gtest.h>
@@ -135,7 +135,8 @@ TEST_F(RegistryStoreTest, RegQueryShowsEveryValueAsADwordUnderTheKey)
     EXPECT_EQ(dwords, int(kWriteOrder.size())) << shown;
     for (const Setting setting : kWriteOrder) {
         char line[64];
-        std::snprintf(line, sizeof line, "    %s    REG_DWORD    0x%x", SettingName(setting), unsigned(stored(setting)));
+        std::snprintf(line, sizeof line, "    %s    REG_DWORD    0x%x", SettingName(setting),
+                      unsigned(stored(setting)));
         EXPECT_NE(shown.find(std::string(line) + '\n'), std::string::npos) << line << "\n" << shown;
     }
 }

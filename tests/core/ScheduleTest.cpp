@@ -28,9 +28,13 @@ TEST(Schedule, LapsDueChangeHalfALapAfterEachPassing)
 
 TEST(Schedule, AheadBehindCountsDownToEachPassing)
 {
-    struct Case { std::int32_t t; std::int32_t shown; };
+    struct Case
+    {
+        std::int32_t t;
+        std::int32_t shown;
+    };
     const Case cases[] = {
-        {0, 2}, {500, 2}, {501, 1}, {1499, 1}, {1500, 0}, {2500, 0}, {2501, -1},
+        {0, 2},     {500, 2},   {501, 1},     {1499, 1},   {1500, 0},  {2500, 0},   {2501, -1},
         {3499, -1}, {3500, -2}, {12949, -11}, {12950, 11}, {23400, 0}, {34850, 11},
     };
     for (const auto &c : cases)
@@ -42,9 +46,16 @@ TEST(Schedule, AheadBehindCountsDownToEachPassing)
 // around in 32 bits, and the longest race showed +15 where +10 was due.
 TEST(Schedule, AheadBehindInTheLastHalfLapOfTheLongestRace)
 {
-    struct Case { std::int32_t t; std::int32_t shown; };
+    struct Case
+    {
+        std::int32_t t;
+        std::int32_t shown;
+    };
     const Case cases[] = {
-        {2147472696, 0}, {2147472697, 0}, {2147478647, -6}, {2147483647, 10},
+        {2147472696, 0},
+        {2147472697, 0},
+        {2147478647, -6},
+        {2147483647, 10},
     };
     for (const auto &c : cases)
         EXPECT_EQ(AheadBehindSeconds(c.t, kInitial), c.shown) << c.t;
@@ -74,7 +85,13 @@ TEST(Schedule, SplitRaceTimeWrapsMinutesAtTheHour)
 // and a skater exactly on pace is never ahead or behind at a line.
 TEST(Schedule, PartLapRacesEndAtTheTargetTimeAndReadZeroOnPace)
 {
-    struct Race { const char *name; PlanFigures plan; std::int64_t targetMs; std::int64_t lastMs; };
+    struct Race
+    {
+        const char *name;
+        PlanFigures plan;
+        std::int64_t targetMs;
+        std::int64_t lastMs;
+    };
     const Race races[] = {
         {"500 m on 400 m", {1, 31200, 1.0L, 100, 400, "", ""}, 40000, 40000},
         {"1000 m on 400 m", {2, 31400, 1.5L, 200, 400, "", ""}, 80000, 80000},
@@ -102,11 +119,16 @@ TEST(Schedule, PartLapRacesEndAtTheTargetTimeAndReadZeroOnPace)
 TEST(Schedule, SegmentsAreReckonedOverTheirOwnLengthAndTarget)
 {
     const PlanFigures race{12, 33480, 1.5L, 200, 400, "33,5", "43,01"};
-    struct Case { const PlanFigures *plan; std::int64_t line; std::int64_t metres; std::int64_t targetMs; };
+    struct Case
+    {
+        const PlanFigures *plan;
+        std::int64_t line;
+        std::int64_t metres;
+        std::int64_t targetMs;
+    };
     const Case cases[] = {
-        {&race, 0, 200, 18240},     // the part lap, timed from START
-        {&race, 1, 400, 33480},
-        {&race, 12, 400, 33480},
+        {&race, 0, 200, 18240}, // the part lap, timed from START
+        {&race, 1, 400, 33480},     {&race, 12, 400, 33480},
         {&kInitial, 1, 200, 23400}, // the first whole lap carries the allowance
         {&kInitial, 2, 200, 21900},
     };

@@ -81,8 +81,9 @@ TEST(SettingsOrder, ReadsInOrderAndStopsAtTheFirstMissingValue)
     EXPECT_EQ(store.closes, 1);
 
     store.values.erase("LenDop");
-    EXPECT_EQ(readAll(store), (std::vector<Setting>{Setting::Port, Setting::Alg, Setting::Left, Setting::Top,
-                                                    Setting::Width, Setting::Height, Setting::Len}));
+    EXPECT_EQ(readAll(store),
+              (std::vector<Setting>{Setting::Port, Setting::Alg, Setting::Left, Setting::Top, Setting::Width,
+                                    Setting::Height, Setting::Len}));
     EXPECT_EQ(store.closes, 2);
 
     store.keyExists = false;
@@ -167,13 +168,14 @@ TEST(RegFileStore, OtherTypesAndUnknownLines)
     RegFileStore store(dir.path());
     const fs::path file = store.fileFor("\\Software\\Lap");
     fs::create_directories(file.parent_path());
-    std::ofstream(file) << "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Lap]\r\n"
-                           "\"Port\"=dword:00000103\r\n\"Alg\"=\"1\"\r\n\"Note\"=\"kept\"\r\n\"Left\"=dword:0000000100\r\n";
+    std::ofstream(file)
+        << "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Lap]\r\n"
+           "\"Port\"=dword:00000103\r\n\"Alg\"=\"1\"\r\n\"Note\"=\"kept\"\r\n\"Left\"=dword:0000000100\r\n";
     ASSERT_TRUE(store.openKeyForRead("\\Software\\Lap"));
     EXPECT_EQ(store.readDword("Port"), 259u);
-    EXPECT_EQ(store.readDword("Alg"), std::nullopt);   // a string
-    EXPECT_EQ(store.readDword("Left"), std::nullopt);  // longer than 4 bytes
-    EXPECT_EQ(store.readDword("Top"), std::nullopt);   // missing
+    EXPECT_EQ(store.readDword("Alg"), std::nullopt); // a string
+    EXPECT_EQ(store.readDword("Left"), std::nullopt); // longer than 4 bytes
+    EXPECT_EQ(store.readDword("Top"), std::nullopt); // missing
     store.closeKey();
 
     ASSERT_TRUE(store.openKeyForWrite("\\Software\\Lap"));

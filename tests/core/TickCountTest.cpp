@@ -1,5 +1,5 @@
-#include "FakeClock.h"
 #include "TickCount.h"
+#include "FakeClock.h"
 
 #include <gtest/gtest.h>
 

@@ -20,8 +20,7 @@ inline const std::array<std::vector<std::pair<int, int>>, 8> kLargeDigitOutline 
 }};
 
 // The outline of segment `s` as a list of the caller's point type.
-template <typename PointType>
-std::vector<PointType> LargeDigitSegment(int s)
+template <typename PointType> std::vector<PointType> LargeDigitSegment(int s)
 {
     std::vector<PointType> points;
     for (const auto &[x, y] : kLargeDigitOutline[std::size_t(s)])

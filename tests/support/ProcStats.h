@@ -65,8 +65,8 @@ inline long OtherThreadsCpuTicks()
         unsigned long utime = 0;
         unsigned long stime = 0;
         // Fields 3.. follow; utime and stime are fields 14 and 15.
-        if (std::sscanf(stat.c_str() + close + 2,
-                        "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu", &utime, &stime) == 2)
+        if (std::sscanf(stat.c_str() + close + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu", &utime, &stime)
+            == 2)
             total += static_cast<long>(utime + stime);
     }
     closedir(dir);

@@ -6,7 +6,6 @@
 #include "RaceHistory.h"
 #include "RaceHistoryModel.h"
 
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -103,7 +102,8 @@ void ComparePage::chooseReferences()
     const QSignalBlocker blocker(m_reference);
     m_reference->clear();
     auto describe = [](const rundaro::StoredRace &race) {
-        QString text = QStringLiteral("%1 %2").arg(QString::fromStdString(race.date), QString::fromStdString(race.start));
+        QString text
+            = QStringLiteral("%1 %2").arg(QString::fromStdString(race.date), QString::fromStdString(race.start));
         if (!race.skater.empty())
             text += QStringLiteral(" \u2013 ") + QString::fromStdString(race.skater);
         return text + QStringLiteral(" \u2013 ") + RaceTimeText(race.FinalMs());
@@ -138,15 +138,16 @@ void ComparePage::refresh()
     const rundaro::RaceRecord &race = subject();
     const bool chosen = index >= 0 && std::size_t(index) < m_references.size();
     if (chosen)
-        lines = rundaro::CompareRaces(race.Setup().plan, rundaro::RaceTimesOf(race), m_references[std::size_t(index)].raceMs);
+        lines = rundaro::CompareRaces(race.Setup().plan, rundaro::RaceTimesOf(race),
+                                      m_references[std::size_t(index)].raceMs);
     emit referenceChanged(chosen ? m_references[std::size_t(index)].raceMs : std::vector<std::int32_t>());
     const std::int64_t laps = race.Setup().plan.laps;
     m_table->setRowCount(int(lines.size()));
     for (int row = 0; row < int(lines.size()); ++row) {
         const rundaro::LineComparison &line = lines[std::size_t(row)];
-        const QString texts[] = {QString::number(laps - line.line), RaceTimeText(line.raceMs),
-                                 RaceTimeText(line.referenceMs),
-                                 LocaleNumberText(rundaro::AheadText(line.aheadSeconds, '.'))};
+        const QString texts[]
+            = {QString::number(laps - line.line), RaceTimeText(line.raceMs), RaceTimeText(line.referenceMs),
+               LocaleNumberText(rundaro::AheadText(line.aheadSeconds, '.'))};
         for (int col = 0; col < 4; ++col) {
             auto *item = new QTableWidgetItem(texts[col]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -37,8 +37,8 @@ RaceHistoryDialog::RaceHistoryDialog(RaceHistory &history, QWidget *parent)
     m_view->horizontalHeader()->setStretchLastSection(true);
     // Widths for the texts the columns hold, so that nothing is measured row by row.
     const QFontMetrics metrics = m_view->fontMetrics();
-    const char16_t *samples[] = {u"2024-05-06_10-00-00.csv", u"00:00:00 ", u"Annemarie Muster", u"10000 m ",
-                                 u"Runden ", u"00:00,00 ", u"00,0 "};
+    const char16_t *samples[] = {
+        u"2024-05-06_10-00-00.csv", u"00:00:00 ", u"Annemarie Muster", u"10000 m ", u"Runden ", u"00:00,00 ", u"00,0 "};
     for (int col = 0; col < int(std::size(samples)); ++col)
         m_view->setColumnWidth(col, metrics.horizontalAdvance(QString::fromUtf16(samples[col])) + 12);
     m_skater->setObjectName(QStringLiteral("cbHistorySkater"));

@@ -1,7 +1,7 @@
 #include "RaceHistoryModel.h"
 
-#include "LapTexts.h"
 #include "DisplayTexts.h"
+#include "LapTexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -60,24 +60,15 @@ QString RaceHistoryModel::text(const RaceHistoryEntry &entry, int column) const
         return column == Status ? entry.reason : QString();
     }
     switch (column) {
-    case Date:
-        return QString::fromStdString(race.date);
-    case Start:
-        return QString::fromStdString(race.start);
-    case Skater:
-        return QString::fromStdString(race.skater);
-    case Distance:
-        return QStringLiteral("%1 m").arg(race.setup.trackLength);
-    case Laps:
-        return QString::number(race.setup.plan.laps);
-    case FinalTime:
-        return race.raceMs.empty() ? QString() : RaceTimeText(race.FinalMs());
-    case Speed:
-        return AverageSpeedOf(race);
-    case Status:
-        return QString::fromStdString(race.status);
-    default:
-        return QString();
+    case Date: return QString::fromStdString(race.date);
+    case Start: return QString::fromStdString(race.start);
+    case Skater: return QString::fromStdString(race.skater);
+    case Distance: return QStringLiteral("%1 m").arg(race.setup.trackLength);
+    case Laps: return QString::number(race.setup.plan.laps);
+    case FinalTime: return race.raceMs.empty() ? QString() : RaceTimeText(race.FinalMs());
+    case Speed: return AverageSpeedOf(race);
+    case Status: return QString::fromStdString(race.status);
+    default: return QString();
     }
 }
 
@@ -99,9 +90,9 @@ QVariant RaceHistoryModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char *const headers[] = {QT_TR_NOOP("Datum"),   QT_TR_NOOP("Start"),   QT_TR_NOOP("Läufer"),
-                                          QT_TR_NOOP("Strecke"), QT_TR_NOOP("Runden"),  QT_TR_NOOP("Endzeit"),
-                                          QT_TR_NOOP("km/h"),    QT_TR_NOOP("Status")};
+    static const char *const headers[]
+        = {QT_TR_NOOP("Datum"),  QT_TR_NOOP("Start"),   QT_TR_NOOP("Läufer"), QT_TR_NOOP("Strecke"),
+           QT_TR_NOOP("Runden"), QT_TR_NOOP("Endzeit"), QT_TR_NOOP("km/h"),   QT_TR_NOOP("Status")};
     return section >= 0 && section < ColumnCount ? tr(headers[section]) : QVariant();
 }
 

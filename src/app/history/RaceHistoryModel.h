@@ -15,18 +15,7 @@ class RaceHistoryModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column
-    {
-        Date,
-        Start,
-        Skater,
-        Distance,
-        Laps,
-        FinalTime,
-        Speed,
-        Status,
-        ColumnCount
-    };
+    enum Column { Date, Start, Skater, Distance, Laps, FinalTime, Speed, Status, ColumnCount };
 
     explicit RaceHistoryModel(QObject *parent = nullptr);
 

@@ -9,12 +9,9 @@ QString RaceFileFaultText(const rundaro::RaceFileReading &reading)
 {
     const QString detail = QString::fromStdString(reading.detail);
     switch (reading.fault) {
-    case rundaro::RaceFileFault::None:
-        return QString();
-    case rundaro::RaceFileFault::NotCsv:
-        return QCoreApplication::translate("RaceHistory", "keine Renndatei");
-    case rundaro::RaceFileFault::Truncated:
-        return QCoreApplication::translate("RaceHistory", "unvollständig");
+    case rundaro::RaceFileFault::None: return QString();
+    case rundaro::RaceFileFault::NotCsv: return QCoreApplication::translate("RaceHistory", "keine Renndatei");
+    case rundaro::RaceFileFault::Truncated: return QCoreApplication::translate("RaceHistory", "unvollständig");
     case rundaro::RaceFileFault::MissingSetup:
         return QCoreApplication::translate("RaceHistory", "Angabe \u201e%1\u201c fehlt").arg(detail);
     case rundaro::RaceFileFault::BadValue:
@@ -76,8 +73,7 @@ void RaceHistoryReader::read(const QString &folder)
     auto stopFlag = m_stop;
     m_thread = QThread::create([self, stopFlag, folder] {
         const QDir dir(folder);
-        const QStringList names =
-            dir.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name | QDir::Reversed);
+        const QStringList names = dir.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name | QDir::Reversed);
         QList<RaceHistoryEntry> batch;
         int wanted = kFirstBatch;
         auto hand = [&] {

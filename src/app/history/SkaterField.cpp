@@ -34,11 +34,8 @@ bool SkaterField::event(QEvent *event)
             case Qt::Key_P:
             case Qt::Key_0:
             case Qt::Key_Z:
-            case Qt::Key_O:
-                event->ignore();
-                return false;
-            default:
-                break;
+            case Qt::Key_O: event->ignore(); return false;
+            default: break;
             }
         }
     }

@@ -1,7 +1,7 @@
 #include "StoredRaceView.h"
 
-#include "LapColumns.h"
 #include "DisplayTexts.h"
+#include "LapColumns.h"
 #include "LapTimeColour.h"
 #include "LocaleNumber.h"
 #include "RaceSheet.h"
@@ -51,16 +51,16 @@ StoredRaceView::StoredRaceView(QWidget *parent)
         m_grid->SetColWidths(col, kLapColumns[col].width);
         m_grid->SetCells(col, 0, LapColumnHeader(kLapColumns[col]));
     }
-    m_grid->OnGetCellFormat = [this](QObject *, int col, int row, TGridDrawState, TFormatOptions &options, bool &,
-                                     bool &, bool &) {
-        options.AlignmentHorz = taRightJustify;
-        if (col != kLapTimeColumn || row <= 0 || !options.Font)
-            return;
-        const rundaro::PlanFigures &plan = m_race.setup.plan;
-        const std::int64_t target = plan.targetLapMs > 0 ? rundaro::SegmentTargetMs(plan, row - 1) : 0;
-        if (const std::optional<QColor> colour = LapTimeColour(m_grid->Cells(col, row), target))
-            options.Font->Color = *colour;
-    };
+    m_grid->OnGetCellFormat
+        = [this](QObject *, int col, int row, TGridDrawState, TFormatOptions &options, bool &, bool &, bool &) {
+              options.AlignmentHorz = taRightJustify;
+              if (col != kLapTimeColumn || row <= 0 || !options.Font)
+                  return;
+              const rundaro::PlanFigures &plan = m_race.setup.plan;
+              const std::int64_t target = plan.targetLapMs > 0 ? rundaro::SegmentTargetMs(plan, row - 1) : 0;
+              if (const std::optional<QColor> colour = LapTimeColour(m_grid->Cells(col, row), target))
+                  options.Font->Color = *colour;
+          };
     connect(m_back, &QPushButton::clicked, this, &StoredRaceView::backRequested);
 }
 
@@ -73,8 +73,8 @@ void StoredRaceView::showRace(const rundaro::StoredRace &race)
 {
     m_race = race;
     m_record = rundaro::RecordOf(race);
-    const rundaro::RaceSheet sheet = rundaro::MakeRaceSheet(
-        m_record, race.date, race.start, QString(rundaro::LocaleDecimalSeparator()).toStdString());
+    const rundaro::RaceSheet sheet = rundaro::MakeRaceSheet(m_record, race.date, race.start,
+                                                            QString(rundaro::LocaleDecimalSeparator()).toStdString());
     m_grid->BeginUpdate();
     m_grid->SetRowCount(int(sheet.rows.size()) + 1);
     for (std::size_t i = 0; i < sheet.rows.size(); ++i)

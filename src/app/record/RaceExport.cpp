@@ -43,4 +43,3 @@ void RaceExport::exportRace()
             m_window, tr("Exportieren"),
             tr("Die Datei konnte nicht geschrieben werden.\n\n%1\n%2").arg(QDir::toNativeSeparators(path), error));
 }
-

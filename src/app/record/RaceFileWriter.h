@@ -32,9 +32,9 @@ public:
     {
         std::uint64_t race = 0; // a new number starts a new file
         QString folder;
-        QString baseName;       // the file is baseName.csv, or baseName-2.csv, ...
+        QString baseName; // the file is baseName.csv, or baseName-2.csv, ...
         QByteArray bytes;
-        bool running = false;   // the race runs: its lock is held after this write
+        bool running = false; // the race runs: its lock is held after this write
     };
 
     explicit RaceFileWriter(QObject *parent);

@@ -2,9 +2,9 @@
 
 #include "LapColumns.h"
 #include "LapTimeColour.h"
-#include "RaceFeed.h"
 #include "Modules.h"
 #include "PrintModule.h"
+#include "RaceFeed.h"
 #include "RaceSheetTexts.h"
 
 #include <QMessageBox>
@@ -86,8 +86,8 @@ QFont printFont(int points, bool bold)
 
 // Draws one row of the table at `top`: a header row on the button face, a
 // result row on white, every text right-aligned as on the screen.
-void drawRow(QPainter &painter, const std::vector<int> &lefts, int top, int height,
-             const rundaro::RaceRowTexts &texts, bool header, std::int64_t targetMs, int padding)
+void drawRow(QPainter &painter, const std::vector<int> &lefts, int top, int height, const rundaro::RaceRowTexts &texts,
+             bool header, std::int64_t targetMs, int padding)
 {
     const QColor lines(128, 128, 128);
     for (std::size_t col = 0; col + 1 < lefts.size(); ++col) {
@@ -101,10 +101,9 @@ void drawRow(QPainter &painter, const std::vector<int> &lefts, int top, int heig
             colour = LapTimeColour(text, targetMs);
         painter.setPen(colour.value_or(Qt::black));
         // A sign beside a coloured lap time, for printers without colour.
-        const QString marked = !colour ? text
-                                       : text + (colour->green() > colour->red()
-                                                     ? QStringLiteral(" +")
-                                                     : QStringLiteral(" \u2212"));
+        const QString marked = !colour
+            ? text
+            : text + (colour->green() > colour->red() ? QStringLiteral(" +") : QStringLiteral(" \u2212"));
         painter.drawText(cell.adjusted(padding, 0, -padding, 0), Qt::AlignRight | Qt::AlignVCenter, marked);
     }
 }

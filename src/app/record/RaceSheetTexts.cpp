@@ -1,8 +1,8 @@
 #include "RaceSheetTexts.h"
 
+#include "DisplayTexts.h"
 #include "LapColumns.h"
 #include "LocaleNumber.h"
-#include "DisplayTexts.h"
 
 #include <QCoreApplication>
 

@@ -186,8 +186,8 @@ void FullScreenView::resizeEvent(QResizeEvent *event)
             segment.count = polygon.count;
             QPolygon outline;
             for (int i = 0; i < polygon.count; ++i) {
-                segment.corners[std::size_t(i)] = r.topLeft() + QPoint(polygon.points[std::size_t(i)].x,
-                                                                        polygon.points[std::size_t(i)].y);
+                segment.corners[std::size_t(i)]
+                    = r.topLeft() + QPoint(polygon.points[std::size_t(i)].x, polygon.points[std::size_t(i)].y);
                 outline << segment.corners[std::size_t(i)];
             }
             segment.bounds = outline.boundingRect();
@@ -256,7 +256,7 @@ void FullScreenView::takeFigures(PanelState &laps, PanelState &aheadBehind, Pane
         timeMs = 0;
         laps.caption = QString::number(plan.plan.laps);
         aheadBehind.caption = QStringLiteral("+")
-                              + QString::fromStdString(rundaro::IntToStr(rundaro::Round(plan.plan.allowanceSeconds)));
+            + QString::fromStdString(rundaro::IntToStr(rundaro::Round(plan.plan.allowanceSeconds)));
         target.caption = QString::fromStdString(plan.plan.lapTimeText);
         return;
     }
@@ -278,20 +278,21 @@ void FullScreenView::refresh()
         return;
     QRegion dirty;
     QRegion segments;
-    const auto takePanel = [this, &dirty](const PanelState &now, PanelState &state, const QRect &rect,
-                                          const QFont &font) {
-        if (now == state)
-            return false;
-        // A new number in the same colours: only where the old and the new one stand.
-        const QFontMetrics metrics(font, this);
-        if (now.face == state.face && now.text == state.text)
-            dirty += (metrics.boundingRect(rect, Qt::AlignCenter, state.caption)
-                      | metrics.boundingRect(rect, Qt::AlignCenter, now.caption)) & rect;
-        else
-            dirty += rect;
-        state = now;
-        return true;
-    };
+    const auto takePanel
+        = [this, &dirty](const PanelState &now, PanelState &state, const QRect &rect, const QFont &font) {
+              if (now == state)
+                  return false;
+              // A new number in the same colours: only where the old and the new one stand.
+              const QFontMetrics metrics(font, this);
+              if (now.face == state.face && now.text == state.text)
+                  dirty += (metrics.boundingRect(rect, Qt::AlignCenter, state.caption)
+                            | metrics.boundingRect(rect, Qt::AlignCenter, now.caption))
+                      & rect;
+              else
+                  dirty += rect;
+              state = now;
+              return true;
+          };
     PanelState laps;
     PanelState aheadBehind;
     PanelState target;
@@ -378,8 +379,8 @@ void FullScreenView::paintEvent(QPaintEvent *event)
         paintTime(painter, region);
 }
 
-void FullScreenView::paintPanel(QPainter &painter, const QRegion &region, const QRect &rect,
-                                 const PanelState &state, const QFont &font) const
+void FullScreenView::paintPanel(QPainter &painter, const QRegion &region, const QRect &rect, const PanelState &state,
+                                const QFont &font) const
 {
     if (!region.intersects(rect))
         return;

@@ -1,10 +1,10 @@
 #include "LapChartPage.h"
 
 #include "LapChartData.h"
-#include "RaceComparison.h"
 #include "LapChartWidget.h"
-#include "RaceFeed.h"
 #include "Modules.h"
+#include "RaceComparison.h"
+#include "RaceFeed.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -58,10 +58,13 @@ void LapChartPage::raceChanged()
     if (!m_chart || !isVisible() || m_queued)
         return;
     m_queued = true;
-    QMetaObject::invokeMethod(this, [this] {
-        m_queued = false;
-        refresh();
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_queued = false;
+            refresh();
+        },
+        Qt::QueuedConnection);
 }
 
 void LapChartPage::refresh()

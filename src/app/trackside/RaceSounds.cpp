@@ -62,7 +62,8 @@ void RaceSounds::cue(RaceCue cue)
 {
     if (!on())
         return;
-    QMetaObject::invokeMethod(this, [this, cue] { play(cue); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, cue] { play(cue); }, Qt::QueuedConnection);
 }
 
 void RaceSounds::play(RaceCue cue)

@@ -12,7 +12,9 @@ namespace {
 
 bool isSocket(const std::string &path)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISSOCK(info.st_mode);
 }
 

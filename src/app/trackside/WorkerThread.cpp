@@ -39,10 +39,13 @@ WorkerThread::~WorkerThread()
         return;
     }
     ++stuckThreadCount;
-    QObject::connect(m_thread, &QThread::finished, m_thread, [thread] {
-        --stuckThreadCount;
-        thread->deleteLater();
-    }, Qt::QueuedConnection);
+    QObject::connect(
+        m_thread, &QThread::finished, m_thread,
+        [thread] {
+            --stuckThreadCount;
+            thread->deleteLater();
+        },
+        Qt::QueuedConnection);
 }
 
 void WorkerThread::post(std::function<void()> job) const

@@ -7,6 +7,7 @@
 // The named colours of the main window.
 namespace Colors {
 
+// clang-format off
 inline QColor clBlack() { return QColor(0, 0, 0); }
 inline QColor clBlue() { return QColor(0, 0, 255); }
 inline QColor clGreen() { return QColor(0, 128, 0); }
@@ -17,5 +18,6 @@ inline QColor clYellow() { return QColor(255, 255, 0); }
 // The dim colour of a leading zero on the time display.
 inline QColor clDimDigit() { return QColor(64, 64, 64); }
 inline QColor clBtnFace() { return SystemColors::BtnFace(); }
+// clang-format on
 
 } // namespace Colors

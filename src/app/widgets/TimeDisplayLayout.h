@@ -19,9 +19,9 @@ struct TimeDigitEntry
 };
 
 inline constexpr TimeDigitEntry kTimeDigits[] = {
-    {u"Digit3", 8, true},    // tens of minutes
-    {u"Digit4", 56, true},   // minutes
-    {u"Digit5", 136, true},  // tens of seconds
+    {u"Digit3", 8, true}, // tens of minutes
+    {u"Digit4", 56, true}, // minutes
+    {u"Digit5", 136, true}, // tens of seconds
     {u"Digit6", 184, false}, // seconds
     {u"Digit7", 264, false}, // tenths
     {u"Digit8", 312, false}, // hundredths

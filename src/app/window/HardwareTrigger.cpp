@@ -115,8 +115,7 @@ void TFormMain::ReopenPort()
     // touched until the user chooses the port.
     const std::string identity = m_services.PortIdentity(ComPort->Port());
     if (!m_portIdentity.empty() && !identity.empty() && identity != m_portIdentity) {
-        m_triggerStatus->showOtherDevice(
-            QString::fromStdString(rundaro::serial::PortDisplayName(ComPort->Port())));
+        m_triggerStatus->showOtherDevice(QString::fromStdString(rundaro::serial::PortDisplayName(ComPort->Port())));
         return;
     }
     // A node that is back but cannot be opened yet (udev has not set its
@@ -185,8 +184,8 @@ std::uint32_t TFormMain::CommandTick(bool passing)
     // A keyboard LAP handled before the contact's report came may be later
     // than the contact: passings stay in order, no lap is negative.
     if (passing) {
-        const std::uint32_t latest =
-            m_record.Passings() > 0 ? m_record.PassingTick(m_record.Passings() - 1) : m_startTick;
+        const std::uint32_t latest
+            = m_record.Passings() > 0 ? m_record.PassingTick(m_record.Passings() - 1) : m_startTick;
         if (rundaro::TickDiff(tick, latest) < 0)
             tick = latest;
     }

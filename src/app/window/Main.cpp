@@ -67,7 +67,8 @@ TFormMain::~TFormMain()
 
 void TFormMain::createFeed()
 {
-    m_feed = new RaceFeed(m_record, [this] { return PlanInForce(); }, this);
+    m_feed = new RaceFeed(
+        m_record, [this] { return PlanInForce(); }, this);
     connect(this, &TFormMain::raceStarted, m_feed, &RaceFeed::raceStarted);
     connect(this, &TFormMain::passingRecorded, m_feed, &RaceFeed::passingRecorded);
     connect(this, &TFormMain::passingUndone, m_feed, &RaceFeed::passingUndone);

@@ -254,9 +254,8 @@ private:
 
     // Closes one lap: LapMark holds the raw tick of the passing.
     void RecordLap();
-    void SortGrid1GetCellFormat(QObject *Sender, int Col, int Row, TGridDrawState State,
-                                TFormatOptions &FormatOptions, bool &CheckBox, bool &Combobox,
-                                bool &Ellipsis);
+    void SortGrid1GetCellFormat(QObject *Sender, int Col, int Row, TGridDrawState State, TFormatOptions &FormatOptions,
+                                bool &CheckBox, bool &Combobox, bool &Ellipsis);
     void setLapCount(int count);
     void setPlanEditorsEnabled(bool enabled);
     // Enables a command's button and menu item together; a new face colour

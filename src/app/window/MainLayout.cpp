@@ -315,7 +315,11 @@ QWidget *TFormMain::createPanelControl()
     grid->addWidget(LabTrigger, 0, kStretchColumn, 2, 1);
 
     TSpinEdit **members[] = {&seLength, &seLenKrug, &seKrugov, &seLengthDop, &seMin, &seSek, &seTime};
-    struct Place { int row; int group; };
+    struct Place
+    {
+        int row;
+        int group;
+    };
     constexpr Place places[] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}, {0, 2}, {1, 2}, {1, 3}};
     static_assert(std::size(places) == std::size(kPlanEditors));
     for (std::size_t i = 0; i < std::size(kPlanEditors); ++i) {
@@ -340,8 +344,8 @@ QWidget *TFormMain::createPanelControl()
     seDopTime->setValue(kAllowanceEditor.initial);
     place(seDopTime, tr("Startzugabe:"), QString(), 0, 3);
 
-    for (auto [first, second] : {std::pair{seLength, seLenKrug}, {seLenKrug, seKrugov}, {seKrugov, seMin},
-                                 {seMin, seSek}})
+    for (auto [first, second] :
+         {std::pair{seLength, seLenKrug}, {seLenKrug, seKrugov}, {seKrugov, seMin}, {seMin, seSek}})
         setTabOrder(first, second);
     setTabOrder(seSek, seDopTime);
     setTabOrder(seDopTime, seTime);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <Qt>
 #include <QKeyCombination>
+#include <Qt>
 
 // The hidden menu's items in menu order: name, caption, shortcut (0: none),
 // enabled at start. Items without a command only hold their shortcut.

@@ -26,13 +26,14 @@ TFormMainServices TFormMainServices::Resolved() const
         services.DeviceFactory = rundaro::serial::OpenPort;
     if (!services.Sounds) {
         services.Sounds = []() -> std::unique_ptr<SoundOutput> {
-            return std::make_unique<SoundThread>([file = ModuleFile("rundaro_sound")]() -> std::unique_ptr<SoundOutput> {
-                // No server, no sound: the audio library is not loaded.
-                if (!SoundServerPresent())
-                    return nullptr;
-                auto *module = qobject_cast<SoundModule *>(LoadModuleFile(file));
-                return module ? module->createOutput() : nullptr;
-            });
+            return std::make_unique<SoundThread>(
+                [file = ModuleFile("rundaro_sound")]() -> std::unique_ptr<SoundOutput> {
+                    // No server, no sound: the audio library is not loaded.
+                    if (!SoundServerPresent())
+                        return nullptr;
+                    auto *module = qobject_cast<SoundModule *>(LoadModuleFile(file));
+                    return module ? module->createOutput() : nullptr;
+                });
         };
     }
 #ifndef Q_OS_WIN
@@ -49,16 +50,17 @@ TFormMainServices TFormMainServices::Resolved() const
     if (!services.PortIdentity)
         services.PortIdentity = [folders](std::uint8_t port) { return rundaro::serial::PortIdentity(port, folders); };
     if (services.RacesFolder.isEmpty())
-        services.RacesFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                               + QStringLiteral("/rundaro/races");
+        services.RacesFolder
+            = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/rundaro/races");
     if (!services.Now)
         services.Now = [] { return QDateTime::currentDateTime(); };
     if (!services.Speech) {
         services.Speech = []() -> std::unique_ptr<CallOutSpeaker> {
-            return std::make_unique<SpeechThread>([file = ModuleFile("rundaro_speech")]() -> std::unique_ptr<SpeechEngine> {
-                auto *module = qobject_cast<SpeechModule *>(LoadModuleFile(file));
-                return module ? module->createEngine("de") : nullptr;
-            });
+            return std::make_unique<SpeechThread>(
+                [file = ModuleFile("rundaro_speech")]() -> std::unique_ptr<SpeechEngine> {
+                    auto *module = qobject_cast<SpeechModule *>(LoadModuleFile(file));
+                    return module ? module->createEngine("de") : nullptr;
+                });
         };
     }
     return services;

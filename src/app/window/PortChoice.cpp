@@ -26,10 +26,10 @@ std::uint32_t TFormMain::ScanPorts()
     const std::vector<std::uint8_t> listed = m_services.ListPorts();
     const auto probe = [this, &listed](std::uint8_t port) {
         return (ComPort->Connected() && port == ComPort->Port())
-               || std::find(listed.begin(), listed.end(), port) != listed.end();
+            || std::find(listed.begin(), listed.end(), port) != listed.end();
     };
-    const rundaro::serial::PortScanResult found =
-        rundaro::serial::ScanPorts(rundaro::serial::HighestScannedPort(), probe);
+    const rundaro::serial::PortScanResult found
+        = rundaro::serial::ScanPorts(rundaro::serial::HighestScannedPort(), probe);
     m_portMask = found.mask;
     // Each entry keeps its port number, the number that is stored and that
     // opens the device; the text is the name the user knows it by.

@@ -33,14 +33,17 @@ void TFormMain::createRaceHistory()
     auto *row = new QHBoxLayout(corner);
     row->setContentsMargins(0, 0, 2, 0);
     row->setSpacing(4);
-    auto *skater = new SkaterField(*m_history, [this](const std::string &name) {
-        if (name == m_record.Skater())
-            return;
-        m_record.SetSkater(name);
-        // The race file follows the name like a passing.
-        if (m_record.IsOpen() || m_record.HasRace())
-            emit m_feed->skaterChanged();
-    }, corner);
+    auto *skater = new SkaterField(
+        *m_history,
+        [this](const std::string &name) {
+            if (name == m_record.Skater())
+                return;
+            m_record.SetSkater(name);
+            // The race file follows the name like a passing.
+            if (m_record.IsOpen() || m_record.HasRace())
+                emit m_feed->skaterChanged();
+        },
+        corner);
     skater->setFixedWidth(150);
     auto *races = new QPushButton(mRaces->text().remove(u'&'), corner);
     races->setObjectName(QStringLiteral("bRaces"));

@@ -8,9 +8,9 @@
 #include "FlEdit.h"
 #include "LocaleNumber.h"
 #include "Numbers.h"
-#include "TrackSplit.h"
 #include "Panel.h"
 #include "SpinEdit.h"
+#include "TrackSplit.h"
 
 #include <QColor>
 #include <QLineEdit>
@@ -46,8 +46,8 @@ void TFormMain::seLengthChange(QObject *)
     // Laps and extra metres are derived together and the plan recomputed
     // once with both: a Recompute between the two writes would write the
     // track length back from the new laps and the old extra metres.
-    const rundaro::TrackSplit split = rundaro::SplitTrackLength(
-        seLength->value(), seLenKrug->value(), seKrugov->minValue(), seKrugov->maxValue());
+    const rundaro::TrackSplit split
+        = rundaro::SplitTrackLength(seLength->value(), seLenKrug->value(), seKrugov->minValue(), seKrugov->maxValue());
     {
         const QScopedValueRollback<bool> holding(m_holdRecompute, true);
         seKrugov->setValue(toEditor(split.laps));
@@ -104,8 +104,7 @@ void TFormMain::Recompute()
     // below the lap length first. The write runs Recompute nested.
     if (seLengthDop->value() > seLengthDop->maxValue())
         seLengthDop->setValue(seLengthDop->maxValue());
-    seLength->setValue(
-        toEditor(std::int64_t(seKrugov->value()) * seLenKrug->value() + seLengthDop->value()));
+    seLength->setValue(toEditor(std::int64_t(seKrugov->value()) * seLenKrug->value() + seLengthDop->value()));
 
     m_lapsExact = double(Real(seLength->value()) / Real(seLenKrug->value()));
     PanelKrugov->setCaption(QString::fromStdString(rundaro::IntToStr(seKrugov->value())));
@@ -123,8 +122,8 @@ void TFormMain::Recompute()
         ShowNoTarget();
         return;
     }
-    const auto targetLapMs = std::int32_t(std::uint32_t(
-        std::uint64_t(rundaro::Round(targetTime * 1000 / Real(m_lapsExact)))));
+    const auto targetLapMs
+        = std::int32_t(std::uint32_t(std::uint64_t(rundaro::Round(targetTime * 1000 / Real(m_lapsExact)))));
     if (targetLapMs <= 0) {
         ShowNoTarget();
         return;

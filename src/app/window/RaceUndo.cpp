@@ -53,8 +53,8 @@ void TFormMain::mUndoClick(QObject *)
     // LAP as START and the passings left say: a race longer than one lap
     // takes LAPs until the limit.
     const rundaro::RaceSetup &setup = m_record.Setup();
-    const bool laps = rundaro::Real(setup.trackLength) / rundaro::Real(plan.lapLength) > 1.0L
-                      && index < m_record.LapLimit();
+    const bool laps
+        = rundaro::Real(setup.trackLength) / rundaro::Real(plan.lapLength) > 1.0L && index < m_record.LapLimit();
     if (laps != bLAP->isEnabled())
         setCommand(bLAP, mLAP, laps, laps ? Colors::clYellow() : Colors::clBtnFace());
     if (laps)

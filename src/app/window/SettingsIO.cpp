@@ -54,8 +54,7 @@ void TFormMain::ReadSettings()
 
 void TFormMain::WriteSettings()
 {
-    rundaro::WriteSettings(*m_services.Store, m_registryKey,
-                           [this](Setting setting) { return settingValue(setting); });
+    rundaro::WriteSettings(*m_services.Store, m_registryKey, [this](Setting setting) { return settingValue(setting); });
 }
 
 void TFormMain::storeSettingsAtSessionEnd()
@@ -83,54 +82,22 @@ void TFormMain::storeSettingsAtSessionEnd()
 void TFormMain::applySetting(Setting setting, std::int32_t value)
 {
     switch (setting) {
-    case Setting::Port:
-        ComPort->SetPort(quint8(value & 0xFF));
-        break;
-    case Setting::Alg:
-        ComPort->SetTag(value);
-        break;
-    case Setting::Left:
-        move(value, y());
-        break;
-    case Setting::Top:
-        move(x(), value);
-        break;
-    case Setting::Width:
-        resize(value, height());
-        break;
-    case Setting::Height:
-        resize(width(), value);
-        break;
-    case Setting::Len:
-        seLength->setValue(value);
-        break;
-    case Setting::LenDop:
-        seLengthDop->setValue(value);
-        break;
-    case Setting::LenKrug:
-        seLenKrug->setValue(value);
-        break;
-    case Setting::Krugs:
-        seKrugov->setValue(value);
-        break;
-    case Setting::Time:
-        seTime->setValue(value);
-        break;
-    case Setting::DopTime:
-        seDopTime->setValue(rundaro::Real(value) / kDopTimeScale);
-        break;
-    case Setting::Sound:
-        cbSound->setChecked(value != 0);
-        break;
-    case Setting::Display:
-        m_screenChoice->setValue(value);
-        break;
-    case Setting::LastLap:
-        cbLastLap->setChecked(value != 0);
-        break;
-    case Setting::CallOuts:
-        cbCallOuts->setChecked(value != 0);
-        break;
+    case Setting::Port: ComPort->SetPort(quint8(value & 0xFF)); break;
+    case Setting::Alg: ComPort->SetTag(value); break;
+    case Setting::Left: move(value, y()); break;
+    case Setting::Top: move(x(), value); break;
+    case Setting::Width: resize(value, height()); break;
+    case Setting::Height: resize(width(), value); break;
+    case Setting::Len: seLength->setValue(value); break;
+    case Setting::LenDop: seLengthDop->setValue(value); break;
+    case Setting::LenKrug: seLenKrug->setValue(value); break;
+    case Setting::Krugs: seKrugov->setValue(value); break;
+    case Setting::Time: seTime->setValue(value); break;
+    case Setting::DopTime: seDopTime->setValue(rundaro::Real(value) / kDopTimeScale); break;
+    case Setting::Sound: cbSound->setChecked(value != 0); break;
+    case Setting::Display: m_screenChoice->setValue(value); break;
+    case Setting::LastLap: cbLastLap->setChecked(value != 0); break;
+    case Setting::CallOuts: cbCallOuts->setChecked(value != 0); break;
     case Setting::Language:
         // Chosen for the next start; the program came up in it already.
         cbLanguage->setCurrentIndex(static_cast<int>(LanguageFromValue(value)));
@@ -141,38 +108,22 @@ void TFormMain::applySetting(Setting setting, std::int32_t value)
 std::int32_t TFormMain::settingValue(Setting setting) const
 {
     switch (setting) {
-    case Setting::Port:
-        return ComPort->Port();
-    case Setting::Alg:
-        return ComPort->Tag();
-    case Setting::Left:
-        return x();
-    case Setting::Top:
-        return y();
-    case Setting::Width:
-        return width();
-    case Setting::Height:
-        return height();
-    case Setting::Len:
-        return seLength->value();
-    case Setting::LenDop:
-        return seLengthDop->value();
-    case Setting::LenKrug:
-        return seLenKrug->value();
-    case Setting::Krugs:
-        return seKrugov->value();
-    case Setting::Time:
-        return seTime->value();
-    case Setting::DopTime:
-        return std::int32_t(rundaro::Round(seDopTime->value() * kDopTimeScale));
-    case Setting::Sound:
-        return cbSound->isChecked() ? 1 : 0;
-    case Setting::Display:
-        return m_screenChoice->value();
-    case Setting::LastLap:
-        return cbLastLap->isChecked() ? 1 : 0;
-    case Setting::CallOuts:
-        return cbCallOuts->isChecked() ? 1 : 0;
+    case Setting::Port: return ComPort->Port();
+    case Setting::Alg: return ComPort->Tag();
+    case Setting::Left: return x();
+    case Setting::Top: return y();
+    case Setting::Width: return width();
+    case Setting::Height: return height();
+    case Setting::Len: return seLength->value();
+    case Setting::LenDop: return seLengthDop->value();
+    case Setting::LenKrug: return seLenKrug->value();
+    case Setting::Krugs: return seKrugov->value();
+    case Setting::Time: return seTime->value();
+    case Setting::DopTime: return std::int32_t(rundaro::Round(seDopTime->value() * kDopTimeScale));
+    case Setting::Sound: return cbSound->isChecked() ? 1 : 0;
+    case Setting::Display: return m_screenChoice->value();
+    case Setting::LastLap: return cbLastLap->isChecked() ? 1 : 0;
+    case Setting::CallOuts: return cbCallOuts->isChecked() ? 1 : 0;
     case Setting::Language: return cbLanguage->currentIndex();
     }
     return 0;

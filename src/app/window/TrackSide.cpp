@@ -6,8 +6,8 @@
 
 #include "FullScreenView.h"
 #include "LapChartPage.h"
-#include "RaceFeed.h"
 #include "RaceCallOuts.h"
+#include "RaceFeed.h"
 #include "RaceSounds.h"
 #include "ScreenChoice.h"
 #include "TriggerStatus.h"

@@ -18,7 +18,7 @@ constexpr int kOutputLines = TIOCM_DTR | TIOCM_RTS;
 bool Differs(const serial_icounter_struct &a, const serial_icounter_struct &b, int lines)
 {
     return ((lines & TIOCM_CTS) && a.cts != b.cts) || ((lines & TIOCM_DSR) && a.dsr != b.dsr)
-           || ((lines & TIOCM_RNG) && a.rng != b.rng) || ((lines & TIOCM_CD) && a.dcd != b.dcd);
+        || ((lines & TIOCM_RNG) && a.rng != b.rng) || ((lines & TIOCM_CD) && a.dcd != b.dcd);
 }
 
 } // namespace

@@ -81,9 +81,7 @@ public:
         ++line.m_state.waitsStarted;
         line.m_state.mostWaiting = std::max(line.m_state.mostWaiting, ++line.m_state.waiting);
         line.m_changed.notify_all();
-        line.m_changed.wait(lock, [&] {
-            return m_cancelled || line.m_pending != 0 || line.m_dropCompletions != 0;
-        });
+        line.m_changed.wait(lock, [&] { return m_cancelled || line.m_pending != 0 || line.m_dropCompletions != 0; });
         --line.m_state.waiting;
         if (m_cancelled)
             return WaitResult::Cancelled;
@@ -188,8 +186,8 @@ OpenResult SimulatedLine::Open(std::uint8_t port)
 
 void SimulatedLine::SetModemStatus(std::uint32_t status)
 {
-    static constexpr std::pair<std::uint32_t, std::uint32_t> kLineEvents[] = {
-        {MS_CTS_ON, EV_CTS}, {MS_DSR_ON, EV_DSR}, {MS_RING_ON, EV_RING}, {MS_RLSD_ON, EV_RLSD}};
+    static constexpr std::pair<std::uint32_t, std::uint32_t> kLineEvents[]
+        = {{MS_CTS_ON, EV_CTS}, {MS_DSR_ON, EV_DSR}, {MS_RING_ON, EV_RING}, {MS_RLSD_ON, EV_RLSD}};
     std::lock_guard lock(m_mutex);
     const std::uint32_t changed = status ^ m_modem;
     m_modem = status;

@@ -42,14 +42,14 @@ public:
     void PulseDsr(int changes, bool levelChanged);
     // Whether devices count DSR changes (they do by default).
     void KeepCounters(bool keep);
-    void RaiseEvents(std::uint32_t bits);      // only bits in the device's mask are kept
+    void RaiseEvents(std::uint32_t bits); // only bits in the device's mask are kept
     void SetInQue(std::uint32_t count);
     void AddErrors(std::uint32_t errors);
 
     // Failures. An error of 0 switches the failure off again.
     void FailOpen(std::uint32_t error);
     void FailCall(Call call, std::uint32_t error);
-    void FailWaits(std::uint32_t error);       // no wait can be started
+    void FailWaits(std::uint32_t error); // no wait can be started
     void DropCompletions(std::uint32_t error); // every wait completes at once, failed
 
     // What the component did; each read is a consistent snapshot.
@@ -67,8 +67,8 @@ public:
         std::uint64_t waitsStarted = 0;
         std::uint64_t waitsCompleted = 0;
         std::uint64_t waitsFailed = 0;
-        int waiting = 0;       // threads inside a wait now
-        int mostWaiting = 0;   // most threads ever inside a wait at once
+        int waiting = 0; // threads inside a wait now
+        int mostWaiting = 0; // most threads ever inside a wait at once
     };
     State Snapshot() const;
 

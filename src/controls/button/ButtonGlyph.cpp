@@ -34,7 +34,10 @@ TButtonGlyph::~TButtonGlyph()
     }
 }
 
-const TGlyphCache *TButtonGlyph::Cache() { return glyphCache; }
+const TGlyphCache *TButtonGlyph::Cache()
+{
+    return glyphCache;
+}
 
 void TButtonGlyph::SetGlyph(const QImage &bitmap)
 {
@@ -98,8 +101,7 @@ int TButtonGlyph::CreateButtonGlyph(TButtonState state, const QColor &face)
     if (!m_list)
         m_list = glyphCache->GetList(size.width(), size.height());
     const TGlyphColors colors{face, SystemColors::BtnHighlight(), SystemColors::BtnShadow()};
-    index = m_list->Add(
-        BuildStateImage(m_bitmap, m_numGlyphs, state, m_transparentColor.rgb(), colors));
+    index = m_list->Add(BuildStateImage(m_bitmap, m_numGlyphs, state, m_transparentColor.rgb(), colors));
     return index;
 }
 
@@ -116,14 +118,13 @@ void TButtonGlyph::drawGlyph(QPainter &painter, QPoint pos, TButtonState state, 
         m_list->Draw(painter, index, pos, face);
 }
 
-QRect TButtonGlyph::Draw(QPainter &painter, const QRect &client, const QFont &font,
-                         const QString &caption, const QColor &fontColor, TButtonLayout layout,
-                         int margin, int spacing, TButtonState state, const QColor &face)
+QRect TButtonGlyph::Draw(QPainter &painter, const QRect &client, const QFont &font, const QString &caption,
+                         const QColor &fontColor, TButtonLayout layout, int margin, int spacing, TButtonState state,
+                         const QColor &face)
 {
     const QFont captionFont = ButtonPainting::CaptionFont(font);
-    const TGlyphTextLayout placed =
-        CalcButtonLayout(client, GlyphSize(), ButtonPainting::MeasureCaption(captionFont, caption),
-                         layout, margin, spacing);
+    const TGlyphTextLayout placed = CalcButtonLayout(
+        client, GlyphSize(), ButtonPainting::MeasureCaption(captionFont, caption), layout, margin, spacing);
     drawGlyph(painter, placed.GlyphPos, state, face);
 
     painter.setFont(captionFont);

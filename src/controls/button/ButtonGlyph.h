@@ -57,8 +57,8 @@ public:
     // Lays out glyph and caption in `client` and draws them for `state`;
     // returns the caption's rectangle.
     QRect Draw(QPainter &painter, const QRect &client, const QFont &font, const QString &caption,
-               const QColor &fontColor, TButtonLayout layout, int margin, int spacing,
-               TButtonState state, const QColor &face);
+               const QColor &fontColor, TButtonLayout layout, int margin, int spacing, TButtonState state,
+               const QColor &face);
 
     // Called after the bitmap or the picture count changed.
     std::function<void()> OnChange;

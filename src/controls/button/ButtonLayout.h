@@ -17,5 +17,5 @@ struct TGlyphTextLayout
 // Along the layout axis `margin` is the gap from the face edge to the glyph
 // and `spacing` the gap between glyph and caption; -1 centres the pair
 // (margin) or spreads it evenly (spacing). Across the axis both are centred.
-TGlyphTextLayout CalcButtonLayout(const QRect &client, QSize glyphSize, QSize textSize,
-                                  TButtonLayout layout, int margin, int spacing);
+TGlyphTextLayout CalcButtonLayout(const QRect &client, QSize glyphSize, QSize textSize, TButtonLayout layout,
+                                  int margin, int spacing);

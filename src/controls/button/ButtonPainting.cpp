@@ -87,8 +87,7 @@ QSize MeasureCaption(const QFont &font, const QString &caption)
     return QFontMetrics(font).size(Qt::TextSingleLine | Qt::TextShowMnemonic, caption);
 }
 
-void DrawCaption(QPainter &painter, const QRect &rect, const QString &caption,
-                 const QColor &color, int alignment)
+void DrawCaption(QPainter &painter, const QRect &rect, const QString &caption, const QColor &color, int alignment)
 {
     if (caption.isEmpty() || rect.isEmpty())
         return;

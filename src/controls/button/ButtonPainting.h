@@ -40,7 +40,6 @@ QSize MeasureCaption(const QFont &font, const QString &caption);
 // Draws a one-line caption inside `rect`, clipped to it, transparently.
 // `alignment` is a combination of Qt::Alignment flags; the mnemonic character
 // is underlined.
-void DrawCaption(QPainter &painter, const QRect &rect, const QString &caption,
-                 const QColor &color, int alignment);
+void DrawCaption(QPainter &painter, const QRect &rect, const QString &caption, const QColor &color, int alignment);
 
 } // namespace ButtonPainting

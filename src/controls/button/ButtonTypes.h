@@ -22,19 +22,7 @@ enum TButtonStyle { bsAutoDetect, bsWin31, bsNew };
 Q_ENUM_NS(TButtonStyle)
 
 // Stock button kinds: caption, glyph, modal result, Default and Cancel.
-enum TBitBtnWithColorKind {
-    bkCustom,
-    bkOK,
-    bkCancel,
-    bkHelp,
-    bkYes,
-    bkNo,
-    bkClose,
-    bkAbort,
-    bkRetry,
-    bkIgnore,
-    bkAll
-};
+enum TBitBtnWithColorKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
 Q_ENUM_NS(TBitBtnWithColorKind)
 
 } // namespace ButtonTypes

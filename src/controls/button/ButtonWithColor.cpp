@@ -164,8 +164,7 @@ QSize TBitBtnWithColor::sizeHint() const
     const int gap = caption.width() && glyph.width() ? qMax(m_spacing, 4) : 0;
     const int pad = QFontMetrics(font()).averageCharWidth() * 2;
     if (horizontal)
-        return {caption.width() + gap + glyph.width() + 2 * pad,
-                qMax(caption.height(), glyph.height()) + 10};
+        return {caption.width() + gap + glyph.width() + 2 * pad, qMax(caption.height(), glyph.height()) + 10};
     return {qMax(caption.width(), glyph.width()) + 2 * pad, caption.height() + gap + glyph.height() + 10};
 }
 
@@ -200,8 +199,8 @@ void TBitBtnWithColor::paintEvent(QPaintEvent *)
     if (pressed)
         r.translate(1, 1);
 
-    m_glyph.Draw(painter, r, font(), text(), palette().color(QPalette::ButtonText), m_layout,
-                 m_margin, m_spacing, drawState(), m_color);
+    m_glyph.Draw(painter, r, font(), text(), palette().color(QPalette::ButtonText), m_layout, m_margin, m_spacing,
+                 drawState(), m_color);
 
     if (m_active)
         DrawFocusDots(painter, client.adjusted(4, 4, -4, -4), m_color);
@@ -212,14 +211,9 @@ void TBitBtnWithColor::changeEvent(QEvent *event)
     switch (event->type()) {
     case QEvent::EnabledChange:
     case QEvent::FontChange:
-    case QEvent::PaletteChange:
-        update();
-        break;
-    case QEvent::ParentChange:
-        updateActive();
-        break;
-    default:
-        break;
+    case QEvent::PaletteChange: update(); break;
+    case QEvent::ParentChange: updateActive(); break;
+    default: break;
     }
     QPushButton::changeEvent(event);
 }

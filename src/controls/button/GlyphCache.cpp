@@ -8,9 +8,8 @@ TGlyphCache::~TGlyphCache() = default;
 
 TGlyphList *TGlyphCache::GetList(int width, int height)
 {
-    auto it = std::find_if(m_lists.begin(), m_lists.end(), [&](const auto &list) {
-        return list->Width() == width && list->Height() == height;
-    });
+    auto it = std::find_if(m_lists.begin(), m_lists.end(),
+                           [&](const auto &list) { return list->Width() == width && list->Height() == height; });
     TGlyphList *list = nullptr;
     if (it != m_lists.end()) {
         list = it->get();

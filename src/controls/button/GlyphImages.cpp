@@ -10,7 +10,10 @@ namespace {
 constexpr QRgb kWhite = 0xffffffff;
 constexpr QRgb kGrey = 0xff808080;
 
-QRgb opaque(QRgb c) { return c | 0xff000000u; }
+QRgb opaque(QRgb c)
+{
+    return c | 0xff000000u;
+}
 
 // A see-through pixel of an image with alpha counts as transparent too.
 bool isTransparent(QRgb c, QRgb transparent)
@@ -22,13 +25,11 @@ QImage picture(const QImage &bitmap, int numGlyphs, TButtonState state)
 {
     const int width = bitmap.width() / numGlyphs;
     const int index = int(state) < numGlyphs ? int(state) : 0;
-    return bitmap.copy(index * width, 0, width, bitmap.height())
-        .convertToFormat(QImage::Format_ARGB32);
+    return bitmap.copy(index * width, 0, width, bitmap.height()).convertToFormat(QImage::Format_ARGB32);
 }
 
 // Replaces every pixel for which `map` gives a colour.
-template <typename Map>
-void recolour(QImage &image, Map map)
+template <typename Map> void recolour(QImage &image, Map map)
 {
     for (int y = 0; y < image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
@@ -45,8 +46,7 @@ QImage embossedSilhouette(const QImage &source, QRgb transparent, const TGlyphCo
     const QRgb shadow = colors.Shadow.rgb();
     for (int y = 0; y < source.height(); ++y)
         for (int x = 0; x < source.width(); ++x)
-            if (!isTransparent(source.pixel(x, y), transparent) && x + 1 < out.width()
-                && y + 1 < out.height())
+            if (!isTransparent(source.pixel(x, y), transparent) && x + 1 < out.width() && y + 1 < out.height())
                 out.setPixel(x + 1, y + 1, highlight);
     for (int y = 0; y < source.height(); ++y)
         for (int x = 0; x < source.width(); ++x)
@@ -57,8 +57,8 @@ QImage embossedSilhouette(const QImage &source, QRgb transparent, const TGlyphCo
 
 } // namespace
 
-QImage BuildStateImage(const QImage &bitmap, int numGlyphs, TButtonState state,
-                       QRgb transparent, const TGlyphColors &colors)
+QImage BuildStateImage(const QImage &bitmap, int numGlyphs, TButtonState state, QRgb transparent,
+                       const TGlyphColors &colors)
 {
     if (bitmap.isNull() || numGlyphs < 1)
         return {};
@@ -67,9 +67,7 @@ QImage BuildStateImage(const QImage &bitmap, int numGlyphs, TButtonState state,
     QImage image = picture(bitmap, numGlyphs, state);
     switch (state) {
     case bsUp:
-    case bsDown:
-        recolour(image, [&](QRgb c) { return isTransparent(c, transparent) ? face : opaque(c); });
-        break;
+    case bsDown: recolour(image, [&](QRgb c) { return isTransparent(c, transparent) ? face : opaque(c); }); break;
     case bsExclusive:
         recolour(image, [&](QRgb c) { return isTransparent(c, transparent) ? QRgb(0) : opaque(c); });
         break;

@@ -8,9 +8,9 @@
 // Colours a state image is built with.
 struct TGlyphColors
 {
-    QColor Face;      // the button's Color
+    QColor Face; // the button's Color
     QColor Highlight; // lit part of a disabled glyph
-    QColor Shadow;    // shaded part of a disabled glyph
+    QColor Shadow; // shaded part of a disabled glyph
 };
 
 // The state whose image is shown for `state`: a bitmap without its own down
@@ -26,5 +26,5 @@ TButtonState ImageState(TButtonState state, int numGlyphs);
 // - disabled from its own picture: white pixels in the highlight, grey
 //   (128, 128, 128) in the shadow and transparent pixels in the face colour.
 // A state without its own picture uses the first one.
-QImage BuildStateImage(const QImage &bitmap, int numGlyphs, TButtonState state,
-                       QRgb transparent, const TGlyphColors &colors);
+QImage BuildStateImage(const QImage &bitmap, int numGlyphs, TButtonState state, QRgb transparent,
+                       const TGlyphColors &colors);

@@ -43,8 +43,7 @@ const QImage &TGlyphList::Image(int index) const
     return IsUsed(index) ? m_images[std::size_t(index)] : none;
 }
 
-void TGlyphList::Draw(QPainter &painter, int index, QPoint pos,
-                      std::optional<QColor> background) const
+void TGlyphList::Draw(QPainter &painter, int index, QPoint pos, std::optional<QColor> background) const
 {
     const QImage &image = Image(index);
     if (image.isNull())

@@ -37,8 +37,7 @@ public:
     // Draws slot `index` with its top-left corner at `pos`. With a
     // `background` the image's transparent pixels show that colour, without
     // one they show what is below.
-    void Draw(QPainter &painter, int index, QPoint pos,
-              std::optional<QColor> background = std::nullopt) const;
+    void Draw(QPainter &painter, int index, QPoint pos, std::optional<QColor> background = std::nullopt) const;
 
     void AddUser() { ++m_users; }
     // Returns true when the last user has gone.

@@ -33,7 +33,10 @@ inline constexpr std::array<TStockKind, 11> kStockKinds{{
     {bkHelp, "&Hilfe", mrNone, false, false},
     {bkYes, "&Ja", mrYes, true, false},
     {bkNo, "&Nein", mrNo, false, true},
-    {bkClose, "&Schlie\xc3\x9f" "en", mrNone, false, false},
+    {bkClose,
+     "&Schlie\xc3\x9f"
+     "en",
+     mrNone, false, false},
     {bkAbort, "Ab&bruch", mrAbort, false, false},
     {bkRetry, "&Wiederholen", mrRetry, false, false},
     {bkIgnore, "&Ignorieren", mrIgnore, false, false},

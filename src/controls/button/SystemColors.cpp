@@ -12,11 +12,29 @@ QColor role(QPalette::ColorRole r)
 }
 } // namespace
 
-QColor BtnFace() { return role(QPalette::Button); }
-QColor BtnHighlight() { return role(QPalette::Light); }
-QColor BtnShadow() { return role(QPalette::Dark); }
-QColor Light3D() { return role(QPalette::Midlight); }
-QColor DkShadow3D() { return role(QPalette::Shadow); }
-QColor WindowFrame() { return role(QPalette::WindowText); }
+QColor BtnFace()
+{
+    return role(QPalette::Button);
+}
+QColor BtnHighlight()
+{
+    return role(QPalette::Light);
+}
+QColor BtnShadow()
+{
+    return role(QPalette::Dark);
+}
+QColor Light3D()
+{
+    return role(QPalette::Midlight);
+}
+QColor DkShadow3D()
+{
+    return role(QPalette::Shadow);
+}
+QColor WindowFrame()
+{
+    return role(QPalette::WindowText);
+}
 
 } // namespace SystemColors

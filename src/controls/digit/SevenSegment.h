@@ -61,8 +61,8 @@ constexpr Point point(std::int64_t x, std::int64_t y)
 
 constexpr Polygon horizontal(std::int64_t b, std::int64_t w1, std::int64_t t, std::int64_t s)
 {
-    return {{point(s + t, b + t), point(s + 2 * t, b), point(w1 - s - 2 * t, b),
-             point(w1 - s - t, b + t), point(w1 - s - 2 * t, b + 2 * t), point(s + 2 * t, b + 2 * t)},
+    return {{point(s + t, b + t), point(s + 2 * t, b), point(w1 - s - 2 * t, b), point(w1 - s - t, b + t),
+             point(w1 - s - 2 * t, b + 2 * t), point(s + 2 * t, b + 2 * t)},
             6};
 }
 
@@ -87,25 +87,16 @@ constexpr Polygon segmentPolygon(int segment, int width, int height, int thickne
     const std::int64_t h = h1 / 2; // truncates toward zero, also for an empty control
 
     switch (segment) {
-    case Top:
-        return detail::horizontal(0, w1, t, s);
-    case Middle:
-        return detail::horizontal(h - t, w1, t, s);
-    case Bottom:
-        return detail::horizontal(h1 - 2 * t, w1, t, s);
-    case UpperLeft:
-        return detail::vertical(0, 0, h, t, s);
-    case UpperRight:
-        return detail::vertical(w1 - 2 * t, 0, h, t, s);
-    case LowerLeft:
-        return detail::vertical(0, h - t, h, t, s);
-    case LowerRight:
-        return detail::vertical(w1 - 2 * t, h - t, h, t, s);
+    case Top: return detail::horizontal(0, w1, t, s);
+    case Middle: return detail::horizontal(h - t, w1, t, s);
+    case Bottom: return detail::horizontal(h1 - 2 * t, w1, t, s);
+    case UpperLeft: return detail::vertical(0, 0, h, t, s);
+    case UpperRight: return detail::vertical(w1 - 2 * t, 0, h, t, s);
+    case LowerLeft: return detail::vertical(0, h - t, h, t, s);
+    case LowerRight: return detail::vertical(w1 - 2 * t, h - t, h, t, s);
     case CornerMark:
-        return {{detail::point(w1, h1), detail::point(w1 - 2 * t + s, h1), detail::point(w1, h1 - 2 * t + s)},
-                3};
-    default:
-        return {};
+        return {{detail::point(w1, h1), detail::point(w1 - 2 * t + s, h1), detail::point(w1, h1 - 2 * t + s)}, 3};
+    default: return {};
     }
 }
 

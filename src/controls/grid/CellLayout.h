@@ -13,12 +13,9 @@ namespace CellLayout {
 constexpr int HorzOffset(TAlignment alignment, int W, int textWidth)
 {
     switch (alignment) {
-    case taRightJustify:
-        return W - textWidth - 2;
-    case taCenter:
-        return (W - textWidth) / 2;
-    case taLeftJustify:
-        break;
+    case taRightJustify: return W - textWidth - 2;
+    case taCenter: return (W - textWidth) / 2;
+    case taLeftJustify: break;
     }
     return 2;
 }
@@ -27,12 +24,9 @@ constexpr int HorzOffset(TAlignment alignment, int W, int textWidth)
 constexpr int VertOffset(TVertAlignment alignment, int H, int textHeight)
 {
     switch (alignment) {
-    case taBottomJustify:
-        return H - textHeight - 3;
-    case taMiddle:
-        return (H - textHeight) / 2;
-    case taTopJustify:
-        break;
+    case taBottomJustify: return H - textHeight - 3;
+    case taMiddle: return (H - textHeight) / 2;
+    case taTopJustify: break;
     }
     return 2;
 }

@@ -6,8 +6,7 @@
 
 namespace {
 
-template <std::size_t N>
-QImage fromRows(const std::array<std::string_view, N> &rows)
+template <std::size_t N> QImage fromRows(const std::array<std::string_view, N> &rows)
 {
     QImage image(static_cast<int>(rows[0].size()), static_cast<int>(N), QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y)

@@ -33,8 +33,8 @@ enum TGridOption : unsigned {
 using TGridOptions = QFlags<TGridOption>;
 Q_DECLARE_OPERATORS_FOR_FLAGS(TGridOptions)
 
-inline constexpr TGridOptions DefaultGridOptions{goFixedVertLine | goFixedHorzLine | goVertLine
-                                                 | goHorzLine | goRangeSelect};
+inline constexpr TGridOptions DefaultGridOptions{goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine
+                                                 | goRangeSelect};
 
 enum TGridDrawStateItem : unsigned {
     gdSelected = 1u << 0,
@@ -66,10 +66,7 @@ struct TGridRect
     int Right = 0;
     int Bottom = 0;
     friend bool operator==(const TGridRect &, const TGridRect &) = default;
-    bool containsCell(int col, int row) const
-    {
-        return col >= Left && col <= Right && row >= Top && row <= Bottom;
-    }
+    bool containsCell(int col, int row) const { return col >= Left && col <= Right && row >= Top && row <= Bottom; }
 };
 
 // The canvas font: a font with its colour, as the cell drawing and the
@@ -107,11 +104,11 @@ struct TFormatOptions
     bool HideText = false;
 };
 
-using TFormatDrawCellEvent = std::function<void(QObject *Sender, int Col, int Row, TGridDrawState State,
-                                                TFormatOptions &FormatOptions, bool &CheckBox,
-                                                bool &Combobox, bool &Ellipsis)>;
-using TDrawCellEvent =
-    std::function<void(QObject *Sender, int ACol, int ARow, const QRect &Rect, TGridDrawState State)>;
+using TFormatDrawCellEvent
+    = std::function<void(QObject *Sender, int Col, int Row, TGridDrawState State, TFormatOptions &FormatOptions,
+                         bool &CheckBox, bool &Combobox, bool &Ellipsis)>;
+using TDrawCellEvent
+    = std::function<void(QObject *Sender, int ACol, int ARow, const QRect &Rect, TGridDrawState State)>;
 using TSelectCellEvent = std::function<void(QObject *Sender, int ACol, int ARow, bool &CanSelect)>;
 using TMovedEvent = std::function<void(QObject *Sender, int FromIndex, int ToIndex)>;
 using TGetEditEvent = std::function<void(QObject *Sender, int ACol, int ARow, QString &Value)>;
@@ -126,7 +123,16 @@ public:
 };
 
 namespace GridColors {
-inline QColor clBlack() { return QColor(0, 0, 0); }
-inline QColor clSilver() { return QColor(192, 192, 192); }
-inline QColor clGray() { return QColor(128, 128, 128); }
+inline QColor clBlack()
+{
+    return QColor(0, 0, 0);
+}
+inline QColor clSilver()
+{
+    return QColor(192, 192, 192);
+}
+inline QColor clGray()
+{
+    return QColor(128, 128, 128);
+}
 } // namespace GridColors

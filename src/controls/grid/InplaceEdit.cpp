@@ -35,9 +35,7 @@ void InplaceEdit::keyPressEvent(QKeyEvent *event)
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
     case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        m_grid->keyPressEvent(event);
-        return;
+    case Qt::Key_Backtab: m_grid->keyPressEvent(event); return;
     case Qt::Key_Home:
     case Qt::Key_End:
         if (ctrl) {
@@ -45,8 +43,7 @@ void InplaceEdit::keyPressEvent(QKeyEvent *event)
             return;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     QLineEdit::keyPressEvent(event);
 }

@@ -99,7 +99,7 @@ void loosen(FormatPieces &pieces)
     for (FormatPiece &p : pieces) {
         const QChar l = p.letter();
         const bool number = QStringView(u"hHms").contains(l)
-                            || ((l == QLatin1Char('d') || l == QLatin1Char('M')) && p.text.size() <= 2);
+            || ((l == QLatin1Char('d') || l == QLatin1Char('M')) && p.text.size() <= 2);
         if (p.field && number)
             p.text = QString(l);
     }
@@ -107,8 +107,7 @@ void loosen(FormatPieces &pieces)
 
 bool hasField(const FormatPieces &pieces, QChar letter)
 {
-    return std::any_of(pieces.cbegin(), pieces.cend(),
-                       [letter](const FormatPiece &p) { return p.letter() == letter; });
+    return std::any_of(pieces.cbegin(), pieces.cend(), [letter](const FormatPiece &p) { return p.letter() == letter; });
 }
 
 // The locale's short and long time formats without the time zone, the long

@@ -151,7 +151,7 @@ void TMyCustomGrid::FollowCounts(int OldColCount, int OldRowCount, bool repaintA
         TopLeftChanged();
 }
 
-void TMyCustomGrid::SizeChanged(int, int) {}
+void TMyCustomGrid::SizeChanged(int, int) { }
 
 void TMyCustomGrid::SetFixedCols(int value)
 {
@@ -236,8 +236,8 @@ void TMyCustomGrid::MoveColumn(int FromIndex, int ToIndex)
     InvalidateGrid();
 }
 
-void TMyCustomGrid::ColumnMoved(int, int) {}
-void TMyCustomGrid::RowMoved(int, int) {}
+void TMyCustomGrid::ColumnMoved(int, int) { }
+void TMyCustomGrid::RowMoved(int, int) { }
 
 // ---- sizes ----------------------------------------------------------------
 
@@ -349,8 +349,8 @@ void TMyCustomGrid::SetRowHeightsList(const QList<int> &heights)
         SetRowHeights(i, heights[i]);
 }
 
-void TMyCustomGrid::ColWidthsChanged() {}
-void TMyCustomGrid::RowHeightsChanged() {}
+void TMyCustomGrid::ColWidthsChanged() { }
+void TMyCustomGrid::RowHeightsChanged() { }
 
 // ---- appearance -----------------------------------------------------------
 
@@ -430,8 +430,8 @@ int TMyCustomGrid::Extent(int index, bool horizontal) const
 TGridAxisInfo TMyCustomGrid::CalcAxis(bool horizontal) const
 {
     TGridAxisInfo a;
-    const bool lines = horizontal ? (m_options & (goFixedVertLine | goVertLine))
-                                  : (m_options & (goFixedHorzLine | goHorzLine));
+    const bool lines
+        = horizontal ? (m_options & (goFixedVertLine | goVertLine)) : (m_options & (goFixedHorzLine | goHorzLine));
     a.LineWidth = lines ? m_gridLineWidth : 0;
     a.FixedCellCount = horizontal ? m_fixedCols : m_fixedRows;
     a.GridCellCount = horizontal ? m_colCount : m_rowCount;
@@ -710,7 +710,7 @@ void TMyCustomGrid::MoveTopLeft(int ALeft, int ATop)
     TopLeftChanged();
 }
 
-void TMyCustomGrid::TopLeftChanged() {}
+void TMyCustomGrid::TopLeftChanged() { }
 
 void TMyCustomGrid::UpdateScrollRanges()
 {

@@ -27,14 +27,14 @@ struct TGridCanvas
 // Geometry of one axis (columns or rows) for the current view.
 struct TGridAxisInfo
 {
-    int LineWidth = 0;        // width of the grid line after each cell
-    int FixedBoundary = 0;    // pixel after the fixed cells
-    int GridBoundary = 0;     // pixel after the last visible cell
-    int GridExtent = 0;       // viewport size
+    int LineWidth = 0; // width of the grid line after each cell
+    int FixedBoundary = 0; // pixel after the fixed cells
+    int GridBoundary = 0; // pixel after the last visible cell
+    int GridExtent = 0; // viewport size
     int LastFullVisibleCell = 0;
-    int FullVisBoundary = 0;  // pixel after the last fully visible cell
+    int FullVisBoundary = 0; // pixel after the last fully visible cell
     int FixedCellCount = 0;
-    int FirstGridCell = 0;    // LeftCol or TopRow
+    int FirstGridCell = 0; // LeftCol or TopRow
     int GridCellCount = 0;
 };
 
@@ -235,10 +235,7 @@ protected:
     // (a row): which one, and where its border line starts.
     bool ColSizingZone(int X, int Y, int &index, int &linePos) const;
     bool RowSizingZone(int X, int Y, int &index, int &linePos) const;
-    bool IsSizing() const
-    {
-        return m_gridState == GridState::ColSizing || m_gridState == GridState::RowSizing;
-    }
+    bool IsSizing() const { return m_gridState == GridState::ColSizing || m_gridState == GridState::RowSizing; }
     bool IsRowMoving() const { return m_gridState == GridState::RowMoving; }
     // Drops a sizing, moving or selecting operation of the mouse without
     // applying it.
@@ -291,7 +288,7 @@ private:
     TGridCoord m_topLeft{1, 1};
     TGridOptions m_options = DefaultGridOptions;
     TScrollStyle m_scrollBars = ssBoth;
-    QColor m_color;      // invalid: the desktop's window colour
+    QColor m_color; // invalid: the desktop's window colour
     QColor m_fixedColor; // invalid: the desktop's button face
     bool m_defaultDrawing = true;
     TBorderStyle m_borderStyle = bsSingle;

@@ -21,7 +21,7 @@ QString TMyCustomGrid::GetEditMask(int, int)
     return {};
 }
 
-void TMyCustomGrid::SetEditText(int, int, const QString &) {}
+void TMyCustomGrid::SetEditText(int, int, const QString &) { }
 
 void TMyCustomGrid::SetEditorMode(bool value)
 {
@@ -33,9 +33,8 @@ void TMyCustomGrid::SetEditorMode(bool value)
 
 bool TMyCustomGrid::CanEditShow() const
 {
-    return (m_options & goEditing) && !(m_options & goRowSelect) && !NowUpdating()
-           && m_current.X >= m_fixedCols && m_current.Y >= m_fixedRows && m_current.X < m_colCount
-           && m_current.Y < m_rowCount;
+    return (m_options & goEditing) && !(m_options & goRowSelect) && !NowUpdating() && m_current.X >= m_fixedCols
+        && m_current.Y >= m_fixedRows && m_current.X < m_colCount && m_current.Y < m_rowCount;
 }
 
 void TMyCustomGrid::ShowEditor()
@@ -72,8 +71,8 @@ void TMyCustomGrid::PlaceEditor()
         return;
     const QRect cell = CellRect(m_editCell.X, m_editCell.Y);
     // Out of view it waits outside the viewport, keeping its text and focus.
-    m_inplace->setGeometry(cell.isEmpty() ? QRect(-m_inplace->width() - 1, -m_inplace->height() - 1,
-                                                  m_inplace->width(), m_inplace->height())
+    m_inplace->setGeometry(cell.isEmpty() ? QRect(-m_inplace->width() - 1, -m_inplace->height() - 1, m_inplace->width(),
+                                                  m_inplace->height())
                                           : cell);
 }
 

@@ -78,15 +78,10 @@ void TMyCustomGrid::InvalidateMouseMark()
 {
     switch (m_gridState) {
     case GridState::ColSizing:
-    case GridState::RowSizing:
-        viewport()->update(SizingLineRect());
-        break;
+    case GridState::RowSizing: viewport()->update(SizingLineRect()); break;
     case GridState::ColMoving:
-    case GridState::RowMoving:
-        viewport()->update(MoveMarkRect());
-        break;
-    default:
-        break;
+    case GridState::RowMoving: viewport()->update(MoveMarkRect()); break;
+    default: break;
     }
 }
 
@@ -187,9 +182,7 @@ void TMyCustomGrid::mouseMoveEvent(QMouseEvent *event)
         InvalidateMouseMark();
         return;
     case GridState::ColMoving:
-    case GridState::RowMoving:
-        TrackMove(pos);
-        return;
+    case GridState::RowMoving: TrackMove(pos); return;
     case GridState::Selecting:
         if ((event->buttons() & Qt::LeftButton) && (m_options & goRangeSelect)) {
             const TGridCoord cell = MouseCoord(pos.x(), pos.y());
@@ -197,8 +190,7 @@ void TMyCustomGrid::mouseMoveEvent(QMouseEvent *event)
                 MoveCurrent(cell.X, cell.Y, false, true);
         }
         return;
-    case GridState::Normal:
-        break;
+    case GridState::Normal: break;
     }
     int index = -1;
     int linePos = 0;
@@ -234,14 +226,9 @@ void TMyCustomGrid::mouseReleaseEvent(QMouseEvent *event)
             SetRowHeights(m_sizingIndex, newSize);
         return;
     }
-    case GridState::ColMoving:
-        MoveColumn(m_moveFrom, m_moveTo);
-        return;
-    case GridState::RowMoving:
-        MoveRow(m_moveFrom, m_moveTo);
-        return;
-    default:
-        return;
+    case GridState::ColMoving: MoveColumn(m_moveFrom, m_moveTo); return;
+    case GridState::RowMoving: MoveRow(m_moveFrom, m_moveTo); return;
+    default: return;
     }
 }
 
@@ -249,8 +236,8 @@ void TMyCustomGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // A double-click on the current cell opens the editor.
     const QPoint pos = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && (m_options & goEditing)
-        && MouseCoord(pos.x(), pos.y()) == m_current && CanEditShow()) {
+    if (event->button() == Qt::LeftButton && (m_options & goEditing) && MouseCoord(pos.x(), pos.y()) == m_current
+        && CanEditShow()) {
         ShowEditor();
         return;
     }
@@ -287,12 +274,8 @@ void TMyCustomGrid::keyPressEvent(QKeyEvent *event)
     bool moveAnchor = !shift;
 
     switch (event->key()) {
-    case Qt::Key_Up:
-        ctrl ? --top.Y : --cur.Y;
-        break;
-    case Qt::Key_Down:
-        ctrl ? ++top.Y : ++cur.Y;
-        break;
+    case Qt::Key_Up: ctrl ? --top.Y : --cur.Y; break;
+    case Qt::Key_Down: ctrl ? ++top.Y : ++cur.Y; break;
     case Qt::Key_Left:
         if (rowSelect) {
             --top.X;
@@ -380,7 +363,7 @@ void TMyCustomGrid::keyPressEvent(QKeyEvent *event)
         // With goEditing a typed character opens the editor and goes into it.
         const QString text = event->text();
         const bool typed = text.size() == 1 && text[0].isPrint()
-                           && !(mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+            && !(mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
         if (typed && (m_options & goEditing) && !m_editorMode) {
             ShowEditor();
             if (m_editorMode) {

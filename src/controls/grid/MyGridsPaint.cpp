@@ -26,8 +26,7 @@ private:
 
 } // namespace
 
-void TMyCustomGrid::CollectVisible(std::vector<PaintCell> &cells, const TGridAxisInfo &axis,
-                                   bool horizontal) const
+void TMyCustomGrid::CollectVisible(std::vector<PaintCell> &cells, const TGridAxisInfo &axis, bool horizontal) const
 {
     cells.clear();
     int pos = 0;
@@ -148,8 +147,7 @@ void TMyCustomGrid::PaintOneCell(int ACol, int ARow, const QRect &rect)
     if (m_defaultDrawing) {
         m_canvas.Font = CanvasFont(font(), SysColor(QPalette::Text));
         m_canvas.Brush.Style = Qt::SolidPattern;
-        if ((state & gdSelected)
-            && (!(state & gdFocused) || (m_options & (goDrawFocusSelected | goRowSelect)))) {
+        if ((state & gdSelected) && (!(state & gdFocused) || (m_options & (goDrawFocusSelected | goRowSelect)))) {
             m_canvas.Brush.Color = SysColor(QPalette::Highlight);
             m_canvas.Font.Color = SysColor(QPalette::HighlightedText);
         } else {
@@ -174,8 +172,8 @@ void TMyCustomGrid::PaintOneCell(int ACol, int ARow, const QRect &rect)
         }
     }
 
-    if (m_defaultDrawing && (state & gdFocused)
-        && !((m_options & goEditing) && (m_options & goAlwaysShowEditor)) && !(m_options & goRowSelect)) {
+    if (m_defaultDrawing && (state & gdFocused) && !((m_options & goEditing) && (m_options & goAlwaysShowEditor))
+        && !(m_options & goRowSelect)) {
         QPen pen(m_canvas.Font.Color);
         pen.setStyle(Qt::DotLine);
         painter.save();
@@ -186,4 +184,4 @@ void TMyCustomGrid::PaintOneCell(int ACol, int ARow, const QRect &rect)
     }
 }
 
-void TMyCustomGrid::DrawCell(int, int, const QRect &, TGridDrawState) {}
+void TMyCustomGrid::DrawCell(int, int, const QRect &, TGridDrawState) { }

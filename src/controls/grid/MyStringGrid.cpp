@@ -116,8 +116,7 @@ TStringSparseList *TMyStringGrid::RowList(int ARow, bool create)
     }
     auto &slot = m_data->Slot(ARow);
     if (!slot)
-        slot = std::make_unique<TStringSparseList>(ColCount() > 512 ? TSPAQuantum::SPALarge
-                                                                    : TSPAQuantum::SPASmall);
+        slot = std::make_unique<TStringSparseList>(ColCount() > 512 ? TSPAQuantum::SPALarge : TSPAQuantum::SPASmall);
     return slot.get();
 }
 

@@ -217,13 +217,10 @@ int CompareByStyle(const TSortKey &l, const TSortKey &r, TSortStyle style, const
             return compareValues(*l.Value, *r.Value);
         return TextOrder(l.Text, r.Text);
     }
-    case ssNumericExtended:
-        return NumericExtended(l.Text, r.Text);
-    case ssCustom:
-        return custom ? custom(l.Text, r.Text) : TextOrder(l.Text, r.Text);
+    case ssNumericExtended: return NumericExtended(l.Text, r.Text);
+    case ssCustom: return custom ? custom(l.Text, r.Text) : TextOrder(l.Text, r.Text);
     case ssAutomatic:
-    case ssNormal:
-        break;
+    case ssNormal: break;
     }
     return TextOrder(l.Text, r.Text);
 }

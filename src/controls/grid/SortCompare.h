@@ -16,9 +16,9 @@ namespace SortCompare {
 // One data row's key in a sorting pass.
 struct TSortKey
 {
-    std::string Text;            // folded to lower case unless case-sensitive
+    std::string Text; // folded to lower case unless case-sensitive
     std::optional<double> Value; // the converted text, for the styles that convert
-    int Position = 0;            // the row's position before the pass
+    int Position = 0; // the row's position before the pass
 };
 
 // The owner's comparison for ssCustom: negative, zero or positive.

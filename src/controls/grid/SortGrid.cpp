@@ -156,8 +156,7 @@ void TSortGrid::SizeChanged(int OldColCount, int OldRowCount)
 
 void TSortGrid::ShowMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok,
-                    this);
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, this);
     box.exec();
 }
 

@@ -179,8 +179,7 @@ private:
     void QueryCellControl(int ACol, int ARow);
     void StartRowDrag();
 
-    void DrawCellImages(const QRect &rect, int ARow, const QString &text, bool checkBox, bool comboBox,
-                        bool ellipsis);
+    void DrawCellImages(const QRect &rect, int ARow, const QString &text, bool checkBox, bool comboBox, bool ellipsis);
     void DrawBevel(const QRect &rect, const TFormatOptions &options);
     bool IsSortColumn(int ACol) const;
 

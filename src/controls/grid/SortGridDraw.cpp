@@ -18,8 +18,8 @@ bool isCheckedText(const QString &text)
 
 } // namespace
 
-void TSortGrid::QueryCellFormat(int ACol, int ARow, TFormatOptions &FormatOptions, bool &CheckBox,
-                                bool &Combobox, bool &Ellipsis)
+void TSortGrid::QueryCellFormat(int ACol, int ARow, TFormatOptions &FormatOptions, bool &CheckBox, bool &Combobox,
+                                bool &Ellipsis)
 {
     TGridCanvas &canvas = Canvas();
     FormatOptions.Brush = &canvas.Brush;
@@ -36,9 +36,7 @@ void TSortGrid::QueryCellFormat(int ACol, int ARow, TFormatOptions &FormatOption
         FormatOptions.TopLeftColor = SysColor(QPalette::Dark);
         FormatOptions.BottomRightColor = SysColor(QPalette::Light);
         break;
-    case cbNone:
-        FormatOptions.TopLeftColor = FormatOptions.BottomRightColor = SysColor(QPalette::Base);
-        break;
+    case cbNone: FormatOptions.TopLeftColor = FormatOptions.BottomRightColor = SysColor(QPalette::Base); break;
     }
     FormatOptions.HideText = false;
     CheckBox = Combobox = Ellipsis = false;
@@ -80,8 +78,8 @@ void TSortGrid::DrawCell(int ACol, int ARow, const QRect &ARect, TGridDrawState 
     // The selected row band is highlighted whatever the event chose.
     const TGridRect selection = Selection();
     const bool inBand = (Options() & goRangeSelect) && selection.Top <= ARow && ARow <= selection.Bottom;
-    const bool inMultiSelection = m_multiSelect && !(Options() & goEditing)
-                                  && m_selectedRows.contains(QString::number(ARow));
+    const bool inMultiSelection
+        = m_multiSelect && !(Options() & goEditing) && m_selectedRows.contains(QString::number(ARow));
     if (inBand || inMultiSelection) {
         font->Color = SysColor(QPalette::HighlightedText);
         canvas.Brush.Color = SysColor(QPalette::Highlight);
@@ -186,6 +184,7 @@ void TSortGrid::AutoSizeColumn(int ACol, bool Force)
         widest = std::max(widest, w);
     }
     const QFontMetrics metrics(canvas.Font);
-    SetColWidths(ACol, widest > 0 ? metrics.horizontalAdvance(QStringLiteral("X")) + widest
-                                  : metrics.horizontalAdvance(QStringLiteral("xx")));
+    SetColWidths(ACol,
+                 widest > 0 ? metrics.horizontalAdvance(QStringLiteral("X")) + widest
+                            : metrics.horizontalAdvance(QStringLiteral("xx")));
 }

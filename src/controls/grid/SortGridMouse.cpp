@@ -39,8 +39,7 @@ void TSortGrid::mousePressEvent(QMouseEvent *event)
     // A press on a row that is already selected may start dragging it,
     // unless the press takes the row by its fixed cell to move it.
     m_dragStart.reset();
-    const bool selectedRow = cell.Y >= FixedRows() && cell.Y >= 1
-                             && m_selectedRows.contains(QString::number(cell.Y));
+    const bool selectedRow = cell.Y >= FixedRows() && cell.Y >= 1 && m_selectedRows.contains(QString::number(cell.Y));
     TMyStringGrid::mousePressEvent(event);
     if (selectedRow && !IsRowMoving())
         m_dragStart = pos;

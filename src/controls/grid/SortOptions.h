@@ -37,8 +37,8 @@ public:
     bool operator==(const TSortOptions &o) const
     {
         return CanSort == o.CanSort && SecondaryIndex == o.SecondaryIndex && SortStyle == o.SortStyle
-               && SortCaseSensitive == o.SortCaseSensitive && SortCol == o.SortCol
-               && SortDirection == o.SortDirection && UpdateOnSizeChange == o.UpdateOnSizeChange;
+            && SortCaseSensitive == o.SortCaseSensitive && SortCol == o.SortCol && SortDirection == o.SortDirection
+            && UpdateOnSizeChange == o.UpdateOnSizeChange;
     }
 };
 

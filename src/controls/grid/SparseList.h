@@ -16,8 +16,7 @@ enum class TSPAQuantum { SPASmall = 16, SPALarge = 256 };
 // A list indexed from 0 whose slots are allocated a section at a time on the
 // first write into that section; slots never written take no memory and read
 // as a value-initialised T. It knows nothing of what its items mean.
-template <typename T>
-class TSparseList
+template <typename T> class TSparseList
 {
 public:
     explicit TSparseList(TSPAQuantum quantum = TSPAQuantum::SPASmall)
@@ -96,8 +95,7 @@ public:
     }
 
     // Calls f(index, item) for every slot of every allocated section.
-    template <typename F>
-    void ForAll(F &&f) const
+    template <typename F> void ForAll(F &&f) const
     {
         for (const auto &[sectionIndex, section] : m_sections)
             for (int i = 0; i < m_quantum; ++i)

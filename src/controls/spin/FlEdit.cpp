@@ -155,8 +155,7 @@ void TCustomFloatEdit::showErrorMessage()
 {
     if (m_errorMessage.isEmpty())
         return;
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), m_errorMessage,
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), m_errorMessage, QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -198,14 +197,12 @@ void TCustomFloatEdit::keyPressEvent(QKeyEvent *event)
         return;
     }
     // Ctrl with a letter is a shortcut (Ctrl+Alt is AltGr and types).
-    const bool shortcut = (event->modifiers() & Qt::ControlModifier)
-        && !(event->modifiers() & Qt::AltModifier);
+    const bool shortcut = (event->modifiers() & Qt::ControlModifier) && !(event->modifiers() & Qt::AltModifier);
     if (text.isEmpty() || isControlCharacter(text.front()) || shortcut) {
         // Navigation, deletion and the clipboard shortcuts pass unfiltered.
         if (!toNativeEdit)
             return;
-        if ((event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Paste))
-            && !clipboardEditAllowed())
+        if ((event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Paste)) && !clipboardEditAllowed())
             return;
         QLineEdit::keyPressEvent(event);
         return;
@@ -491,8 +488,8 @@ void TSpinFloatEdit::placeButtons()
     // At the right edge: with a frame (the sunken look) 5 pixels short of
     // the right and bottom edges, without one flush with the right edge.
     const int w = SpinButtons::kWidth;
-    const QRect buttons = hasFrame() ? QRect(width() - w - 5, 0, w, height() - 5)
-                                     : QRect(width() - w, 1, w, height() - 3);
+    const QRect buttons
+        = hasFrame() ? QRect(width() - w - 5, 0, w, height() - 5) : QRect(width() - w, 1, w, height() - 3);
     m_buttons->setGeometry(buttons);
     // The text stops two pixels before the buttons.
     const int frame = hasFrame() ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) : 0;

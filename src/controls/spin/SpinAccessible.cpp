@@ -102,7 +102,7 @@ public:
         const QFontMetrics metrics = editor()->fontMetrics();
         const QRect caret = editor()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
         const int x = caret.center().x() - metrics.horizontalAdvance(text.left(editor()->cursorPosition()))
-                      + metrics.horizontalAdvance(text.left(offset));
+            + metrics.horizontalAdvance(text.left(offset));
         const QRect local(x, caret.top(), metrics.horizontalAdvance(text.mid(offset, 1)), caret.height());
         return QRect(editor()->mapToGlobal(local.topLeft()), local.size());
     }

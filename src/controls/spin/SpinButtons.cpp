@@ -35,8 +35,8 @@ QToolButton *SpinButtons::makeButton(Qt::ArrowType arrow)
 
 void SpinButtons::focusTheControl()
 {
-    if (m_focusControl && !m_focusControl->hasFocus() && m_focusControl->isEnabled()
-        && m_focusControl->isVisible() && m_focusControl->focusPolicy() != Qt::NoFocus)
+    if (m_focusControl && !m_focusControl->hasFocus() && m_focusControl->isEnabled() && m_focusControl->isVisible()
+        && m_focusControl->focusPolicy() != Qt::NoFocus)
         m_focusControl->setFocus(Qt::OtherFocusReason);
 }
 

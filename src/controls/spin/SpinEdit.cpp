@@ -15,8 +15,7 @@ namespace {
 
 bool isIntegerCharacter(QChar c)
 {
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-')
-        || c == QLatin1Char('+');
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-') || c == QLatin1Char('+');
 }
 
 // Keeps pasted and dropped text to signs and digits within the typing limit;
@@ -143,10 +142,8 @@ void TSpinEdit::keyPressEvent(QKeyEvent *event)
         return;
     }
     const QString typed = event->text();
-    const bool shortcut = (event->modifiers() & Qt::ControlModifier)
-        && !(event->modifiers() & Qt::AltModifier);
-    if (!typed.isEmpty() && typed.front().unicode() >= 0x20 && typed.front().unicode() != 0x7f
-        && !shortcut) {
+    const bool shortcut = (event->modifiers() & Qt::ControlModifier) && !(event->modifiers() & Qt::AltModifier);
+    if (!typed.isEmpty() && typed.front().unicode() >= 0x20 && typed.front().unicode() != 0x7f && !shortcut) {
         // Only signs and digits, and no more than the typing limit.
         const QString current = text();
         const int length = hasSelectedText() ? int(selectedText().size()) : 0;
@@ -175,6 +172,5 @@ void TSpinEdit::resizeEvent(QResizeEvent *event)
 {
     QLineEdit::resizeEvent(event);
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    m_buttons->setGeometry(width() - SpinButtons::kWidth - frame, frame, SpinButtons::kWidth,
-                           height() - 2 * frame);
+    m_buttons->setGeometry(width() - SpinButtons::kWidth - frame, frame, SpinButtons::kWidth, height() - 2 * frame);
 }

@@ -47,8 +47,8 @@ bool RegistryStore::openKeyForWrite(const std::string &key)
 {
     closeKey();
     HKEY opened = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, subKey(key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &opened, nullptr)
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, subKey(key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                        nullptr, &opened, nullptr)
         != ERROR_SUCCESS)
         return false;
     m_key = opened;
@@ -75,7 +75,7 @@ void RegistryStore::writeDword(const std::string &name, std::uint32_t value)
     const DWORD data = value;
     if (!m_key
         || RegSetValueExW(m_key, wide(name).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE *>(&data), sizeof data)
-               != ERROR_SUCCESS)
+            != ERROR_SUCCESS)
         throw Exception("Failed to set data for '" + name + "'");
 }
 

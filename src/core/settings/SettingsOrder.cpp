@@ -15,7 +15,10 @@ constexpr const char *kNames[] = {
 class KeyGuard
 {
 public:
-    explicit KeyGuard(SettingsStore &store) : m_store(store) {}
+    explicit KeyGuard(SettingsStore &store)
+        : m_store(store)
+    {
+    }
     ~KeyGuard() { m_store.closeKey(); }
     KeyGuard(const KeyGuard &) = delete;
     KeyGuard &operator=(const KeyGuard &) = delete;
@@ -41,8 +44,7 @@ std::string RegistryKeyFor(std::string_view programPath)
     return "\\Software\\" + std::string(name);
 }
 
-int ReadSettings(SettingsStore &store, const std::string &key,
-                 const std::function<void(Setting, std::int32_t)> &apply)
+int ReadSettings(SettingsStore &store, const std::string &key, const std::function<void(Setting, std::int32_t)> &apply)
 {
     if (!store.openKeyForRead(key))
         return 0;
@@ -62,8 +64,7 @@ int ReadSettings(SettingsStore &store, const std::string &key,
     return applied;
 }
 
-void WriteSettings(SettingsStore &store, const std::string &key,
-                   const std::function<std::int32_t(Setting)> &value)
+void WriteSettings(SettingsStore &store, const std::string &key, const std::function<std::int32_t(Setting)> &value)
 {
     // Not a silent loss: the user would find the old settings at the next
     // start without having been told.

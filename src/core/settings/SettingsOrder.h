@@ -64,13 +64,11 @@ std::string RegistryKeyFor(std::string_view programPath);
 // first value that is missing, of another type, or whose application throws
 // ends the reading silently; it and all later values keep what they had.
 // Returns how many values were applied. A missing key reads nothing.
-int ReadSettings(SettingsStore &store, const std::string &key,
-                 const std::function<void(Setting, std::int32_t)> &apply);
+int ReadSettings(SettingsStore &store, const std::string &key, const std::function<void(Setting, std::int32_t)> &apply);
 
 // Writes the values in writing order. A key that cannot be opened writes
 // nothing and throws; a value that cannot be written throws (the values
 // after it are not written). The key is closed in every case.
-void WriteSettings(SettingsStore &store, const std::string &key,
-                   const std::function<std::int32_t(Setting)> &value);
+void WriteSettings(SettingsStore &store, const std::string &key, const std::function<std::int32_t(Setting)> &value);
 
 } // namespace rundaro

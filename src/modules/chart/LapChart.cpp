@@ -89,7 +89,8 @@ LapChart::LapChart(QWidget *parent)
     m_chart->addAxis(m_laps, Qt::AlignBottom);
     m_chart->addAxis(m_seconds, Qt::AlignLeft);
     m_chart->addAxis(m_ahead, Qt::AlignRight);
-    for (QAbstractSeries *series : {static_cast<QAbstractSeries *>(m_bars), static_cast<QAbstractSeries *>(m_targetLine)}) {
+    for (QAbstractSeries *series :
+         {static_cast<QAbstractSeries *>(m_bars), static_cast<QAbstractSeries *>(m_targetLine)}) {
         series->attachAxis(m_laps);
         series->attachAxis(m_seconds);
     }

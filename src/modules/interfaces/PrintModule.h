@@ -22,7 +22,8 @@ public:
     // confirms, draws the pages with `print` on the chosen printer (or PDF
     // file); Failed when `print` returns false.
     virtual Result printWithDialog(QWidget *parent, const QString &title,
-                                   const std::function<bool(QPagedPaintDevice &)> &print) = 0;
+                                   const std::function<bool(QPagedPaintDevice &)> &print)
+        = 0;
 };
 
 #define RundaroPrintModule_iid "de.rundaro.PrintModule/1.0"

@@ -8,7 +8,7 @@ PrintPlugin::PrintPlugin() = default;
 PrintPlugin::~PrintPlugin() = default;
 
 PrintModule::Result PrintPlugin::printWithDialog(QWidget *parent, const QString &title,
-                                                  const std::function<bool(QPagedPaintDevice &)> &print)
+                                                 const std::function<bool(QPagedPaintDevice &)> &print)
 {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);

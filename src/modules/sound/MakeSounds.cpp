@@ -40,9 +40,8 @@ int main(int argc, char **argv)
     for (double start : {0.0, 0.3, 0.6})
         for (const Tone &t : bell(start))
             lastLap.push_back(t);
-    const bool ok = write(folder / "passing.wav", {{0, 0.08, 1760, 0.6, 0}})
-                    && write(folder / "lastlap.wav", lastLap)
-                    && write(folder / "stop.wav", {{0, 0.35, 880, 0.6, 0}, {0.35, 0.6, 587.33, 0.6, 2}});
+    const bool ok = write(folder / "passing.wav", {{0, 0.08, 1760, 0.6, 0}}) && write(folder / "lastlap.wav", lastLap)
+        && write(folder / "stop.wav", {{0, 0.35, 880, 0.6, 0}, {0.35, 0.6, 587.33, 0.6, 2}});
     if (!ok)
         std::fprintf(stderr, "cannot write the sounds into %s\n", argv[1]);
     return ok ? 0 : 1;

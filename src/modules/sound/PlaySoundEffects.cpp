@@ -3,8 +3,8 @@
 
 #include <QFile>
 
-#include <windows.h>
 #include <mmsystem.h>
+#include <windows.h>
 
 PlaySoundEffects::PlaySoundEffects()
 {

@@ -45,9 +45,8 @@ std::vector<std::int16_t> Samples(const std::vector<Tone> &tones)
         }
     }
     std::vector<std::int16_t> samples(mix.size());
-    std::transform(mix.begin(), mix.end(), samples.begin(), [](double v) {
-        return std::int16_t(std::lround(std::clamp(v, -1.0, 1.0) * 32767));
-    });
+    std::transform(mix.begin(), mix.end(), samples.begin(),
+                   [](double v) { return std::int16_t(std::lround(std::clamp(v, -1.0, 1.0) * 32767)); });
     return samples;
 }
 

@@ -16,7 +16,7 @@ struct Tone
     double startSeconds = 0;
     double seconds = 0;
     double hertz = 0;
-    double loudness = 0;     // 0 to 1
+    double loudness = 0; // 0 to 1
     double decayPerSecond = 0; // 0: even loudness; otherwise an exponential decay like a bell's
 };
 

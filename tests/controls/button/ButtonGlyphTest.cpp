@@ -12,7 +12,10 @@ namespace {
 
 constexpr QRgb kOlive = 0xff808000;
 
-QImage grabbed(QWidget &w) { return w.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage grabbed(QWidget &w)
+{
+    return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 int countOf(const QImage &image, QRgb colour)
 {

@@ -29,11 +29,9 @@ const LayoutCase kCases[] = {
     {"bottom, both given", {10, 20, 60, 80}, {18, 18}, {40, 15}, blGlyphBottom, 3, 2, {31, 79}, {20, 62}},
     // Without a glyph the spacing is dropped and the caption is centred.
     {"no glyph", {0, 0, 100, 30}, {0, 0}, {40, 15}, blGlyphLeft, -1, 4, {30, 15}, {30, 8}},
-    {"no glyph on the main window's face", {3, 3, 103, 24}, {0, 0}, {81, 22}, blGlyphLeft, -1, 4,
-     {14, 15}, {14, 4}},
+    {"no glyph on the main window's face", {3, 3, 103, 24}, {0, 0}, {81, 22}, blGlyphLeft, -1, 4, {14, 15}, {14, 4}},
     // Divisions truncate toward zero: (10 - 40 + 1) / 2 is -14, not -15.
-    {"caption wider than the face", {0, 0, 10, 30}, {0, 0}, {40, 15}, blGlyphLeft, -1, -1,
-     {-14, 15}, {-14, 8}},
+    {"caption wider than the face", {0, 0, 10, 30}, {0, 0}, {40, 15}, blGlyphLeft, -1, -1, {-14, 15}, {-14, 8}},
     {"no caption", {0, 0, 100, 30}, {18, 18}, {0, 0}, blGlyphLeft, -1, 4, {41, 6}, {59, 15}},
 };
 
@@ -44,19 +42,17 @@ class ButtonLayoutTest : public ::testing::TestWithParam<LayoutCase>
 TEST_P(ButtonLayoutTest, PlacesGlyphAndCaption)
 {
     const LayoutCase &c = GetParam();
-    const TGlyphTextLayout placed =
-        CalcButtonLayout(c.client, c.glyph, c.text, c.layout, c.margin, c.spacing);
+    const TGlyphTextLayout placed = CalcButtonLayout(c.client, c.glyph, c.text, c.layout, c.margin, c.spacing);
     EXPECT_EQ(placed.GlyphPos, c.glyphPos);
     EXPECT_EQ(placed.TextBounds, QRect(c.textPos, c.text));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ButtonLayoutTest, ::testing::ValuesIn(kCases),
-                         [](const auto &info) {
-                             std::string name = info.param.name;
-                             for (char &ch : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(ch)))
-                                     ch = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, ButtonLayoutTest, ::testing::ValuesIn(kCases), [](const auto &info) {
+    std::string name = info.param.name;
+    for (char &ch : name)
+        if (!std::isalnum(static_cast<unsigned char>(ch)))
+            ch = '_';
+    return name;
+});
 
 } // namespace

@@ -9,9 +9,9 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
-#include <QPainter>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTest>
 #include <QTimer>
 
@@ -53,9 +53,15 @@ std::unique_ptr<TBitBtnWithColor> startButton(QWidget *parent = nullptr)
     return button;
 }
 
-QImage grabbed(QWidget &w) { return w.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage grabbed(QWidget &w)
+{
+    return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
-QRgb rgb(const QColor &c) { return c.rgb(); }
+QRgb rgb(const QColor &c)
+{
+    return c.rgb();
+}
 
 // Bounding box of the pixels of `colour`.
 QRect boxOf(const QImage &image, QRgb colour)
@@ -446,17 +452,18 @@ TEST_P(ButtonKind, ReadsCustomOnceAStockValueChanged)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, ButtonKind,
-                         ::testing::Values(KindCase{bkOK, "OK", 1, true, false},
-                                           KindCase{bkCancel, "Abbrechen", 2, false, true},
-                                           KindCase{bkHelp, "&Hilfe", 0, false, false},
-                                           KindCase{bkYes, "&Ja", 6, true, false},
-                                           KindCase{bkNo, "&Nein", 7, false, true},
-                                           KindCase{bkClose, "&Schlie\xc3\x9f" "en", 0, false, false},
-                                           KindCase{bkAbort, "Ab&bruch", 3, false, false},
-                                           KindCase{bkRetry, "&Wiederholen", 4, false, false},
-                                           KindCase{bkIgnore, "&Ignorieren", 5, false, false},
-                                           KindCase{bkAll, "&Alle", 8, false, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, ButtonKind,
+    ::testing::Values(KindCase{bkOK, "OK", 1, true, false}, KindCase{bkCancel, "Abbrechen", 2, false, true},
+                      KindCase{bkHelp, "&Hilfe", 0, false, false}, KindCase{bkYes, "&Ja", 6, true, false},
+                      KindCase{bkNo, "&Nein", 7, false, true},
+                      KindCase{bkClose,
+                               "&Schlie\xc3\x9f"
+                               "en",
+                               0, false, false},
+                      KindCase{bkAbort, "Ab&bruch", 3, false, false},
+                      KindCase{bkRetry, "&Wiederholen", 4, false, false},
+                      KindCase{bkIgnore, "&Ignorieren", 5, false, false}, KindCase{bkAll, "&Alle", 8, false, false}));
 
 TEST(ButtonKindCustom, KeepsCaptionAndGlyph)
 {
@@ -562,8 +569,7 @@ TEST(ButtonClick, DoubleClickGivesTwoClicks)
     const QPointF at(50, 15);
     const auto send = [&](QEvent::Type type) {
         QMouseEvent event(type, at, button->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                          Qt::NoModifier);
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(button.get(), &event);
     };
     send(QEvent::MouseButtonPress);
@@ -654,8 +660,7 @@ TEST(ButtonPictures, MainWindowButtons)
                 button->SetColor(SystemColors::BtnFace());
             }
             QApplication::processEvents();
-            const QString name = QStringLiteral("button_%1_%2")
-                                     .arg(QString::fromLatin1(command.name), state);
+            const QString name = QStringLiteral("button_%1_%2").arg(QString::fromLatin1(command.name), state);
             EXPECT_TRUE(QFile::exists(saveTestPng(button.get(), name))) << name.toStdString();
             sheetPainter.drawImage(10 + column * 119, 10 + row * 40, grabbed(*button));
         }

@@ -35,10 +35,21 @@ std::vector<QRgb> pixelsOf(const QImage &image)
 }
 
 // Two 3 x 2 pictures: up (red and blue marks) and disabled (white and grey).
-const QImage kTwoPictures = bitmapOf(6, 2, {
-    R, O, B,   W, O, G,
-    O, R, O,   G, B, O,
-});
+const QImage kTwoPictures = bitmapOf(6, 2,
+                                     {
+                                         R,
+                                         O,
+                                         B,
+                                         W,
+                                         O,
+                                         G,
+                                         O,
+                                         R,
+                                         O,
+                                         G,
+                                         B,
+                                         O,
+                                     });
 
 TEST(GlyphImages, DownUsesTheUpPictureBelowThreePictures)
 {
@@ -69,18 +80,32 @@ TEST(GlyphImages, DisabledPictureMapsWhiteGreyAndTransparent)
 
 TEST(GlyphImages, DisabledWithoutItsOwnPictureEmbossesTheSilhouette)
 {
-    const QImage one = bitmapOf(3, 3, {
-        R, O, O,
-        O, O, O,
-        O, O, B,
-    });
+    const QImage one = bitmapOf(3, 3,
+                                {
+                                    R,
+                                    O,
+                                    O,
+                                    O,
+                                    O,
+                                    O,
+                                    O,
+                                    O,
+                                    B,
+                                });
     const QImage image = BuildStateImage(one, 1, bsDisabled, O, kColors);
     // Shadow in place, highlight one pixel right and down (cut at the edge).
-    EXPECT_EQ(pixelsOf(image), (std::vector<QRgb>{
-                                   Sh, Face, Face,
-                                   Face, Hi, Face,
-                                   Face, Face, Sh,
-                               }));
+    EXPECT_EQ(pixelsOf(image),
+              (std::vector<QRgb>{
+                  Sh,
+                  Face,
+                  Face,
+                  Face,
+                  Hi,
+                  Face,
+                  Face,
+                  Face,
+                  Sh,
+              }));
 }
 
 TEST(GlyphImages, PixelsWithoutAlphaCountAsTransparent)

@@ -1,5 +1,5 @@
-#include "GlyphCache.h"
 #include "GlyphList.h"
+#include "GlyphCache.h"
 
 #include <QPainter>
 

@@ -116,10 +116,11 @@ TEST(DigitPixels, NewDigitShowsZeroAtTheConstructionSize)
     TDigit digit;
     const QImage image = picture(digit);
     ASSERT_EQ(image.size(), QSize(16, 32));
-    EXPECT_EQ(pictureDifferences(image, expectedPicture({16, 32}, outlinesFor({16, 32}, 2, 1), 125, {Black, Yellow, Black})),
-              QString());
-    EXPECT_EQ(at(image, 7, 2), Yellow);  // top bar
-    EXPECT_EQ(at(image, 7, 16), Black);  // middle bar, unlit in black
+    EXPECT_EQ(
+        pictureDifferences(image, expectedPicture({16, 32}, outlinesFor({16, 32}, 2, 1), 125, {Black, Yellow, Black})),
+        QString());
+    EXPECT_EQ(at(image, 7, 2), Yellow); // top bar
+    EXPECT_EQ(at(image, 7, 16), Black); // middle bar, unlit in black
     EXPECT_EQ(at(image, 2, 22), Yellow); // lower-left column
     EXPECT_EQ(at(image, 15, 31), Black); // corner mark, unlit
 }
@@ -133,9 +134,10 @@ TEST(DigitPixels, EvenHeightLeavesOneMorePixelAboveTheBottomBar)
         digit.resize(16, height);
         digit.setValueBinary(127);
         const QImage image = picture(digit);
-        EXPECT_EQ(pictureDifferences(image, expectedPicture({16, height}, outlinesFor({16, height}, 2, 1), 127,
-                                                            {Black, Yellow, Black})),
-                  QString())
+        EXPECT_EQ(
+            pictureDifferences(
+                image, expectedPicture({16, height}, outlinesFor({16, height}, 2, 1), 127, {Black, Yellow, Black})),
+            QString())
             << "height " << height;
         int column = height - 1;
         while (column > 0 && at(image, 2, column) != Yellow)
@@ -155,7 +157,7 @@ TEST(DigitPixels, UnlitSegmentsVanishInTheBackgroundColour)
     makeLarge(digit);
     digit.setValue(1);
     const QImage image = picture(digit);
-    EXPECT_EQ(at(image, 22, 5), Black);  // top bar, off
+    EXPECT_EQ(at(image, 22, 5), Black); // top bar, off
     EXPECT_EQ(at(image, 39, 22), Yellow); // upper-right column, on
     int coloured = 0;
     for (int y = 0; y < image.height(); ++y)

@@ -66,7 +66,8 @@ TEST(Digit, ConstructionValues)
 
     // Own properties in declaration order.
     const QMetaObject *meta = digit.metaObject();
-    const char *const names[] = {"Value", "ValueBinary", "BorderStyle", "ColorOff", "ColorOn", "Separation", "Thickness"};
+    const char *const names[]
+        = {"Value", "ValueBinary", "BorderStyle", "ColorOff", "ColorOn", "Separation", "Thickness"};
     for (int i = 0; i < 7; ++i)
         EXPECT_STREQ(meta->property(meta->propertyOffset() + i).name(), names[i]);
 }

@@ -17,7 +17,7 @@ Where locate(QPoint p, const std::vector<QPoint> &corners)
     for (std::size_t i = 0; i < n; ++i) {
         const QPoint a = corners[i], b = corners[(i + 1) % n];
         const long long cross = static_cast<long long>(b.x() - a.x()) * (p.y() - a.y())
-                                - static_cast<long long>(b.y() - a.y()) * (p.x() - a.x());
+            - static_cast<long long>(b.y() - a.y()) * (p.x() - a.x());
         if (cross * orientation < 0)
             return Where::Outside;
         onLine = onLine || cross == 0;
@@ -45,14 +45,9 @@ QImage expectedPicture(QSize size, const SegmentOutlines &outlines, std::uint8_t
             // Later segments are drawn over earlier ones.
             for (int s = 0; s < SegmentCount; ++s) {
                 switch (locate({x, y}, outlines[s])) {
-                case Where::Outline:
-                    colour = colours.background;
-                    break;
-                case Where::Inside:
-                    colour = isLit(pattern, s) ? colours.on : colours.off;
-                    break;
-                case Where::Outside:
-                    break;
+                case Where::Outline: colour = colours.background; break;
+                case Where::Inside: colour = isLit(pattern, s) ? colours.on : colours.off; break;
+                case Where::Outside: break;
                 }
             }
             picture.setPixelColor(x, y, colour);

@@ -1,5 +1,5 @@
-#include "DigitOutline.h"
 #include "SevenSegment.h"
+#include "DigitOutline.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +70,8 @@ TEST(SevenSegment, PolygonsAtTheConstructionSize)
     EXPECT_EQ(corners(segmentPolygon(LowerLeft, 16, 33, 2, 1)),
               (std::vector<Point>{{0, 19}, {2, 17}, {4, 19}, {4, 27}, {2, 29}, {0, 27}}));
     EXPECT_EQ(segmentPolygon(Bottom, 16, 32, 2, 1).points[1].y - segmentPolygon(LowerLeft, 16, 32, 2, 1).points[4].y,
-              segmentPolygon(Bottom, 16, 33, 2, 1).points[1].y - segmentPolygon(LowerLeft, 16, 33, 2, 1).points[4].y + 1);
+              segmentPolygon(Bottom, 16, 33, 2, 1).points[1].y - segmentPolygon(LowerLeft, 16, 33, 2, 1).points[4].y
+                  + 1);
 }
 
 TEST(SevenSegment, ExtremeSettingsStayWithinTheCoordinateLimit)

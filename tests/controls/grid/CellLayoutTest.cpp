@@ -21,12 +21,12 @@ TEST(CellLayoutTest, HeaderShortening)
 {
     const ShortenCase cases[] = {
         {"Runden", 6, "Runden"}, // exactly fits
-        {"Runden", 5, "Run.."},  // one pixel over: the last two become full stops
+        {"Runden", 5, "Run.."}, // one pixel over: the last two become full stops
         {"Runden", 4, "Ru.."},
         {"Runden", 3, "R.."},
-        {"Runden", 0, "R.."},    // never below 3 characters
+        {"Runden", 0, "R.."}, // never below 3 characters
         {"Ab", 1, ".."},
-        {"A", 0, "A"},           // too short to end in two full stops
+        {"A", 0, "A"}, // too short to end in two full stops
         {"", 0, ""},
     };
     for (const ShortenCase &c : cases)
@@ -46,13 +46,10 @@ struct OffsetCase
 TEST(CellLayoutTest, HorizontalOffsets)
 {
     const OffsetCase cases[] = {
-        {taLeftJustify, 50, 80, 2},
-        {taRightJustify, 50, 20, 28},
-        {taRightJustify, 50, 60, -12}, // start clipped away
-        {taCenter, 50, 43, 3},         // 7 pixels to spare
-        {taCenter, 50, 57, -3},        // 7 pixels too wide: clipped on both sides
-        {taCenter, 50, 44, 3},
-        {taCenter, 50, 56, -3},        // halves truncate toward zero
+        {taLeftJustify, 50, 80, 2}, {taRightJustify, 50, 20, 28}, {taRightJustify, 50, 60, -12}, // start clipped away
+        {taCenter, 50, 43, 3}, // 7 pixels to spare
+        {taCenter, 50, 57, -3}, // 7 pixels too wide: clipped on both sides
+        {taCenter, 50, 44, 3},      {taCenter, 50, 56, -3}, // halves truncate toward zero
     };
     for (const OffsetCase &c : cases)
         EXPECT_EQ(CellLayout::HorzOffset(c.alignment, c.cellWidth, c.textWidth), c.expected)

@@ -5,8 +5,8 @@
 
 #include <QApplication>
 #include <QFontMetrics>
-#include <QMenu>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTest>
@@ -90,7 +90,7 @@ TEST_F(GridInputTest, DoubleClickFitsTheColumnToItsWidestText)
     const QFontMetrics metrics(grid.font());
     grid.SetCells(1, 5, QStringLiteral("a rather long text"));
     const int expected = metrics.horizontalAdvance(QStringLiteral("X"))
-                         + metrics.horizontalAdvance(QStringLiteral("a rather long text"));
+        + metrics.horizontalAdvance(QStringLiteral("a rather long text"));
     // Just right of column 1's border: the left border zone of column 2.
     QTest::mouseDClick(vp(), Qt::LeftButton, Qt::NoModifier, QPoint(rightBorder(1) + 2, 10));
     EXPECT_EQ(grid.ColWidths(1), expected);
@@ -126,20 +126,20 @@ TEST_F(GridInputTest, AutoSizeAsksTheFormatPerRow)
     grid.SetCells(4, 1, QStringLiteral("iii"));
     grid.SetCells(4, 2, QStringLiteral("iii"));
     std::vector<int> rowsAsked;
-    grid.OnGetCellFormat = [&](QObject *, int col, int row, TGridDrawState, TFormatOptions &options, bool &,
-                               bool &, bool &) {
-        if (col != 4)
-            return;
-        rowsAsked.push_back(row);
-        options.Font->setPixelSize(row == 2 ? 40 : 16);
-    };
+    grid.OnGetCellFormat
+        = [&](QObject *, int col, int row, TGridDrawState, TFormatOptions &options, bool &, bool &, bool &) {
+              if (col != 4)
+                  return;
+              rowsAsked.push_back(row);
+              options.Font->setPixelSize(row == 2 ? 40 : 16);
+          };
     grid.AutoSizeColumn(4, false);
     EXPECT_EQ(rowsAsked, (std::vector<int>{0, 1, 2}));
     QFont big = grid.font();
     big.setPixelSize(40);
     const QFontMetrics metrics(big);
-    EXPECT_EQ(grid.ColWidths(4), metrics.horizontalAdvance(QStringLiteral("X"))
-                                     + metrics.horizontalAdvance(QStringLiteral("iii")));
+    EXPECT_EQ(grid.ColWidths(4),
+              metrics.horizontalAdvance(QStringLiteral("X")) + metrics.horizontalAdvance(QStringLiteral("iii")));
 }
 
 TEST_F(GridInputTest, DraggingAColumnBorder)
@@ -436,8 +436,9 @@ TEST_F(GridInputTest, InPlaceEditorOpensCommitsAndCancels)
             mask = QStringLiteral("99,9");
     };
     std::vector<TGridCoord> asked;
-    grid.OnGetCellFormat = [&](QObject *, int col, int row, TGridDrawState, TFormatOptions &, bool &, bool &,
-                               bool &) { asked.push_back(TGridCoord{col, row}); };
+    grid.OnGetCellFormat = [&](QObject *, int col, int row, TGridDrawState, TFormatOptions &, bool &, bool &, bool &) {
+        asked.push_back(TGridCoord{col, row});
+    };
 
     grid.MoveToCell(1, 1, false);
     QTest::keyClick(&grid, Qt::Key_F2);
@@ -472,8 +473,9 @@ TEST_F(GridInputTest, InPlaceEditorOpensCommitsAndCancels)
     EXPECT_EQ(asked, (std::vector<TGridCoord>{{2, 5}}));
     QTest::keyClick(editor, Qt::Key_Escape);
 
-    EXPECT_EQ(committed, (std::vector<std::pair<TGridCoord, QString>>{{{1, 1}, QStringLiteral("12,5")},
-                                                                      {{2, 4}, QStringLiteral("x")}}));
+    EXPECT_EQ(
+        committed,
+        (std::vector<std::pair<TGridCoord, QString>>{{{1, 1}, QStringLiteral("12,5")}, {{2, 4}, QStringLiteral("x")}}));
     asked.clear();
     QTest::keyRelease(&grid, Qt::Key_Space);
     EXPECT_EQ(asked, (std::vector<TGridCoord>{{2, 5}}));

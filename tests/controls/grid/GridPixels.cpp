@@ -47,8 +47,8 @@ void setUpLapGrid(TSortGrid &grid)
     grid.setFont(font);
     grid.SortOptions().CanSort = false;
     const int widths[] = {66, 80, 80, 90, 80, 80, 80, 90, 80};
-    const char *headers[] = {"Runden", "Zeit",         "Sollzeit",   "in Min:Sek", "km/h",
-                             "RealZeit", "RealSollzeit", "in Min:Sek", "km/h"};
+    const char *headers[]
+        = {"Runden", "Zeit", "Sollzeit", "in Min:Sek", "km/h", "RealZeit", "RealSollzeit", "in Min:Sek", "km/h"};
     for (int c = 0; c < 9; ++c) {
         grid.SetColWidths(c, widths[c]);
         grid.SetCells(c, 0, QString::fromLatin1(headers[c]));

@@ -57,11 +57,10 @@ protected:
     void clickHeader(int col, Qt::MouseButton button = Qt::LeftButton)
     {
         const QPoint p = grid.CellRect(col, 0).center();
-        QMouseEvent press(QEvent::MouseButtonPress, p, grid.viewport()->mapToGlobal(p), button, button,
-                          Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, p, grid.viewport()->mapToGlobal(p), button, button, Qt::NoModifier);
         QApplication::sendEvent(grid.viewport(), &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, p, grid.viewport()->mapToGlobal(p), button,
-                            Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, p, grid.viewport()->mapToGlobal(p), button, Qt::NoButton,
+                            Qt::NoModifier);
         QApplication::sendEvent(grid.viewport(), &release);
     }
 
@@ -139,11 +138,17 @@ TEST_F(GridSortTest, TimeAndDateColumnsFollowTheLocale)
         TSortStyle style;
         QStringList sorted;
     } const cases[] = {
-        {"de_DE", {"12:34:56,789", "23:59", "9:05", "12:34:56,5"}, ssTime,
+        {"de_DE",
+         {"12:34:56,789", "23:59", "9:05", "12:34:56,5"},
+         ssTime,
          list({"9:05", "12:34:56,5", "12:34:56,789", "23:59"})},
-        {"de_DE", {"15.06.24 18:00", "31.12.99", "15.06.2024 9:30:00,5", "1.1.2000"}, ssDateTime,
+        {"de_DE",
+         {"15.06.24 18:00", "31.12.99", "15.06.2024 9:30:00,5", "1.1.2000"},
+         ssDateTime,
          list({"31.12.99", "1.1.2000", "15.06.2024 9:30:00,5", "15.06.24 18:00"})},
-        {"en_US", {"1:30 PM", "11:00 AM", "12:15 PM", "9:45:30.25"}, ssTime,
+        {"en_US",
+         {"1:30 PM", "11:00 AM", "12:15 PM", "9:45:30.25"},
+         ssTime,
          list({"9:45:30.25", "11:00 AM", "12:15 PM", "1:30 PM"})},
         {"en_US", {"12/31/99 11:00 PM", "1/2/2024"}, ssDateTime, list({"12/31/99 11:00 PM", "1/2/2024"})},
     };
@@ -350,11 +355,11 @@ TEST_F(GridSortTest, PressOnARowAndReleaseOnItsColumnsHeaderSorts)
     grid.SetCells(1, 1, QStringLiteral("z"));
     const QPoint row = grid.CellRect(1, 2).center();
     const QPoint header = grid.CellRect(1, 0).center();
-    QMouseEvent press(QEvent::MouseButtonPress, row, grid.viewport()->mapToGlobal(row), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, row, grid.viewport()->mapToGlobal(row), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(grid.viewport(), &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, header, grid.viewport()->mapToGlobal(header),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, header, grid.viewport()->mapToGlobal(header), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(grid.viewport(), &release);
     EXPECT_EQ(grid.SortOptions().SortCol, 1);
     EXPECT_EQ(column(1), list({"r2", "z"}));
@@ -373,11 +378,11 @@ TEST_F(GridSortTest, LapTableCannotBeSortedAndShowsNoArrow)
     EXPECT_EQ(inkPixels(grabCells(lap), arrowArea, lap.FixedColor()), 0);
 
     const QPoint p = lap.CellRect(0, 0).center();
-    QMouseEvent press(QEvent::MouseButtonPress, p, lap.viewport()->mapToGlobal(p), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, p, lap.viewport()->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(lap.viewport(), &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, p, lap.viewport()->mapToGlobal(p), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, p, lap.viewport()->mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(lap.viewport(), &release);
     // The direction changes, the rows do not.
     EXPECT_EQ(lap.SortOptions().SortDirection, sdDescending);

@@ -47,11 +47,22 @@ TEST(SortCompareTest, TextToFloatWithTheGivenSeparator)
         char separator;
         std::optional<double> expected;
     } const cases[] = {
-        {"1,5", ',', 1.5},   {" 2 ", ',', 2.0},        {"-,5", ',', -0.5},    {"+3", ',', 3.0},
-        {"1e3", ',', 1000.0}, {"1,5E-1", ',', 0.15},   {"1.5", '.', 1.5},     {"1.5", ',', std::nullopt},
-        {"", ',', std::nullopt}, {",", ',', std::nullopt}, {"1,5e", ',', std::nullopt},
-        {"abc", ',', std::nullopt}, {"1 000", ',', std::nullopt}, {"1e400", ',', std::nullopt},
-        {"1,2,3", ',', std::nullopt}, {"--1", ',', std::nullopt},
+        {"1,5", ',', 1.5},
+        {" 2 ", ',', 2.0},
+        {"-,5", ',', -0.5},
+        {"+3", ',', 3.0},
+        {"1e3", ',', 1000.0},
+        {"1,5E-1", ',', 0.15},
+        {"1.5", '.', 1.5},
+        {"1.5", ',', std::nullopt},
+        {"", ',', std::nullopt},
+        {",", ',', std::nullopt},
+        {"1,5e", ',', std::nullopt},
+        {"abc", ',', std::nullopt},
+        {"1 000", ',', std::nullopt},
+        {"1e400", ',', std::nullopt},
+        {"1,2,3", ',', std::nullopt},
+        {"--1", ',', std::nullopt},
     };
     for (const Case &c : cases) {
         const auto value = TextToFloat(c.text, c.separator);
@@ -84,12 +95,27 @@ TEST(SortCompareTest, NumericExtendedOrder)
         const char *a, *b;
         int expected;
     } const cases[] = {
-        {"item2", "item10", -1}, {"item10", "item2", 1}, {"a2b", "a10b", -1},   {"v1.9", "v1.10", -1},
-        {"10", "9", 1},          {"-5", "3", -1},        {"abc", "abd", -1},    {"ab", "abc", -1},
-        {"", "x", -1},           {"x", "", 1},           {"", "", 0},           {"x01", "x1", -1},
-        {"x1", "x01", 1},        {"same", "same", 0},      {"x-1", "x-2", -1},   {"-9", "-10", -1},
-        {"1-2", "1-10", -1},     {"a99999999999", "a100000000000", -1},          {"1,5", "1.5", -1},
-        {"+2", "+10", -1},       {"-1", "1", -1},
+        {"item2", "item10", -1},
+        {"item10", "item2", 1},
+        {"a2b", "a10b", -1},
+        {"v1.9", "v1.10", -1},
+        {"10", "9", 1},
+        {"-5", "3", -1},
+        {"abc", "abd", -1},
+        {"ab", "abc", -1},
+        {"", "x", -1},
+        {"x", "", 1},
+        {"", "", 0},
+        {"x01", "x1", -1},
+        {"x1", "x01", 1},
+        {"same", "same", 0},
+        {"x-1", "x-2", -1},
+        {"-9", "-10", -1},
+        {"1-2", "1-10", -1},
+        {"a99999999999", "a100000000000", -1},
+        {"1,5", "1.5", -1},
+        {"+2", "+10", -1},
+        {"-1", "1", -1},
     };
     for (const Case &c : cases)
         EXPECT_EQ(signOf(NumericExtended(c.a, c.b)), c.expected) << c.a << " / " << c.b;
@@ -97,8 +123,8 @@ TEST(SortCompareTest, NumericExtendedOrder)
 
 TEST(SortCompareTest, NumericExtendedIsAntisymmetric)
 {
-    const std::vector<std::string> texts{"", "a", "a1", "a01", "a10", "b2", "item2", "item10", "x-1",
-                                         "1", "01", "abc", "ab", "2a", "10a", "1.5", "1,5"};
+    const std::vector<std::string> texts{"",  "a",  "a1",  "a01", "a10", "b2",  "item2", "item10", "x-1",
+                                         "1", "01", "abc", "ab",  "2a",  "10a", "1.5",   "1,5"};
     for (const auto &a : texts)
         for (const auto &b : texts)
             EXPECT_EQ(signOf(NumericExtended(a, b)), -signOf(NumericExtended(b, a))) << a << " / " << b;
@@ -109,8 +135,8 @@ TEST(SortCompareTest, NumericExtendedIsAntisymmetric)
 // "abd"; a sort over such texts depended on the order it asked in.
 TEST(SortCompareTest, NumericExtendedOrdersEveryTripleConsistently)
 {
-    const std::vector<std::string> texts{"", "a", "b", "1b", "ab", "abc", "abd", "a1", "a01", "a10", "b2",
-                                         "-", "-1", "-a", "x-1", "1", "01", "10a", "2a", "1.5", "1,5", "9b"};
+    const std::vector<std::string> texts{"",  "a",  "b",  "1b",  "ab", "abc", "abd", "a1", "a01", "a10", "b2",
+                                         "-", "-1", "-a", "x-1", "1",  "01",  "10a", "2a", "1.5", "1,5", "9b"};
     for (const auto &a : texts)
         for (const auto &b : texts)
             for (const auto &c : texts)

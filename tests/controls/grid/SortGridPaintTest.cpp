@@ -33,8 +33,8 @@ protected:
 
     // The cell's interior (its one-pixel rim may carry edges) as painted and
     // as expected.
-    void expectCellText(int col, int row, const QColor &background, const QColor &color, const QString &text,
-                        int dx, const char *what)
+    void expectCellText(int col, int row, const QColor &background, const QColor &color, const QString &text, int dx,
+                        const char *what)
     {
         const QRect rect = grid.CellRect(col, row);
         ASSERT_FALSE(rect.isEmpty()) << what;
@@ -60,16 +60,16 @@ TEST_F(SortGridPaintTest, LapTablePicture)
         if (r >= 2 && r <= 12)
             grid.SetCells(5, r, QLocale().toString(r % 3 == 0 ? 22.35 : 21.48, 'f', 2));
     }
-    grid.OnGetCellFormat = [&](QObject *, int Col, int Row, TGridDrawState, TFormatOptions &fo, bool &, bool &,
-                               bool &) {
-        fo.AlignmentHorz = taRightJustify;
-        if (Col != 5 || Row == 0)
-            return;
-        bool ok = false;
-        const double value = QLocale().toDouble(grid.Cells(Col, Row), &ok);
-        if (ok)
-            fo.Font->Color = target >= value ? clGreen : clRed;
-    };
+    grid.OnGetCellFormat
+        = [&](QObject *, int Col, int Row, TGridDrawState, TFormatOptions &fo, bool &, bool &, bool &) {
+              fo.AlignmentHorz = taRightJustify;
+              if (Col != 5 || Row == 0)
+                  return;
+              bool ok = false;
+              const double value = QLocale().toDouble(grid.Cells(Col, Row), &ok);
+              if (ok)
+                  fo.Font->Color = target >= value ? clGreen : clRed;
+          };
     grid.resize(800, 470);
     const QString path = saveTestPng(&grid, QStringLiteral("sortgrid_laptable"));
     EXPECT_FALSE(path.isEmpty());
@@ -118,8 +118,8 @@ TEST_F(SortGridPaintTest, SortColumnHeaderLeavesRoomForTheArrow)
     const QRect rect = grid.CellRect(0, 0);
     const QImage painted = grabCells(grid).copy(rect);
     // The text starts 10 pixels further right; the arrow sits left of it.
-    const QImage expected = expectedCell(rect.size(), sys(QPalette::Button), grid.font(), sys(QPalette::Text),
-                                         header, 12, 2);
+    const QImage expected
+        = expectedCell(rect.size(), sys(QPalette::Button), grid.font(), sys(QPalette::Text), header, 12, 2);
     const QRect textArea(12, 1, rect.width() - 13, rect.height() - 2);
     EXPECT_EQ(painted.copy(textArea), expected.copy(textArea));
     EXPECT_EQ(painted.pixelColor(6, grid.RowHeights(0) / 2 - 4 + 4), QColor(0, 0, 0));
@@ -188,8 +188,7 @@ INSTANTIATE_TEST_SUITE_P(Focus, SelectedBand, ::testing::Values(false, true));
 TEST_F(SortGridPaintTest, ReplacedFontIsCopiedIntoTheCanvas)
 {
     CanvasFont blue(grid.font(), QColor(0, 0, 255));
-    grid.OnGetCellFormat = [&](QObject *, int, int Row, TGridDrawState, TFormatOptions &fo, bool &, bool &,
-                               bool &) {
+    grid.OnGetCellFormat = [&](QObject *, int, int Row, TGridDrawState, TFormatOptions &fo, bool &, bool &, bool &) {
         if (Row == 2)
             fo.Font = &blue;
     };
@@ -214,8 +213,9 @@ TEST_F(SortGridPaintTest, HiddenRowsAreBlankedAndNotFormatted)
     for (int r = 1; r < 17; ++r)
         grid.SetCells(0, r, QStringLiteral("88"));
     std::set<int> queried;
-    grid.OnGetCellFormat = [&](QObject *, int, int Row, TGridDrawState, TFormatOptions &, bool &, bool &,
-                               bool &) { queried.insert(Row); };
+    grid.OnGetCellFormat = [&](QObject *, int, int Row, TGridDrawState, TFormatOptions &, bool &, bool &, bool &) {
+        queried.insert(Row);
+    };
     grid.SetHideRows(true);
     const QImage image = grabCells(grid);
     // Data rows empty, grid lines included; the header as usual. The
@@ -254,8 +254,7 @@ TEST_F(SortGridPaintTest, AutoSizeColumnMeasuresWithTheEventsFont)
     QFont large = grid.font();
     large.setPixelSize(30);
     CanvasFont big(large, QColor(0, 0, 0));
-    grid.OnGetCellFormat = [&](QObject *, int, int Row, TGridDrawState, TFormatOptions &fo, bool &, bool &,
-                               bool &) {
+    grid.OnGetCellFormat = [&](QObject *, int, int Row, TGridDrawState, TFormatOptions &fo, bool &, bool &, bool &) {
         if (Row == 16)
             fo.Font = &big;
     };
@@ -265,9 +264,10 @@ TEST_F(SortGridPaintTest, AutoSizeColumnMeasuresWithTheEventsFont)
     // Each row measured with the font its query left; "X" with the last one.
     const QFontMetrics normal(grid.font());
     const QFontMetrics bigMetrics(large);
-    EXPECT_EQ(grid.ColWidths(2), bigMetrics.horizontalAdvance(QStringLiteral("X"))
-                                     + std::max(bigMetrics.horizontalAdvance(QStringLiteral("1234")),
-                                                normal.horizontalAdvance(QStringLiteral("123456789012"))));
+    EXPECT_EQ(grid.ColWidths(2),
+              bigMetrics.horizontalAdvance(QStringLiteral("X"))
+                  + std::max(bigMetrics.horizontalAdvance(QStringLiteral("1234")),
+                             normal.horizontalAdvance(QStringLiteral("123456789012"))));
 
     grid.SetColWidths(4, -1);
     grid.AutoSizeColumn(4, false);
@@ -308,16 +308,16 @@ TEST_F(SortGridPaintTest, AreaBeyondTheCellsHasTheGridColour)
 
 TEST_F(SortGridPaintTest, BevelAndCheckBox)
 {
-    grid.OnGetCellFormat = [](QObject *, int Col, int Row, TGridDrawState, TFormatOptions &fo, bool &cb, bool &,
-                              bool &) {
-        if (Row == 4 && Col == 1) {
-            fo.BevelStyle = cbLowered;
-            fo.TopLeftColor = QColor(1, 2, 3);
-            fo.BottomRightColor = QColor(4, 5, 6);
-        }
-        if (Row == 5 && Col == 1)
-            cb = true;
-    };
+    grid.OnGetCellFormat
+        = [](QObject *, int Col, int Row, TGridDrawState, TFormatOptions &fo, bool &cb, bool &, bool &) {
+              if (Row == 4 && Col == 1) {
+                  fo.BevelStyle = cbLowered;
+                  fo.TopLeftColor = QColor(1, 2, 3);
+                  fo.BottomRightColor = QColor(4, 5, 6);
+              }
+              if (Row == 5 && Col == 1)
+                  cb = true;
+          };
     grid.SetCells(1, 5, QStringLiteral("true"));
     const QImage image = grabCells(grid);
     const QRect bevel = grid.CellRect(1, 4);
@@ -357,9 +357,8 @@ TEST_F(SortGridPaintTest, WritingACellRepaintsOnlyThatCell)
 {
     QApplication::processEvents();
     std::vector<std::pair<int, int>> drawn;
-    grid.OnDrawCell = [&](QObject *, int ACol, int ARow, const QRect &, TGridDrawState) {
-        drawn.emplace_back(ACol, ARow);
-    };
+    grid.OnDrawCell
+        = [&](QObject *, int ACol, int ARow, const QRect &, TGridDrawState) { drawn.emplace_back(ACol, ARow); };
     grid.SetCells(4, 6, QStringLiteral("12,34"));
     QApplication::processEvents();
     EXPECT_EQ(drawn, (std::vector<std::pair<int, int>>{{4, 6}}));

@@ -322,13 +322,13 @@ TEST_F(SortGridTest, FormatQueryOutsidePaintingIsPrefilled)
     TFormatOptions seen;
     bool flagsOnEntry = true;
     TGridDrawState state;
-    grid.OnGetCellFormat = [&](QObject *, int, int, TGridDrawState s, TFormatOptions &fo, bool &cb, bool &co,
-                               bool &el) {
-        seen = fo;
-        state = s;
-        flagsOnEntry = cb || co || el;
-        cb = true;
-    };
+    grid.OnGetCellFormat
+        = [&](QObject *, int, int, TGridDrawState s, TFormatOptions &fo, bool &cb, bool &co, bool &el) {
+              seen = fo;
+              state = s;
+              flagsOnEntry = cb || co || el;
+              cb = true;
+          };
     TFormatOptions options;
     bool checkBox = false, combo = false, ellipsis = false;
     grid.MoveToCell(2, 3, false);

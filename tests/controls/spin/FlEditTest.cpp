@@ -90,10 +90,15 @@ TEST(FloatEditDefaults, FormatsHalvesAwayFromZeroAndDropsTheMinusOfZero)
 {
     TSpinFloatEdit e;
     e.setMin(-10);
-    struct Case { rundaro::Real v; int digits; const char *text; };
+    struct Case
+    {
+        rundaro::Real v;
+        int digits;
+        const char *text;
+    };
     const Case cases[] = {
         {1.25L, 1, "1,3"}, {-1.25L, 1, "-1,3"}, {-0.04L, 1, "0,0"}, {9.95L, 1, "10,0"},
-        {7, 0, "7"}, {0.125L, 2, "0,13"}, {1.5L, 3, "1,500"},
+        {7, 0, "7"},       {0.125L, 2, "0,13"}, {1.5L, 3, "1,500"},
     };
     for (const auto &c : cases) {
         e.setDigits(c.digits);
@@ -104,21 +109,23 @@ TEST(FloatEditDefaults, FormatsHalvesAwayFromZeroAndDropsTheMinusOfZero)
 
 TEST_F(FloatEditTest, TypingOverASelectionFollowsTheFilter)
 {
-    struct Case { const char *start; const char *keys; const char *text; int selStart; int selLength; };
+    struct Case
+    {
+        const char *start;
+        const char *keys;
+        const char *text;
+        int selStart;
+        int selLength;
+    };
     const Case cases[] = {
-        {"1,5", "7", "7", -1, 0},
-        {"1,5", "12", "1", -1, 0},          // 12 > 9.9
-        {"1,5", "-", "-0", 1, 1},           // the next digit replaces the 0
-        {"1,5", "-5", "-0", 1, 1},          // -5 < 0
-        {"1,5", ",", "0,0", 2, 1},
-        {"1,5", ",3", "0,3", -1, 0},
-        {"1,5", "3,25", "3,2", -1, 0},      // two decimals > Digits
-        {"1,5", "E", "1,5", 0, 3},          // upper-case E is refused
-        {"1,5", "+", "1,5", 0, 3},
-        {"1,5", "a", "1,5", 0, 3},
-        {"1,5", ".", "1,5", 0, 3},          // not the German separator
-        {"1,5", "e", "1,5", 0, 3},          // e alone does not parse
-        {"1,5", "1e", "1e", -1, 0},         // 1e reads as 1
+        {"1,5", "7", "7", -1, 0},   {"1,5", "12", "1", -1, 0}, // 12 > 9.9
+        {"1,5", "-", "-0", 1, 1}, // the next digit replaces the 0
+        {"1,5", "-5", "-0", 1, 1}, // -5 < 0
+        {"1,5", ",", "0,0", 2, 1},  {"1,5", ",3", "0,3", -1, 0}, {"1,5", "3,25", "3,2", -1, 0}, // two decimals > Digits
+        {"1,5", "E", "1,5", 0, 3}, // upper-case E is refused
+        {"1,5", "+", "1,5", 0, 3},  {"1,5", "a", "1,5", 0, 3},   {"1,5", ".", "1,5", 0, 3}, // not the German separator
+        {"1,5", "e", "1,5", 0, 3}, // e alone does not parse
+        {"1,5", "1e", "1e", -1, 0}, // 1e reads as 1
     };
     for (const auto &c : cases) {
         selectAllOf(QString::fromLatin1(c.start));
@@ -198,11 +205,15 @@ TEST_F(FloatEditTest, BackspaceAndDeleteAreNotFiltered)
 
 TEST_F(FloatEditTest, ReadingNeverClampsTheTextAndHandlesPartialTexts)
 {
-    struct Case { const char *text; rundaro::Real min; rundaro::Real expected; };
+    struct Case
+    {
+        const char *text;
+        rundaro::Real min;
+        rundaro::Real expected;
+    };
     const Case cases[] = {
-        {"-", 0, 0}, {",", 0, 0}, {"", 0, 0}, {"E", 0, 0},
-        {"-", 0.5L, 0.5L}, {",", 0.5L, 0.5L}, {"", 0.5L, 0.5L},
-        {"abc", 0.5L, 0.5L}, {"12", 0, 9.9L}, {"-3", 0, 0}, {"  2,5 ", 0, 2.5L},
+        {"-", 0, 0},      {",", 0, 0},         {"", 0, 0},      {"E", 0, 0},  {"-", 0.5L, 0.5L},   {",", 0.5L, 0.5L},
+        {"", 0.5L, 0.5L}, {"abc", 0.5L, 0.5L}, {"12", 0, 9.9L}, {"-3", 0, 0}, {"  2,5 ", 0, 2.5L},
     };
     for (const auto &c : cases) {
         e->setMin(c.min);
@@ -450,7 +461,11 @@ TEST_F(FloatEditTest, LeavingCommitsTheFormattedNumber)
 {
     int exits = 0;
     e->OnExit = [&](QObject *) { ++exits; };
-    struct Case { const char *text; const char *committed; };
+    struct Case
+    {
+        const char *text;
+        const char *committed;
+    };
     const Case cases[] = {{"", "0,0"}, {"1e", "1,0"}, {"-0", "0,0"}, {"0,", "0,0"}, {" 2", "2,0"}};
     for (const auto &c : cases) {
         host.enter();

@@ -1,5 +1,5 @@
-#include "SpinButtons.h"
 #include "SpinEdit.h"
+#include "SpinButtons.h"
 #include "SpinTestHost.h"
 
 #include <QClipboard>
@@ -37,10 +37,13 @@ protected:
 
 TEST_F(SpinEditTest, ReadsTheTextAsTyped)
 {
-    struct Case { const char *text; int value; };
+    struct Case
+    {
+        const char *text;
+        int value;
+    };
     const Case cases[] = {
-        {"15", 15}, {"", 1}, {"-", 1}, {"abc", 1}, {"2000", 2000}, {"-5", -5}, {"+7", 7},
-        {"0", 0}, {"99999999999", 1},
+        {"15", 15}, {"", 1}, {"-", 1}, {"abc", 1}, {"2000", 2000}, {"-5", -5}, {"+7", 7}, {"0", 0}, {"99999999999", 1},
     };
     for (const auto &c : cases) {
         e->setText(QString::fromLatin1(c.text));
@@ -66,7 +69,7 @@ TEST_F(SpinEditTest, OnChangeFiresInsideEveryRealChangeAndNeverOtherwise)
 {
     e->setValue(15);
     e->setValue(-7); // clamps to 1
-    e->setValue(0);  // clamps to 1 again: same text
+    e->setValue(0); // clamps to 1 again: same text
     e->setValue(16);
     EXPECT_EQ(seen, (QStringList{QStringLiteral("1"), QStringLiteral("16")}));
 
@@ -113,7 +116,11 @@ TEST_F(SpinEditTest, PasteKeepsToDigitsAndTheLimit)
 
 TEST_F(SpinEditTest, LeavingClampsAndRewritesUnreadableTexts)
 {
-    struct Case { const char *typed; const char *committed; };
+    struct Case
+    {
+        const char *typed;
+        const char *committed;
+    };
     const Case cases[] = {{"2000", "999"}, {"0", "1"}, {"", "1"}, {"-", "1"}, {"+7", "7"}, {"42", "42"}};
     e->setTypingLimit(0);
     for (const auto &c : cases) {
@@ -154,8 +161,9 @@ TEST_F(SpinEditTest, ArrowKeysAndButtonsStepByTheIncrement)
     EXPECT_TRUE(e->hasFocus());
     QTest::mouseClick(e->buttons()->downButton(), Qt::LeftButton);
     EXPECT_EQ(e->text(), QStringLiteral("1"));
-    EXPECT_EQ(seen, (QStringList{QStringLiteral("25"), QStringLiteral("15"), QStringLiteral("5"),
-                                 QStringLiteral("1"), QStringLiteral("11"), QStringLiteral("1")}));
+    EXPECT_EQ(seen,
+              (QStringList{QStringLiteral("25"), QStringLiteral("15"), QStringLiteral("5"), QStringLiteral("1"),
+                           QStringLiteral("11"), QStringLiteral("1")}));
 }
 
 TEST_F(SpinEditTest, StepsFromAnOutOfRangeTextClamp)
@@ -211,7 +219,8 @@ TEST_F(SpinEditTest, HeldTypingIsToldWhenTheInputIsComplete)
     e->selectAll();
     host.type(QStringLiteral("0"));
     host.leave(); // applied, then written back clamped
-    EXPECT_EQ(seen, (QStringList{QStringLiteral("40"), QStringLiteral("7"), QStringLiteral("9"),
-                                 QStringLiteral("10"), QStringLiteral("0"), QStringLiteral("1")}));
+    EXPECT_EQ(seen,
+              (QStringList{QStringLiteral("40"), QStringLiteral("7"), QStringLiteral("9"), QStringLiteral("10"),
+                           QStringLiteral("0"), QStringLiteral("1")}));
     EXPECT_FALSE(e->typingPending());
 }

@@ -8,8 +8,7 @@
 
 // A shown, active window holding an editor and a second field to move the
 // focus to, so that entering and leaving run as they do for a user.
-template <typename Editor>
-class SpinTestHost
+template <typename Editor> class SpinTestHost
 {
 public:
     SpinTestHost()
