@@ -169,20 +169,25 @@ export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runt
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI WAYLAND_DISPLAY SESSION_MANAGER XAUTHORITY
 
-# A sanitizer build wants its runtime first; the preloaded library comes
-# first. The X keyboard library hands strndup a string without its final NUL
-# (with its length), which strict string checks would take for an overflow.
-ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0:strict_string_checks=0" \
-  LD_PRELOAD="$no_serial_ports" \
-  "$program" >"$tmp/rundaro.log" 2>&1 &
-app_pid=$!
+# Starts the program with its output in $1 and waits for its window: sets
+# app_pid and wid. A sanitizer build wants its runtime first; the preloaded
+# library comes first. The X keyboard library hands strndup a string without
+# its final NUL (with its length), which strict string checks would take for
+# an overflow.
+start_program() {
+  ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0:strict_string_checks=0" \
+    LD_PRELOAD="$no_serial_ports" \
+    "$program" >"$1" 2>&1 &
+  app_pid=$!
+  wid=$(timeout 15 xdotool search --sync --onlyvisible --name '^Rundaro ver 1\.0$' | head -n 1) || true
+  if [ -z "$wid" ]; then
+    cat "$1"
+    fail "no visible window named \"Rundaro ver 1.0\" appeared"
+    exit 1
+  fi
+}
 
-wid=$(timeout 15 xdotool search --sync --onlyvisible --name '^Rundaro ver 1\.0$' | head -n 1) || true
-if [ -z "$wid" ]; then
-  cat "$tmp/rundaro.log"
-  fail "no visible window named \"Rundaro ver 1.0\" appeared"
-  exit 1
-fi
+start_program "$tmp/rundaro.log"
 
 # --- the window --------------------------------------------------------------
 
@@ -301,16 +306,7 @@ check "the saved race is finished (\"Status;beendet\")" grep -q $'^Status;beende
 
 # --- a second run: quitting while the race runs, then SIGTERM ---------------
 
-LD_PRELOAD="$no_serial_ports" \
-  ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0:strict_string_checks=0" \
-  "$program" >"$tmp/rundaro2.log" 2>&1 &
-app_pid=$!
-wid=$(timeout 15 xdotool search --sync --onlyvisible --name '^Rundaro ver 1\.0$' | head -n 1) || true
-if [ -z "$wid" ]; then
-  cat "$tmp/rundaro2.log"
-  fail "the second run's window did not appear"
-  exit 1
-fi
+start_program "$tmp/rundaro2.log"
 xdotool mousemove --window "$wid" 354 150
 xdotool windowfocus --sync "$wid"
 xdotool key ctrl+s
