@@ -21,9 +21,12 @@ void put32(std::vector<std::uint8_t> &out, std::uint32_t v)
     put16(out, v >> 16);
 }
 
+// Byte by byte: GCC 12 takes a range insert into the empty vector for an
+// overflow (-Wstringop-overflow), which it is not.
 void putTag(std::vector<std::uint8_t> &out, const char *tag)
 {
-    out.insert(out.end(), tag, tag + 4);
+    for (int i = 0; i < 4; ++i)
+        out.push_back(std::uint8_t(tag[i]));
 }
 
 } // namespace
