@@ -3,8 +3,10 @@
 
 #include <QFile>
 
-#include <mmsystem.h>
+// windows.h first: mmsystem.h builds on its types.
 #include <windows.h>
+
+#include <mmsystem.h>
 
 PlaySoundEffects::PlaySoundEffects()
 {
