@@ -67,7 +67,7 @@ Translations::~Translations()
     removeAll();
 }
 
-QString Translations::QtTranslationsFolder()
+QString Translations::qtTranslationsFolder()
 {
 #ifdef Q_OS_WIN
     // The Windows package carries Qt's translations beside the program.
@@ -87,7 +87,7 @@ bool Translations::install(Language language)
 {
     removeAll();
     const QString code = LanguageCode(language);
-    if (m_qt.load(QStringLiteral("qtbase_") + code, QtTranslationsFolder()))
+    if (m_qt.load(QStringLiteral("qtbase_") + code, qtTranslationsFolder()))
         QCoreApplication::installTranslator(&m_qt);
     if (language == Language::German)
         return true;

@@ -43,7 +43,7 @@ public:
     bool install(Language language);
 
     // Where Qt's translations are looked for.
-    static QString QtTranslationsFolder();
+    static QString qtTranslationsFolder();
 
 private:
     void removeAll();

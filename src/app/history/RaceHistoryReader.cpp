@@ -1,5 +1,7 @@
 #include "RaceHistoryReader.h"
 
+#include "RaceFolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -73,7 +75,7 @@ void RaceHistoryReader::read(const QString &folder)
     auto stopFlag = m_stop;
     m_thread = QThread::create([self, stopFlag, folder] {
         const QDir dir(folder);
-        const QStringList names = dir.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name | QDir::Reversed);
+        const QStringList names = RaceFileNames(folder, true);
         QList<RaceHistoryEntry> batch;
         int wanted = kFirstBatch;
         auto hand = [&] {

@@ -1,5 +1,7 @@
 #include "InterruptedRaces.h"
 
+#include "RaceFolder.h"
+
 #include "RaceFileWriter.h"
 #include "RaceSheetTexts.h"
 #include "RaceStatus.h"
@@ -62,7 +64,7 @@ QList<InterruptedRaces::Race> InterruptedRaces::search(const QString &folder, co
 {
     QList<Race> races;
     const QDir dir(folder);
-    const QStringList names = dir.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
+    const QStringList names = RaceFileNames(folder, false);
     for (const QString &name : names) {
         if (stop)
             break;
