@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLockFile>
 #include <QPushButton>
+#include <QTest>
 
 #include <memory>
 
@@ -46,14 +47,24 @@ protected:
 
     MessageBar *question() const { return form.findChild<MessageBar *>(QStringLiteral("QuitQuestionBar")); }
     bool asking() const { return question() && question()->isVisible(); }
-    // The status line of the race's file, once what waits is written.
+    // The status line of the race's file, once what waits is written. On
+    // Windows a read can meet the writer replacing the file and fail: it
+    // is read again.
     QString status()
     {
         child<RaceFile>("RaceFile")->flush();
         const QStringList files = QDir(env.racesFolder()).entryList({QStringLiteral("*.csv")}, QDir::Files);
         if (files.size() != 1)
             return QStringLiteral("%1 files").arg(files.size());
-        return QString::fromUtf8(readAll(QDir(env.racesFolder()).filePath(files[0]))).split(QStringLiteral("\r\n"))[9];
+        QStringList lines;
+        (void)QTest::qWaitFor(
+            [&] {
+                lines = QString::fromUtf8(readAll(QDir(env.racesFolder()).filePath(files[0])))
+                            .split(QStringLiteral("\r\n"));
+                return lines.size() > 9;
+            },
+            5000);
+        return lines.size() > 9 ? lines[9] : QStringLiteral("unreadable");
     }
     void quit() { press(Qt::Key_B, Qt::AltModifier); }
     // The race's own lock, as another copy of the program finds it.
