@@ -281,14 +281,19 @@ check "reset: the ahead/behind panel shows the allowance again" \
 
 "$close_window" "$wid" || fail "could not send the close request"
 exited() { ! kill -0 "$app_pid" 2>/dev/null; }
-if wait_until 10 exited; then
-  status=0
-  wait "$app_pid" || status=$?
-  app_pid=""
-  check "closing the window ends the program with status 0 (was $status)" test "$status" -eq 0
-else
-  fail "the program did not end within 10 s of the close request"
-fi
+# Waits up to 10 s for the program to end after $1 and checks it ended
+# with status 0.
+expect_clean_exit() {
+  if wait_until 10 exited; then
+    status=0
+    wait "$app_pid" || status=$?
+    app_pid=""
+    check "$1 ends the program with status 0 (was $status)" test "$status" -eq 0
+  else
+    fail "the program did not end within 10 s of $1"
+  fi
+}
+expect_clean_exit "closing the window"
 if [ -s "$tmp/rundaro.log" ]; then
   echo "--- the program's output:"
   cat "$tmp/rundaro.log"
@@ -321,14 +326,7 @@ shot 10-quit-question
 xdotool key ctrl+l
 sleep 0.3
 kill -TERM "$app_pid"
-if wait_until 10 exited; then
-  status=0
-  wait "$app_pid" || status=$?
-  app_pid=""
-  check "SIGTERM while the race runs ends the program with status 0 (was $status)" test "$status" -eq 0
-else
-  fail "the program did not end within 10 s of SIGTERM"
-fi
+expect_clean_exit "SIGTERM while the race runs"
 cut_short=$(grep -l $'^Status;unterbrochen\r$' "$HOME"/.local/share/rundaro/races/*.csv || true)
 check "the race running at SIGTERM is saved as \"Status;unterbrochen\"" test -n "$cut_short"
 laps_in() { # rows with a race time, below the header line
