@@ -40,14 +40,16 @@ protected:
         QDir().mkpath(env.racesFolder());
     }
 
-    // A finished 3000 m whose laps all take `lapMs` after a first of `firstMs`.
-    void saveRace(const QString &name, const std::string &skater, std::int32_t firstMs, std::int32_t lapMs)
+    // A 3000 m whose laps all take `lapMs` after a first of `firstMs`,
+    // stopped at its `passings`th passing (finished at the 15th).
+    void saveRace(const QString &name, const std::string &skater, std::int32_t firstMs, std::int32_t lapMs,
+                  int passings = 15)
     {
         rundaro::RaceRecord race;
         race.SetSkater(skater);
         race.Start(k3000, 0);
-        for (int lap = 0; lap < 15; ++lap)
-            race.AddPassing(std::uint32_t(firstMs + lap * lapMs), lap == 14);
+        for (int lap = 0; lap < passings; ++lap)
+            race.AddPassing(std::uint32_t(firstMs + lap * lapMs), lap + 1 == passings);
         const QString date = name.left(10);
         const std::string csv = rundaro::RaceCsv(
             rundaro::MakeRaceSheet(race, (date.mid(8, 2) + u'.' + date.mid(5, 2) + u'.' + date.left(4)).toStdString(),
@@ -227,6 +229,7 @@ TEST_F(RaceHistoryTest, ResultsOfADayWithARemovedAndRestoredRace)
 {
     saveRace(QStringLiteral("2024-05-07_10-00-00"), "Anna", 23400, 21800); // 5:28,60
     saveRace(QStringLiteral("2024-05-08_09-00-00"), "Anna", 23000, 21900); // 5:29,60
+    saveRace(QStringLiteral("2024-05-08_09-30-00"), "Anna", 23000, 21000, 5); // a fall: no best
     saveRace(QStringLiteral("2024-05-08_10-00-00"), "Anna", 23000, 21700); // 5:26,80: her best
     saveRace(QStringLiteral("2024-05-08_11-00-00"), "Jan", 22000, 21000); // 5:16,00
     const QByteArray annasBest = content(QStringLiteral("2024-05-08_10-00-00"));
@@ -261,6 +264,7 @@ TEST_F(RaceHistoryTest, ResultsOfADayWithARemovedAndRestoredRace)
     const Stage whole = {
         {"11:00:00", "Jan", "5:16,00", "beendet", "5:16,00", "neu"},
         {"10:00:00", "Anna", "5:26,80", "beendet", "5:26,80", "neu"},
+        {"09:30:00", "Anna", "1:47,00", "abgebrochen", "5:26,80", ""},
         {"09:00:00", "Anna", "5:29,60", "beendet", "5:26,80", ""},
     };
     check(whole, "read");
@@ -275,12 +279,13 @@ TEST_F(RaceHistoryTest, ResultsOfADayWithARemovedAndRestoredRace)
     EXPECT_EQ(moved.readAll(), annasBest);
     moved.close();
     check({{"11:00:00", "Jan", "5:16,00", "beendet", "5:16,00", "neu"},
+           {"09:30:00", "Anna", "1:47,00", "abgebrochen", "5:29,60", ""},
            {"09:00:00", "Anna", "5:29,60", "beendet", "5:29,60", ""},
            {"10:00:00", "Anna", "5:26,80", "entfernt", "", ""}},
           "removed");
     EXPECT_FALSE(dialog->restoreRace(0, error)); // not a removed race
 
-    ASSERT_TRUE(dialog->restoreRace(2, error)) << error.toStdString();
+    ASSERT_TRUE(dialog->restoreRace(3, error)) << error.toStdString();
     EXPECT_FALSE(QFile::exists(removed));
     EXPECT_EQ(content(QStringLiteral("2024-05-08_10-00-00")), annasBest);
     check(whole, "restored");
@@ -298,6 +303,7 @@ TEST_F(RaceHistoryTest, ResultsOfADayWithARemovedAndRestoredRace)
                          "Datum;Start;L\xc3\xa4ufer;Strecke (m);Endzeit (s);Status;Tagesbeste (s);Neue Bestzeit\r\n"
                          "08.05.2024;11:00:00;\"'=Jana; J.\";3000;316,00;beendet;316,00;ja\r\n"
                          "08.05.2024;10:00:00;Anna;3000;326,80;beendet;326,80;ja\r\n"
+                         "08.05.2024;09:30:00;Anna;3000;107,00;abgebrochen;326,80;\r\n"
                          "08.05.2024;09:00:00;Anna;3000;329,60;beendet;326,80;\r\n"));
     // Seconds cut off to hundredths, never rounded up.
     const std::pair<std::int32_t, const char *> seconds[]
