@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -268,6 +269,8 @@ TEST_F(RaceHistoryTest, ResultsOfADayWithARemovedAndRestoredRace)
         {"09:00:00", "Anna", "5:29,60", "beendet", "5:26,80", ""},
     };
     check(whole, "read");
+    dialog->resize(760, 300);
+    const QString picture = saveTestPng(dialog, QStringLiteral("race-results"));
 
     const QString removed
         = QDir(env.racesFolder()).filePath(QStringLiteral("../gel\u00f6scht/2024-05-08_10-00-00.csv"));
@@ -315,6 +318,10 @@ TEST_F(RaceHistoryTest, ResultsOfADayWithARemovedAndRestoredRace)
     pdf.open(QIODevice::WriteOnly);
     QPdfWriter writer(&pdf);
     ASSERT_TRUE(PrintRaceResults(writer, model));
+    // Beside the window's pictures, for a person to look at.
+    QFile printed(QFileInfo(picture).dir().filePath(QStringLiteral("race-results.pdf")));
+    if (printed.open(QIODevice::WriteOnly))
+        printed.write(pdf.data());
     const QString pdfText = QString::fromLatin1(pdf.data());
     EXPECT_EQ(pdfText.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 1);
 }

@@ -73,6 +73,9 @@ RaceResultsDialog::RaceResultsDialog(RaceHistory &history, QWidget *parent)
     for (int col = 0; col < int(std::size(samples)); ++col)
         m_view->setColumnWidth(col, metrics.horizontalAdvance(QString::fromUtf16(samples[col])) + 12);
     m_day->setObjectName(QStringLiteral("cbResultsDay"));
+    // Room for a whole date ("dd.MM.yyyy").
+    m_day->setMinimumContentsLength(11);
+    m_day->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_count->setObjectName(QStringLiteral("lResultsCount"));
 
     auto *top = new QHBoxLayout;
