@@ -528,6 +528,10 @@ The results are still in the window; &quot;Export…&quot; on &quot;Control&quot
             <numerusform>%n races</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Ergebnisse…</source>
+        <translation>Results…</translation>
+    </message>
 </context>
 <context>
     <name>RaceHistoryModel</name>
@@ -633,6 +637,184 @@ The results are still in the window; &quot;Export…&quot; on &quot;Control&quot
     <message>
         <source>Seite %1 von %2</source>
         <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>RaceResults</name>
+    <message>
+        <source>Der Ordner %1 lässt sich nicht anlegen.</source>
+        <translation>The folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>Die Datei gibt es nicht mehr.</source>
+        <translation>The file no longer exists.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Renndatei.</source>
+        <translation>The file is not a race file.</translation>
+    </message>
+    <message>
+        <source>läuft</source>
+        <translation>running</translation>
+    </message>
+    <message>
+        <source>beendet</source>
+        <translation>finished</translation>
+    </message>
+    <message>
+        <source>abgebrochen</source>
+        <translation>stopped</translation>
+    </message>
+    <message>
+        <source>unterbrochen</source>
+        <translation>interrupted</translation>
+    </message>
+    <message>
+        <source>Rundaro – Ergebnisse vom %1</source>
+        <translation>Rundaro – results of %1</translation>
+    </message>
+</context>
+<context>
+    <name>RaceResultsDialog</name>
+    <message>
+        <source>Ergebnisse</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Tag:</source>
+        <translation>Day:</translation>
+    </message>
+    <message>
+        <source>Namen ändern…</source>
+        <translation>Change name…</translation>
+    </message>
+    <message>
+        <source>Entfernen</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Wiederherstellen</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Drucken…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Exportieren…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Die Rennen werden gelesen …</source>
+        <translation>Reading the races …</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Rennen</source>
+        <translation>
+            <numerusform>%n race</numerusform>
+            <numerusform>%n races</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Kein Rennen gewählt.</source>
+        <translation>No race chosen.</translation>
+    </message>
+    <message>
+        <source>Das Rennen läuft noch.</source>
+        <translation>The race is still running.</translation>
+    </message>
+    <message>
+        <source>Ein entferntes Rennen wird erst wiederhergestellt.</source>
+        <translation>Restore a removed race first.</translation>
+    </message>
+    <message>
+        <source>Kein entferntes Rennen gewählt.</source>
+        <translation>No removed race chosen.</translation>
+    </message>
+    <message>
+        <source>Namen ändern</source>
+        <translation>Change name</translation>
+    </message>
+    <message>
+        <source>Läufer:</source>
+        <translation>Skater:</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Das Drucken steht nicht zur Verfügung: das Druckmodul fehlt.</source>
+        <translation>Printing is not available: the print module is missing.</translation>
+    </message>
+    <message>
+        <source>Ergebnisse drucken</source>
+        <translation>Print results</translation>
+    </message>
+    <message>
+        <source>Der Drucker oder die Datei lässt sich nicht beschreiben.</source>
+        <translation>The printer or the file cannot be written to.</translation>
+    </message>
+    <message>
+        <source>Ergebnisse exportieren</source>
+        <translation>Export results</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Die Datei konnte nicht geschrieben werden.
+
+%1
+%2</source>
+        <translation>The file could not be written.
+
+%1
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>RaceResultsModel</name>
+    <message>
+        <source>entfernt</source>
+        <translation>removed</translation>
+    </message>
+    <message>
+        <source>neu</source>
+        <translation>new</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Läufer</source>
+        <translation>Skater</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Endzeit</source>
+        <translation>Final time</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Tagesbeste</source>
+        <translation>Day&apos;s best</translation>
+    </message>
+    <message>
+        <source>Bestzeit</source>
+        <translation>Personal best</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1201,10 @@ The results are still in the window; &quot;Export…&quot; on &quot;Control&quot
     <message>
         <source>Vergleich</source>
         <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>&amp;Ergebnisse…</source>
+        <translation>R&amp;esults…</translation>
     </message>
 </context>
 <context>

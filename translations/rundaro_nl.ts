@@ -528,6 +528,10 @@ De uitslagen staan nog in het venster; &quot;Exporteren…&quot; op &quot;Contro
             <numerusform>%n races</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Ergebnisse…</source>
+        <translation>Uitslagen…</translation>
+    </message>
 </context>
 <context>
     <name>RaceHistoryModel</name>
@@ -633,6 +637,184 @@ De uitslagen staan nog in het venster; &quot;Exporteren…&quot; op &quot;Contro
     <message>
         <source>Seite %1 von %2</source>
         <translation>Pagina %1 van %2</translation>
+    </message>
+</context>
+<context>
+    <name>RaceResults</name>
+    <message>
+        <source>Der Ordner %1 lässt sich nicht anlegen.</source>
+        <translation>De map %1 kan niet worden aangemaakt.</translation>
+    </message>
+    <message>
+        <source>Die Datei gibt es nicht mehr.</source>
+        <translation>Het bestand bestaat niet meer.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Renndatei.</source>
+        <translation>Het bestand is geen wedstrijdbestand.</translation>
+    </message>
+    <message>
+        <source>läuft</source>
+        <translation>loopt</translation>
+    </message>
+    <message>
+        <source>beendet</source>
+        <translation>gefinisht</translation>
+    </message>
+    <message>
+        <source>abgebrochen</source>
+        <translation>afgebroken</translation>
+    </message>
+    <message>
+        <source>unterbrochen</source>
+        <translation>onderbroken</translation>
+    </message>
+    <message>
+        <source>Rundaro – Ergebnisse vom %1</source>
+        <translation>Rundaro – uitslagen van %1</translation>
+    </message>
+</context>
+<context>
+    <name>RaceResultsDialog</name>
+    <message>
+        <source>Ergebnisse</source>
+        <translation>Uitslagen</translation>
+    </message>
+    <message>
+        <source>Tag:</source>
+        <translation>Dag:</translation>
+    </message>
+    <message>
+        <source>Namen ändern…</source>
+        <translation>Naam wijzigen…</translation>
+    </message>
+    <message>
+        <source>Entfernen</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Wiederherstellen</source>
+        <translation>Terugzetten</translation>
+    </message>
+    <message>
+        <source>Drucken…</source>
+        <translation>Afdrukken…</translation>
+    </message>
+    <message>
+        <source>Exportieren…</source>
+        <translation>Exporteren…</translation>
+    </message>
+    <message>
+        <source>Die Rennen werden gelesen …</source>
+        <translation>De races worden gelezen …</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Rennen</source>
+        <translation>
+            <numerusform>%n race</numerusform>
+            <numerusform>%n races</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Kein Rennen gewählt.</source>
+        <translation>Geen race gekozen.</translation>
+    </message>
+    <message>
+        <source>Das Rennen läuft noch.</source>
+        <translation>De race loopt nog.</translation>
+    </message>
+    <message>
+        <source>Ein entferntes Rennen wird erst wiederhergestellt.</source>
+        <translation>Zet een verwijderde race eerst terug.</translation>
+    </message>
+    <message>
+        <source>Kein entferntes Rennen gewählt.</source>
+        <translation>Geen verwijderde race gekozen.</translation>
+    </message>
+    <message>
+        <source>Namen ändern</source>
+        <translation>Naam wijzigen</translation>
+    </message>
+    <message>
+        <source>Läufer:</source>
+        <translation>Rijder:</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Das Drucken steht nicht zur Verfügung: das Druckmodul fehlt.</source>
+        <translation>Afdrukken is niet beschikbaar: de afdrukmodule ontbreekt.</translation>
+    </message>
+    <message>
+        <source>Ergebnisse drucken</source>
+        <translation>Uitslagen afdrukken</translation>
+    </message>
+    <message>
+        <source>Der Drucker oder die Datei lässt sich nicht beschreiben.</source>
+        <translation>Er kan niet naar de printer of het bestand worden geschreven.</translation>
+    </message>
+    <message>
+        <source>Ergebnisse exportieren</source>
+        <translation>Uitslagen exporteren</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV-bestanden (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>Die Datei konnte nicht geschrieben werden.
+
+%1
+%2</source>
+        <translation>Het bestand kon niet worden geschreven.
+
+%1
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>RaceResultsModel</name>
+    <message>
+        <source>entfernt</source>
+        <translation>verwijderd</translation>
+    </message>
+    <message>
+        <source>neu</source>
+        <translation>nieuw</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Läufer</source>
+        <translation>Rijder</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Afstand</translation>
+    </message>
+    <message>
+        <source>Endzeit</source>
+        <translation>Eindtijd</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Tagesbeste</source>
+        <translation>Dagbeste</translation>
+    </message>
+    <message>
+        <source>Bestzeit</source>
+        <translation>Persoonlijk record</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1201,10 @@ De uitslagen staan nog in het venster; &quot;Exporteren…&quot; op &quot;Contro
     <message>
         <source>Vergleich</source>
         <translation>Vergelijking</translation>
+    </message>
+    <message>
+        <source>&amp;Ergebnisse…</source>
+        <translation>&amp;Uitslagen…</translation>
     </message>
 </context>
 <context>

@@ -294,6 +294,7 @@ TEST_F(MainWindowTest, TheHiddenMenu)
         {"mUndo", "Runde &zurücknehmen", "Ctrl+Z", false},
         {"mAbout", "Über Rundaro", "Shift+F1", true},
         {"mRaces", "&Rennen…", "Ctrl+O", true},
+        {"mResults", "&Ergebnisse…", "Ctrl+R", true},
     };
     const QList<QAction *> items = item("HideMenu1")->menu()->actions();
     ASSERT_EQ(items.size(), qsizetype(std::size(cases)));

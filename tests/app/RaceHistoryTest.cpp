@@ -5,16 +5,25 @@
 #include "MainWindowFixture.h"
 #include "RaceFile.h"
 #include "RaceHistoryDialog.h"
+#include "RaceResultsCsv.h"
+#include "RaceResultsDialog.h"
+#include "RaceResultsModel.h"
+#include "RaceResultsPrint.h"
 #include "RaceSheet.h"
 #include "RaceSheetTexts.h"
 #include "StoredRaceView.h"
 #include "TestOutput.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QPdfWriter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStringListModel>
 #include <QTableView>
 #include <QTableWidget>
 
@@ -32,14 +41,16 @@ protected:
         QDir().mkpath(env.racesFolder());
     }
 
-    // A finished 3000 m whose laps all take `lapMs` after a first of `firstMs`.
-    void saveRace(const QString &name, const std::string &skater, std::int32_t firstMs, std::int32_t lapMs)
+    // A 3000 m whose laps all take `lapMs` after a first of `firstMs`,
+    // stopped at its `passings`th passing (finished at the 15th).
+    void saveRace(const QString &name, const std::string &skater, std::int32_t firstMs, std::int32_t lapMs,
+                  int passings = 15)
     {
         rundaro::RaceRecord race;
         race.SetSkater(skater);
         race.Start(k3000, 0);
-        for (int lap = 0; lap < 15; ++lap)
-            race.AddPassing(std::uint32_t(firstMs + lap * lapMs), lap == 14);
+        for (int lap = 0; lap < passings; ++lap)
+            race.AddPassing(std::uint32_t(firstMs + lap * lapMs), lap + 1 == passings);
         const QString date = name.left(10);
         const std::string csv = rundaro::RaceCsv(
             rundaro::MakeRaceSheet(race, (date.mid(8, 2) + u'.' + date.mid(5, 2) + u'.' + date.left(4)).toStdString(),
@@ -208,4 +219,109 @@ TEST_F(RaceHistoryTest, TheCornerMovesNoPage)
     tabs->resize(tabs->width() - 1, tabs->height());
     QApplication::processEvents();
     EXPECT_EQ(page->geometry(), withCorner);
+}
+
+// "Ergebnisse" (Ctrl+R): the newest day's races, newest first, with the
+// skater's best of the day and new personal bests; a race removed goes into
+// "gelöscht" beside the races, unchanged, and comes back the same; a name
+// corrected changes that one line of the file; the CSV holds the figures a
+// spreadsheet reads as numbers, the printout one page.
+TEST_F(RaceHistoryTest, ResultsOfADayWithARemovedAndRestoredRace)
+{
+    saveRace(QStringLiteral("2024-05-07_10-00-00"), "Anna", 23400, 21800); // 5:28,60
+    saveRace(QStringLiteral("2024-05-08_09-00-00"), "Anna", 23000, 21900); // 5:29,60
+    saveRace(QStringLiteral("2024-05-08_09-30-00"), "Anna", 23000, 21000, 5); // a fall: no best
+    saveRace(QStringLiteral("2024-05-08_10-00-00"), "Anna", 23000, 21700); // 5:26,80: her best
+    saveRace(QStringLiteral("2024-05-08_11-00-00"), "Jan", 22000, 21000); // 5:16,00
+    const QByteArray annasBest = content(QStringLiteral("2024-05-08_10-00-00"));
+    const QByteArray jans = content(QStringLiteral("2024-05-08_11-00-00"));
+
+    ctrl(Qt::Key_R);
+    auto *dialog = form.findChild<RaceResultsDialog *>();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return dialog->isReady(); }));
+    EXPECT_EQ(dialog->findChild<QComboBox *>(QStringLiteral("cbResultsDay"))->currentText(),
+              QStringLiteral("08.05.2024"));
+
+    struct Row
+    {
+        const char *start, *skater, *finalTime, *status, *dayBest, *personalBest;
+    };
+    using Stage = std::vector<Row>;
+    const RaceResultsModel &model = dialog->model();
+    auto check = [&](const Stage &rows, const char *stage) {
+        ASSERT_TRUE(PumpUntil([&] { return dialog->isReady(); })) << stage;
+        ASSERT_EQ(model.size(), int(rows.size())) << stage;
+        for (int i = 0; i < model.size(); ++i) {
+            const Row &row = rows[std::size_t(i)];
+            const char *expected[] = {row.start, row.skater, row.finalTime, row.status, row.dayBest, row.personalBest};
+            const int columns[] = {RaceResultsModel::Start,  RaceResultsModel::Skater,  RaceResultsModel::FinalTime,
+                                   RaceResultsModel::Status, RaceResultsModel::DayBest, RaceResultsModel::PersonalBest};
+            for (std::size_t c = 0; c < std::size(columns); ++c)
+                EXPECT_EQ(model.index(i, columns[c]).data().toString(), QString::fromUtf8(expected[c]))
+                    << stage << " row " << i << " column " << columns[c];
+        }
+    };
+    const Stage whole = {
+        {"11:00:00", "Jan", "5:16,00", "beendet", "5:16,00", "neu"},
+        {"10:00:00", "Anna", "5:26,80", "beendet", "5:26,80", "neu"},
+        {"09:30:00", "Anna", "1:47,00", "abgebrochen", "5:26,80", ""},
+        {"09:00:00", "Anna", "5:29,60", "beendet", "5:26,80", ""},
+    };
+    check(whole, "read");
+    dialog->resize(760, 300);
+    const QString picture = saveTestPng(dialog, QStringLiteral("race-results"));
+
+    const QString removed
+        = QDir(env.racesFolder()).filePath(QStringLiteral("../gel\u00f6scht/2024-05-08_10-00-00.csv"));
+    QString error;
+    ASSERT_TRUE(dialog->removeRace(1, error)) << error.toStdString();
+    EXPECT_TRUE(content(QStringLiteral("2024-05-08_10-00-00")).isEmpty());
+    QFile moved(removed);
+    ASSERT_TRUE(moved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(moved.readAll(), annasBest);
+    moved.close();
+    check({{"11:00:00", "Jan", "5:16,00", "beendet", "5:16,00", "neu"},
+           {"09:30:00", "Anna", "1:47,00", "abgebrochen", "5:29,60", ""},
+           {"09:00:00", "Anna", "5:29,60", "beendet", "5:29,60", ""},
+           {"10:00:00", "Anna", "5:26,80", "entfernt", "", ""}},
+          "removed");
+    EXPECT_FALSE(dialog->restoreRace(0, error)); // not a removed race
+
+    ASSERT_TRUE(dialog->restoreRace(3, error)) << error.toStdString();
+    EXPECT_FALSE(QFile::exists(removed));
+    EXPECT_EQ(content(QStringLiteral("2024-05-08_10-00-00")), annasBest);
+    check(whole, "restored");
+
+    // A name with a separator, a quote-free formula start: one line changes.
+    ASSERT_TRUE(dialog->correctName(0, QStringLiteral("  =Jana; J.\n"), error)) << error.toStdString();
+    QByteArray renamed = jans;
+    renamed.replace("L\xc3\xa4ufer;Jan\r\n", "L\xc3\xa4ufer;=Jana; J.\r\n");
+    EXPECT_EQ(content(QStringLiteral("2024-05-08_11-00-00")), renamed);
+    ASSERT_TRUE(PumpUntil([&] { return dialog->isReady(); }));
+    EXPECT_TRUE(history().names()->stringList().contains(QStringLiteral("=Jana; J.")));
+
+    EXPECT_EQ(RaceResultsCsv(model),
+              QByteArray("\xEF\xBB\xBF"
+                         "Datum;Start;L\xc3\xa4ufer;Strecke (m);Endzeit (s);Status;Tagesbeste (s);Neue Bestzeit\r\n"
+                         "08.05.2024;11:00:00;\"'=Jana; J.\";3000;316,00;beendet;316,00;ja\r\n"
+                         "08.05.2024;10:00:00;Anna;3000;326,80;beendet;326,80;ja\r\n"
+                         "08.05.2024;09:30:00;Anna;3000;107,00;abgebrochen;326,80;\r\n"
+                         "08.05.2024;09:00:00;Anna;3000;329,60;beendet;326,80;\r\n"));
+    // Seconds cut off to hundredths, never rounded up.
+    const std::pair<std::int32_t, const char *> seconds[]
+        = {{0, "0,00"}, {59999, "59,99"}, {316009, "316,00"}, {3723450, "3723,45"}};
+    for (const auto &[ms, text] : seconds)
+        EXPECT_EQ(SecondsText(ms), QString::fromUtf8(text)) << ms;
+
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
+    ASSERT_TRUE(PrintRaceResults(writer, model));
+    // Beside the window's pictures, for a person to look at.
+    QFile printed(QFileInfo(picture).dir().filePath(QStringLiteral("race-results.pdf")));
+    if (printed.open(QIODevice::WriteOnly))
+        printed.write(pdf.data());
+    const QString pdfText = QString::fromLatin1(pdf.data());
+    EXPECT_EQ(pdfText.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 1);
 }

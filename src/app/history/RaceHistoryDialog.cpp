@@ -56,6 +56,8 @@ RaceHistoryDialog::RaceHistoryDialog(RaceHistory &history, QWidget *parent)
     open->setObjectName(QStringLiteral("bHistoryOpen"));
     QPushButton *compare = buttons->addButton(tr("Als Vergleich"), QDialogButtonBox::ActionRole);
     compare->setObjectName(QStringLiteral("bHistoryCompare"));
+    QPushButton *results = buttons->addButton(tr("Ergebnisse…"), QDialogButtonBox::ActionRole);
+    results->setObjectName(QStringLiteral("bHistoryResults"));
     buttons->addButton(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(open, &QPushButton::clicked, this, [this] {
@@ -65,6 +67,10 @@ RaceHistoryDialog::RaceHistoryDialog(RaceHistory &history, QWidget *parent)
     connect(compare, &QPushButton::clicked, this, [this] {
         if (const RaceHistoryEntry *entry = current(); entry && entry->readable())
             emit referenceChosen(*entry);
+    });
+    connect(results, &QPushButton::clicked, this, [this] {
+        const RaceHistoryEntry *entry = current();
+        emit resultsRequested(entry && entry->readable() ? QString::fromStdString(entry->race.date) : QString());
     });
     connect(m_view, &QTableView::doubleClicked, open, &QPushButton::click);
 

@@ -25,6 +25,9 @@ public:
 signals:
     void openRequested(const RaceHistoryEntry &entry);
     void referenceChosen(const RaceHistoryEntry &entry);
+    // "Ergebnisse…": the results of the chosen race's day ("dd.MM.yyyy"),
+    // or of the newest day when none is chosen.
+    void resultsRequested(const QString &date);
 
 private:
     Q_DISABLE_COPY(RaceHistoryDialog)

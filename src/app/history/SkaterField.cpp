@@ -34,7 +34,8 @@ bool SkaterField::event(QEvent *event)
             case Qt::Key_P:
             case Qt::Key_0:
             case Qt::Key_Z:
-            case Qt::Key_O: event->ignore(); return false;
+            case Qt::Key_O:
+            case Qt::Key_R: event->ignore(); return false;
             default: break;
             }
         }

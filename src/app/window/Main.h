@@ -332,8 +332,9 @@ private:
     QAction *mUndo = nullptr;
     QAction *mAbout = nullptr;
     QAction *mRaces = nullptr;
+    QAction *mResults = nullptr;
     // The items in menu order, for resolving a shortcut.
-    std::array<QAction *, 14> m_menuItems{};
+    std::array<QAction *, 15> m_menuItems{};
 
     QTimer *Timer1 = nullptr;
     QTimer *TimerGesperrt = nullptr;

@@ -22,8 +22,8 @@ void TFormMain::createMainMenu()
     HideMenu1->setObjectName(QStringLiteral("HideMenu1"));
     HideMenu1->setVisible(false);
 
-    QAction **members[] = {&mStart,   &mLAP,   &mStop,   &mReset,      &N2,    &Hilfe1, &Drucker1,
-                           &Beenden1, &mHilfe, &showLAP, &mFullScreen, &mUndo, &mAbout, &mRaces};
+    QAction **members[] = {&mStart, &mLAP,    &mStop,       &mReset, &N2,     &Hilfe1, &Drucker1, &Beenden1,
+                           &mHilfe, &showLAP, &mFullScreen, &mUndo,  &mAbout, &mRaces, &mResults};
     static_assert(std::size(members) == std::size(kMenuItems));
     for (std::size_t i = 0; i < std::size(kMenuItems); ++i) {
         const MenuItemEntry &entry = kMenuItems[i];

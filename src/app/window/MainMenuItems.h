@@ -28,4 +28,5 @@ inline constexpr MenuItemEntry kMenuItems[] = {
     {u"mUndo", QT_TRANSLATE_NOOP("TFormMain", "Runde &zurücknehmen"), (Qt::CTRL | Qt::Key_Z).toCombined(), false},
     {u"mAbout", QT_TRANSLATE_NOOP("TFormMain", "Über Rundaro"), (Qt::SHIFT | Qt::Key_F1).toCombined(), true},
     {u"mRaces", QT_TRANSLATE_NOOP("TFormMain", "&Rennen…"), (Qt::CTRL | Qt::Key_O).toCombined(), true},
+    {u"mResults", QT_TRANSLATE_NOOP("TFormMain", "&Ergebnisse…"), (Qt::CTRL | Qt::Key_R).toCombined(), true},
 };

@@ -12,6 +12,7 @@
 #include "RaceFeed.h"
 #include "RaceHistory.h"
 #include "RaceHistoryDialog.h"
+#include "RaceResultsDialog.h"
 #include "SkaterField.h"
 #include "SortGrid.h"
 #include "StoredRaceView.h"
@@ -73,7 +74,22 @@ void TFormMain::createRaceHistory()
         m_fullScreen->setAheadBehindSource(source);
     });
 
-    auto openHistory = [this] {
+    // "Ergebnisse…": the results of a day, from the history or by its key.
+    auto openResults = [this](const QString &date) {
+        auto *dialog = findChild<RaceResultsDialog *>();
+        if (!dialog) {
+            dialog = new RaceResultsDialog(*m_history, this);
+            new KeyRelay(dialog, this, false);
+        }
+        dialog->reload();
+        dialog->showDay(date);
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    };
+    connect(mResults, &QAction::triggered, this, [openResults] { openResults(QString()); });
+
+    auto openHistory = [this, openResults] {
         auto *dialog = findChild<RaceHistoryDialog *>();
         if (!dialog) {
             dialog = new RaceHistoryDialog(*m_history, this);
@@ -84,6 +100,7 @@ void TFormMain::createRaceHistory()
                 m_comparePage->setReference(entry.race);
                 PageControl1->setCurrentWidget(m_comparePage);
             });
+            connect(dialog, &RaceHistoryDialog::resultsRequested, this, openResults);
         }
         m_history->reload();
         dialog->show();
