@@ -1020,6 +1020,10 @@ The results are still in the window; &quot;Export…&quot; on &quot;Control&quot
         <source>Vergleich</source>
         <translation>Comparison</translation>
     </message>
+    <message>
+        <source>Tafel an der Linie</source>
+        <translation>Board at the line</translation>
+    </message>
 </context>
 <context>
     <name>TriggerStatus</name>

@@ -1020,6 +1020,10 @@ De uitslagen staan nog in het venster; &quot;Exporteren…&quot; op &quot;Contro
         <source>Vergleich</source>
         <translation>Vergelijking</translation>
     </message>
+    <message>
+        <source>Tafel an der Linie</source>
+        <translation>Bord bij de lijn</translation>
+    </message>
 </context>
 <context>
     <name>TriggerStatus</name>
