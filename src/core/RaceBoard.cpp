@@ -24,10 +24,10 @@ std::optional<std::int32_t> GapAtLine(const RaceRecord &race, int i)
     const PlanFigures &plan = race.Setup().plan;
     if (plan.targetLapMs <= 0 || i < 0 || i >= race.Passings())
         return std::nullopt;
-    // As the countdown reckons it, 500 ms early, so that a passing on time
-    // reads 0 and one a little early or late keeps the countdown's figure.
+    // The line's target race time less the passing's, as the chart and the
+    // call-outs reckon the gap, in whole seconds.
     const std::int64_t line = FirstPassingLine(plan) + i;
-    const std::int64_t ms = PlanTargetMs(plan, line) + 500 - race.RaceMs(i);
+    const std::int64_t ms = PlanTargetMs(plan, line) - race.RaceMs(i);
     return static_cast<std::int32_t>(Round(Real(ms) / 1000));
 }
 

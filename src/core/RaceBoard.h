@@ -42,8 +42,8 @@ RaceBoard BoardAt(const PlanFigures &plan, std::int32_t raceMs, int passings);
 RaceBoard BoardOf(const RaceRecord &race, std::uint32_t now);
 
 // Whole seconds by which passing `i` came to its line before (+) or after
-// (-) the schedule: what the running countdown to that line read at the
-// passing. Empty without a schedule.
+// (-) the schedule: the line's target race time less the passing's race
+// time, rounded. Empty without a schedule.
 std::optional<std::int32_t> GapAtLine(const RaceRecord &race, int i);
 
 // The last passing's lap from that passing for kLastLapShownMs of the tick

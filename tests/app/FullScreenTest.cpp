@@ -433,17 +433,17 @@ TEST_F(FullScreenTest, FollowsTheBoardAtTheLine)
     ctrl(Qt::Key_S);
     at(21000); // 2,4 s before the first line is due
     ctrl(Qt::Key_L);
-    EXPECT_EQ(view()->aheadBehindShown(), QStringLiteral("+3"));
+    EXPECT_EQ(view()->aheadBehindShown(), QStringLiteral("+2"));
     EXPECT_GT(inTarget(Colors::clGreen()), 0);
     EXPECT_EQ(inTarget(Colors::clBlue()), 0); // in the target's place, not beside it
     saveTestPng(view(), name("line_board"));
     tick(30999);
-    EXPECT_EQ(view()->aheadBehindShown(), QStringLiteral("+3"));
+    EXPECT_EQ(view()->aheadBehindShown(), QStringLiteral("+2"));
     EXPECT_GT(inTarget(Colors::clGreen()), 0);
     tick(31000);
     EXPECT_EQ(inTarget(Colors::clGreen()), 0);
     EXPECT_GT(inTarget(Colors::clBlue()), 0);
-    EXPECT_EQ(view()->aheadBehindShown(), QStringLiteral("+3"));
+    EXPECT_EQ(view()->aheadBehindShown(), QStringLiteral("+2"));
 }
 
 } // namespace

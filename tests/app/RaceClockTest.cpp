@@ -448,21 +448,30 @@ TEST_F(RaceClockTest, TheBoardAtTheLineHoldsTheGapAndShowsTheLastLap)
     const QColor green = Colors::clGreen();
     const QColor red = Colors::clRed();
     // The initial plan is due at the line at 23,40 s, 45,30 s and 67,20 s.
+    // clang-format off
     const Step on[] = {
-        {Do::Tick, 10, "+2", "21,9", blue}, // the countdown before the first line
-        {Do::Lap, 21000, "+3", "21,00", green}, // 2,4 s early
-        {Do::Tick, 25000, "+3", "21,00", green}, // held; the countdown reads -1
-        {Do::Tick, 30999, "+3", "21,00", green}, {Do::Tick, 31000, "+3", "21,9", blue},
-        {Do::Lap, 47000, "-1", "26,00", red}, // 1,7 s late
-        {Do::Stop, 50000, "+18", "3,00", green}, {Do::Wake, 59999, "+18", "3,00", green},
-        {Do::Wake, 60000, "+18", "21,9", blue},  {Do::Reset, 60000, "+2", "21,9", blue},
+        {Do::Tick,     10, "+2",  "21,9",  blue},  // the countdown before the first line
+        {Do::Lap,   21000, "+2",  "21,00", green}, // 2,4 s early
+        {Do::Tick,  25000, "+2",  "21,00", green}, // held; the countdown reads -1
+        {Do::Tick,  30999, "+2",  "21,00", green},
+        {Do::Tick,  31000, "+2",  "21,9",  blue},
+        {Do::Lap,   47000, "-2",  "26,00", red},   // 1,7 s late
+        {Do::Stop,  50000, "+17", "3,00",  green}, // 17,2 s before the third line
+        {Do::Wake,  59999, "+17", "3,00",  green},
+        {Do::Wake,  60000, "+17", "21,9",  blue},
+        {Do::Reset, 60000, "+2",  "21,9",  blue},
     };
     const Step off[] = {
-        {Do::Tick, 10, "+2", "21,9", blue},    {Do::Lap, 21000, "+2", "21,9", blue},
-        {Do::Tick, 25000, "-1", "21,9", blue}, {Do::Tick, 31000, "-7", "21,9", blue},
-        {Do::Lap, 47000, "-7", "21,9", blue},  {Do::Stop, 50000, "-7", "21,9", blue},
-        {Do::Wake, 59999, "-7", "21,9", blue}, {Do::Reset, 60000, "+2", "21,9", blue},
+        {Do::Tick,     10, "+2", "21,9", blue},
+        {Do::Lap,   21000, "+2", "21,9", blue},
+        {Do::Tick,  25000, "-1", "21,9", blue},
+        {Do::Tick,  31000, "-7", "21,9", blue},
+        {Do::Lap,   47000, "-7", "21,9", blue},
+        {Do::Stop,  50000, "-7", "21,9", blue},
+        {Do::Wake,  59999, "-7", "21,9", blue},
+        {Do::Reset, 60000, "+2", "21,9", blue},
     };
+    // clang-format on
     auto *choice = child<QCheckBox>("cbBoard");
     EXPECT_FALSE(choice->isChecked());
     auto *board = form.findChild<LineBoard *>();
@@ -490,6 +499,15 @@ TEST_F(RaceClockTest, TheBoardAtTheLineHoldsTheGapAndShowsTheLastLap)
             EXPECT_EQ(panel("PanelPlusMin")->caption(), QLatin1String(s.plusMin)) << chosen << " " << s.ms;
             EXPECT_EQ(panel("pTimeOneKrug")->caption(), QLatin1String(s.target)) << chosen << " " << s.ms;
             EXPECT_EQ(panel("pTimeOneKrug")->fontColor(), s.targetColour) << chosen << " " << s.ms;
+            // A lap time, a digit longer than the target lap, fits between
+            // the bevels; the target lap has the panel's own font.
+            const Panel *target = panel("pTimeOneKrug");
+            if (QLatin1String(s.target) == QLatin1String("21,9"))
+                EXPECT_EQ(target->font(), target->parentWidget()->font()) << chosen << " " << s.ms;
+            else
+                EXPECT_LE(QFontMetrics(target->font(), target).horizontalAdvance(target->caption()),
+                          target->contentsRect().width())
+                    << s.ms;
             // The lap table's plan never takes the last lap for the target.
             form.FillPlan();
             EXPECT_EQ(cell(1, 2), QStringLiteral("21,9")) << chosen << " " << s.ms;

@@ -125,10 +125,10 @@ TEST(RaceRecord, BoardAtTheLineHoldsTheGapAndShowsTheLastLapForTenSeconds)
     // 5000 m at 18,24 s (the 200 m), 51,72 s.
     const Case cases[] = {
         {"before the first line", &kInitial, {}, false, 12950, 11, nullptr, 0, 0},
-        {"2,4 s early", &kInitial, {21000}, false, 25000, 3, "21.00", 23400, 6000},
-        {"held after 10 s", &kInitial, {21000}, false, 31000, 3, nullptr, 0, 0},
-        {"1,7 s late", &kInitial, {21000, 47000}, false, 56999, -1, "26.00", 21900, 1},
-        {"at the finish", &kInitial, {21000, 47000, 50000}, true, 900000, 18, nullptr, 0, 0},
+        {"2,4 s early", &kInitial, {21000}, false, 25000, 2, "21.00", 23400, 6000},
+        {"held after 10 s", &kInitial, {21000}, false, 31000, 2, nullptr, 0, 0},
+        {"1,7 s late", &kInitial, {21000, 47000}, false, 56999, -2, "26.00", 21900, 1},
+        {"at the finish", &kInitial, {21000, 47000, 50000}, true, 900000, 17, nullptr, 0, 0},
         {"extra metres on time", &k5000, {18240}, false, 18240, 0, "18.24", 18240, 10000},
         {"a whole lap early", &k5000, {18240, 20000}, false, 21000, 32, "1.76", 33480, 9000},
         {"no target", &noTarget, {21000}, false, 22000, std::nullopt, "21.00", 0, 9000},
