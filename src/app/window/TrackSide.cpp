@@ -1,7 +1,7 @@
 // The track-side presentation: the board at the line, the race display
 // alone on the whole screen (F11), the race sounds, the spoken call-outs and
-// the lap chart on "Grafik". Each lives in a class of its own; the window only places their
-// controls and hands them its race feed.
+// the lap chart on "Grafik". Each lives in a class of its own; the window
+// only places their controls and hands them its race feed.
 #include "Main.h"
 
 #include "FullScreenView.h"
