@@ -307,6 +307,19 @@ at first the skater&amp;rsquo;s best time.&lt;/td&gt;&lt;/tr&gt;
 &lt;p&gt;The buttons also answer to Alt with their underlined letter, the button with the focus to Space
 and Enter. After each command the focus is on the next one.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>&lt;h3&gt;Tafel an der Linie&lt;/h3&gt;
+&lt;p&gt;Mit &lt;b&gt;Tafel an der Linie&lt;/b&gt; auf &amp;bdquo;Configuration&amp;ldquo; zeigen das Fenster und die Anzeige auf
+dem ganzen Bildschirm ab der ersten Durchfahrt statt des laufenden Countdowns, wie viele Sekunden der
+L&amp;auml;ufer an der zuletzt &amp;uuml;berquerten Linie voraus (+) oder zur&amp;uuml;ck (-) war, bis zur
+n&amp;auml;chsten Durchfahrt; und zehn Sekunden lang nach jeder Durchfahrt statt der Sollrunde die eben
+gelaufene Runde, gr&amp;uuml;n oder rot wie in der Tabelle.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Board at the line&lt;/h3&gt;
+&lt;p&gt;With &lt;b&gt;Board at the line&lt;/b&gt; on &amp;ldquo;Configuration&amp;rdquo; the window and the full-screen display show,
+from the first passing on, how many seconds the skater was ahead (+) or behind (-) at the last line
+crossed, held until the next passing, in place of the running countdown; and for ten seconds after each
+passing the lap just skated in place of the target lap, green or red as in the table.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>InterruptedRaces</name>
@@ -1205,6 +1218,10 @@ The results are still in the window; &quot;Export…&quot; on &quot;Control&quot
     <message>
         <source>&amp;Ergebnisse…</source>
         <translation>R&amp;esults…</translation>
+    </message>
+    <message>
+        <source>Tafel an der Linie</source>
+        <translation>Board at the line</translation>
     </message>
 </context>
 <context>

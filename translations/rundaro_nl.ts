@@ -307,6 +307,19 @@ eerst de beste tijd van de rijder.&lt;/td&gt;&lt;/tr&gt;
 &lt;p&gt;De knoppen reageren ook op Alt met hun onderstreepte letter, de knop met de focus op de spatiebalk
 en Enter. Na elke opdracht staat de focus op de volgende.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>&lt;h3&gt;Tafel an der Linie&lt;/h3&gt;
+&lt;p&gt;Mit &lt;b&gt;Tafel an der Linie&lt;/b&gt; auf &amp;bdquo;Configuration&amp;ldquo; zeigen das Fenster und die Anzeige auf
+dem ganzen Bildschirm ab der ersten Durchfahrt statt des laufenden Countdowns, wie viele Sekunden der
+L&amp;auml;ufer an der zuletzt &amp;uuml;berquerten Linie voraus (+) oder zur&amp;uuml;ck (-) war, bis zur
+n&amp;auml;chsten Durchfahrt; und zehn Sekunden lang nach jeder Durchfahrt statt der Sollrunde die eben
+gelaufene Runde, gr&amp;uuml;n oder rot wie in der Tabelle.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Bord bij de lijn&lt;/h3&gt;
+&lt;p&gt;Met &lt;b&gt;Bord bij de lijn&lt;/b&gt; op &amp;bdquo;Configuratie&amp;rdquo; tonen het venster en de weergave op het hele
+scherm vanaf de eerste doorkomst, in plaats van het lopende aftellen, hoeveel seconden de rijder bij de
+laatst gepasseerde lijn voor (+) of achter (-) lag, tot de volgende doorkomst; en tien seconden lang na
+elke doorkomst in plaats van de schemaronde de zojuist gereden ronde, groen of rood zoals in de tabel.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>InterruptedRaces</name>
@@ -1205,6 +1218,10 @@ De uitslagen staan nog in het venster; &quot;Exporteren…&quot; op &quot;Contro
     <message>
         <source>&amp;Ergebnisse…</source>
         <translation>&amp;Uitslagen…</translation>
+    </message>
+    <message>
+        <source>Tafel an der Linie</source>
+        <translation>Bord bij de lijn</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,12 @@ gr&ouml;&szlig;ten; <b>Anzeige</b> auf &bdquo;Configuration&ldquo; w&auml;hlt ih
 bedienbar. Wird ihr Bildschirm abgezogen, kommt sie auf den Bildschirm des Fensters.</p>
 <p>Mit <b>Letzte Runde gro&szlig;</b> steht nach jeder Durchfahrt zehn Sekunden lang die eben
 gelaufene Runde neben der Sollrunde, gr&uuml;n oder rot wie in der Tabelle.</p>)"),
+    QT_TRANSLATE_NOOP("HelpWindow", R"(<h3>Tafel an der Linie</h3>
+<p>Mit <b>Tafel an der Linie</b> auf &bdquo;Configuration&ldquo; zeigen das Fenster und die Anzeige auf
+dem ganzen Bildschirm ab der ersten Durchfahrt statt des laufenden Countdowns, wie viele Sekunden der
+L&auml;ufer an der zuletzt &uuml;berquerten Linie voraus (+) oder zur&uuml;ck (-) war, bis zur
+n&auml;chsten Durchfahrt; und zehn Sekunden lang nach jeder Durchfahrt statt der Sollrunde die eben
+gelaufene Runde, gr&uuml;n oder rot wie in der Tabelle.</p>)"),
     QT_TRANSLATE_NOOP("HelpWindow", R"(<h3>Die Kontaktschleife</h3>
 <p>Ein Schalter (Taster, Reedkontakt, Schaltmatte, Relaisausgang einer Lichtschranke) zwischen
 <b>DTR</b> und <b>DSR</b> der seriellen Schnittstelle: beim 9-poligen Stecker Pin&nbsp;4 und

@@ -146,6 +146,17 @@ protected:
 
     // The colour of the view at a point given in its own coordinates.
     static QColor colourAt(const QImage &image, QPoint p) { return image.pixelColor(p * image.devicePixelRatio()); }
+    // Pixels of `colour` in the target lap's panel.
+    int inTarget(const QColor &colour) const
+    {
+        const QImage image = view()->grab().toImage();
+        const QRect panel = view()->screenLayout().targetLap;
+        int n = 0;
+        for (int y = panel.top(); y <= panel.bottom(); y += 2)
+            for (int x = panel.left(); x <= panel.right(); x += 2)
+                n += colourAt(image, {x, y}) == colour;
+        return n;
+    }
 };
 
 TEST_F(FullScreenTest, FillsTheScreenAndReturnsToTheWindowAsItWas)
@@ -333,16 +344,6 @@ TEST_F(FullScreenTest, GoesToTheChosenScreenTheWindowStaysInUseBeside)
 
 TEST_F(FullScreenTest, ShowsTheLastLapBesideTheTargetForTenSeconds)
 {
-    // Pixels of `colour` in the target lap's panel.
-    const auto inTarget = [this](const QColor &colour) {
-        const QImage image = view()->grab().toImage();
-        const QRect panel = view()->screenLayout().targetLap;
-        int n = 0;
-        for (int y = panel.top(); y <= panel.bottom(); y += 2)
-            for (int x = panel.left(); x <= panel.right(); x += 2)
-                n += colourAt(image, {x, y}) == colour;
-        return n;
-    };
     enter();
     ctrl(Qt::Key_S);
     at(1000); // faster than any target
@@ -421,6 +422,28 @@ TEST_F(FullScreenTest, ShowsTheTriggersState)
             text += colourAt(image, {x, y}) == Colors::clYellow();
     EXPECT_GT(text, strip.width() * strip.height() / 100);
     saveTestPng(view(), name("line_lost"));
+}
+
+// With "Tafel an der Linie" the display follows the window: the gap at the
+// last line held, and the last lap alone in the target lap's place for 10 s.
+TEST_F(FullScreenTest, FollowsTheBoardAtTheLine)
+{
+    child<QCheckBox>("cbBoard")->setChecked(true);
+    enter();
+    ctrl(Qt::Key_S);
+    at(21000); // 2,4 s before the first line is due
+    ctrl(Qt::Key_L);
+    EXPECT_EQ(view()->aheadBehindShown(), QStringLiteral("+2"));
+    EXPECT_GT(inTarget(Colors::clGreen()), 0);
+    EXPECT_EQ(inTarget(Colors::clBlue()), 0); // in the target's place, not beside it
+    saveTestPng(view(), name("line_board"));
+    tick(30999);
+    EXPECT_EQ(view()->aheadBehindShown(), QStringLiteral("+2"));
+    EXPECT_GT(inTarget(Colors::clGreen()), 0);
+    tick(31000);
+    EXPECT_EQ(inTarget(Colors::clGreen()), 0);
+    EXPECT_GT(inTarget(Colors::clBlue()), 0);
+    EXPECT_EQ(view()->aheadBehindShown(), QStringLiteral("+2"));
 }
 
 } // namespace

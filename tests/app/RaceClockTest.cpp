@@ -1,10 +1,14 @@
 #include "Colors.h"
 #include "FlEdit.h"
+#include "LineBoard.h"
 #include "MainWindowFixture.h"
 #include "ModalCloser.h"
 #include "SpinEdit.h"
 
+#include <QCheckBox>
 #include <QSignalSpy>
+
+#include <span>
 
 namespace {
 
@@ -423,4 +427,90 @@ TEST_F(RaceClockTest, UndoTakesBackThePassingsOneByOneInEveryState)
     EXPECT_FALSE(item("mUndo")->isEnabled());
     ctrl(Qt::Key_Z);
     expectState(State::Idle);
+}
+
+// "Tafel an der Linie" on: from the first passing PanelPlusMin holds the gap
+// at the last line until the next passing, and pTimeOneKrug shows the last
+// lap, coloured as in the lap table, for 10 s on the race's tick (also after
+// STOP, when no race tick comes); off: the panels are the race clock's.
+TEST_F(RaceClockTest, TheBoardAtTheLineHoldsTheGapAndShowsTheLastLap)
+{
+    enum class Do { Tick, Lap, Stop, Wake, Reset };
+    struct Step
+    {
+        Do what;
+        std::int32_t ms;
+        const char *plusMin;
+        const char *target;
+        QColor targetColour;
+    };
+    const QColor blue = Colors::clBlue();
+    const QColor green = Colors::clGreen();
+    const QColor red = Colors::clRed();
+    // The initial plan is due at the line at 23,40 s, 45,30 s and 67,20 s.
+    // clang-format off
+    const Step on[] = {
+        {Do::Tick,     10, "+2",  "21,9",  blue},  // the countdown before the first line
+        {Do::Lap,   21000, "+2",  "21,00", green}, // 2,4 s early
+        {Do::Tick,  25000, "+2",  "21,00", green}, // held; the countdown reads -1
+        {Do::Tick,  30999, "+2",  "21,00", green},
+        {Do::Tick,  31000, "+2",  "21,9",  blue},
+        {Do::Lap,   47000, "-2",  "26,00", red},   // 1,7 s late
+        {Do::Stop,  50000, "+17", "3,00",  green}, // 17,2 s before the third line
+        {Do::Wake,  59999, "+17", "3,00",  green},
+        {Do::Wake,  60000, "+17", "21,9",  blue},
+        {Do::Reset, 60000, "+2",  "21,9",  blue},
+    };
+    const Step off[] = {
+        {Do::Tick,     10, "+2", "21,9", blue},
+        {Do::Lap,   21000, "+2", "21,9", blue},
+        {Do::Tick,  25000, "-1", "21,9", blue},
+        {Do::Tick,  31000, "-7", "21,9", blue},
+        {Do::Lap,   47000, "-7", "21,9", blue},
+        {Do::Stop,  50000, "-7", "21,9", blue},
+        {Do::Wake,  59999, "-7", "21,9", blue},
+        {Do::Reset, 60000, "+2", "21,9", blue},
+    };
+    // clang-format on
+    auto *choice = child<QCheckBox>("cbBoard");
+    EXPECT_FALSE(choice->isChecked());
+    auto *board = form.findChild<LineBoard *>();
+    ASSERT_NE(board, nullptr);
+    for (const bool chosen : {true, false}) {
+        choice->setChecked(chosen);
+        ctrl(Qt::Key_S);
+        for (const Step &s : chosen ? std::span<const Step>(on) : std::span<const Step>(off)) {
+            switch (s.what) {
+            case Do::Tick: tickAt(s.ms); break;
+            case Do::Lap:
+                at(s.ms);
+                ctrl(Qt::Key_L);
+                break;
+            case Do::Stop:
+                at(s.ms);
+                ctrl(Qt::Key_P);
+                break;
+            case Do::Wake:
+                at(s.ms);
+                board->refresh();
+                break;
+            case Do::Reset: ctrl(Qt::Key_0); break;
+            }
+            EXPECT_EQ(panel("PanelPlusMin")->caption(), QLatin1String(s.plusMin)) << chosen << " " << s.ms;
+            EXPECT_EQ(panel("pTimeOneKrug")->caption(), QLatin1String(s.target)) << chosen << " " << s.ms;
+            EXPECT_EQ(panel("pTimeOneKrug")->fontColor(), s.targetColour) << chosen << " " << s.ms;
+            // A lap time, a digit longer than the target lap, fits between
+            // the bevels; the target lap has the panel's own font.
+            const Panel *target = panel("pTimeOneKrug");
+            if (QLatin1String(s.target) == QLatin1String("21,9"))
+                EXPECT_EQ(target->font(), target->parentWidget()->font()) << chosen << " " << s.ms;
+            else
+                EXPECT_LE(QFontMetrics(target->font(), target).horizontalAdvance(target->caption()),
+                          target->contentsRect().width())
+                    << s.ms;
+            // The lap table's plan never takes the last lap for the target.
+            form.FillPlan();
+            EXPECT_EQ(cell(1, 2), QStringLiteral("21,9")) << chosen << " " << s.ms;
+        }
+    }
 }

@@ -232,13 +232,15 @@ TEST_F(SettingsIOTest, EveryValueSurvivesExitAndStart)
     spin("seLength")->setValue(10000);
     spin("seTime")->setValue(900);
     allowance()->setValue(2.4L);
+    child<QCheckBox>("cbBoard")->setChecked(true);
     const SetUp before = setUp();
     ASSERT_EQ(before.krugs, 25);
     exit();
     EXPECT_FALSE(env.line->Snapshot().openDevices);
     const std::pair<const char *, std::uint32_t> expected[]
-        = {{"Left", 12},   {"Top", 34},   {"Width", 900},   {"Height", 600}, {"Port", 7},   {"Alg", 1},
-           {"Len", 10000}, {"LenDop", 0}, {"LenKrug", 400}, {"Krugs", 25},   {"Time", 900}, {"DopTime", 2400}};
+        = {{"Left", 12},  {"Top", 34},       {"Width", 900},  {"Height", 600},  {"Port", 7},
+           {"Alg", 1},    {"Len", 10000},    {"LenDop", 0},   {"LenKrug", 400}, {"Krugs", 25},
+           {"Time", 900}, {"DopTime", 2400}, {"LineBoard", 1}};
     for (const auto &[name, value] : expected)
         EXPECT_EQ(env.stored(name), value) << name;
 
@@ -250,6 +252,7 @@ TEST_F(SettingsIOTest, EveryValueSurvivesExitAndStart)
     EXPECT_EQ(env.line->Snapshot().port, 7);
     EXPECT_EQ(cbPort()->currentIndex(), 1);
     EXPECT_EQ(cbAlg()->currentIndex(), 1);
+    EXPECT_TRUE(child<QCheckBox>("cbBoard")->isChecked());
 }
 
 TEST_F(SettingsIOTest, SettingsThatCannotBeWrittenAreReportedAndThePortStillCloses)

@@ -87,9 +87,9 @@ TEST(RaceRecord, BoardShowsTheRunningRaceAndTheStoppedOneAtItsStop)
     // due; at 100 s one whole lap is due and, with no passing at 85,2 s,
     // the skater is 14 s behind.
     const Case cases[] = {
-        {"running", &k5000, false, 100000, {100000, 11, -14}},
-        {"stopped", &k5000, true, 900000, {51720, 12, 0}},
-        {"no target", &noTarget, false, 60000, {60000, 11, std::nullopt}},
+        {"running", &k5000, false, 100000, {100000, 11, -14, std::nullopt}},
+        {"stopped", &k5000, true, 900000, {51720, 12, 0, std::nullopt}},
+        {"no target", &noTarget, false, 60000, {60000, 11, std::nullopt, std::nullopt}},
     };
     for (const Case &c : cases) {
         RaceRecord race;
@@ -100,5 +100,55 @@ TEST(RaceRecord, BoardShowsTheRunningRaceAndTheStoppedOneAtItsStop)
         EXPECT_EQ(board.timeMs, c.board.timeMs) << c.name;
         EXPECT_EQ(board.lapsToGo, c.board.lapsToGo) << c.name;
         EXPECT_EQ(board.aheadBehind, c.board.aheadBehind) << c.name;
+    }
+}
+
+// The board at the line: from the first passing the gap at the last line
+// passed, held whenever it is asked until the next passing, and the last lap
+// for 10 s after its passing; before the first passing the countdown.
+TEST(RaceRecord, BoardAtTheLineHoldsTheGapAndShowsTheLastLapForTenSeconds)
+{
+    RaceSetup noTarget = kInitial;
+    noTarget.plan.targetLapMs = 0;
+    struct Case
+    {
+        const char *name;
+        const RaceSetup *setup;
+        std::vector<std::uint32_t> passings; // ms after START; the last is the STOP when `stop`
+        bool stop;
+        std::uint32_t askedAt; // ms after START
+        std::optional<std::int32_t> aheadBehind;
+        const char *lastLap; // none when null
+        std::int64_t lapTargetMs;
+        std::int32_t remainingMs;
+    };
+    // The initial plan is due at the line at 23,40 s, 45,30 s, 67,20 s; the
+    // 5000 m at 18,24 s (the 200 m), 51,72 s.
+    const Case cases[] = {
+        {"before the first line", &kInitial, {}, false, 12950, 11, nullptr, 0, 0},
+        {"2,4 s early", &kInitial, {21000}, false, 25000, 2, "21.00", 23400, 6000},
+        {"held after 10 s", &kInitial, {21000}, false, 31000, 2, nullptr, 0, 0},
+        {"1,7 s late", &kInitial, {21000, 47000}, false, 56999, -2, "26.00", 21900, 1},
+        {"at the finish", &kInitial, {21000, 47000, 50000}, true, 900000, 17, nullptr, 0, 0},
+        {"extra metres on time", &k5000, {18240}, false, 18240, 0, "18.24", 18240, 10000},
+        {"a whole lap early", &k5000, {18240, 20000}, false, 21000, 32, "1.76", 33480, 9000},
+        {"no target", &noTarget, {21000}, false, 22000, std::nullopt, "21.00", 0, 9000},
+    };
+    for (const Case &c : cases) {
+        RaceRecord race;
+        race.Start(*c.setup, kStart);
+        for (std::size_t i = 0; i < c.passings.size(); ++i)
+            race.AddPassing(kStart + c.passings[i], c.stop && i + 1 == c.passings.size());
+        const RaceBoard board = BoardAtLine(race, kStart + c.askedAt);
+        const RaceBoard running = BoardOf(race, kStart + c.askedAt);
+        EXPECT_EQ(board.timeMs, running.timeMs) << c.name;
+        EXPECT_EQ(board.lapsToGo, running.lapsToGo) << c.name;
+        EXPECT_EQ(board.aheadBehind, c.aheadBehind) << c.name;
+        ASSERT_EQ(board.lastLap.has_value(), c.lastLap != nullptr) << c.name;
+        if (!board.lastLap)
+            continue;
+        EXPECT_EQ(board.lastLap->text, c.lastLap) << c.name;
+        EXPECT_EQ(board.lastLap->targetMs, c.lapTargetMs) << c.name;
+        EXPECT_EQ(board.lastLap->remainingMs, c.remainingMs) << c.name;
     }
 }

@@ -79,6 +79,11 @@ TEST(SettingsOrder, ReadsInOrderAndStopsAtTheFirstMissingValue)
         store.values[SettingName(s)] = 1;
     EXPECT_EQ(readAll(store), std::vector<Setting>(kReadOrder.begin(), kReadOrder.end()));
     EXPECT_EQ(store.closes, 1);
+    // The value added last comes last, so a file written before it existed
+    // restores everything else.
+    EXPECT_EQ(kReadOrder.back(), Setting::LineBoard);
+    EXPECT_EQ(kWriteOrder.back(), Setting::LineBoard);
+    EXPECT_STREQ(SettingName(Setting::LineBoard), "LineBoard");
 
     store.values.erase("LenDop");
     EXPECT_EQ(readAll(store),

@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "KeyRelay.h"
 #include "LastLap.h"
+#include "LineBoard.h"
 #include "RaceBoard.h"
 #include "RaceFeed.h"
 #include "Schedule.h"
@@ -172,6 +173,8 @@ void FullScreenView::follow(bool on)
     m_follow[2] = connect(feed, &RaceFeed::passingRecorded, this, &FullScreenView::refresh);
     m_follow[3] = connect(feed, &RaceFeed::raceStopped, this, &FullScreenView::refresh);
     m_follow[4] = connect(feed, &RaceFeed::raceReset, this, &FullScreenView::refresh);
+    if (m_sources.board)
+        m_follow[5] = connect(m_sources.board, &LineBoard::changed, this, &FullScreenView::refresh);
 }
 
 void FullScreenView::resizeEvent(QResizeEvent *event)
@@ -260,7 +263,8 @@ void FullScreenView::takeFigures(PanelState &laps, PanelState &aheadBehind, Pane
         target.caption = QString::fromStdString(plan.plan.lapTimeText);
         return;
     }
-    const rundaro::RaceBoard board = rundaro::BoardOf(race, rundaro::GetTickCount());
+    const std::uint32_t now = rundaro::GetTickCount();
+    const rundaro::RaceBoard board = m_sources.board ? m_sources.board->boardOf(now) : rundaro::BoardOf(race, now);
     timeMs = board.timeMs;
     laps.caption = QString::number(board.lapsToGo);
     if (board.aheadBehind) {
@@ -270,6 +274,12 @@ void FullScreenView::takeFigures(PanelState &laps, PanelState &aheadBehind, Pane
         aheadBehind.caption = NoTargetText();
     }
     target.caption = QString::fromStdString(race.Setup().plan.lapTimeText);
+    if (board.lastLap) {
+        // The board at the line: the last lap in the target lap's place.
+        const LastLap lap = LastLapShown(*board.lastLap);
+        target.caption = lap.text;
+        target.text = lap.colour.value_or(target.text);
+    }
 }
 
 void FullScreenView::refresh()
@@ -308,7 +318,9 @@ void FullScreenView::refresh()
     if (takePanel(target, m_target, targetRooms().second, m_targetFont))
         m_targetFont = fitted(targetFont(), m_target.caption, targetRooms().second);
     PanelState lastLap;
-    if (m_showLastLap) {
+    // Beside the target lap only while the board at the line does not show
+    // it in the target lap's place.
+    if (m_showLastLap && !(m_sources.board && m_sources.board->isOn())) {
         if (const std::optional<LastLap> fresh = FreshLastLap(m_sources.feed->race(), rundaro::GetTickCount())) {
             lastLap = {fresh->text, m_target.face, fresh->colour.value_or(m_target.text)};
             if (!m_lastLapEnd->isActive())

@@ -14,6 +14,7 @@
 
 class QTimer;
 class QScreen;
+class LineBoard;
 class RaceFeed;
 class ScreenChoice;
 class TriggerStatus;
@@ -21,7 +22,8 @@ class TriggerStatus;
 // The race display alone on the whole screen, for reading from the track
 // side: the laps to go, the ahead/behind seconds, the running time, the
 // target lap time (for a while after each passing with the last lap beside
-// it) and the hardware trigger's state, drawn large by this widget itself
+// it, or with the board at the line the last lap in its place) and the
+// hardware trigger's state, drawn large by this widget itself
 // from the race record, the plan in force and the trigger's state, with the
 // window's display's arithmetic (RaceBoard, TimeDigitsOf). With more than
 // one screen it goes to another screen than the window's (ScreenChoice), and
@@ -46,6 +48,7 @@ public:
         const TriggerStatus *trigger = nullptr; // the hardware trigger's state
         QTimer *tick = nullptr; // the race tick, at which the running time moves on
         const ScreenChoice *screen = nullptr; // where it goes; without it, the window's screen
+        const LineBoard *board = nullptr; // the board at the line, when chosen
     };
 
     FullScreenView(QWidget *window, const Sources &sources);
@@ -121,7 +124,7 @@ private:
     AheadBehindSource m_aheadBehindSource;
     FullScreenLayout m_layout;
     QScreen *m_screen = nullptr; // the one it was put on
-    std::array<QMetaObject::Connection, 5> m_follow{};
+    std::array<QMetaObject::Connection, 6> m_follow{};
 
     PanelState m_laps;
     PanelState m_plusMin;

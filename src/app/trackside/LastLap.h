@@ -8,10 +8,14 @@
 #include <cstdint>
 #include <optional>
 
-// The lap the last passing closed, as the full-screen display shows it
-// beside the target lap for a while after the passing: its time in seconds
-// with two decimals, as in the lap table, green when run in its target time
-// or faster, red when slower, none without a target.
+namespace rundaro {
+struct LastLapFigures;
+}
+
+// The lap the last passing closed, as the displays show it for a while
+// after the passing: its time in seconds with two decimals, as in the lap
+// table, green when run in its target time or faster, red when slower, none
+// without a target.
 struct LastLap
 {
     QString text;
@@ -19,9 +23,10 @@ struct LastLap
     std::int32_t remainingMs = 0; // until it is no longer shown
 };
 
-inline constexpr std::int32_t kLastLapShownMs = 10000;
-
 // The last lap while it is fresh, `now` being the tick counter: from its
-// passing for kLastLapShownMs. None before the first passing, after it, or
-// once the race is reset.
+// passing for rundaro::kLastLapShownMs. None before the first passing, after
+// it, or once the race is reset.
 std::optional<LastLap> FreshLastLap(const rundaro::RaceRecord &race, std::uint32_t now);
+
+// The same figures as the displays show them.
+LastLap LastLapShown(const rundaro::LastLapFigures &figures);

@@ -30,6 +30,7 @@ class TComPort;
 class TDigit;
 class FullScreenView;
 class LapChartPage;
+class LineBoard;
 class RaceCallOuts;
 class RaceHistory;
 class StoredRaceView;
@@ -246,6 +247,8 @@ private:
     // stays chosen (and listed, also while its device is away).
     void RefreshPorts();
     void SetUpLapTable();
+    // The target lap time as pTimeOneKrug shows it ("21,9", or a dash).
+    QString TargetLapText() const;
     // Tag 0 and the target displays showing that there is no target.
     void ShowNoTarget();
     // Empties the result columns of every row the table holds, also of rows
@@ -264,6 +267,9 @@ private:
     // Runs the first menu item in menu order that carries `key`, if enabled.
     void resolveShortcut(int key);
     void showPlusMin(std::optional<int> shown);
+    // The board at the line, while chosen, on PanelPlusMin and pTimeOneKrug
+    // at tick `now`; the target lap back once the last lap's time is up.
+    void showLineBoard(std::uint32_t now);
     void describeTime(int t);
 
     QTabWidget *PageControl1 = nullptr;
@@ -293,6 +299,7 @@ private:
     QCheckBox *cbSound = nullptr;
     QComboBox *cbDisplay = nullptr;
     QCheckBox *cbLastLap = nullptr;
+    QCheckBox *cbBoard = nullptr;
     QCheckBox *cbCallOuts = nullptr;
     QComboBox *cbLanguage = nullptr;
     QLabel *LabTrigger = nullptr;
@@ -345,6 +352,7 @@ private:
     RaceCallOuts *m_callOuts = nullptr;
     RaceSounds *m_sounds = nullptr;
     LapChartPage *m_chartPage = nullptr;
+    LineBoard *m_lineBoard = nullptr;
     RaceHistory *m_history = nullptr;
     StoredRaceView *m_storedView = nullptr;
     ComparePage *m_comparePage = nullptr;
@@ -385,6 +393,8 @@ private:
     // Tag may still hold the previous race's value while the panel shows
     // the allowance.
     bool m_plusMinStale = false;
+    // True while pTimeOneKrug shows the last lap in place of the target lap.
+    bool m_targetShowsLastLap = false;
     // The whole second last announced to screen readers.
     int m_describedSecond = -1;
 };

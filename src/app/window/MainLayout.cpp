@@ -460,6 +460,10 @@ void TFormMain::createConfigurationTab(QWidget *tab)
     cbLastLap->setObjectName(QStringLiteral("cbLastLap"));
     cbLastLap->setChecked(true);
     grid->addWidget(cbLastLap, 4, 1);
+    // The board at the line, on the window and the full screen; off unless chosen.
+    cbBoard = new QCheckBox(tr("Tafel an der Linie"), tab);
+    cbBoard->setObjectName(QStringLiteral("cbBoard"));
+    grid->addWidget(cbBoard, 4, 2);
     // The spoken call-outs, off unless switched on; none on Windows.
     cbCallOuts = new QCheckBox(tr("Ansage"), tab);
     cbCallOuts->setObjectName(QStringLiteral("cbCallOuts"));

@@ -9,6 +9,7 @@
 #include "FlEdit.h"
 #include "LapColumns.h"
 #include "LapTexts.h"
+#include "LineBoard.h"
 #include "Panel.h"
 #include "RaceBoard.h"
 #include "Schedule.h"
@@ -204,7 +205,8 @@ void TFormMain::RecordLap()
 
 void TFormMain::Timer1Timer(QObject *)
 {
-    const std::int32_t t = rundaro::TickDiff(rundaro::GetTickCount(), m_startTick);
+    const std::uint32_t now = rundaro::GetTickCount();
+    const std::int32_t t = rundaro::TickDiff(now, m_startTick);
     const rundaro::PlanFigures &plan = m_record.Setup().plan;
     // Without a target lap time there is no schedule: the laps to go follow
     // the passings, and there is nothing to be ahead of or behind.
@@ -215,6 +217,10 @@ void TFormMain::Timer1Timer(QObject *)
         PanelKrugov->setCaption(QString::number(board.lapsToGo));
     }
     ShowTime(t);
+    if (m_lineBoard->isOn()) {
+        showLineBoard(now);
+        return;
+    }
     if (m_plusMinStale || (board.aheadBehind && *board.aheadBehind != PlusMinShown()))
         showPlusMin(board.aheadBehind);
 }

@@ -136,6 +136,11 @@ void TFormMain::Recompute()
     eSpeedKrug->setText(rundaro::FormatFixedText(lapSpeed, 2));
 }
 
+QString TFormMain::TargetLapText() const
+{
+    return TargetLapMs() > 0 ? rundaro::FormatFixedText(Real(TargetLapMs()) / 1000, 1) : NoTargetText();
+}
+
 void TFormMain::ShowNoTarget()
 {
     pTimeOneKrug->setTag(0);
@@ -160,7 +165,8 @@ rundaro::RaceSetup TFormMain::PlanInForce() const
 {
     rundaro::RaceSetup setup;
     setup.plan = ScheduleInForce();
-    setup.plan.lapTimeText = pTimeOneKrug->caption().toStdString();
+    // From the target itself: the panel may show the last lap for a while.
+    setup.plan.lapTimeText = TargetLapText().toStdString();
     setup.plan.lapSpeedText = eSpeedKrug->text().toStdString();
     setup.trackLength = seLength->value();
     setup.targetSeconds = seTime->value();

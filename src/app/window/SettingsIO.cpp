@@ -1,8 +1,8 @@
 // The window's stored settings: the race set-up, the port with its polarity,
 // the window's position and size, whether the race sounds are on, the
 // full-screen display's screen, whether it shows the last lap, whether
-// the call-outs are on and the language, read at start and written at exit,
-// also when the session ends.
+// the call-outs are on, the language and whether the board at the line is
+// on, read at start and written at exit, also when the session ends.
 #include "Main.h"
 
 #include "Application.h"
@@ -102,6 +102,7 @@ void TFormMain::applySetting(Setting setting, std::int32_t value)
         // Chosen for the next start; the program came up in it already.
         cbLanguage->setCurrentIndex(static_cast<int>(LanguageFromValue(value)));
         break;
+    case Setting::LineBoard: cbBoard->setChecked(value != 0); break;
     }
 }
 
@@ -125,6 +126,7 @@ std::int32_t TFormMain::settingValue(Setting setting) const
     case Setting::LastLap: return cbLastLap->isChecked() ? 1 : 0;
     case Setting::CallOuts: return cbCallOuts->isChecked() ? 1 : 0;
     case Setting::Language: return cbLanguage->currentIndex();
+    case Setting::LineBoard: return cbBoard->isChecked() ? 1 : 0;
     }
     return 0;
 }

@@ -1,15 +1,17 @@
-// The track-side presentation: the race display alone on the whole screen
-// (F11), the race sounds, the spoken call-outs and the lap chart on
-// "Grafik". Each lives in a class of its own; the window only places their
-// controls and hands them its race feed.
+// The track-side presentation: the board at the line, the race display
+// alone on the whole screen (F11), the race sounds, the spoken call-outs and
+// the lap chart on "Grafik". Each lives in a class of its own; the window
+// only places their controls and hands them its race feed.
 #include "Main.h"
 
 #include "FullScreenView.h"
 #include "LapChartPage.h"
+#include "LineBoard.h"
 #include "RaceCallOuts.h"
 #include "RaceFeed.h"
 #include "RaceSounds.h"
 #include "ScreenChoice.h"
+#include "TickCount.h"
 #include "TriggerStatus.h"
 
 #include <QAction>
@@ -18,8 +20,13 @@
 
 void TFormMain::createTrackSide()
 {
+    m_lineBoard = new LineBoard(*m_feed, this);
+    connect(cbBoard, &QCheckBox::toggled, m_lineBoard, &LineBoard::setOn);
+    connect(m_lineBoard, &LineBoard::changed, this, [this] { showLineBoard(rundaro::GetTickCount()); });
+
     FullScreenView::Sources sources;
     sources.feed = m_feed;
+    sources.board = m_lineBoard;
     sources.trigger = m_triggerStatus;
     sources.tick = Timer1;
     m_screenChoice = new ScreenChoice(cbDisplay);

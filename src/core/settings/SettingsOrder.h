@@ -29,7 +29,8 @@ enum class Setting {
     Display,
     LastLap,
     CallOuts,
-    Language
+    Language,
+    LineBoard
 };
 
 // Reading applies each value as soon as it is read, so the order matters:
@@ -40,17 +41,18 @@ enum class Setting {
 // or off), "Display" (the full-screen display's screen: 0 automatic, n the
 // n-th screen), "LastLap" (the last lap shown on it after each passing),
 // "CallOuts" (the spoken call-outs on or off), "Language" (the language of
-// the program's texts: 0 German, 1 English, 2 Dutch).
-constexpr std::array<Setting, 17> kReadOrder{
+// the program's texts: 0 German, 1 English, 2 Dutch), "LineBoard" (the
+// board at the line on or off).
+constexpr std::array<Setting, 18> kReadOrder{
     Setting::Port,  Setting::Alg,     Setting::Left,    Setting::Top,      Setting::Width,    Setting::Height,
     Setting::Len,   Setting::LenDop,  Setting::LenKrug, Setting::Krugs,    Setting::Time,     Setting::DopTime,
-    Setting::Sound, Setting::Display, Setting::LastLap, Setting::CallOuts, Setting::Language,
+    Setting::Sound, Setting::Display, Setting::LastLap, Setting::CallOuts, Setting::Language, Setting::LineBoard,
 };
 
-constexpr std::array<Setting, 17> kWriteOrder{
+constexpr std::array<Setting, 18> kWriteOrder{
     Setting::Left,  Setting::Top,     Setting::Width,   Setting::Height,   Setting::Port,     Setting::Alg,
     Setting::Len,   Setting::LenDop,  Setting::LenKrug, Setting::Krugs,    Setting::Time,     Setting::DopTime,
-    Setting::Sound, Setting::Display, Setting::LastLap, Setting::CallOuts, Setting::Language,
+    Setting::Sound, Setting::Display, Setting::LastLap, Setting::CallOuts, Setting::Language, Setting::LineBoard,
 };
 
 // The stored value name ("Port", "LenDop", ...).
