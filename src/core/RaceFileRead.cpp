@@ -138,7 +138,8 @@ RaceFileReading ReadRaceFile(std::string_view bytes)
     race.start = std::string(*value("Start"));
     race.status = std::string(*value("Status"));
     race.skater = std::string(value("Läufer").value_or(std::string_view()));
-    if (race.status != kStatusRunning && race.status != kStatusFinished && race.status != kStatusInterrupted)
+    if (race.status != kStatusRunning && race.status != kStatusFinished && race.status != kStatusAborted
+        && race.status != kStatusInterrupted)
         return fault(RaceFileFault::BadValue, "Status");
 
     RaceSetup &setup_ = race.setup;
@@ -187,6 +188,8 @@ RaceFileReading ReadRaceFile(std::string_view bytes)
             return fault(RaceFileFault::BadValue, std::to_string(i - firstRow + 1));
         race.raceMs.push_back(std::int32_t(Round(Real(*seconds) * 1000)));
     }
+    race.status
+        = std::string(JudgedRaceStatus(race.status, plan.laps, plan.extraMetres, std::int64_t(race.raceMs.size())));
     return reading;
 }
 
@@ -196,7 +199,7 @@ RaceRecord RecordOf(const StoredRace &race)
     record.SetSkater(race.skater);
     record.Start(race.setup, 0);
     for (std::size_t i = 0; i < race.raceMs.size(); ++i)
-        record.AddPassing(std::uint32_t(race.raceMs[i]), race.Finished() && i + 1 == race.raceMs.size());
+        record.AddPassing(std::uint32_t(race.raceMs[i]), race.Stopped() && i + 1 == race.raceMs.size());
     return record;
 }
 

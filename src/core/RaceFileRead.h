@@ -18,11 +18,16 @@ struct StoredRace
     RaceSetup setup;
     std::string date; // "dd.MM.yyyy" as written
     std::string start; // "HH:mm:ss"
-    std::string status; // "läuft", "beendet" or "unterbrochen"
+    // "läuft", "beendet", "abgebrochen" or "unterbrochen"; a stopped race
+    // is judged by its passings, whatever the file says.
+    std::string status;
     std::string skater; // empty: unnamed (also files without the line)
     std::vector<std::int32_t> raceMs; // race time at each passing, in order
 
+    // Ran its whole distance.
     bool Finished() const { return status == "beendet"; }
+    // Ended by STOP, at its last line or before it.
+    bool Stopped() const { return Finished() || status == "abgebrochen"; }
     // The race time of the last passing; 0 without any.
     std::int32_t FinalMs() const { return raceMs.empty() ? 0 : raceMs.back(); }
 };

@@ -41,7 +41,9 @@ RaceSheet MakeRaceSheet(const RaceRecord &race, const std::string &date, const s
         {"Gesamtsekunden", IntToStr(setup.targetSeconds)},
         {"Startzugabe", withSeparator(FormatFixed(plan.allowanceSeconds, 1, '.'), separator)},
         {"Rundenzeit", withSeparator(plan.lapTimeText, separator)},
-        {"Status", std::string(race.IsStopped() ? kStatusFinished : kStatusRunning)},
+        {"Status",
+         std::string(race.IsStopped() ? JudgedRaceStatus(kStatusFinished, plan.laps, plan.extraMetres, race.Passings())
+                                      : kStatusRunning)},
         {"Läufer", race.Skater()},
     };
 

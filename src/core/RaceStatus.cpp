@@ -54,6 +54,21 @@ std::pair<std::size_t, std::size_t> findValue(std::string_view text, std::string
 
 } // namespace
 
+std::int64_t WholeRacePassings(std::int64_t laps, std::int64_t extraMetres)
+{
+    // With extra metres the first passing closes the start line's segment,
+    // then one passing per lap; without them one passing per lap.
+    return laps + (extraMetres != 0 ? 1 : 0);
+}
+
+std::string_view JudgedRaceStatus(std::string_view written, std::int64_t laps, std::int64_t extraMetres,
+                                  std::int64_t passings)
+{
+    if (written != kStatusFinished && written != kStatusAborted)
+        return written;
+    return passings >= WholeRacePassings(laps, extraMetres) ? kStatusFinished : kStatusAborted;
+}
+
 std::optional<std::string> RaceSetUpValue(std::string_view text, std::string_view name)
 {
     const auto [at, length] = findValue(text, name);

@@ -166,7 +166,7 @@ TEST_F(QuitWhileRunningTest, QuitWhileTheClockRunsAsksInTheWindow)
     at(40000);
     ctrl(Qt::Key_P);
     EXPECT_FALSE(asking());
-    EXPECT_EQ(status(), QStringLiteral("Status;beendet"));
+    EXPECT_EQ(status(), QStringLiteral("Status;abgebrochen"));
     EXPECT_FALSE(locked());
     ctrl(Qt::Key_Z);
     EXPECT_EQ(status(), QStringLiteral("Status;läuft"));

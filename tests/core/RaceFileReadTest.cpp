@@ -51,15 +51,23 @@ TEST(RaceFileRead, GoodUnnamedOldTruncatedAndForeignFiles)
         std::string status;
     };
     const Case cases[] = {
-        {"named, finished", named, RaceFileFault::None, "", "Anna", "beendet"},
-        {"named, '.' and LF", withLf(fileOf("Anna", true, ".")), RaceFileFault::None, "", "Anna", "beendet"},
+        // Stopped after two of its fifteen laps.
+        {"named, stopped", named, RaceFileFault::None, "", "Anna", "abgebrochen"},
+        {"named, '.' and LF", withLf(fileOf("Anna", true, ".")), RaceFileFault::None, "", "Anna", "abgebrochen"},
+        {"written finished before its distance",
+         [&] {
+             std::string text = named;
+             text.replace(text.find("abgebrochen"), 11, "beendet");
+             return text;
+         }(),
+         RaceFileFault::None, "", "Anna", "abgebrochen"},
         {"unnamed, running", fileOf("", false), RaceFileFault::None, "", "", "läuft"},
         {"old format without the name", without(fileOf("", false), "Läufer;\r\n"), RaceFileFault::None, "", "",
          "läuft"},
         {"interrupted",
          [&] {
              std::string text = named;
-             text.replace(text.find("beendet"), 7, "unterbrochen");
+             text.replace(text.find("abgebrochen"), 11, "unterbrochen");
              return text;
          }(),
          RaceFileFault::None, "", "Anna", "unterbrochen"},
@@ -67,7 +75,7 @@ TEST(RaceFileRead, GoodUnnamedOldTruncatedAndForeignFiles)
         {"cut in the set-up", named.substr(0, named.find("Runden;")), RaceFileFault::Truncated, "Runden", "", ""},
         {"set-up line missing", without(named, "Gesamtsekunden;330\r\n"), RaceFileFault::MissingSetup, "Gesamtsekunden",
          "", ""},
-        {"unknown status", without(named, "beendet"), RaceFileFault::BadValue, "Status", "", ""},
+        {"unknown status", without(named, "abgebrochen"), RaceFileFault::BadValue, "Status", "", ""},
         {"a text", "Einkaufsliste\nBrot\nMilch\n", RaceFileFault::NotCsv, "", "", ""},
         {"a picture", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), RaceFileFault::NotCsv, "", "", ""},
         {"empty", "", RaceFileFault::Truncated, "", "", ""},
@@ -109,6 +117,9 @@ TEST(RaceFileRead, RoundTrip)
     ASSERT_TRUE(reading.ok());
     EXPECT_EQ(reading.race.setup.plan.targetLapMs, 33480);
     EXPECT_EQ(reading.race.FinalMs(), 90000);
-    EXPECT_TRUE(reading.race.Finished());
+    // Four of the thirteen passings: stopped before its distance.
+    EXPECT_EQ(reading.race.status, "abgebrochen");
+    EXPECT_FALSE(reading.race.Finished());
+    EXPECT_TRUE(reading.race.Stopped());
     EXPECT_EQ(RaceCsv(MakeRaceSheet(RecordOf(reading.race), "07.12.2026", "10:00:00", ","), kHeaders), file);
 }

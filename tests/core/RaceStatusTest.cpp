@@ -70,3 +70,32 @@ TEST(RaceStatus, OnlyAWholeSetUpLineOfThatNameCounts)
         }
     }
 }
+
+// A stopped race is "beendet" only when its passings reach the schedule's
+// last line; other states are not judged.
+TEST(RaceStatus, AStoppedRaceIsJudgedByItsPassings)
+{
+    struct Case
+    {
+        std::string_view written;
+        std::int64_t laps;
+        std::int64_t extraMetres;
+        std::int64_t passings;
+        std::string_view judged;
+    };
+    const Case cases[] = {
+        {kStatusFinished, 12, 200, 13, kStatusFinished}, // 5000 m: the extra metres, then 12 laps
+        {kStatusFinished, 12, 200, 12, kStatusAborted},
+        {kStatusFinished, 12, 200, 1, kStatusAborted}, // a false start
+        {kStatusFinished, 15, 0, 15, kStatusFinished},
+        {kStatusFinished, 15, 0, 16, kStatusFinished},
+        {kStatusFinished, 15, 0, 3, kStatusAborted},
+        {kStatusAborted, 15, 0, 15, kStatusFinished},
+        {kStatusAborted, 15, 0, 2, kStatusAborted},
+        {kStatusRunning, 15, 0, 2, kStatusRunning},
+        {kStatusInterrupted, 15, 0, 0, kStatusInterrupted},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(JudgedRaceStatus(c.written, c.laps, c.extraMetres, c.passings), c.judged)
+            << c.written << ' ' << c.laps << ' ' << c.extraMetres << ' ' << c.passings;
+}

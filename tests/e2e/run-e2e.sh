@@ -307,7 +307,7 @@ check "the settings hold all twelve values and the five added after them" test "
 races=("$HOME"/.local/share/rundaro/races/*.csv)
 check "the race is saved in ~/.local/share/rundaro/races (${#races[@]} file)" \
   test "${#races[@]}" -eq 1 -a -s "${races[0]}"
-check "the saved race is finished (\"Status;beendet\")" grep -q $'^Status;beendet\r$' "${races[0]}"
+check "the race stopped after one lap is saved as such (\"Status;abgebrochen\")" grep -q $'^Status;abgebrochen\r$' "${races[0]}"
 
 # --- a second run: quitting while the race runs, then SIGTERM ---------------
 
