@@ -64,6 +64,10 @@
         <source>kein gespeichertes Rennen dieser Strecke</source>
         <translation>no saved race of this distance</translation>
     </message>
+    <message>
+        <source>Der gewählte Vergleich (%1 m) hat eine andere Strecke als dieses Rennen (%2 m).</source>
+        <translation>The chosen comparison (%1 m) has another distance than this race (%2 m).</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -365,6 +369,10 @@ and Enter. After each command the focus is on the next one.&lt;/p&gt;</translati
         <source>Zusatz</source>
         <translation>Extra</translation>
     </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Reference</translation>
+    </message>
 </context>
 <context>
     <name>LapChartPage</name>
@@ -528,6 +536,14 @@ The results are still in the window; &quot;Export…&quot; on &quot;Control&quot
             <numerusform>%n races</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Exportieren…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Drucken…</source>
+        <translation>Print…</translation>
+    </message>
 </context>
 <context>
     <name>RaceHistoryModel</name>
@@ -562,6 +578,22 @@ The results are still in the window; &quot;Export…&quot; on &quot;Control&quot
     <message>
         <source>Status</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>läuft</source>
+        <translation>running</translation>
+    </message>
+    <message>
+        <source>beendet</source>
+        <translation>finished</translation>
+    </message>
+    <message>
+        <source>abgebrochen</source>
+        <translation>stopped early</translation>
+    </message>
+    <message>
+        <source>unterbrochen</source>
+        <translation>interrupted</translation>
     </message>
 </context>
 <context>
@@ -633,6 +665,10 @@ The results are still in the window; &quot;Export…&quot; on &quot;Control&quot
     <message>
         <source>Seite %1 von %2</source>
         <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>abgebrochen</source>
+        <translation>stopped early</translation>
     </message>
 </context>
 <context>
@@ -838,7 +874,7 @@ The results are still in the window; &quot;Export…&quot; on &quot;Control&quot
     </message>
     <message>
         <source>STOP&amp;P</source>
-        <translation>STOP&amp;P</translation>
+        <translation>STO&amp;P</translation>
     </message>
     <message>
         <source>&amp;0:00</source>

@@ -64,6 +64,10 @@
         <source>kein gespeichertes Rennen dieser Strecke</source>
         <translation>geen opgeslagen race op deze afstand</translation>
     </message>
+    <message>
+        <source>Der gewählte Vergleich (%1 m) hat eine andere Strecke als dieses Rennen (%2 m).</source>
+        <translation>De gekozen vergelijking (%1 m) heeft een andere afstand dan deze rit (%2 m).</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -365,6 +369,10 @@ en Enter. Na elke opdracht staat de focus op de volgende.&lt;/p&gt;</translation
         <source>Zusatz</source>
         <translation>Extra</translation>
     </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Referentie</translation>
+    </message>
 </context>
 <context>
     <name>LapChartPage</name>
@@ -528,6 +536,14 @@ De uitslagen staan nog in het venster; &quot;Exporteren…&quot; op &quot;Contro
             <numerusform>%n races</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Exportieren…</source>
+        <translation>Exporteren…</translation>
+    </message>
+    <message>
+        <source>Drucken…</source>
+        <translation>Afdrukken…</translation>
+    </message>
 </context>
 <context>
     <name>RaceHistoryModel</name>
@@ -562,6 +578,22 @@ De uitslagen staan nog in het venster; &quot;Exporteren…&quot; op &quot;Contro
     <message>
         <source>Status</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>läuft</source>
+        <translation>loopt</translation>
+    </message>
+    <message>
+        <source>beendet</source>
+        <translation>gefinisht</translation>
+    </message>
+    <message>
+        <source>abgebrochen</source>
+        <translation>afgebroken</translation>
+    </message>
+    <message>
+        <source>unterbrochen</source>
+        <translation>onderbroken</translation>
     </message>
 </context>
 <context>
@@ -633,6 +665,10 @@ De uitslagen staan nog in het venster; &quot;Exporteren…&quot; op &quot;Contro
     <message>
         <source>Seite %1 von %2</source>
         <translation>Pagina %1 van %2</translation>
+    </message>
+    <message>
+        <source>abgebrochen</source>
+        <translation>afgebroken</translation>
     </message>
 </context>
 <context>
@@ -838,7 +874,7 @@ De uitslagen staan nog in het venster; &quot;Exporteren…&quot; op &quot;Contro
     </message>
     <message>
         <source>STOP&amp;P</source>
-        <translation>STOP&amp;P</translation>
+        <translation>STO&amp;P</translation>
     </message>
     <message>
         <source>&amp;0:00</source>

@@ -56,6 +56,10 @@ RaceHistoryDialog::RaceHistoryDialog(RaceHistory &history, QWidget *parent)
     open->setObjectName(QStringLiteral("bHistoryOpen"));
     QPushButton *compare = buttons->addButton(tr("Als Vergleich"), QDialogButtonBox::ActionRole);
     compare->setObjectName(QStringLiteral("bHistoryCompare"));
+    QPushButton *exportButton = buttons->addButton(tr("Exportieren…"), QDialogButtonBox::ActionRole);
+    exportButton->setObjectName(QStringLiteral("bHistoryExport"));
+    QPushButton *print = buttons->addButton(tr("Drucken…"), QDialogButtonBox::ActionRole);
+    print->setObjectName(QStringLiteral("bHistoryPrint"));
     buttons->addButton(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(open, &QPushButton::clicked, this, [this] {
@@ -65,6 +69,14 @@ RaceHistoryDialog::RaceHistoryDialog(RaceHistory &history, QWidget *parent)
     connect(compare, &QPushButton::clicked, this, [this] {
         if (const RaceHistoryEntry *entry = current(); entry && entry->readable())
             emit referenceChosen(*entry);
+    });
+    connect(exportButton, &QPushButton::clicked, this, [this] {
+        if (const RaceHistoryEntry *entry = current(); entry && entry->readable())
+            emit exportRequested(*entry);
+    });
+    connect(print, &QPushButton::clicked, this, [this] {
+        if (const RaceHistoryEntry *entry = current(); entry && entry->readable())
+            emit printRequested(*entry);
     });
     connect(m_view, &QTableView::doubleClicked, open, &QPushButton::click);
 

@@ -46,6 +46,7 @@ TFormMain::TFormMain(TFormMainServices services, QWidget *parent)
     seDopTime->endLoading();
     FormCreate();
     storeSettingsAtSessionEnd();
+    storeSettingsAtRaceStart();
 }
 
 TFormMain::~TFormMain()
