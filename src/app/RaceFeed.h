@@ -41,6 +41,8 @@ signals:
     void skaterChanged();
     // The name for the next race changed.
     void nextSkaterChanged();
+    // A plan editor changed the plan in force.
+    void planChanged();
 
 private:
     Q_DISABLE_COPY(RaceFeed)

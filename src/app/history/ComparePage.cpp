@@ -62,10 +62,11 @@ ComparePage::ComparePage(RaceFeed &feed, RaceHistory &history, QWidget *parent)
         if (m_history.isComplete())
             chooseReferences();
     });
-    connect(&feed, &RaceFeed::nextSkaterChanged, this, [this] {
-        if (beforeStart())
-            chooseReferences();
-    });
+    for (auto signal : {&RaceFeed::nextSkaterChanged, &RaceFeed::planChanged})
+        connect(&feed, signal, this, [this] {
+            if (beforeStart() && isVisible())
+                chooseReferences();
+        });
     connect(m_reference, &QComboBox::currentIndexChanged, this, &ComparePage::refresh);
 }
 
@@ -177,7 +178,13 @@ void ComparePage::refresh()
     const bool chosen = index >= 0 && std::size_t(index) < m_references.size();
     if (chosen)
         lines = rundaro::CompareRaces(plan, times, m_references[std::size_t(index)].raceMs);
-    emit referenceChanged(chosen ? m_references[std::size_t(index)].raceMs : std::vector<std::int32_t>());
+    // Told only when it changes: the list is made anew as races are learnt.
+    std::vector<std::int32_t> reference
+        = chosen ? m_references[std::size_t(index)].raceMs : std::vector<std::int32_t>();
+    if (reference != m_toldReference) {
+        m_toldReference = reference;
+        emit referenceChanged(reference);
+    }
     const std::int64_t laps = plan.laps;
     // Before the race's first passing: the reference's lines alone.
     const bool alone = chosen && times.empty();

@@ -67,6 +67,8 @@ private:
     const rundaro::RaceRecord *m_stored = nullptr;
     std::optional<rundaro::StoredRace> m_chosen;
     std::vector<rundaro::StoredRace> m_references;
+    // The reference's race times last told by referenceChanged.
+    std::vector<std::int32_t> m_toldReference;
     QComboBox *m_reference = nullptr;
     QLabel *m_note = nullptr;
     QTableWidget *m_table = nullptr;
