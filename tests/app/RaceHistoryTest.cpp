@@ -15,6 +15,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -333,4 +335,46 @@ TEST_F(RaceHistoryTest, AChosenReferenceIsKeptAcrossTheReset)
     form.findChild<QTabWidget *>()->setCurrentWidget(compare);
     EXPECT_TRUE(note->isHidden());
     EXPECT_TRUE(showsReferenceAlone()) << "a plan of its distance again";
+}
+
+// A saved race opened is the race acted on: the fields above its table and
+// the export are its own, and the current race's come back with it.
+TEST_F(RaceHistoryTest, TheRaceOnScreenIsTheRaceActedOn)
+{
+    // 1500 m: 100 extra metres, then 7 laps of 200 m; 3:00 with 1,5 s allowance.
+    const rundaro::RaceSetup k1500{{7, 23800, 1.5L, 100, 200, "23,8", "30,25"}, 1500, 180};
+    rundaro::RaceRecord race;
+    race.SetSkater("Eva");
+    race.Start(k1500, 0);
+    for (int p = 1; p <= 8; ++p)
+        race.AddPassing(std::uint32_t(p * 22000), p == 8);
+    save(QStringLiteral("2024-05-02_10-00-00"),
+         QByteArray::fromStdString(
+             rundaro::RaceCsv(rundaro::MakeRaceSheet(race, "02.05.2024", "10:00:00", ","), LapTableHeaders())));
+    const QString current = editText("eTimeKrug");
+    RaceHistoryDialog *dialog = openHistory();
+    ASSERT_NE(dialog, nullptr);
+    dialog->view()->setCurrentIndex(dialog->view()->model()->index(0, 0));
+    dialog->findChild<QPushButton *>(QStringLiteral("bHistoryOpen"))->click();
+    dialog->close();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(editText("eTimeKrug"), QStringLiteral("23,8"));
+    EXPECT_EQ(editText("eSpeedKrug"), QStringLiteral("30,25"));
+
+    const QString target = env.dir.filePath(QStringLiteral("export/eva"));
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QTimer::singleShot(0, &form, [&target] {
+        auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(files, nullptr);
+        files->selectFile(target);
+        static_cast<QDialog *>(files)->accept();
+    });
+    child<QPushButton>("bExport")->click();
+    QFile exported(target + QStringLiteral(".csv"));
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    EXPECT_EQ(exported.readAll(), content(QStringLiteral("2024-05-02_10-00-00")));
+
+    child<StoredRaceView>("StoredRaceView")->findChild<QPushButton *>(QStringLiteral("bCurrentRace"))->click();
+    EXPECT_EQ(editText("eTimeKrug"), current);
 }
