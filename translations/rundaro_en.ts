@@ -250,7 +250,7 @@ nach jedem Zur&amp;uuml;cknehmen neu geschrieben, im Ordner&lt;/p&gt;
 &lt;p&gt;als CSV-Datei mit der Startzeit als Namen (&lt;code&gt;JJJJ-MM-TT_hh-mm-ss.csv&lt;/code&gt;): oben die Einstellungen
 des Rennens, darunter die Rundentabelle so, wie &amp;bdquo;Control&amp;ldquo; sie zeigt. &amp;bdquo;Exportieren&amp;hellip;&amp;ldquo;
 auf &amp;bdquo;Control&amp;ldquo; (oder im Kontextmen&amp;uuml; der Tabelle) speichert das Rennen an einem Ort nach Wahl.
-Der &lt;code&gt;Status&lt;/code&gt; der Datei ist &lt;code&gt;l&amp;auml;uft&lt;/code&gt;, &lt;code&gt;beendet&lt;/code&gt; oder &lt;code&gt;unterbrochen&lt;/code&gt;:
+Der &lt;code&gt;Status&lt;/code&gt; der Datei ist &lt;code&gt;l&amp;auml;uft&lt;/code&gt;, &lt;code&gt;beendet&lt;/code&gt;, &lt;code&gt;abgebrochen&lt;/code&gt; (vor dem Ende der Strecke mit STOP angehalten) oder &lt;code&gt;unterbrochen&lt;/code&gt;:
 ein Rennen, das nicht mit STOP endete, beh&amp;auml;lt seine Zeiten; nach einem Absturz oder Stromausfall
 nennt der n&amp;auml;chste Start es einmal.&lt;/p&gt;
 
@@ -263,7 +263,7 @@ after every undo, in the folder&lt;/p&gt;
 race&apos;s settings, below them the lap table as &amp;ldquo;Control&amp;rdquo; shows it. The file&apos;s headings stay
 German in every language. &amp;ldquo;Export&amp;hellip;&amp;rdquo; on &amp;ldquo;Control&amp;rdquo; (or in the table&apos;s
 context menu) saves the race in a place of your choice. The file&apos;s &lt;code&gt;Status&lt;/code&gt; is
-&lt;code&gt;l&amp;auml;uft&lt;/code&gt; (running), &lt;code&gt;beendet&lt;/code&gt; (finished) or &lt;code&gt;unterbrochen&lt;/code&gt;
+&lt;code&gt;l&amp;auml;uft&lt;/code&gt; (running), &lt;code&gt;beendet&lt;/code&gt; (finished), &lt;code&gt;abgebrochen&lt;/code&gt; (stopped before the end of its distance) or &lt;code&gt;unterbrochen&lt;/code&gt;
 (interrupted): a race that did not end with STOP keeps its times; after a crash or a power cut the
 next start names it once.&lt;/p&gt;
 
