@@ -64,6 +64,10 @@
         <source>kein gespeichertes Rennen dieser Strecke</source>
         <translation>no saved race of this distance</translation>
     </message>
+    <message>
+        <source>Der gewählte Vergleich (%1 m) hat eine andere Strecke als dieses Rennen (%2 m).</source>
+        <translation>The chosen comparison (%1 m) has another distance than this race (%2 m).</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -246,7 +250,7 @@ nach jedem Zur&amp;uuml;cknehmen neu geschrieben, im Ordner&lt;/p&gt;
 &lt;p&gt;als CSV-Datei mit der Startzeit als Namen (&lt;code&gt;JJJJ-MM-TT_hh-mm-ss.csv&lt;/code&gt;): oben die Einstellungen
 des Rennens, darunter die Rundentabelle so, wie &amp;bdquo;Control&amp;ldquo; sie zeigt. &amp;bdquo;Exportieren&amp;hellip;&amp;ldquo;
 auf &amp;bdquo;Control&amp;ldquo; (oder im Kontextmen&amp;uuml; der Tabelle) speichert das Rennen an einem Ort nach Wahl.
-Der &lt;code&gt;Status&lt;/code&gt; der Datei ist &lt;code&gt;l&amp;auml;uft&lt;/code&gt;, &lt;code&gt;beendet&lt;/code&gt; oder &lt;code&gt;unterbrochen&lt;/code&gt;:
+Der &lt;code&gt;Status&lt;/code&gt; der Datei ist &lt;code&gt;l&amp;auml;uft&lt;/code&gt;, &lt;code&gt;beendet&lt;/code&gt;, &lt;code&gt;abgebrochen&lt;/code&gt; (vor dem Ende der Strecke mit STOP angehalten) oder &lt;code&gt;unterbrochen&lt;/code&gt;:
 ein Rennen, das nicht mit STOP endete, beh&amp;auml;lt seine Zeiten; nach einem Absturz oder Stromausfall
 nennt der n&amp;auml;chste Start es einmal.&lt;/p&gt;
 
@@ -259,7 +263,7 @@ after every undo, in the folder&lt;/p&gt;
 race&apos;s settings, below them the lap table as &amp;ldquo;Control&amp;rdquo; shows it. The file&apos;s headings stay
 German in every language. &amp;ldquo;Export&amp;hellip;&amp;rdquo; on &amp;ldquo;Control&amp;rdquo; (or in the table&apos;s
 context menu) saves the race in a place of your choice. The file&apos;s &lt;code&gt;Status&lt;/code&gt; is
-&lt;code&gt;l&amp;auml;uft&lt;/code&gt; (running), &lt;code&gt;beendet&lt;/code&gt; (finished) or &lt;code&gt;unterbrochen&lt;/code&gt;
+&lt;code&gt;l&amp;auml;uft&lt;/code&gt; (running), &lt;code&gt;beendet&lt;/code&gt; (finished), &lt;code&gt;abgebrochen&lt;/code&gt; (stopped before the end of its distance) or &lt;code&gt;unterbrochen&lt;/code&gt;
 (interrupted): a race that did not end with STOP keeps its times; after a crash or a power cut the
 next start names it once.&lt;/p&gt;
 
@@ -377,6 +381,10 @@ passing the lap just skated in place of the target lap, green or red as in the t
     <message>
         <source>Zusatz</source>
         <translation>Extra</translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Reference</translation>
     </message>
 </context>
 <context>
@@ -545,6 +553,14 @@ The results are still in the window; &quot;Export…&quot; on &quot;Control&quot
         <source>Ergebnisse…</source>
         <translation>Results…</translation>
     </message>
+    <message>
+        <source>Exportieren…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Drucken…</source>
+        <translation>Print…</translation>
+    </message>
 </context>
 <context>
     <name>RaceHistoryModel</name>
@@ -579,6 +595,22 @@ The results are still in the window; &quot;Export…&quot; on &quot;Control&quot
     <message>
         <source>Status</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>läuft</source>
+        <translation>running</translation>
+    </message>
+    <message>
+        <source>beendet</source>
+        <translation>finished</translation>
+    </message>
+    <message>
+        <source>abgebrochen</source>
+        <translation>stopped early</translation>
+    </message>
+    <message>
+        <source>unterbrochen</source>
+        <translation>interrupted</translation>
     </message>
 </context>
 <context>
@@ -650,6 +682,10 @@ The results are still in the window; &quot;Export…&quot; on &quot;Control&quot
     <message>
         <source>Seite %1 von %2</source>
         <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>abgebrochen</source>
+        <translation>stopped early</translation>
     </message>
 </context>
 <context>
@@ -1033,7 +1069,7 @@ The results are still in the window; &quot;Export…&quot; on &quot;Control&quot
     </message>
     <message>
         <source>STOP&amp;P</source>
-        <translation>STOP&amp;P</translation>
+        <translation>STO&amp;P</translation>
     </message>
     <message>
         <source>&amp;0:00</source>

@@ -64,6 +64,10 @@
         <source>kein gespeichertes Rennen dieser Strecke</source>
         <translation>geen opgeslagen race op deze afstand</translation>
     </message>
+    <message>
+        <source>Der gewählte Vergleich (%1 m) hat eine andere Strecke als dieses Rennen (%2 m).</source>
+        <translation>De gekozen vergelijking (%1 m) heeft een andere afstand dan deze rit (%2 m).</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -246,7 +250,7 @@ nach jedem Zur&amp;uuml;cknehmen neu geschrieben, im Ordner&lt;/p&gt;
 &lt;p&gt;als CSV-Datei mit der Startzeit als Namen (&lt;code&gt;JJJJ-MM-TT_hh-mm-ss.csv&lt;/code&gt;): oben die Einstellungen
 des Rennens, darunter die Rundentabelle so, wie &amp;bdquo;Control&amp;ldquo; sie zeigt. &amp;bdquo;Exportieren&amp;hellip;&amp;ldquo;
 auf &amp;bdquo;Control&amp;ldquo; (oder im Kontextmen&amp;uuml; der Tabelle) speichert das Rennen an einem Ort nach Wahl.
-Der &lt;code&gt;Status&lt;/code&gt; der Datei ist &lt;code&gt;l&amp;auml;uft&lt;/code&gt;, &lt;code&gt;beendet&lt;/code&gt; oder &lt;code&gt;unterbrochen&lt;/code&gt;:
+Der &lt;code&gt;Status&lt;/code&gt; der Datei ist &lt;code&gt;l&amp;auml;uft&lt;/code&gt;, &lt;code&gt;beendet&lt;/code&gt;, &lt;code&gt;abgebrochen&lt;/code&gt; (vor dem Ende der Strecke mit STOP angehalten) oder &lt;code&gt;unterbrochen&lt;/code&gt;:
 ein Rennen, das nicht mit STOP endete, beh&amp;auml;lt seine Zeiten; nach einem Absturz oder Stromausfall
 nennt der n&amp;auml;chste Start es einmal.&lt;/p&gt;
 
@@ -259,7 +263,7 @@ terugnemen opnieuw geschreven, in de map&lt;/p&gt;
 instellingen van de race, daaronder de rondetabel zoals &amp;bdquo;Controle&amp;rdquo; die toont. De kopjes in
 het bestand blijven in elke taal Duits. &amp;bdquo;Exporteren&amp;hellip;&amp;rdquo; op &amp;bdquo;Controle&amp;rdquo; (of in
 het contextmenu van de tabel) slaat de race op een plek naar keuze op. De &lt;code&gt;Status&lt;/code&gt; van het
-bestand is &lt;code&gt;l&amp;auml;uft&lt;/code&gt; (loopt), &lt;code&gt;beendet&lt;/code&gt; (gefinisht) of &lt;code&gt;unterbrochen&lt;/code&gt;
+bestand is &lt;code&gt;l&amp;auml;uft&lt;/code&gt; (loopt), &lt;code&gt;beendet&lt;/code&gt; (gefinisht), &lt;code&gt;abgebrochen&lt;/code&gt; (voor het einde van de afstand gestopt) of &lt;code&gt;unterbrochen&lt;/code&gt;
 (onderbroken): een race die niet met STOP eindigde, houdt haar tijden; na een crash of stroomstoring
 noemt de volgende start haar eenmaal.&lt;/p&gt;
 
@@ -377,6 +381,10 @@ elke doorkomst in plaats van de schemaronde de zojuist gereden ronde, groen of r
     <message>
         <source>Zusatz</source>
         <translation>Extra</translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Referentie</translation>
     </message>
 </context>
 <context>
@@ -545,6 +553,14 @@ De uitslagen staan nog in het venster; &quot;Exporteren…&quot; op &quot;Contro
         <source>Ergebnisse…</source>
         <translation>Uitslagen…</translation>
     </message>
+    <message>
+        <source>Exportieren…</source>
+        <translation>Exporteren…</translation>
+    </message>
+    <message>
+        <source>Drucken…</source>
+        <translation>Afdrukken…</translation>
+    </message>
 </context>
 <context>
     <name>RaceHistoryModel</name>
@@ -579,6 +595,22 @@ De uitslagen staan nog in het venster; &quot;Exporteren…&quot; op &quot;Contro
     <message>
         <source>Status</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>läuft</source>
+        <translation>loopt</translation>
+    </message>
+    <message>
+        <source>beendet</source>
+        <translation>gefinisht</translation>
+    </message>
+    <message>
+        <source>abgebrochen</source>
+        <translation>afgebroken</translation>
+    </message>
+    <message>
+        <source>unterbrochen</source>
+        <translation>onderbroken</translation>
     </message>
 </context>
 <context>
@@ -650,6 +682,10 @@ De uitslagen staan nog in het venster; &quot;Exporteren…&quot; op &quot;Contro
     <message>
         <source>Seite %1 von %2</source>
         <translation>Pagina %1 van %2</translation>
+    </message>
+    <message>
+        <source>abgebrochen</source>
+        <translation>afgebroken</translation>
     </message>
 </context>
 <context>
@@ -1033,7 +1069,7 @@ De uitslagen staan nog in het venster; &quot;Exporteren…&quot; op &quot;Contro
     </message>
     <message>
         <source>STOP&amp;P</source>
-        <translation>STOP&amp;P</translation>
+        <translation>STO&amp;P</translation>
     </message>
     <message>
         <source>&amp;0:00</source>

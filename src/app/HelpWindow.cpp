@@ -117,7 +117,7 @@ nach jedem Zur&uuml;cknehmen neu geschrieben, im Ordner</p>
 <p>als CSV-Datei mit der Startzeit als Namen (<code>JJJJ-MM-TT_hh-mm-ss.csv</code>): oben die Einstellungen
 des Rennens, darunter die Rundentabelle so, wie &bdquo;Control&ldquo; sie zeigt. &bdquo;Exportieren&hellip;&ldquo;
 auf &bdquo;Control&ldquo; (oder im Kontextmen&uuml; der Tabelle) speichert das Rennen an einem Ort nach Wahl.
-Der <code>Status</code> der Datei ist <code>l&auml;uft</code>, <code>beendet</code> oder <code>unterbrochen</code>:
+Der <code>Status</code> der Datei ist <code>l&auml;uft</code>, <code>beendet</code>, <code>abgebrochen</code> (vor dem Ende der Strecke mit STOP angehalten) oder <code>unterbrochen</code>:
 ein Rennen, das nicht mit STOP endete, beh&auml;lt seine Zeiten; nach einem Absturz oder Stromausfall
 nennt der n&auml;chste Start es einmal.</p>
 

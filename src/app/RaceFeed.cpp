@@ -7,3 +7,11 @@ RaceFeed::RaceFeed(const rundaro::RaceRecord &record, PlanSource plan, QObject *
 {
     setObjectName(QStringLiteral("RaceFeed"));
 }
+
+void RaceFeed::setNextSkater(const std::string &name)
+{
+    if (name == m_nextSkater)
+        return;
+    m_nextSkater = name;
+    emit nextSkaterChanged();
+}

@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <functional>
+#include <string>
 
 // What everything that follows a race sees of it: the race record, the plan
 // in force and the race's signals (started, a passing recorded or taken
@@ -24,6 +25,10 @@ public:
 
     const rundaro::RaceRecord &race() const { return m_record; }
     rundaro::RaceSetup planInForce() const { return m_plan(); }
+    // The skater's name the next START gives its race ("Läufer" as typed
+    // while no race runs); the record holds the name of its own race.
+    const std::string &nextSkater() const { return m_nextSkater; }
+    void setNextSkater(const std::string &name);
 
 signals:
     void raceStarted();
@@ -34,10 +39,15 @@ signals:
     void raceReset();
     // The skater's name of the race changed.
     void skaterChanged();
+    // The name for the next race changed.
+    void nextSkaterChanged();
+    // A plan editor changed the plan in force.
+    void planChanged();
 
 private:
     Q_DISABLE_COPY(RaceFeed)
 
     const rundaro::RaceRecord &m_record;
     PlanSource m_plan;
+    std::string m_nextSkater;
 };

@@ -193,11 +193,11 @@ RaceFileReading ReadRaceFile(std::string_view bytes)
     return reading;
 }
 
-RaceRecord RecordOf(const StoredRace &race)
+RaceRecord RecordOf(const StoredRace &race, std::int64_t startedAt)
 {
     RaceRecord record;
     record.SetSkater(race.skater);
-    record.Start(race.setup, 0);
+    record.Start(race.setup, 0, startedAt);
     for (std::size_t i = 0; i < race.raceMs.size(); ++i)
         record.AddPassing(std::uint32_t(race.raceMs[i]), race.Stopped() && i + 1 == race.raceMs.size());
     return record;

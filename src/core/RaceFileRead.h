@@ -52,8 +52,9 @@ struct RaceFileReading
 RaceFileReading ReadRaceFile(std::string_view bytes);
 
 // The race as a record the lap table, the chart and the printout follow:
-// started at tick 0, a passing at each race time, stopped when it finished.
-RaceRecord RecordOf(const StoredRace &race);
+// started at tick 0, a passing at each race time, stopped when it was.
+// `startedAt`: its START in ms since 1970 (UTC), which names its file.
+RaceRecord RecordOf(const StoredRace &race, std::int64_t startedAt = 0);
 
 // The target lap time a set-up gives, as the plan editors derive it; 0 when
 // it gives none.

@@ -29,9 +29,16 @@ bool RaceRecord::UndoPassing()
     return true;
 }
 
-std::int32_t RaceRecord::RaceMs(int i) const
+std::int32_t RaceRecord::ExactMs(int i) const
 {
     return i < 0 ? 0 : TickDiff(PassingTick(i), m_startTick);
+}
+
+std::int32_t RaceRecord::RaceMs(int i) const
+{
+    // Towards zero: a passing never reads later than it was.
+    const std::int32_t ms = ExactMs(i);
+    return ms - ms % 10;
 }
 
 std::int32_t RaceRecord::LapMs(int i) const

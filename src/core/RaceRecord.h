@@ -53,9 +53,15 @@ public:
     bool HasRace() const { return m_open || !m_passings.empty(); }
     int Passings() const { return int(m_passings.size()); }
     std::uint32_t PassingTick(int i) const { return m_passings[std::size_t(i)]; }
-    // Race time at passing `i` (0-based) in ms since START; 0 for i < 0.
+    // Race time at passing `i` (0-based) in ms since START, to the
+    // millisecond the clock read; 0 for i < 0.
+    std::int32_t ExactMs(int i) const;
+    // Race time at passing `i` as every display, file and printout gives it:
+    // cut off to hundredths, as skating results are (140018 ms: 140010, read
+    // 2:20,01); 0 for i < 0.
     std::int32_t RaceMs(int i) const;
-    // Time of the lap closed by passing `i`: its race time less the previous one's.
+    // Time of the lap closed by passing `i`: its cut race time less the
+    // previous one's, so that the laps add up to the race time.
     std::int32_t LapMs(int i) const;
     // The lap table row that passing `i` writes: with extra metres the first
     // passing closes the start line's segment (row 1), without them the

@@ -68,7 +68,7 @@ TEST_F(LapChartTest, MadeOnlyWhenItsTabIsFirstShown)
     ASSERT_TRUE(page()->chartCreated());
     ASSERT_TRUE(chart());
     // What the race has so far, at once.
-    EXPECT_EQ(bars(QStringLiteral("über der Sollzeit")).value(0), 23.46);
+    EXPECT_EQ(bars(QStringLiteral("über der Sollzeit")).value(0), 23.45);
 }
 
 TEST_F(LapChartTest, FollowsTheRaceLapByLap)
@@ -87,13 +87,14 @@ TEST_F(LapChartTest, FollowsTheRaceLapByLap)
         lap(ms);
     const QList<qreal> green = bars(QStringLiteral("in der Sollzeit"));
     const QList<qreal> red = bars(QStringLiteral("über der Sollzeit"));
-    // 23,46 over, 21,54 in, 21,95 over, 22,47 over, 21,61 in, 20,97 in, 21,50 in
-    EXPECT_EQ(red.mid(0, 4), (QList<qreal>{23.46, 0, 21.95, 22.47}));
-    EXPECT_EQ(green.mid(0, 7), (QList<qreal>{0, 21.54, 0, 0, 21.61, 20.97, 21.5}));
+    // Laps of the race times cut off to hundredths: 23,45 over, 21,55 in,
+    // 21,95 over, 22,47 over, 21,61 in, 20,97 in, 21,50 in
+    EXPECT_EQ(red.mid(0, 4), (QList<qreal>{23.45, 0, 21.95, 22.47}));
+    EXPECT_EQ(green.mid(0, 7), (QList<qreal>{0, 21.55, 0, 0, 21.61, 20.97, 21.5}));
     const QList<QPointF> ahead = line(QStringLiteral("Vorsprung/Rückstand"));
     ASSERT_EQ(ahead.size(), 7);
-    // Due at 1,5 s + 21,9 s = 23,40 s, passed at 23,456 s.
-    EXPECT_DOUBLE_EQ(ahead[0].y(), -0.056);
+    // Due at 1,5 s + 21,9 s = 23,40 s, passed at 23,456 s: 23,45 s.
+    EXPECT_DOUBLE_EQ(ahead[0].y(), -0.05);
     saveTestPng(page(), QStringLiteral("lap_chart_mid_race"));
 
     // Against another race, the second line: its time less this one's.
@@ -102,7 +103,7 @@ TEST_F(LapChartTest, FollowsTheRaceLapByLap)
     QCoreApplication::processEvents();
     const QList<QPointF> compared = line(QStringLiteral("Vergleich"));
     ASSERT_EQ(compared.size(), 2);
-    EXPECT_DOUBLE_EQ(compared[0].y(), -0.46);
+    EXPECT_DOUBLE_EQ(compared[0].y(), -0.45);
     EXPECT_DOUBLE_EQ(compared[1].y(), 0.5);
     page()->setReference({});
 

@@ -122,7 +122,7 @@ TEST_F(RaceClockTest, MenuShortcutsActWhereverTheFocusIs)
     at(23456);
     ctrl(Qt::Key_L);
     EXPECT_EQ(form.LapCount(), 1);
-    EXPECT_EQ(cell(5, 2), QStringLiteral("23,46"));
+    EXPECT_EQ(cell(5, 2), QStringLiteral("23,45"));
     at(30000);
     ctrl(Qt::Key_P);
     expectState(State::Stopped);
@@ -244,13 +244,13 @@ TEST_F(RaceClockTest, EachLapGoesIntoItsRowOfTheLapTable)
     at(23456);
     ctrl(Qt::Key_L);
     EXPECT_EQ(results(2),
-              QStringList({QStringLiteral("23,46"), QStringLiteral("23,46"), QStringLiteral("0:23,46"),
+              QStringList({QStringLiteral("23,45"), QStringLiteral("23,45"), QStringLiteral("0:23,45"),
                            QStringLiteral("30,7")}));
     EXPECT_EQ(results(1), QStringList({QString(), QString(), QString(), QString()}));
     at(45000);
     ctrl(Qt::Key_L);
     EXPECT_EQ(results(3),
-              QStringList({QStringLiteral("21,54"), QStringLiteral("45,00"), QStringLiteral("0:45,00"),
+              QStringList({QStringLiteral("21,55"), QStringLiteral("45,00"), QStringLiteral("0:45,00"),
                            QStringLiteral("33,4")}));
     EXPECT_EQ(editText("eSpeedSredn"), QStringLiteral("32,0"));
     EXPECT_EQ(form.LapMark(), 45000);
@@ -325,7 +325,7 @@ TEST_F(RaceClockTest, ARaceAcrossTheWrapOfTheTickCounterIsTimedCorrectly)
     ASSERT_LT(clock.value(), 20000u);
     ctrl(Qt::Key_L);
     EXPECT_EQ(results(2),
-              QStringList({QStringLiteral("23,46"), QStringLiteral("23,46"), QStringLiteral("0:23,46"),
+              QStringList({QStringLiteral("23,45"), QStringLiteral("23,45"), QStringLiteral("0:23,45"),
                            QStringLiteral("30,7")}));
     tickAt(34350);
     EXPECT_EQ(digits(), QStringLiteral("00.34,35"));

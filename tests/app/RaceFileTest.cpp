@@ -1,9 +1,12 @@
 #include "RaceFile.h"
 #include "MainWindowFixture.h"
+#include "RaceSheetTexts.h"
+#include "SpinEdit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -63,8 +66,9 @@ TEST_F(RaceFileTest, EachPassingRewritesTheFileWithTheSetUpAndTheLapTableAsShown
         "\r\n"
         "Runden;Zeit;Sollzeit;in Min:Sek;km/h;RealZeit;RealSollzeit;in Min:Sek;km/h\r\n"
         "15;1,5;1,50;0:01,50;32,88;;;;\r\n"
-        "14;21,9;23,40;0:23,40;32,88;23,46;23,46;0:23,46;30,7\r\n"
-        "13;21,9;45,30;0:45,30;32,88;21,54;45,00;0:45,00;33,4\r\n"
+        // 23,456 s cut off to 23,45; the lap after it 45,00 - 23,45.
+        "14;21,9;23,40;0:23,40;32,88;23,45;23,45;0:23,45;30,7\r\n"
+        "13;21,9;45,30;0:45,30;32,88;21,55;45,00;0:45,00;33,4\r\n"
         "12;21,9;67,20;1:07,20;32,88;;;;\r\n"
         "11;21,9;89,10;1:29,10;32,88;;;;\r\n"
         "10;21,9;111,00;1:51,00;32,88;;;;\r\n"
@@ -186,4 +190,61 @@ TEST_F(RaceFileTest, ExportSavesTheRaceWhereTheUserChooses)
     for (QAction *action : grid()->PopupMenu()->actions())
         popup << action->objectName();
     EXPECT_EQ(popup, QStringList({QStringLiteral("mUndo"), QStringLiteral("mExport")}));
+}
+
+// One instant reads the same hundredths on the digits, in the table, the
+// file and the printout: race times are cut off to hundredths, and a lap
+// time is the difference of the cut race times, so the laps add up.
+TEST_F(RaceFileTest, OneInstantReadsTheSameHundredthsEverywhere)
+{
+    struct Case
+    {
+        std::vector<std::int32_t> passingMs; // the last one is the STOP
+        const char *digits;
+        const char *lap;
+        const char *raceTime;
+        const char *minSec;
+    };
+    const Case cases[] = {
+        {{140018}, "02.20,01", "140,01", "140,01", "2:20,01"},
+        {{2235}, "00.02,23", "2,23", "2,23", "0:02,23"}, // a false start
+        {{59996}, "00.59,99", "59,99", "59,99", "0:59,99"},
+        {{33509, 66738}, "01.06,73", "33,23", "66,73", "1:06,73"},
+    };
+    for (const Case &c : cases) {
+        const QStringList lastRow{QString::fromLatin1(c.lap), QString::fromLatin1(c.raceTime),
+                                  QString::fromLatin1(c.minSec)};
+        env.now = env.now.addSecs(60);
+        ctrl(Qt::Key_S);
+        for (std::size_t i = 0; i < c.passingMs.size(); ++i) {
+            at(c.passingMs[i]);
+            ctrl(i + 1 == c.passingMs.size() ? Qt::Key_P : Qt::Key_L);
+        }
+        settle();
+        const int row = form.Race().Row(form.Race().Passings() - 1);
+        EXPECT_EQ(digits(), QString::fromLatin1(c.digits));
+        EXPECT_EQ(QStringList({cell(5, row), cell(6, row), cell(7, row)}), lastRow) << c.digits;
+        const QStringList line = lines(QFileInfo(child<RaceFile>("RaceFile")->path()).fileName()).value(12 + row);
+        EXPECT_EQ(line.mid(5, 3), lastRow) << c.digits;
+        EXPECT_TRUE(RaceSummaryText(form.Race()).contains(QStringLiteral("Endzeit: ") + lastRow[2])) << c.digits;
+        ctrl(Qt::Key_0);
+    }
+}
+
+// The plan and the skater's name are stored when a race starts: a program
+// that dies in the race brings both back at its next start.
+TEST_F(RaceFileTest, ACrashAfterStartBringsBackThePlanAndTheName)
+{
+    auto *name = child<QLineEdit>("eSkater");
+    name->setText(QStringLiteral("Eva"));
+    child<TSpinEdit>("seKrugov")->setValue(10);
+    EXPECT_NE(env.stored("Krugs"), std::optional<std::uint32_t>(10));
+    ctrl(Qt::Key_S);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(env.stored("Krugs"), std::optional<std::uint32_t>(10));
+
+    // The first window never ends: it stands for the program that died.
+    TFormMain next{env.services()};
+    EXPECT_EQ(next.findChild<TSpinEdit *>(QStringLiteral("seKrugov"))->value(), 10);
+    EXPECT_EQ(next.findChild<QLineEdit *>(QStringLiteral("eSkater"))->text(), QStringLiteral("Eva"));
 }

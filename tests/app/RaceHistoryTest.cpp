@@ -11,6 +11,7 @@
 #include "RaceResultsPrint.h"
 #include "RaceSheet.h"
 #include "RaceSheetTexts.h"
+#include "SpinEdit.h"
 #include "StoredRaceView.h"
 #include "TestOutput.h"
 
@@ -19,7 +20,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -179,6 +182,7 @@ TEST_F(RaceHistoryTest, ListsOpensAndGoesBackWhileTheRaceRuns)
     EXPECT_EQ(table->item(2, 3)->foreground().color(), QColor(0, 128, 0));
     // On request, the full-screen display shows it in place of the schedule's.
     auto *fullScreen = child<FullScreenView>("FullScreenView");
+    tickAt(66000); // the window's panel as the race clock's next tick leaves it
     fullScreen->enter();
     fullScreen->refresh();
     EXPECT_EQ(fullScreen->aheadBehindShown(), child<Panel>("PanelPlusMin")->caption());
@@ -324,4 +328,168 @@ TEST_F(RaceHistoryTest, ResultsOfADayWithARemovedAndRestoredRace)
         printed.write(pdf.data());
     const QString pdfText = QString::fromLatin1(pdf.data());
     EXPECT_EQ(pdfText.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 1);
+}
+
+// A race day as a coach runs it: the next skater's name is typed after STOP
+// or after the reset, and every race stays under its own name on disk. A
+// race stopped before its distance is written "abgebrochen", listed greyed
+// and never the best time, while the race just finished is offered at once.
+TEST_F(RaceHistoryTest, ARaceDayKeepsEachRaceUnderItsOwnSkater)
+{
+    RaceHistoryDialog *dialog = openHistory();
+    ASSERT_NE(dialog, nullptr);
+    dialog->close();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    auto *field = child<QLineEdit>("eSkater");
+    auto type = [&](const char *name) {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, QString::fromUtf8(name));
+    };
+    struct Race
+    {
+        const char *skater;
+        int passings; // 15: the whole 3000 m
+        int lapMs;
+        const char *status;
+        bool nextNameBeforeReset; // the next name typed right after STOP
+    };
+    const Race day[] = {
+        {"Anna", 15, 22000, "beendet", true},
+        {"Jan", 15, 21000, "beendet", false},
+        {"Eva", 3, 23000, "abgebrochen", true}, // a fall
+        {"Anna", 2, 21000, "abgebrochen", false}, // faster than her best, but stopped
+    };
+    QStringList paths;
+    type(day[0].skater);
+    for (int r = 0; r < int(std::size(day)); ++r) {
+        const Race &race = day[r];
+        env.now = QDateTime(QDate(2024, 5, 8), QTime(9, r, 0));
+        clock.set(kStart + std::uint32_t(r) * 1000000);
+        ctrl(Qt::Key_S);
+        for (int p = 1; p <= race.passings; ++p) {
+            at(p * race.lapMs);
+            ctrl(p == race.passings ? Qt::Key_P : Qt::Key_L);
+        }
+        ASSERT_TRUE(form.Race().IsStopped()) << r;
+        child<RaceFile>("RaceFile")->flush();
+        paths << child<RaceFile>("RaceFile")->path();
+        const char *next = day[(r + 1) % std::size(day)].skater;
+        if (race.nextNameBeforeReset)
+            type(next);
+        ctrl(Qt::Key_0);
+        if (!race.nextNameBeforeReset)
+            type(next);
+        child<RaceFile>("RaceFile")->flush();
+    }
+    for (int r = 0; r < int(std::size(day)); ++r) {
+        QFile file(paths[r]);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << r;
+        const QByteArray bytes = file.readAll();
+        EXPECT_TRUE(bytes.contains(QByteArray("\r\nL\xc3\xa4ufer;") + day[r].skater + "\r\n")) << r;
+        EXPECT_TRUE(bytes.contains(QByteArray("\r\nStatus;") + day[r].status + "\r\n")) << r;
+        const int row = history().model().rowOf(paths[r]);
+        ASSERT_GE(row, 0) << "learnt as written: " << r;
+        EXPECT_EQ(listed(row, RaceHistoryModel::Status), QString::fromUtf8(day[r].status)) << r;
+        EXPECT_EQ(history().model().index(row, RaceHistoryModel::Status).data(Qt::ForegroundRole).isValid(),
+                  std::string_view(day[r].status) == "abgebrochen")
+            << "greyed when stopped early: " << r;
+    }
+    // Anna's best is her whole race of this morning, not the stopped one.
+    auto *compare = child<ComparePage>("ComparePage");
+    form.findChild<QTabWidget *>()->setCurrentWidget(compare);
+    auto *references = compare->findChild<QComboBox *>(QStringLiteral("cbReference"));
+    EXPECT_EQ(references->itemText(0), QStringLiteral("Bestzeit: 08.05.2024 09:00:00 \u2013 Anna \u2013 5:30,00"));
+    EXPECT_EQ(references->count(), 3); // her best, then both whole races of the day
+}
+
+// A reference chosen before START stays for the race and the ones after it;
+// before a race's first passing its lines stand alone, and a plan of
+// another distance is named on the page.
+TEST_F(RaceHistoryTest, AChosenReferenceIsKeptAcrossTheReset)
+{
+    saveRace(QStringLiteral("2024-05-01_10-00-00"), "Jan", 23400, 21800); // 5:28,60
+    RaceHistoryDialog *dialog = openHistory();
+    ASSERT_NE(dialog, nullptr);
+    dialog->view()->setCurrentIndex(dialog->view()->model()->index(0, 0));
+    dialog->findChild<QPushButton *>(QStringLiteral("bHistoryCompare"))->click();
+    dialog->close();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    auto *compare = child<ComparePage>("ComparePage");
+    auto *table = compare->table();
+    auto *references = compare->findChild<QComboBox *>(QStringLiteral("cbReference"));
+    const QString chosen = QStringLiteral("01.05.2024 10:00:00 \u2013 Jan \u2013 5:28,60");
+    auto showsReferenceAlone = [&] {
+        return references->itemText(0) == chosen && table->rowCount() == 15 && table->item(0, 1)->text().isEmpty()
+            && table->item(0, 2)->text() == QStringLiteral("0:23,40")
+            && table->item(14, 2)->text() == QStringLiteral("5:28,60");
+    };
+    EXPECT_TRUE(showsReferenceAlone());
+
+    ctrl(Qt::Key_S);
+    EXPECT_TRUE(showsReferenceAlone());
+    at(23000);
+    ctrl(Qt::Key_L);
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 3)->text(), QStringLiteral("+0,40"));
+    at(30000);
+    ctrl(Qt::Key_P);
+    ctrl(Qt::Key_0);
+    EXPECT_TRUE(showsReferenceAlone()) << "kept for the next race";
+
+    auto *note = compare->findChild<QLabel *>(QStringLiteral("LabCompareNote"));
+    auto *length = form.findChild<TSpinEdit *>(QStringLiteral("seLength"));
+    length->setValue(5000);
+    form.findChild<QTabWidget *>()->setCurrentWidget(compare);
+    EXPECT_FALSE(note->isHidden());
+    EXPECT_NE(references->itemText(0), chosen);
+    form.findChild<QTabWidget *>()->setCurrentIndex(0);
+    length->setValue(3000);
+    form.findChild<QTabWidget *>()->setCurrentWidget(compare);
+    EXPECT_TRUE(note->isHidden());
+    EXPECT_TRUE(showsReferenceAlone()) << "a plan of its distance again";
+}
+
+// A saved race opened is the race acted on: the fields above its table and
+// the export are its own, and the current race's come back with it.
+TEST_F(RaceHistoryTest, TheRaceOnScreenIsTheRaceActedOn)
+{
+    // 1500 m: 100 extra metres, then 7 laps of 200 m; 3:00 with 1,5 s allowance.
+    const rundaro::RaceSetup k1500{{7, 23800, 1.5L, 100, 200, "23,8", "30,25"}, 1500, 180};
+    rundaro::RaceRecord race;
+    race.SetSkater("Eva");
+    race.Start(k1500, 0);
+    for (int p = 1; p <= 8; ++p)
+        race.AddPassing(std::uint32_t(p * 22000), p == 8);
+    save(QStringLiteral("2024-05-02_10-00-00"),
+         QByteArray::fromStdString(
+             rundaro::RaceCsv(rundaro::MakeRaceSheet(race, "02.05.2024", "10:00:00", ","), LapTableHeaders())));
+    const QString current = editText("eTimeKrug");
+    RaceHistoryDialog *dialog = openHistory();
+    ASSERT_NE(dialog, nullptr);
+    dialog->view()->setCurrentIndex(dialog->view()->model()->index(0, 0));
+    dialog->findChild<QPushButton *>(QStringLiteral("bHistoryOpen"))->click();
+    dialog->close();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(editText("eTimeKrug"), QStringLiteral("23,8"));
+    EXPECT_EQ(editText("eSpeedKrug"), QStringLiteral("30,25"));
+
+    const QString target = env.dir.filePath(QStringLiteral("export/eva"));
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QTimer::singleShot(0, &form, [&target] {
+        auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(files, nullptr);
+        files->selectFile(target);
+        static_cast<QDialog *>(files)->accept();
+    });
+    child<QPushButton>("bExport")->click();
+    QFile exported(target + QStringLiteral(".csv"));
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    EXPECT_EQ(exported.readAll(), content(QStringLiteral("2024-05-02_10-00-00")));
+
+    child<StoredRaceView>("StoredRaceView")->findChild<QPushButton *>(QStringLiteral("bCurrentRace"))->click();
+    EXPECT_EQ(editText("eTimeKrug"), current);
 }

@@ -53,6 +53,7 @@ TEST(RaceComparison, BestRaceOfTheSkater)
         race("Anna", "beendet", {18000, 420000}),      race("Anna", "beendet", {18000, 410000}),
         race("Anna", "unterbrochen", {18000, 300000}), race("Anna", "beendet", {18000, 200000}, 3000),
         race("Jan", "beendet", {18000, 400000}),       race("", "beendet", {18000, 405000}),
+        race("Anna", "abgebrochen", {18000, 60000}), // a fall: stopped, never her best
     };
     std::vector<const StoredRace *> all;
     for (const StoredRace &r : races)

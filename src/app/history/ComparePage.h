@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QTableWidget;
 class RaceFeed;
 class RaceHistory;
@@ -18,7 +19,10 @@ class RaceHistory;
 // length, line by line, the difference in seconds (green ahead, red behind).
 // The race is the current one, followed lap by lap through the feed, or a
 // saved one that is open. The reference is the skater's best finished race
-// of that distance ("Bestzeit") unless another is chosen.
+// of that distance ("Bestzeit") unless another is chosen. A reference chosen
+// stays for the races after it; while its distance differs from the race's
+// the page says so. Until the race's first passing the page shows the
+// reference's lines alone.
 class ComparePage : public QWidget
 {
     Q_OBJECT
@@ -29,7 +33,7 @@ public:
     // Compares the saved race `stored` instead of the current one; null: the
     // current race again.
     void setStored(const rundaro::RaceRecord *stored);
-    // Compares against `reference` (kept until the race changes distance).
+    // Compares against `reference`, kept until another is chosen.
     void setReference(const rundaro::StoredRace &reference);
     QTableWidget *table() const { return m_table; }
     // The last line's difference as the full-screen display shows it in
@@ -50,7 +54,11 @@ private:
     Q_DISABLE_COPY(ComparePage)
 
     const rundaro::RaceRecord &subject() const;
+    // True while the current race is shown and none is started: the plan in
+    // force and the next skater stand for it.
+    bool beforeStart() const;
     rundaro::RaceSetup subjectSetup() const;
+    std::vector<std::int32_t> subjectTimes() const;
     void chooseReferences();
     void refresh();
 
@@ -59,7 +67,10 @@ private:
     const rundaro::RaceRecord *m_stored = nullptr;
     std::optional<rundaro::StoredRace> m_chosen;
     std::vector<rundaro::StoredRace> m_references;
+    // The reference's race times last told by referenceChanged.
+    std::vector<std::int32_t> m_toldReference;
     QComboBox *m_reference = nullptr;
+    QLabel *m_note = nullptr;
     QTableWidget *m_table = nullptr;
     QCheckBox *m_fullScreenSwitch = nullptr;
     QString m_lastGap = QStringLiteral("\u2013");

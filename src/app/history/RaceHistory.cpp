@@ -31,20 +31,39 @@ void RaceHistory::reload()
     emit changed();
 }
 
+void RaceHistory::learn(const QString &path)
+{
+    if (!m_started)
+        return;
+    const RaceHistoryEntry entry = ReadRaceHistoryEntry(path);
+    m_model.put(entry);
+    addName(entry.race.skater);
+    m_names->setStringList(m_nameList);
+    emit changed();
+}
+
 void RaceHistory::add(const QList<RaceHistoryEntry> &entries)
 {
-    m_model.append(entries);
-    bool newName = false;
-    for (const RaceHistoryEntry &entry : entries) {
-        const QString name = QString::fromStdString(entry.race.skater);
-        if (!name.isEmpty() && !m_nameList.contains(name)) {
-            m_nameList.append(name);
-            newName = true;
-        }
-    }
-    if (newName) {
-        m_nameList.sort(Qt::CaseInsensitive);
+    // A file learnt while the folder was being read may come again.
+    QList<RaceHistoryEntry> fresh;
+    fresh.reserve(entries.size());
+    for (const RaceHistoryEntry &entry : entries)
+        if (m_model.rowOf(entry.path) < 0)
+            fresh.append(entry);
+    m_model.append(fresh);
+    const qsizetype names = m_nameList.size();
+    for (const RaceHistoryEntry &entry : fresh)
+        addName(entry.race.skater);
+    if (m_nameList.size() != names)
         m_names->setStringList(m_nameList);
-    }
     emit changed();
+}
+
+void RaceHistory::addName(const std::string &skater)
+{
+    const QString name = QString::fromStdString(skater);
+    if (name.isEmpty() || m_nameList.contains(name))
+        return;
+    m_nameList.append(name);
+    m_nameList.sort(Qt::CaseInsensitive);
 }

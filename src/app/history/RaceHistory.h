@@ -28,6 +28,9 @@ public:
     void ensureRead();
     // Reads the folder anew (a race may have been saved since).
     void reload();
+    // Takes in the race file at `path`, just written: its entry is read
+    // again, or listed first as the newest. Nothing until the folder is read.
+    void learn(const QString &path);
 
 signals:
     void changed();
@@ -37,6 +40,7 @@ private:
     Q_DISABLE_COPY(RaceHistory)
 
     void add(const QList<RaceHistoryEntry> &entries);
+    void addName(const std::string &skater);
 
     QString m_folder;
     RaceHistoryModel m_model;

@@ -58,6 +58,10 @@ RaceHistoryDialog::RaceHistoryDialog(RaceHistory &history, QWidget *parent)
     compare->setObjectName(QStringLiteral("bHistoryCompare"));
     QPushButton *results = buttons->addButton(tr("Ergebnisse…"), QDialogButtonBox::ActionRole);
     results->setObjectName(QStringLiteral("bHistoryResults"));
+    QPushButton *exportButton = buttons->addButton(tr("Exportieren…"), QDialogButtonBox::ActionRole);
+    exportButton->setObjectName(QStringLiteral("bHistoryExport"));
+    QPushButton *print = buttons->addButton(tr("Drucken…"), QDialogButtonBox::ActionRole);
+    print->setObjectName(QStringLiteral("bHistoryPrint"));
     buttons->addButton(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(open, &QPushButton::clicked, this, [this] {
@@ -71,6 +75,14 @@ RaceHistoryDialog::RaceHistoryDialog(RaceHistory &history, QWidget *parent)
     connect(results, &QPushButton::clicked, this, [this] {
         const RaceHistoryEntry *entry = current();
         emit resultsRequested(entry && entry->readable() ? QString::fromStdString(entry->race.date) : QString());
+    });
+    connect(exportButton, &QPushButton::clicked, this, [this] {
+        if (const RaceHistoryEntry *entry = current(); entry && entry->readable())
+            emit exportRequested(*entry);
+    });
+    connect(print, &QPushButton::clicked, this, [this] {
+        if (const RaceHistoryEntry *entry = current(); entry && entry->readable())
+            emit printRequested(*entry);
     });
     connect(m_view, &QTableView::doubleClicked, open, &QPushButton::click);
 

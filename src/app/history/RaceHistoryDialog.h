@@ -11,7 +11,7 @@ struct RaceHistoryEntry;
 
 // "Rennen…": the saved races, newest first, filtered by skater and
 // distance; a race is opened (or chosen as the comparison's reference) with
-// its button or a double click. Files that cannot be read are listed with
+// its button or a double click, exported or printed. Files that cannot be read are listed with
 // their reason. Not modal: the race goes on behind it.
 class RaceHistoryDialog : public QDialog
 {
@@ -28,6 +28,8 @@ signals:
     // "Ergebnisse…": the results of the chosen race's day ("dd.MM.yyyy"),
     // or of the newest day when none is chosen.
     void resultsRequested(const QString &date);
+    void exportRequested(const RaceHistoryEntry &entry);
+    void printRequested(const RaceHistoryEntry &entry);
 
 private:
     Q_DISABLE_COPY(RaceHistoryDialog)

@@ -3,6 +3,7 @@
 #include "DisplayTexts.h"
 #include "LapTexts.h"
 
+#include <QBrush>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -10,6 +11,18 @@
 QString RaceTimeText(std::int32_t ms)
 {
     return LocaleNumberText(rundaro::MinSecText(ms, '.'));
+}
+
+QString RaceStatusText(const std::string &status)
+{
+    // The race file's words, German there, in the program's language here.
+    [[maybe_unused]] static const char *const words[] = {
+        QT_TRANSLATE_NOOP("RaceHistoryModel", "läuft"),
+        QT_TRANSLATE_NOOP("RaceHistoryModel", "beendet"),
+        QT_TRANSLATE_NOOP("RaceHistoryModel", "abgebrochen"),
+        QT_TRANSLATE_NOOP("RaceHistoryModel", "unterbrochen"),
+    };
+    return QCoreApplication::translate("RaceHistoryModel", status.c_str());
 }
 
 QString AverageSpeedOf(const rundaro::StoredRace &race)
@@ -30,14 +43,39 @@ void RaceHistoryModel::append(const QList<RaceHistoryEntry> &entries)
     if (entries.isEmpty())
         return;
     beginInsertRows({}, size(), size() + int(entries.size()) - 1);
-    m_entries.insert(m_entries.end(), entries.begin(), entries.end());
+    for (const RaceHistoryEntry &entry : entries) {
+        m_rows.insert(entry.path, size());
+        m_entries.push_back(entry);
+    }
     endInsertRows();
+}
+
+void RaceHistoryModel::put(const RaceHistoryEntry &entry)
+{
+    const int row = rowOf(entry.path);
+    if (row >= 0) {
+        m_entries[std::size_t(row)] = entry;
+        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+        return;
+    }
+    beginInsertRows({}, 0, 0);
+    m_entries.insert(m_entries.begin(), entry);
+    for (auto it = m_rows.begin(); it != m_rows.end(); ++it)
+        ++it.value();
+    m_rows.insert(entry.path, 0);
+    endInsertRows();
+}
+
+int RaceHistoryModel::rowOf(const QString &path) const
+{
+    return m_rows.value(path, -1);
 }
 
 void RaceHistoryModel::clear()
 {
     beginResetModel();
     m_entries.clear();
+    m_rows.clear();
     endResetModel();
 }
 
@@ -67,7 +105,7 @@ QString RaceHistoryModel::text(const RaceHistoryEntry &entry, int column) const
     case Laps: return QString::number(race.setup.plan.laps);
     case FinalTime: return race.raceMs.empty() ? QString() : RaceTimeText(race.FinalMs());
     case Speed: return AverageSpeedOf(race);
-    case Status: return QString::fromStdString(race.status);
+    case Status: return RaceStatusText(race.status);
     default: return QString();
     }
 }
@@ -81,6 +119,9 @@ QVariant RaceHistoryModel::data(const QModelIndex &index, int role) const
         return text(e, index.column());
     if (role == Qt::ToolTipRole && !e.readable())
         return QDir::toNativeSeparators(e.path);
+    // A race stopped before its distance is listed, greyed: it is no result.
+    if (role == Qt::ForegroundRole && e.readable() && e.race.Stopped() && !e.race.Finished())
+        return QBrush(QColor(Qt::gray));
     if (role == Qt::TextAlignmentRole && index.column() >= Distance && index.column() <= Speed)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     return {};

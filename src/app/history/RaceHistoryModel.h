@@ -3,6 +3,7 @@
 #include "RaceHistoryReader.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QSortFilterProxyModel>
 
 #include <vector>
@@ -20,6 +21,10 @@ public:
     explicit RaceHistoryModel(QObject *parent = nullptr);
 
     void append(const QList<RaceHistoryEntry> &entries);
+    // Replaces the entry of the same file, or lists it first (the newest).
+    void put(const RaceHistoryEntry &entry);
+    // The row of the file at `path`; -1 when it is not listed.
+    int rowOf(const QString &path) const;
     void clear();
     const RaceHistoryEntry &entry(int row) const { return m_entries[std::size_t(row)]; }
     int size() const { return int(m_entries.size()); }
@@ -35,6 +40,8 @@ private:
     QString text(const RaceHistoryEntry &entry, int column) const;
 
     std::vector<RaceHistoryEntry> m_entries;
+    // Each file's row, kept while rows are only appended.
+    QHash<QString, int> m_rows;
 };
 
 // Keeps the races of one skater and one distance; an empty skater or a
@@ -61,5 +68,7 @@ private:
 
 // "m:ss,hh" of a race time in the locale's figures.
 QString RaceTimeText(std::int32_t ms);
+// A race file's status in the program's language.
+QString RaceStatusText(const std::string &status);
 // The race's average speed over what it covered, in the locale's figures.
 QString AverageSpeedOf(const rundaro::StoredRace &race);

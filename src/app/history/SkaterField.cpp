@@ -16,6 +16,10 @@ SkaterField::SkaterField(RaceHistory &history, std::function<void(const std::str
     setMaxLength(60);
     auto *completer = new QCompleter(history.names(), this);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
+    // Completed in the field itself: a popup would take the keyboard and
+    // swallow the click that closes it, so a click on another control and
+    // the figures typed after it would go into the name.
+    completer->setCompletionMode(QCompleter::InlineCompletion);
     setCompleter(completer);
     connect(this, &QLineEdit::textChanged, this,
             [apply = std::move(apply)](const QString &text) { apply(text.trimmed().toStdString()); });

@@ -4,14 +4,25 @@
 #include "LapColumns.h"
 #include "LapTimeColour.h"
 #include "LocaleNumber.h"
+#include "RaceHistoryModel.h"
 #include "RaceSheet.h"
 #include "RaceSheetTexts.h"
 #include "SortGrid.h"
 
+#include <QDateTime>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+rundaro::RaceRecord StoredRaceRecord(const rundaro::StoredRace &race)
+{
+    // Its start as written (local time), so that an export or a printout
+    // is named and dated after it.
+    const QDateTime start(QDate::fromString(QString::fromStdString(race.date), QStringLiteral("dd.MM.yyyy")),
+                          QTime::fromString(QString::fromStdString(race.start), QStringLiteral("HH:mm:ss")));
+    return rundaro::RecordOf(race, start.isValid() ? start.toMSecsSinceEpoch() : 0);
+}
 
 StoredRaceView::StoredRaceView(QWidget *parent)
     : QWidget(parent)
@@ -72,7 +83,7 @@ QString StoredRaceView::marker() const
 void StoredRaceView::showRace(const rundaro::StoredRace &race)
 {
     m_race = race;
-    m_record = rundaro::RecordOf(race);
+    m_record = StoredRaceRecord(race);
     const rundaro::RaceSheet sheet = rundaro::MakeRaceSheet(m_record, race.date, race.start,
                                                             QString(rundaro::LocaleDecimalSeparator()).toStdString());
     m_grid->BeginUpdate();
@@ -90,7 +101,7 @@ void StoredRaceView::showRace(const rundaro::StoredRace &race)
     if (!race.raceMs.empty())
         text += QStringLiteral(" \u2013 ") + LocaleNumberText(rundaro::MinSecText(race.FinalMs(), '.'));
     if (!race.Finished())
-        text += QStringLiteral(" (%1)").arg(QString::fromStdString(race.status));
+        text += QStringLiteral(" (%1)").arg(RaceStatusText(race.status));
     m_marker->setText(text);
     m_marker->setToolTip(RaceSummaryText(m_record));
 }

@@ -8,6 +8,9 @@ class QLabel;
 class QPushButton;
 class TSortGrid;
 
+// A saved race as a record, started at its own date and time.
+rundaro::RaceRecord StoredRaceRecord(const rundaro::StoredRace &race);
+
 // A saved race in the lap table's form, read-only: its target columns,
 // colours and rows come from the race's own set-up lines, never from the
 // plan editors. Above it the marker "Gespeichertes Rennen vom …" and the one

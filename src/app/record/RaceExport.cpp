@@ -18,7 +18,11 @@ RaceExport::RaceExport(RaceFeed &feed, QWidget *window)
 
 void RaceExport::exportRace()
 {
-    const rundaro::RaceRecord &race = m_feed.race();
+    exportRecord(m_stored ? *m_stored : m_feed.race());
+}
+
+void RaceExport::exportRecord(const rundaro::RaceRecord &race)
+{
     if (!race.HasRace()) {
         QMessageBox::information(m_window, tr("Exportieren"),
                                  tr("Es gibt noch kein Rennen: exportiert wird das Rennen ab START."));

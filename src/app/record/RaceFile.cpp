@@ -114,6 +114,8 @@ void RaceFile::written(quint64 race, const QString &path, const QString &error)
         return;
     m_path = path;
     m_failure = error;
+    if (error.isEmpty() && !path.isEmpty())
+        emit raceWritten(path);
     if (m_feed.race().IsStopped())
         showFailure();
 }

@@ -39,6 +39,10 @@ public:
     // says again that it runs.
     void writeInterrupted();
 
+signals:
+    // The race's file is on disk at `path`, as written just now.
+    void raceWritten(const QString &path);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -24,6 +24,7 @@ namespace {
     QT_TRANSLATE_NOOP("RacePrinter", "Gesamtsekunden"), QT_TRANSLATE_NOOP("RacePrinter", "Startzugabe"),
     QT_TRANSLATE_NOOP("RacePrinter", "Rundenzeit"),     QT_TRANSLATE_NOOP("RacePrinter", "Status"),
     QT_TRANSLATE_NOOP("RacePrinter", "beendet"),        QT_TRANSLATE_NOOP("RacePrinter", "läuft"),
+    QT_TRANSLATE_NOOP("RacePrinter", "abgebrochen"),
 };
 
 QString sheetText(const std::string &text)
@@ -42,10 +43,10 @@ struct PrintedRace
     rundaro::PlanFigures plan;
 };
 
-PrintedRace printedRace(const RaceFeed &feed)
+PrintedRace printedRace(const rundaro::RaceRecord &shown, const RaceFeed &feed)
 {
     PrintedRace printed;
-    rundaro::RaceRecord race = feed.race();
+    rundaro::RaceRecord race = shown;
     const bool isRace = race.HasRace();
     // Before the first race the table holds the plan alone.
     if (!isRace)
@@ -120,6 +121,13 @@ RacePrinter::RacePrinter(RaceFeed &feed, QWidget *window)
 
 RacePrinter::~RacePrinter() = default;
 
+void RacePrinter::printRecord(const rundaro::RaceRecord &race)
+{
+    m_printing = &race;
+    printDialog();
+    m_printing = nullptr;
+}
+
 void RacePrinter::printDialog()
 {
     auto *module = qobject_cast<PrintModule *>(LoadModule("rundaro_print"));
@@ -136,7 +144,8 @@ void RacePrinter::printDialog()
 
 bool RacePrinter::print(QPagedPaintDevice &printer) const
 {
-    const PrintedRace printed = printedRace(m_feed);
+    const rundaro::RaceRecord &shown = m_printing ? *m_printing : m_stored ? *m_stored : m_feed.race();
+    const PrintedRace printed = printedRace(shown, m_feed);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;

@@ -6,8 +6,12 @@ class QPagedPaintDevice;
 class QWidget;
 class RaceFeed;
 
-// Prints the lap table of the window's race (before the first race, the
-// plan in force) with a title, the date and the set-up, in the table's own
+namespace rundaro {
+class RaceRecord;
+}
+
+// Prints the lap table of the race on screen: the window's race (before the
+// first race, the plan in force) or the saved race opened in its place, with a title, the date and the set-up, in the table's own
 // look: headers, right-aligned numbers, lap times green or red against the
 // target. The printer and its dialog come from the print module, loaded
 // when first asked for.
@@ -23,6 +27,11 @@ public:
     // Draws the pages on `printer` (a printer or a PDF file); false when it
     // cannot be printed on.
     bool print(QPagedPaintDevice &printer) const;
+    // The saved race shown in place of the current one; null: the current
+    // race again. It must stay until replaced.
+    void setShown(const rundaro::RaceRecord *stored) { m_stored = stored; }
+    // The print dialog for `race`, whichever is on screen.
+    void printRecord(const rundaro::RaceRecord &race);
 
 public slots:
     // The system's print dialog, which also offers a PDF file; prints when
@@ -33,5 +42,8 @@ private:
     Q_DISABLE_COPY(RacePrinter)
 
     RaceFeed &m_feed;
+    const rundaro::RaceRecord *m_stored = nullptr;
+    // The race the dialog under way prints; null: the one on screen.
+    const rundaro::RaceRecord *m_printing = nullptr;
     QWidget *m_window = nullptr;
 };

@@ -46,6 +46,7 @@ TFormMain::TFormMain(TFormMainServices services, QWidget *parent)
     seDopTime->endLoading();
     FormCreate();
     storeSettingsAtSessionEnd();
+    storeSettingsAtRaceStart();
 }
 
 TFormMain::~TFormMain()
@@ -79,7 +80,12 @@ void TFormMain::createFeed()
 void TFormMain::connectPlanEditors()
 {
     auto bind = [this](auto *editor, void (TFormMain::*handler)(QObject *)) {
-        editor->OnChange = [this, handler](QObject *sender) { (this->*handler)(sender); };
+        editor->OnChange = [this, handler](QObject *sender) {
+            (this->*handler)(sender);
+            // Whatever shows the plan in force follows it.
+            if (m_feed)
+                emit m_feed->planChanged();
+        };
     };
     bind(seLength, &TFormMain::seLengthChange);
     bind(seLenKrug, &TFormMain::seLenKrugChange);

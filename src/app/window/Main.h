@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QMainWindow>
+#include <QString>
 
 #include <array>
 #include <cstdint>
@@ -215,6 +216,9 @@ private:
     void createRaceHistory();
     void showStoredRace(const RaceHistoryEntry &entry);
     void showCurrentRace();
+    // The fields above the table for the race shown: the saved race's, or
+    // the current race's again.
+    void showStoredFields();
     void createComPort(const rundaro::serial::DeviceFactory &factory);
     void connectPortChoice();
     // The trigger's state on LabTrigger and beside "Hardware:": no port, the
@@ -239,6 +243,8 @@ private:
     // manager may end the program without closing the window) and when the
     // event loop is left, whatever ended it.
     void storeSettingsAtSessionEnd();
+    // ... and when a race starts, so that a crash keeps the plan it ran with.
+    void storeSettingsAtRaceStart();
     void applySetting(rundaro::Setting setting, std::int32_t value);
     std::int32_t settingValue(rundaro::Setting setting) const;
     // Selects the stored port and polarity in cbPort and cbAlg.
@@ -356,6 +362,10 @@ private:
     RaceHistory *m_history = nullptr;
     StoredRaceView *m_storedView = nullptr;
     ComparePage *m_comparePage = nullptr;
+    // The current race's texts of eTimeKrug, eSpeedKrug and eSpeedSredn
+    // while a saved race's stand there.
+    std::optional<std::array<QString, 3>> m_currentFields;
+    bool m_writingStoredFields = false;
 
     TFormMainServices m_services;
     std::string m_registryKey = "\\Software\\";

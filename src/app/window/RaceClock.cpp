@@ -12,6 +12,7 @@
 #include "LineBoard.h"
 #include "Panel.h"
 #include "RaceBoard.h"
+#include "RaceFeed.h"
 #include "Schedule.h"
 #include "SortGrid.h"
 #include "SpinEdit.h"
@@ -115,6 +116,7 @@ void TFormMain::bStartClick(QObject *)
     setLapCount(0);
     m_lapMark = 0;
     ClearResults();
+    m_record.SetSkater(m_feed->nextSkater());
     m_record.Start(PlanInForce(), m_startTick, m_services.Now().toMSecsSinceEpoch());
     m_averageBeforeRace = eSpeedSredn->text();
     m_plusMinStale = true;
@@ -188,19 +190,21 @@ void TFormMain::RecordLap()
 {
     m_lapMark = rundaro::TickDiff(std::uint32_t(m_lapMark), m_startTick);
     const int row = LapCount() + (seLengthDop->value() == 0 ? 1 : 0);
-    const auto lap = rundaro::TickDiff(std::uint32_t(m_lapMark), std::uint32_t(m_prevLapMark));
     const rundaro::PlanFigures &plan = m_record.Setup().plan;
+    // The texts follow the record's times, cut off to hundredths as the
+    // digits, the file and the printout read them.
+    const int last = m_record.Passings() - 1;
     // Each segment's speed over its own length: the first passing of a race
     // with extra metres closes only those metres. A lap or race time of 0 ms
     // (two commands within one step of the tick counter) has no speed: its
     // speed texts stay empty.
     const rundaro::LapResultTexts texts
-        = rundaro::LapResult(m_lapMark, lap, rundaro::SegmentMetres(plan, row - 1), '.');
+        = rundaro::LapResult(m_record.RaceMs(last), m_record.LapMs(last), rundaro::SegmentMetres(plan, row - 1), '.');
     SortGrid1->SetCells(5, row, LocaleNumberText(texts.lapTime));
     SortGrid1->SetCells(6, row, LocaleNumberText(texts.raceTime));
     SortGrid1->SetCells(7, row, LocaleNumberText(texts.minSec));
     SortGrid1->SetCells(8, row, LocaleNumberText(texts.speed));
-    eSpeedSredn->setText(LocaleNumberText(rundaro::AverageSpeedText(plan, LapCount(), m_lapMark, '.')));
+    eSpeedSredn->setText(LocaleNumberText(rundaro::AverageSpeedText(plan, LapCount(), m_record.RaceMs(last), '.')));
 }
 
 void TFormMain::Timer1Timer(QObject *)

@@ -6,20 +6,26 @@
 #include "Main.h"
 
 #include "ComparePage.h"
+#include "DisplayTexts.h"
 #include "FullScreenView.h"
 #include "KeyRelay.h"
 #include "LapChartPage.h"
+#include "RaceExport.h"
 #include "RaceFeed.h"
+#include "RaceFile.h"
 #include "RaceHistory.h"
 #include "RaceHistoryDialog.h"
 #include "RaceResultsDialog.h"
+#include "RacePrint.h"
 #include "SkaterField.h"
+#include "SkaterMemory.h"
 #include "SortGrid.h"
 #include "StoredRaceView.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -27,6 +33,10 @@
 void TFormMain::createRaceHistory()
 {
     m_history = new RaceHistory(m_services.RacesFolder, this);
+    // The history learns each race as its file is written: the race just
+    // finished is offered for comparison at once.
+    if (auto *raceFile = findChild<RaceFile *>(QStringLiteral("RaceFile")))
+        connect(raceFile, &RaceFile::raceWritten, m_history, &RaceHistory::learn);
 
     // Kept no taller than the tab bar, so the pages keep their size.
     auto *corner = new QWidget(PageControl1);
@@ -34,17 +44,29 @@ void TFormMain::createRaceHistory()
     auto *row = new QHBoxLayout(corner);
     row->setContentsMargins(0, 0, 2, 0);
     row->setSpacing(4);
+    // The name in the field at START is the race's. While the race runs a
+    // name typed is still its own (the file follows it like a passing);
+    // after STOP or RESET it names the next race, and a finished race's file
+    // is never touched.
     auto *skater = new SkaterField(
         *m_history,
         [this](const std::string &name) {
-            if (name == m_record.Skater())
+            m_feed->setNextSkater(name);
+            if (!m_record.IsOpen() || m_record.IsStopped() || name == m_record.Skater())
                 return;
             m_record.SetSkater(name);
-            // The race file follows the name like a passing.
-            if (m_record.IsOpen() || m_record.HasRace())
-                emit m_feed->skaterChanged();
+            emit m_feed->skaterChanged();
         },
         corner);
+    // The name of the race last started comes back, also after a crash.
+    const SkaterMemory memory(m_services.RacesFolder);
+    skater->setText(memory.read());
+    connect(this, &TFormMain::raceStarted, this, [this, memory] {
+        const QString name = QString::fromStdString(m_record.Skater());
+        // Off the command: START's time is taken, the disk may be slow.
+        QMetaObject::invokeMethod(
+            this, [memory, name] { memory.write(name); }, Qt::QueuedConnection);
+    });
     skater->setFixedWidth(150);
     auto *races = new QPushButton(mRaces->text().remove(u'&'), corner);
     races->setObjectName(QStringLiteral("bRaces"));
@@ -57,6 +79,16 @@ void TFormMain::createRaceHistory()
     PageControl1->setCornerWidget(corner, Qt::TopRightCorner);
 
     m_storedView = new StoredRaceView(TabSheet2);
+    // What the window writes into the fields above the table while a saved
+    // race is shown is the current race's: kept aside for its return.
+    QLineEdit *const fields[] = {eTimeKrug, eSpeedKrug, eSpeedSredn};
+    for (std::size_t i = 0; i < std::size(fields); ++i)
+        connect(fields[i], &QLineEdit::textChanged, this, [this, i](const QString &text) {
+            if (!m_currentFields || m_writingStoredFields)
+                return;
+            (*m_currentFields)[i] = text;
+            showStoredFields();
+        });
     m_storedView->hide();
     TabSheet2->layout()->addWidget(m_storedView);
     connect(m_storedView, &StoredRaceView::backRequested, this, &TFormMain::showCurrentRace);
@@ -101,6 +133,14 @@ void TFormMain::createRaceHistory()
                 PageControl1->setCurrentWidget(m_comparePage);
             });
             connect(dialog, &RaceHistoryDialog::resultsRequested, this, openResults);
+            connect(dialog, &RaceHistoryDialog::exportRequested, this, [this](const RaceHistoryEntry &entry) {
+                if (auto *exporter = findChild<RaceExport *>(QStringLiteral("RaceExport")))
+                    exporter->exportRecord(StoredRaceRecord(entry.race));
+            });
+            connect(dialog, &RaceHistoryDialog::printRequested, this, [this](const RaceHistoryEntry &entry) {
+                if (auto *printer = findChild<RacePrinter *>(QStringLiteral("RacePrinter")))
+                    printer->printRecord(StoredRaceRecord(entry.race));
+            });
         }
         m_history->reload();
         dialog->show();
@@ -118,6 +158,10 @@ void TFormMain::showStoredRace(const RaceHistoryEntry &entry)
     m_storedView->show();
     m_chartPage->showStored(&m_storedView->record());
     m_comparePage->setStored(&m_storedView->record());
+    // Export and Alt+D act on the race on screen.
+    findChild<RaceExport *>(QStringLiteral("RaceExport"))->setShown(&m_storedView->record());
+    findChild<RacePrinter *>(QStringLiteral("RacePrinter"))->setShown(&m_storedView->record());
+    showStoredFields();
     PageControl1->setCurrentWidget(TabSheet2);
 }
 
@@ -127,4 +171,33 @@ void TFormMain::showCurrentRace()
     SortGrid1->show();
     m_chartPage->showStored(nullptr);
     m_comparePage->setStored(nullptr);
+    findChild<RaceExport *>(QStringLiteral("RaceExport"))->setShown(nullptr);
+    findChild<RacePrinter *>(QStringLiteral("RacePrinter"))->setShown(nullptr);
+    showStoredFields();
+}
+
+void TFormMain::showStoredFields()
+{
+    // The target lap, its speed and the average above the table are the
+    // shown race's; the current race's come back with it. While a saved
+    // race is shown the current race's texts are kept aside, also those a
+    // passing or a plan change writes meanwhile.
+    QLineEdit *const fields[] = {eTimeKrug, eSpeedKrug, eSpeedSredn};
+    if (m_storedView->isHidden()) {
+        if (m_currentFields) {
+            for (std::size_t i = 0; i < std::size(fields); ++i)
+                fields[i]->setText((*m_currentFields)[i]);
+            m_currentFields.reset();
+        }
+        return;
+    }
+    if (!m_currentFields)
+        m_currentFields = std::array<QString, 3>{eTimeKrug->text(), eSpeedKrug->text(), eSpeedSredn->text()};
+    const rundaro::StoredRace &race = m_storedView->race();
+    const QString texts[] = {LocaleNumberText(race.setup.plan.lapTimeText),
+                             LocaleNumberText(race.setup.plan.lapSpeedText), AverageSpeedOf(race)};
+    m_writingStoredFields = true;
+    for (std::size_t i = 0; i < std::size(fields); ++i)
+        fields[i]->setText(texts[i]);
+    m_writingStoredFields = false;
 }

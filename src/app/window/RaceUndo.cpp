@@ -39,11 +39,12 @@ void TFormMain::mUndoClick(QObject *)
         SortGrid1->SetCells(col, row, QString());
     SortGrid1->EndUpdate();
     setLapCount(index);
-    m_lapMark = m_record.RaceMs(index - 1);
-    m_prevLapMark = m_record.RaceMs(index - 2);
+    m_lapMark = m_record.ExactMs(index - 1);
+    m_prevLapMark = m_record.ExactMs(index - 2);
     const rundaro::PlanFigures &plan = m_record.Setup().plan;
-    eSpeedSredn->setText(index > 0 ? LocaleNumberText(rundaro::AverageSpeedText(plan, index, m_lapMark, '.'))
-                                   : m_averageBeforeRace);
+    eSpeedSredn->setText(index > 0
+                             ? LocaleNumberText(rundaro::AverageSpeedText(plan, index, m_record.RaceMs(index - 1), '.'))
+                             : m_averageBeforeRace);
 
     if (wasStop) {
         setCommand(bStop, mStop, true, Colors::clRed());

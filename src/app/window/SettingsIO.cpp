@@ -2,7 +2,8 @@
 // the window's position and size, whether the race sounds are on, the
 // full-screen display's screen, whether it shows the last lap, whether
 // the call-outs are on, the language and whether the board at the line is
-// on, read at start and written at exit, also when the session ends.
+// on, read at start and written at exit, also when the session ends, and
+// when a race starts.
 #include "Main.h"
 
 #include "Application.h"
@@ -74,6 +75,24 @@ void TFormMain::storeSettingsAtSessionEnd()
         } catch (...) {
             Application::showException(std::current_exception());
         }
+    });
+}
+
+void TFormMain::storeSettingsAtRaceStart()
+{
+    connect(this, &TFormMain::raceStarted, this, [this] {
+        // Off the command, as any follower's slow work. A failure here is
+        // left to the store at the end, which shows it: no message stands
+        // in the race's way.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                try {
+                    WriteSettings();
+                } catch (...) {
+                }
+            },
+            Qt::QueuedConnection);
     });
 }
 

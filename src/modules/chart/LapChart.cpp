@@ -70,7 +70,7 @@ LapChart::LapChart(QWidget *parent)
     m_targetLine = line(QCoreApplication::translate("LapChart", "Sollrundenzeit"), kTarget, Qt::DashLine);
     m_aheadLine = line(QCoreApplication::translate("LapChart", "Vorsprung/Rückstand"), kAhead, Qt::SolidLine);
     m_aheadLine->setPointsVisible(true);
-    m_referenceLine = line(QStringLiteral("Vergleich"), kReference, Qt::DashDotLine);
+    m_referenceLine = line(QCoreApplication::translate("LapChart", "Vergleich"), kReference, Qt::DashDotLine);
     m_referenceLine->setPointsVisible(true);
     m_chart->addSeries(m_bars);
     m_chart->addSeries(m_targetLine);
