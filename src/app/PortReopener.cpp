@@ -1,5 +1,12 @@
 #include "PortReopener.h"
 
+#include <QtGlobal>
+
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 #include <memory>
 #include <utility>
 
@@ -32,6 +39,11 @@ bool PortReopener::start(std::uint8_t port)
     m_running = true;
     const unsigned attempt = ++m_attempt;
     m_thread = std::thread([this, factory = m_factory, port, attempt] {
+#ifdef Q_OS_LINUX
+        // The window's thread comes first when the processor is short: the
+        // search may take a while, a keyboard lap may not.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+#endif
         auto result
             = std::make_shared<rundaro::serial::OpenResult>(factory ? factory(port) : rundaro::serial::OpenPort(port));
         m_running = false;
