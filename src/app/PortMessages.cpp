@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 
-
 namespace {
 
 using Reason = rundaro::serial::OpenRefusal::Reason;
