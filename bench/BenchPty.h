@@ -28,6 +28,8 @@ public:
     BenchPty(const BenchPty &) = delete;
     BenchPty &operator=(const BenchPty &) = delete;
 
+    const std::string &SlaveName() const { return m_slave; }
+
     rundaro::serial::DeviceFactory Factory(std::shared_ptr<rundaro::serial::LineDriver> driver = nullptr) const
     {
         return [path = m_slave, driver](std::uint8_t) { return rundaro::serial::OpenPath(path, driver); };

@@ -426,6 +426,141 @@ passing the lap just skated in place of the target lap, green or red as in the t
     </message>
 </context>
 <context>
+    <name>PortFailure</name>
+    <message>
+        <source>Kein Zugriff auf %1 (Fehler %2): Sie sind nicht in der Gruppe „dialout“.</source>
+        <translation>No access to %1 (error %2): you are not in the group “dialout”.</translation>
+    </message>
+    <message>
+        <source>Im Terminal eingeben: sudo adduser &quot;$USER&quot; dialout – dann ab- und wieder anmelden.</source>
+        <translation>Type in a terminal: sudo adduser &quot;$USER&quot; dialout – then log out and in again.</translation>
+    </message>
+    <message>
+        <source>Das System verweigert %1 (Fehler %2).</source>
+        <translation>The system refuses %1 (error %2).</translation>
+    </message>
+    <message>
+        <source>Die Rechte des Geräts prüfen: ls -l %1</source>
+        <translation>Check the device&apos;s permissions: ls -l %1</translation>
+    </message>
+    <message>
+        <source>%1 ist nicht da (Fehler %2).</source>
+        <translation>%1 is not there (error %2).</translation>
+    </message>
+    <message>
+        <source>Den Adapter einstecken; unter welchem Namen er kam, zeigt dmesg – diesen unter „Hardware:“ wählen.</source>
+        <translation>Plug the adapter in; dmesg shows the name it got – choose that under “Hardware:”.</translation>
+    </message>
+    <message>
+        <source>Das Gerät an %1 ist weg (Fehler %2).</source>
+        <translation>The device at %1 is gone (error %2).</translation>
+    </message>
+    <message>
+        <source>Den Adapter wieder einstecken; kam er unter einem anderen Namen (dmesg), diesen unter „Hardware:“ wählen.</source>
+        <translation>Plug the adapter in again; if it came back under another name (dmesg), choose that under “Hardware:”.</translation>
+    </message>
+    <message>
+        <source>DTR bleibt an %1 aus (Fehler %2): das Gerät kann den Kontakt nicht versorgen.</source>
+        <translation>DTR stays off on %1 (error %2): the device cannot power the contact.</translation>
+    </message>
+    <message>
+        <source>Einen Adapter mit allen Modemleitungen (voller DB9-Stecker) verwenden.</source>
+        <translation>Use an adapter with all modem lines (a full DB9 plug).</translation>
+    </message>
+    <message>
+        <source>%1 wird von einem anderen Programm benutzt (Fehler %2).</source>
+        <translation>%1 is in use by another program (error %2).</translation>
+    </message>
+    <message>
+        <source>Das andere Programm beenden (welches, zeigt: fuser -v %1), dann den Port unter „Hardware:“ neu wählen.</source>
+        <translation>Close the other program (fuser -v %1 shows which), then choose the port again under “Hardware:”.</translation>
+    </message>
+    <message>
+        <source>%1 ist kein serieller Port (Fehler %2).</source>
+        <translation>%1 is not a serial port (error %2).</translation>
+    </message>
+    <message>
+        <source>Einen anderen Port unter „Hardware:“ wählen.</source>
+        <translation>Choose another port under “Hardware:”.</translation>
+    </message>
+    <message>
+        <source>Der Treiber von %1 kann nicht auf die Modemleitungen warten (Fehler %2).</source>
+        <translation>The driver of %1 cannot wait for the modem lines (error %2).</translation>
+    </message>
+    <message>
+        <source>Einen anderen Adapter verwenden.</source>
+        <translation>Use another adapter.</translation>
+    </message>
+    <message>
+        <source>%1 nimmt die Einstellungen nicht an (Fehler %2).</source>
+        <translation>%1 does not accept the line settings (error %2).</translation>
+    </message>
+    <message>
+        <source>Dem System fehlen Mittel, um %1 zu öffnen (Fehler %2).</source>
+        <translation>The system lacks the resources to open %1 (error %2).</translation>
+    </message>
+    <message>
+        <source>Nicht benötigte Programme beenden und den Port unter „Hardware:“ neu wählen.</source>
+        <translation>Close programs you do not need and choose the port again under “Hardware:”.</translation>
+    </message>
+    <message>
+        <source>Den Adapter einstecken; welche Nummer er hat, zeigt der Geräte-Manager unter „Anschlüsse (COM &amp; LPT)“ – diese unter „Hardware:“ wählen.</source>
+        <translation>Plug the adapter in; the Device Manager shows its number under “Ports (COM &amp; LPT)” – choose that under “Hardware:”.</translation>
+    </message>
+    <message>
+        <source>Das andere Programm beenden (ein Terminalprogramm, die Software des Adapters), dann den Port unter „Hardware:“ neu wählen.</source>
+        <translation>Close the other program (a terminal program, the adapter&apos;s own software), then choose the port again under “Hardware:”.</translation>
+    </message>
+    <message>
+        <source>Das Gerät an %1 ist weg oder antwortet nicht (Fehler %2).</source>
+        <translation>The device at %1 is gone or does not answer (error %2).</translation>
+    </message>
+    <message>
+        <source>Den Adapter wieder einstecken; bekam er eine andere Nummer (Geräte-Manager), diese unter „Hardware:“ wählen.</source>
+        <translation>Plug the adapter in again; if it got another number (Device Manager), choose that under “Hardware:”.</translation>
+    </message>
+    <message>
+        <source>Der Treiber von %1 kann die Modemleitungen nicht so bedienen (Fehler %2).</source>
+        <translation>The driver of %1 cannot serve the modem lines this way (error %2).</translation>
+    </message>
+    <message>
+        <source>%1 ist die Konsole des Systems und wird nicht benutzt. Einen anderen Port unter „Hardware:“ wählen.</source>
+        <translation>%1 is the system&apos;s console and is not used. Choose another port under “Hardware:”.</translation>
+    </message>
+    <message>
+        <source>%1 wird von einem anderen Programm benutzt: %2 (Prozess %3). Dieses Programm beenden oder dort den Port schließen, dann den Port unter „Hardware:“ neu wählen.</source>
+        <translation>%1 is in use by another program: %2 (process %3). Close that program or the port in it, then choose the port again under “Hardware:”.</translation>
+    </message>
+    <message>
+        <source>%1 wird von einem anderen Programm benutzt (Fehler %2). Das andere Programm beenden (welches, zeigt: fuser -v %1), dann den Port unter „Hardware:“ neu wählen.</source>
+        <translation>%1 is in use by another program (error %2). Close the other program (fuser -v %1 shows which), then choose the port again under “Hardware:”.</translation>
+    </message>
+    <message>
+        <source>%1 ist von einem anderen Programm gesperrt (Sperrdatei %2, Prozess %3). Dieses Programm beenden, dann den Port unter „Hardware:“ neu wählen.</source>
+        <translation>%1 is locked by another program (lock file %2, process %3). Close that program, then choose the port again under “Hardware:”.</translation>
+    </message>
+    <message>
+        <source>Eine veraltete Sperrdatei von Benutzer %1 blockiert %2: %3 (Prozess %4 läuft nicht mehr; Fehler %5). Entfernen mit: sudo rm %3</source>
+        <translation>A stale lock file of user %1 blocks %2: %3 (process %4 is no longer running; error %5). Remove it with: sudo rm %3</translation>
+    </message>
+    <message>
+        <source>%1 ist gesperrt: %2 ist keine lesbare Sperrdatei. Die Datei prüfen und entfernen: sudo rm %2</source>
+        <translation>%1 is locked: %2 is not a lock file that can be read. Check the file and remove it: sudo rm %2</translation>
+    </message>
+    <message>
+        <source>Die Sperrdatei %1 für %2 kann nicht angelegt werden (Fehler %3). Platz und Rechte des Ordners prüfen.</source>
+        <translation>The lock file %1 for %2 cannot be made (error %3). Check the folder&apos;s free space and permissions.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht benutzt werden (Fehler %2).</source>
+        <translation>%1 cannot be used (error %2).</translation>
+    </message>
+    <message>
+        <source>Den Port unter „Hardware:“ neu wählen; hilft das nicht, einen anderen Adapter verwenden.</source>
+        <translation>Choose the port again under “Hardware:”; if that does not help, use another adapter.</translation>
+    </message>
+</context>
+<context>
     <name>QuitQuestion</name>
     <message>
         <source>Das Rennen läuft noch. Jetzt beenden? Die Zeiten bis hierher bleiben gespeichert, das Rennen gilt dann als „unterbrochen“.</source>
@@ -1295,10 +1430,6 @@ since %2</translation>
         <translation>Unplugged since %1: %2</translation>
     </message>
     <message>
-        <source> (Fehler %1)</source>
-        <translation> (error %1)</translation>
-    </message>
-    <message>
         <source> – wird wieder geöffnet, sobald das Gerät wieder da ist</source>
         <translation> – opened again as soon as the device is back</translation>
     </message>
@@ -1327,6 +1458,10 @@ other device</translation>
     <message>
         <source> – Fehler beim Auslösen: %1</source>
         <translation> – error when triggering: %1</translation>
+    </message>
+    <message>
+        <source> – %1</source>
+        <translation> – %1</translation>
     </message>
 </context>
 </TS>

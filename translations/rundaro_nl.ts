@@ -426,6 +426,141 @@ elke doorkomst in plaats van de schemaronde de zojuist gereden ronde, groen of r
     </message>
 </context>
 <context>
+    <name>PortFailure</name>
+    <message>
+        <source>Kein Zugriff auf %1 (Fehler %2): Sie sind nicht in der Gruppe „dialout“.</source>
+        <translation>Geen toegang tot %1 (fout %2): u zit niet in de groep „dialout”.</translation>
+    </message>
+    <message>
+        <source>Im Terminal eingeben: sudo adduser &quot;$USER&quot; dialout – dann ab- und wieder anmelden.</source>
+        <translation>Typ in een terminal: sudo adduser &quot;$USER&quot; dialout – en meld u daarna af en weer aan.</translation>
+    </message>
+    <message>
+        <source>Das System verweigert %1 (Fehler %2).</source>
+        <translation>Het systeem weigert %1 (fout %2).</translation>
+    </message>
+    <message>
+        <source>Die Rechte des Geräts prüfen: ls -l %1</source>
+        <translation>Controleer de rechten van het apparaat: ls -l %1</translation>
+    </message>
+    <message>
+        <source>%1 ist nicht da (Fehler %2).</source>
+        <translation>%1 is er niet (fout %2).</translation>
+    </message>
+    <message>
+        <source>Den Adapter einstecken; unter welchem Namen er kam, zeigt dmesg – diesen unter „Hardware:“ wählen.</source>
+        <translation>Steek de adapter in; dmesg toont de naam die hij kreeg – kies die bij „Hardware:”.</translation>
+    </message>
+    <message>
+        <source>Das Gerät an %1 ist weg (Fehler %2).</source>
+        <translation>Het apparaat op %1 is weg (fout %2).</translation>
+    </message>
+    <message>
+        <source>Den Adapter wieder einstecken; kam er unter einem anderen Namen (dmesg), diesen unter „Hardware:“ wählen.</source>
+        <translation>Steek de adapter opnieuw in; kwam hij terug onder een andere naam (dmesg), kies die dan bij „Hardware:”.</translation>
+    </message>
+    <message>
+        <source>DTR bleibt an %1 aus (Fehler %2): das Gerät kann den Kontakt nicht versorgen.</source>
+        <translation>DTR blijft uit op %1 (fout %2): het apparaat kan het contact niet voeden.</translation>
+    </message>
+    <message>
+        <source>Einen Adapter mit allen Modemleitungen (voller DB9-Stecker) verwenden.</source>
+        <translation>Gebruik een adapter met alle modemlijnen (een volledige DB9-stekker).</translation>
+    </message>
+    <message>
+        <source>%1 wird von einem anderen Programm benutzt (Fehler %2).</source>
+        <translation>%1 wordt door een ander programma gebruikt (fout %2).</translation>
+    </message>
+    <message>
+        <source>Das andere Programm beenden (welches, zeigt: fuser -v %1), dann den Port unter „Hardware:“ neu wählen.</source>
+        <translation>Sluit het andere programma (welk, toont: fuser -v %1) en kies de poort daarna opnieuw bij „Hardware:”.</translation>
+    </message>
+    <message>
+        <source>%1 ist kein serieller Port (Fehler %2).</source>
+        <translation>%1 is geen seriële poort (fout %2).</translation>
+    </message>
+    <message>
+        <source>Einen anderen Port unter „Hardware:“ wählen.</source>
+        <translation>Kies een andere poort bij „Hardware:”.</translation>
+    </message>
+    <message>
+        <source>Der Treiber von %1 kann nicht auf die Modemleitungen warten (Fehler %2).</source>
+        <translation>Het stuurprogramma van %1 kan niet op de modemlijnen wachten (fout %2).</translation>
+    </message>
+    <message>
+        <source>Einen anderen Adapter verwenden.</source>
+        <translation>Gebruik een andere adapter.</translation>
+    </message>
+    <message>
+        <source>%1 nimmt die Einstellungen nicht an (Fehler %2).</source>
+        <translation>%1 aanvaardt de instellingen niet (fout %2).</translation>
+    </message>
+    <message>
+        <source>Dem System fehlen Mittel, um %1 zu öffnen (Fehler %2).</source>
+        <translation>Het systeem heeft niet genoeg middelen om %1 te openen (fout %2).</translation>
+    </message>
+    <message>
+        <source>Nicht benötigte Programme beenden und den Port unter „Hardware:“ neu wählen.</source>
+        <translation>Sluit programma&apos;s die u niet nodig hebt en kies de poort opnieuw bij „Hardware:”.</translation>
+    </message>
+    <message>
+        <source>Den Adapter einstecken; welche Nummer er hat, zeigt der Geräte-Manager unter „Anschlüsse (COM &amp; LPT)“ – diese unter „Hardware:“ wählen.</source>
+        <translation>Steek de adapter in; Apparaatbeheer toont zijn nummer onder „Poorten (COM &amp; LPT)” – kies dat bij „Hardware:”.</translation>
+    </message>
+    <message>
+        <source>Das andere Programm beenden (ein Terminalprogramm, die Software des Adapters), dann den Port unter „Hardware:“ neu wählen.</source>
+        <translation>Sluit het andere programma (een terminalprogramma, de software van de adapter) en kies de poort daarna opnieuw bij „Hardware:”.</translation>
+    </message>
+    <message>
+        <source>Das Gerät an %1 ist weg oder antwortet nicht (Fehler %2).</source>
+        <translation>Het apparaat op %1 is weg of antwoordt niet (fout %2).</translation>
+    </message>
+    <message>
+        <source>Den Adapter wieder einstecken; bekam er eine andere Nummer (Geräte-Manager), diese unter „Hardware:“ wählen.</source>
+        <translation>Steek de adapter opnieuw in; kreeg hij een ander nummer (Apparaatbeheer), kies dat dan bij „Hardware:”.</translation>
+    </message>
+    <message>
+        <source>Der Treiber von %1 kann die Modemleitungen nicht so bedienen (Fehler %2).</source>
+        <translation>Het stuurprogramma van %1 kan de modemlijnen niet zo bedienen (fout %2).</translation>
+    </message>
+    <message>
+        <source>%1 ist die Konsole des Systems und wird nicht benutzt. Einen anderen Port unter „Hardware:“ wählen.</source>
+        <translation>%1 is de console van het systeem en wordt niet gebruikt. Kies een andere poort bij „Hardware:”.</translation>
+    </message>
+    <message>
+        <source>%1 wird von einem anderen Programm benutzt: %2 (Prozess %3). Dieses Programm beenden oder dort den Port schließen, dann den Port unter „Hardware:“ neu wählen.</source>
+        <translation>%1 wordt door een ander programma gebruikt: %2 (proces %3). Sluit dat programma of de poort daarin en kies de poort daarna opnieuw bij „Hardware:”.</translation>
+    </message>
+    <message>
+        <source>%1 wird von einem anderen Programm benutzt (Fehler %2). Das andere Programm beenden (welches, zeigt: fuser -v %1), dann den Port unter „Hardware:“ neu wählen.</source>
+        <translation>%1 wordt door een ander programma gebruikt (fout %2). Sluit het andere programma (welk, toont: fuser -v %1) en kies de poort daarna opnieuw bij „Hardware:”.</translation>
+    </message>
+    <message>
+        <source>%1 ist von einem anderen Programm gesperrt (Sperrdatei %2, Prozess %3). Dieses Programm beenden, dann den Port unter „Hardware:“ neu wählen.</source>
+        <translation>%1 is door een ander programma vergrendeld (vergrendelbestand %2, proces %3). Sluit dat programma en kies de poort daarna opnieuw bij „Hardware:”.</translation>
+    </message>
+    <message>
+        <source>Eine veraltete Sperrdatei von Benutzer %1 blockiert %2: %3 (Prozess %4 läuft nicht mehr; Fehler %5). Entfernen mit: sudo rm %3</source>
+        <translation>Een verouderd vergrendelbestand van gebruiker %1 blokkeert %2: %3 (proces %4 draait niet meer; fout %5). Verwijderen met: sudo rm %3</translation>
+    </message>
+    <message>
+        <source>%1 ist gesperrt: %2 ist keine lesbare Sperrdatei. Die Datei prüfen und entfernen: sudo rm %2</source>
+        <translation>%1 is vergrendeld: %2 is geen leesbaar vergrendelbestand. Controleer het bestand en verwijder het: sudo rm %2</translation>
+    </message>
+    <message>
+        <source>Die Sperrdatei %1 für %2 kann nicht angelegt werden (Fehler %3). Platz und Rechte des Ordners prüfen.</source>
+        <translation>Het vergrendelbestand %1 voor %2 kan niet worden aangemaakt (fout %3). Controleer vrije ruimte en rechten van de map.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht benutzt werden (Fehler %2).</source>
+        <translation>%1 kan niet worden gebruikt (fout %2).</translation>
+    </message>
+    <message>
+        <source>Den Port unter „Hardware:“ neu wählen; hilft das nicht, einen anderen Adapter verwenden.</source>
+        <translation>Kies de poort opnieuw bij „Hardware:”; helpt dat niet, gebruik dan een andere adapter.</translation>
+    </message>
+</context>
+<context>
     <name>QuitQuestion</name>
     <message>
         <source>Das Rennen läuft noch. Jetzt beenden? Die Zeiten bis hierher bleiben gespeichert, das Rennen gilt dann als „unterbrochen“.</source>
@@ -1295,10 +1430,6 @@ sinds %2</translation>
         <translation>Ontkoppeld sinds %1: %2</translation>
     </message>
     <message>
-        <source> (Fehler %1)</source>
-        <translation> (fout %1)</translation>
-    </message>
-    <message>
         <source> – wird wieder geöffnet, sobald das Gerät wieder da ist</source>
         <translation> – wordt weer geopend zodra het apparaat terug is</translation>
     </message>
@@ -1327,6 +1458,10 @@ ander apparaat</translation>
     <message>
         <source> – Fehler beim Auslösen: %1</source>
         <translation> – fout bij het activeren: %1</translation>
+    </message>
+    <message>
+        <source> – %1</source>
+        <translation> – %1</translation>
     </message>
 </context>
 </TS>

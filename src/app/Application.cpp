@@ -44,5 +44,10 @@ void Application::showException(const std::exception_ptr &error)
     } catch (...) {
         text = tr("Unknown error");
     }
+    showMessage(text);
+}
+
+void Application::showMessage(const QString &text)
+{
     QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(), text);
 }

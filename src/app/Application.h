@@ -24,6 +24,8 @@ public:
 
     // Shows `error` in a message box over the active window.
     static void showException(const std::exception_ptr &error);
+    // Shows `text`, an error already said in the user's language, the same way.
+    static void showMessage(const QString &text);
 
 private:
     Translations m_translations;

@@ -63,7 +63,7 @@ void TriggerStatus::showNoPort()
     m_state = State::NoPort;
     m_port.clear();
     m_since = QDateTime();
-    m_error = 0;
+    m_failure = {};
     m_otherDevice = false;
     m_handlerError.clear();
     show();
@@ -74,7 +74,7 @@ void TriggerStatus::showReady(const QString &port)
     m_state = State::Ready;
     m_port = port;
     m_since = QDateTime();
-    m_error = 0;
+    m_failure = {};
     m_otherDevice = false;
     m_handlerError.clear();
     show();
@@ -82,12 +82,21 @@ void TriggerStatus::showReady(const QString &port)
 
 void TriggerStatus::showLost(const QString &port, std::uint32_t error)
 {
-    if (m_state != State::Lost || port != m_port)
+    PortFailure failure;
+    failure.error = error;
+    showLost(port, failure);
+}
+
+void TriggerStatus::showLost(const QString &port, const PortFailure &failure)
+{
+    if (m_state != State::Lost || port != m_port) {
         m_since = QDateTime::currentDateTime();
+        m_failure = {};
+    }
     m_state = State::Lost;
     m_port = port;
-    if (error != 0)
-        m_error = error;
+    if (failure.error != 0 || failure.refusal.reason != rundaro::serial::OpenRefusal::Reason::None)
+        m_failure = failure;
     m_otherDevice = false;
     m_handlerError.clear();
     show();
@@ -123,8 +132,9 @@ void TriggerStatus::show()
         break;
     case State::Lost:
         brief = tr("GETRENNT\n%1\nseit %2").arg(shortName(m_port), since);
-        full = tr("Getrennt seit %1: %2").arg(since, m_port)
-            + (m_error != 0 ? tr(" (Fehler %1)").arg(m_error) : QString());
+        full = tr("Getrennt seit %1: %2").arg(since, m_port);
+        if (const QString why = m_failure.explain(m_port); !why.isEmpty())
+            full += tr(" – %1").arg(why);
         tip = tr(" – wird wieder geöffnet, sobald das Gerät wieder da ist");
         if (m_otherDevice) {
             brief = tr("GETRENNT\n%1\nanderes Gerät").arg(shortName(m_port));

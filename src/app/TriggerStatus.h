@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PortMessages.h"
+
 #include <QColor>
 #include <QDateTime>
 #include <QObject>
@@ -33,10 +35,14 @@ public:
 
     void showNoPort();
     void showReady(const QString &port);
-    // The port `port` cannot be used; `error` is the system's error number
-    // (0 when unknown), the latest one shown. A port that stays lost keeps
-    // its first time.
+    // The port `port` cannot be used; `failure` says why (its number 0 when
+    // unknown), in words with what to do; the latest known one is shown. A
+    // port that stays lost keeps its first time.
+    void showLost(const QString &port, const PortFailure &failure);
+    // Lost with the system's error number from watching the line.
     void showLost(const QString &port, std::uint32_t error);
+    // The latest known failure while Lost.
+    const PortFailure &failure() const { return m_failure; }
     // Lost, and another device than the one opened before is at the port's
     // node now; it is not opened unless the user chooses the port.
     void showOtherDevice(const QString &port);
@@ -63,7 +69,7 @@ private:
     State m_state = State::NoPort;
     QString m_port;
     QDateTime m_since;
-    std::uint32_t m_error = 0;
+    PortFailure m_failure;
     bool m_otherDevice = false;
     QString m_handlerError;
     QString m_brief;

@@ -170,9 +170,8 @@ void ComPortCore::OpenDevice(std::uint8_t port)
     FLastModemStatus = 0;
     FHandle = std::move(result.device);
     if (!FHandle)
-        throw EComHandle("Unable to open com port: " + std::to_string(result.error)
-                             + (result.detail.empty() ? "" : "\n" + result.detail),
-                         result.error);
+        throw EComHandle("Unable to open com port: " + std::to_string(result.error), result.error,
+                         std::move(result.refusal));
 }
 
 void ComPortCore::CloseDevice()

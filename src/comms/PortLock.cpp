@@ -185,16 +185,22 @@ LockState ReadLock(const std::string &folder, const std::string &device)
 }
 
 std::unique_ptr<PortLock> PortLock::Acquire(const std::string &folder, const std::string &device, std::uint32_t &error,
-                                            std::string *detail)
+                                            OpenRefusal *refusal)
 {
     std::unique_ptr<PortLock> lock(new PortLock);
     if (folder.empty())
         return lock;
     const std::string path = LockPath(folder, device);
-    const auto refuse = [&](int number, const std::string &text) {
+    const auto refuse = [&](int number, OpenRefusal::Reason reason, const LockFile &held = {}) {
         error = static_cast<std::uint32_t>(number);
-        if (detail)
-            *detail = text;
+        if (refusal) {
+            *refusal = {};
+            refusal->reason = reason;
+            refusal->path = path;
+            refusal->pid = static_cast<int>(held.owner);
+            if (reason == OpenRefusal::Reason::StaleLock)
+                refusal->user = UserName(held.user);
+        }
         return nullptr;
     };
     for (int attempt = 0; attempt < 2; ++attempt) {
@@ -209,7 +215,7 @@ std::unique_ptr<PortLock> PortLock::Acquire(const std::string &folder, const std
         if (made == ENOENT || made == EACCES || made == EPERM || made == EROFS)
             return lock; // no lock folder that this user can search and write
         if (made != EEXIST)
-            return refuse(made, "Die Sperrdatei " + path + " kann nicht angelegt werden.");
+            return refuse(made, OpenRefusal::Reason::LockNotMade);
         // Only a dead process's lock is taken over, and only by a new file.
         if (attempt > 0)
             break;
@@ -219,18 +225,12 @@ std::unique_ptr<PortLock> PortLock::Acquire(const std::string &folder, const std
             continue;
         const LockState state = StateOf(held);
         if (state == LockState::Stale && removed != EBUSY)
-            return refuse(removed,
-                          "Eine veraltete Sperrdatei blockiert den Port: " + path + " von Benutzer "
-                              + UserName(held.user) + " (Prozess " + std::to_string(held.owner)
-                              + " läuft nicht mehr). Entfernen mit: sudo rm " + path);
+            return refuse(removed, OpenRefusal::Reason::StaleLock, held);
         if (state == LockState::Unreadable)
-            return refuse(EBUSY, "Der Port ist gesperrt: " + path + " ist keine lesbare Sperrdatei.");
+            return refuse(EBUSY, OpenRefusal::Reason::UnreadableLock);
         break;
     }
-    const LockFile held = ReadLockFile(path);
-    return refuse(EBUSY,
-                  "Der Port wird von einem anderen Programm benutzt (Sperrdatei " + path + ", Prozess "
-                      + std::to_string(held.owner) + ").");
+    return refuse(EBUSY, OpenRefusal::Reason::Locked, ReadLockFile(path));
 }
 
 PortLock::~PortLock()

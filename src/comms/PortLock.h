@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OpenRefusal.h"
+
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -69,12 +71,13 @@ class PortLock
 {
 public:
     // Takes the lock of `device` in `folder`. Null with `error` set (EBUSY)
-    // when another holds it, and `detail`, when given, saying for the user
-    // whose lock it is and, for a stale one, how to remove it. A folder
+    // when another holds it, and `refusal`, when given, saying whose lock it
+    // is (for a stale one of another user: EPERM, the file and its owner,
+    // which the user needs to remove it). A folder
     // that is missing, cannot be searched or cannot be written is no error:
     // nobody can lock there, and a lock holding nothing is returned.
     static std::unique_ptr<PortLock> Acquire(const std::string &folder, const std::string &device, std::uint32_t &error,
-                                             std::string *detail = nullptr);
+                                             OpenRefusal *refusal = nullptr);
     ~PortLock();
     PortLock(const PortLock &) = delete;
     PortLock &operator=(const PortLock &) = delete;

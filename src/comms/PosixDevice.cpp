@@ -478,14 +478,17 @@ private:
     std::unique_ptr<ModemWatcher> m_watcher;
 };
 
-OpenResult Failure(int error, int fd = -1, std::string detail = {})
+OpenResult Failure(int error, int fd = -1, OpenRefusal::Reason reason = OpenRefusal::Reason::None)
 {
     if (fd >= 0)
         close(fd);
-    return {nullptr, static_cast<std::uint32_t>(error), std::move(detail)};
+    OpenRefusal refusal;
+    refusal.reason = reason;
+    return {nullptr, static_cast<std::uint32_t>(error), std::move(refusal)};
 }
 
-const char *const kHeldElsewhere = "Der Port wird von einem anderen Programm benutzt.";
+constexpr OpenRefusal::Reason kHeldElsewhere = OpenRefusal::Reason::InUse;
+constexpr OpenRefusal::Reason kNoReason = OpenRefusal::Reason::None;
 
 // The device's own name: what the console file and the lock files use.
 std::string DeviceName(const std::string &path)
@@ -508,7 +511,7 @@ bool IsConsole(const std::string &path, const PortSafety &safety)
 OpenResult OpenPath(const std::string &path, std::shared_ptr<LineDriver> driver, const PortSafety &safety)
 {
     if (IsConsole(path, safety))
-        return Failure(EBUSY, -1, "Der Port ist die Konsole des Systems.");
+        return Failure(EBUSY, -1, OpenRefusal::Reason::Console);
     // A port that another program holds open, with or without a lock, is
     // left alone before anything happens to it: opening it would already
     // raise its DTR and RTS, and setting its line would change that
@@ -516,19 +519,22 @@ OpenResult OpenPath(const std::string &path, std::shared_ptr<LineDriver> driver,
     struct stat node = {};
     if (!safety.processFolder.empty() && stat(path.c_str(), &node) == 0 && S_ISCHR(node.st_mode)) {
         const PortHolder holder = FindPortHolder(safety.processFolder, node);
-        if (holder.pid != 0)
-            return Failure(EBUSY, -1,
-                           "Der Port wird von einem anderen Programm benutzt: " + holder.name + " (Prozess "
-                               + std::to_string(holder.pid) + ").");
+        if (holder.pid != 0) {
+            OpenRefusal refusal;
+            refusal.reason = OpenRefusal::Reason::HeldOpen;
+            refusal.program = holder.name;
+            refusal.pid = holder.pid;
+            return {nullptr, EBUSY, std::move(refusal)};
+        }
     }
     std::uint32_t lockError = 0;
-    std::string lockDetail;
-    std::unique_ptr<PortLock> lock = PortLock::Acquire(safety.lockFolder, DeviceName(path), lockError, &lockDetail);
+    OpenRefusal lockRefusal;
+    std::unique_ptr<PortLock> lock = PortLock::Acquire(safety.lockFolder, DeviceName(path), lockError, &lockRefusal);
     if (!lock)
-        return {nullptr, lockError, lockDetail};
+        return {nullptr, lockError, std::move(lockRefusal)};
     const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return Failure(errno, -1, errno == EBUSY ? kHeldElsewhere : "");
+        return Failure(errno, -1, errno == EBUSY ? kHeldElsewhere : kNoReason);
     if (!isatty(fd))
         return Failure(ENOTTY, fd);
     if (flock(fd, LOCK_EX | LOCK_NB) != 0)

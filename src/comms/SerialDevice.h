@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OpenRefusal.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -138,18 +140,18 @@ protected:
 struct OpenResult
 {
     OpenResult() = default;
-    OpenResult(std::unique_ptr<Device> opened, std::uint32_t failure, std::string explanation = {})
+    OpenResult(std::unique_ptr<Device> opened, std::uint32_t failure, OpenRefusal why = {})
         : device(std::move(opened))
         , error(failure)
-        , detail(std::move(explanation))
+        , refusal(std::move(why))
     {
     }
 
     std::unique_ptr<Device> device; // null when the open failed
     std::uint32_t error = 0; // the system's error number then
-    // What the user needs to know beyond the number (who holds the port,
-    // how to free it), in the program's language; mostly empty.
-    std::string detail;
+    // What the user needs to know beyond the number: who holds the port,
+    // what frees it; mostly Reason::None.
+    OpenRefusal refusal;
 };
 
 // Opens port number `port` for reading and writing, without sharing. The
@@ -170,7 +172,7 @@ bool ProbePort(std::uint8_t port);
 //  Linux:   1-32 /dev/ttyS0-31, 33-64 /dev/ttyUSB0-31, 65-96 /dev/ttyACM0-31;
 //           0 and 97-255 name no device and fail with ENOENT. The console
 //           and a port locked or held open by another program fail with
-//           EBUSY (OpenResult::detail says which); the port's UUCP lock in
+//           EBUSY (OpenResult::refusal says which); the port's UUCP lock in
 //           /run/lock is held while it is open.
 OpenResult OpenPort(std::uint8_t port);
 

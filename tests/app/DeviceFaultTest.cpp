@@ -18,6 +18,7 @@
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 
+#include <atomic>
 #include <cerrno>
 #include <filesystem>
 #include <memory>
@@ -131,7 +132,7 @@ protected:
     // Pumps until the window has tried to open the port `n` times in all.
     void awaitOpens(int n)
     {
-        ASSERT_TRUE(PumpUntil([&] { return opens >= n; })) << opens;
+        ASSERT_TRUE(PumpUntil([&] { return opens >= n; })) << opens.load();
     }
 
     TriggerStatus::State state() const { return child<TriggerStatus>("")->state(); }
@@ -156,8 +157,9 @@ protected:
     std::string node;
     std::shared_ptr<rundaro::serial::SimulatedDriver> driver = std::make_shared<rundaro::serial::SimulatedDriver>();
     std::unique_ptr<Pty> pty;
-    int opens = 0;
-    bool refuse = false;
+    // Counted and read on the thread that opens a lost port again.
+    std::atomic<int> opens{0};
+    std::atomic<bool> refuse{false};
 };
 
 void DeviceFaultTest::simulatedLineGoesAway(bool dropped)
@@ -324,8 +326,8 @@ TEST_F(UsbAdapterTest, PulledOutMidRaceAndPluggedInAgain)
         << text("LabTrigger").toStdString();
     // The unplug's EIO, or the latest try's ENOENT once the node's removal
     // has been seen.
-    EXPECT_TRUE(text("LabPortState").contains(QStringLiteral("/dev/ttyUSB0 (Fehler 5)"))
-                || text("LabPortState").contains(QStringLiteral("/dev/ttyUSB0 (Fehler 2)")))
+    EXPECT_TRUE(text("LabPortState").contains(QStringLiteral("/dev/ttyUSB0 ist weg (Fehler 5)"))
+                || text("LabPortState").contains(QStringLiteral("/dev/ttyUSB0 ist nicht da (Fehler 2)")))
         << text("LabPortState").toStdString();
     EXPECT_NE(face("LabTrigger"), ready);
     savePictures(QStringLiteral("lost"));

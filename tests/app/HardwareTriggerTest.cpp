@@ -1,4 +1,5 @@
 #include "ModalCloser.h"
+#include "PortReopener.h"
 #include "PortScan.h"
 #include "TriggerFixture.h"
 
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <thread>
 
 #include <vector>
@@ -32,6 +34,17 @@ protected:
         ASSERT_TRUE(comPort()->Connected());
     }
     bool running() const { return !enabled("bStart") && enabled("bStop"); }
+    // The reconnect timer's second has come; returns when its try has
+    // opened the port or failed (it opens off the window's thread).
+    void reconnectTry()
+    {
+        // Only the tries the test makes: none from the timer meanwhile.
+        child<QTimer>("TimerReconnect")->setInterval(3600 * 1000);
+        form->TimerReconnectTimer();
+        auto *reopener = form->findChild<PortReopener *>();
+        ASSERT_NE(reopener, nullptr);
+        ASSERT_TRUE(PumpUntil([&] { return !reopener->isBusy(); }));
+    }
 
     // DSR changes `changes` times between two reports; returns when
     // ComPortDSR has run for them (the worker waits again).
@@ -418,7 +431,10 @@ TEST_F(HardwareTriggerTest, PortThatCannotBeOpenedIsReportedAndStaysChosen)
     {
         ModalCloser closer;
         pick(cbPort(), 1);
-        EXPECT_EQ(closer.texts(), QStringList{QStringLiteral("Unable to open com port: 16")});
+        // In words, with what to do; the number for whoever asks further.
+        ASSERT_EQ(closer.texts().size(), 1);
+        EXPECT_TRUE(closer.texts()[0].contains(QStringLiteral("anderen Programm benutzt (Fehler 16)")))
+            << closer.texts()[0].toStdString();
     }
     EXPECT_FALSE(comPort()->Connected());
     EXPECT_EQ(cbPort()->currentIndex(), 1);
@@ -467,7 +483,7 @@ TEST_F(HardwareTriggerTest, LostPortIsRetriedUntilItsOwnAdapterOpens)
         c.block(env);
         const int opened = env.line->Snapshot().devicesOpened;
         for (int second = 0; second < 3; ++second) {
-            form->TimerReconnectTimer();
+            reconnectTry();
             EXPECT_FALSE(comPort()->Connected());
         }
         EXPECT_TRUE(child<QLabel>("LabPortState")->text().contains(c.shown))
@@ -480,9 +496,77 @@ TEST_F(HardwareTriggerTest, LostPortIsRetriedUntilItsOwnAdapterOpens)
         if (c.byTheUser)
             pick(cbPort(), 1);
         else
-            form->TimerReconnectTimer();
+            reconnectTry();
         EXPECT_TRUE(comPort()->Connected());
         EXPECT_FALSE(reconnect->isActive());
+        exit();
+        env.line = rundaro::serial::SimulatedLine::Create();
+    }
+}
+
+// A port that cannot be opened says what happened and what to do, in the
+// same words at start (beside "Hardware:", no message), at every try to
+// reopen it and when the user chooses it (a message, and beside
+// "Hardware:"); the reopening finds the reason by itself.
+TEST_F(HardwareTriggerTest, EveryOpenFailureSaysWhatToDoWhereverItHappens)
+{
+    using rundaro::serial::OpenRefusal;
+    struct Case
+    {
+        const char *name;
+        std::uint32_t error;
+        OpenRefusal refusal;
+        QString advice; // what the text must hold
+    };
+    OpenRefusal stale;
+    stale.reason = OpenRefusal::Reason::StaleLock;
+    stale.path = "/run/lock/LCK..ttyS0";
+    stale.user = "anna";
+    stale.pid = 4711;
+    const Case cases[] = {
+        {"not in the group dialout", 13, {}, QStringLiteral("sudo adduser \"$USER\" dialout")},
+        {"another user's stale lock", 1, stale, QStringLiteral("Benutzer anna blockiert")},
+        {"another user's stale lock, its command", 1, stale, QStringLiteral("sudo rm /run/lock/LCK..ttyS0")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::optional<rundaro::serial::OpenResult> refused;
+        TFormMainServices services = env.services();
+        services.DeviceFactory = [&refused, open = services.DeviceFactory](std::uint8_t port) {
+            if (refused)
+                return rundaro::serial::OpenResult{nullptr, refused->error, refused->refusal};
+            return open(port);
+        };
+        refused.emplace(nullptr, c.error, c.refusal);
+        env.ports = {1};
+        env.storeValues({{"Port", 1}, {"Alg", 0}});
+        {
+            ModalCloser closer;
+            form = std::make_unique<TFormMain>(services);
+            child<QTimer>("TimerReconnect")->setInterval(3600 * 1000);
+            EXPECT_TRUE(closer.texts().isEmpty());
+        }
+        const auto shown = [this] { return child<QLabel>("LabPortState")->text(); };
+        EXPECT_TRUE(shown().contains(c.advice)) << "at start: " << shown().toStdString();
+        EXPECT_FALSE(shown().contains(QStringLiteral("Unable")));
+
+        refused.emplace(nullptr, 2, OpenRefusal{});
+        reconnectTry();
+        EXPECT_FALSE(shown().contains(c.advice)) << shown().toStdString();
+        refused.emplace(nullptr, c.error, c.refusal);
+        reconnectTry();
+        EXPECT_TRUE(shown().contains(c.advice)) << "at a reopening: " << shown().toStdString();
+
+        {
+            ModalCloser closer;
+            pick(cbPort(), 1);
+            ASSERT_EQ(closer.texts().size(), 1);
+            EXPECT_TRUE(closer.texts()[0].contains(c.advice)) << closer.texts()[0].toStdString();
+        }
+        EXPECT_TRUE(shown().contains(c.advice)) << "after the choice: " << shown().toStdString();
+        refused.reset();
+        reconnectTry();
+        EXPECT_TRUE(comPort()->Connected());
         exit();
         env.line = rundaro::serial::SimulatedLine::Create();
     }

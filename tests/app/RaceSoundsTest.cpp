@@ -6,11 +6,16 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QSemaphore>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <cmath>
+#include <cstring>
 #include <mutex>
 #ifdef Q_OS_LINUX
 #include <sys/socket.h>
@@ -260,6 +265,162 @@ TEST(SoundThread, AServerThatDoesNotAnswerHoldsUpNothingAndALateCueIsDropped)
     std::lock_guard lock(log.mutex);
     EXPECT_EQ(log.played, Cues{});
 }
+
+#ifdef Q_OS_LINUX
+// A PulseAudio server of the test's own, playing into a null sink whose
+// monitor is recorded (16-bit mono at 22050 Hz, the sounds' own format).
+class RecordedSoundServer
+{
+public:
+    RecordedSoundServer()
+    {
+        const QString pulseaudio = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
+        const QString parec = QStandardPaths::findExecutable(QStringLiteral("parec"));
+        if (pulseaudio.isEmpty() || parec.isEmpty() || !m_dir.isValid())
+            return;
+        m_socket = m_dir.filePath(QStringLiteral("native"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), m_dir.path());
+        environment.insert(QStringLiteral("PULSE_RUNTIME_PATH"), m_dir.filePath(QStringLiteral("runtime")));
+        environment.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + m_socket);
+        m_server.setProcessEnvironment(environment);
+        m_server.setProgram(pulseaudio);
+        m_server.setArguments(
+            {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
+             QStringLiteral("--disable-shm=yes"), QStringLiteral("--log-target=stderr"),
+             QStringLiteral("--load=module-null-sink sink_name=race"),
+             QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + m_socket});
+        m_server.start();
+        if (!m_server.waitForStarted() || !QTest::qWaitFor([&] { return QFileInfo::exists(m_socket); }, 20000))
+            return;
+        m_recorder.setProcessEnvironment(environment);
+        m_recorder.setStandardOutputFile(m_dir.filePath(QStringLiteral("recording.raw")));
+        m_recorder.start(parec,
+                         {QStringLiteral("-d"), QStringLiteral("race.monitor"), QStringLiteral("--raw"),
+                          QStringLiteral("--latency-msec=20"), QStringLiteral("--format=s16le"),
+                          QStringLiteral("--rate=22050"), QStringLiteral("--channels=1")});
+        // Recording once the first silence has come.
+        m_running = m_recorder.waitForStarted()
+            && QTest::qWaitFor([&] { return QFileInfo(recordingPath()).size() > 0; }, 20000);
+        m_recording.start();
+    }
+    ~RecordedSoundServer()
+    {
+        for (QProcess *process : {&m_recorder, &m_server}) {
+            process->terminate();
+            if (!process->waitForFinished(10000))
+                process->kill();
+            process->waitForFinished(10000);
+        }
+    }
+    bool running() const { return m_running; }
+    // True once a program's stream plays into the server (as at the track,
+    // where the output is made after the window's first frame, long before
+    // the first passing).
+    bool awaitStream()
+    {
+        return QTest::qWaitFor(
+            [&] {
+                QProcess list;
+                list.setProcessEnvironment(m_recorder.processEnvironment());
+                list.start(QStringLiteral("pactl"),
+                           {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
+                return list.waitForFinished(10000) && !list.readAllStandardOutput().trimmed().isEmpty();
+            },
+            20000);
+    }
+    QString address() const { return QStringLiteral("unix:") + m_socket; }
+    // Returns once `ms` more of the server's output have been recorded.
+    bool awaitRecorded(int ms)
+    {
+        const qint64 until = QFileInfo(recordingPath()).size() + qint64(ms) * 22050 * 2 / 1000;
+        return QTest::qWaitFor([&] { return QFileInfo(recordingPath()).size() >= until; }, 20000);
+    }
+    // Stops recording once everything played so far has reached the file,
+    // and returns what was recorded.
+    std::vector<qint16> recording()
+    {
+        const qint64 bytesByNow = (m_recording.elapsed() - 200) * 22050 * 2 / 1000;
+        QTest::qWaitFor([&] { return QFileInfo(recordingPath()).size() >= bytesByNow; }, 20000);
+        m_recorder.terminate();
+        m_recorder.waitForFinished(10000);
+        QFile file(recordingPath());
+        std::vector<qint16> samples;
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = file.readAll();
+            samples.resize(std::size_t(bytes.size() / 2));
+            std::memcpy(samples.data(), bytes.constData(), samples.size() * 2);
+        }
+        return samples;
+    }
+
+private:
+    QString recordingPath() const { return m_dir.filePath(QStringLiteral("recording.raw")); }
+
+    QTemporaryDir m_dir;
+    QString m_socket;
+    QProcess m_server;
+    QProcess m_recorder;
+    bool m_running = false;
+    QElapsedTimer m_recording; // since the first silence was recorded
+};
+
+// The milliseconds of tone in each beep of a recording: 5 ms windows whose
+// loudness stands well above silence, gathered into one beep while less
+// than 200 ms of quiet lies between them (a stream that ran dry for a
+// moment under load splits a beep, it does not shorten it).
+std::vector<int> beepsIn(const std::vector<qint16> &samples)
+{
+    constexpr std::size_t kWindow = 22050 / 200;
+    constexpr int kGapWindows = 40;
+    std::vector<int> beeps;
+    int quiet = kGapWindows;
+    for (std::size_t at = 0; at + kWindow <= samples.size(); at += kWindow) {
+        double energy = 0;
+        for (std::size_t i = at; i < at + kWindow; ++i)
+            energy += double(samples[i]) * samples[i];
+        const bool loud = std::sqrt(energy / kWindow) > 3000;
+        if (loud && quiet >= kGapWindows)
+            beeps.push_back(0);
+        if (loud)
+            beeps.back() += 5;
+        quiet = loud ? 0 : quiet + 1;
+    }
+    return beeps;
+}
+
+// A race of ten passings through the program's own sound output (the sound
+// thread and the sound module) into a sound server: each passing's beep is
+// heard, whole (80 ms; measured in 5 ms windows).
+TEST(RaceSoundsHeard, TenPassingsGiveTenWholeBeeps)
+{
+    RecordedSoundServer server;
+    if (!server.running())
+        GTEST_SKIP() << "no PulseAudio server can run here (pulseaudio, parec)";
+    const QByteArray userServer = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", server.address().toLocal8Bit());
+    {
+        std::unique_ptr<SoundOutput> output = TFormMainServices().Resolved().Sounds();
+        ASSERT_TRUE(output);
+        ASSERT_TRUE(server.awaitStream());
+        // The race begins a while after the output is made, as at the track.
+        ASSERT_TRUE(server.awaitRecorded(1000));
+        for (int passing = 0; passing < 10; ++passing) {
+            output->play(RaceCue::Passing);
+            QTest::qWait(500);
+        }
+        QTest::qWait(1500);
+    }
+    if (userServer.isNull())
+        qunsetenv("PULSE_SERVER");
+    else
+        qputenv("PULSE_SERVER", userServer);
+    const std::vector<int> beeps = beepsIn(server.recording());
+    ASSERT_EQ(beeps.size(), 10u) << ::testing::PrintToString(beeps);
+    for (int ms : beeps)
+        EXPECT_GE(ms, 60) << ::testing::PrintToString(beeps); // 80 ms; cut ones had 30 to 50
+}
+#endif
 
 // Elsewhere the system's own sound output is always there.
 #ifdef Q_OS_LINUX

@@ -65,9 +65,12 @@ TEST(ComPortOverPty, SecondOpenOfAnOpenPortFails)
     second.SetEvents({TComPort::evRxChar});
     first.Open();
     // The number, and for the user what it means.
-    EXPECT_EQ(MessageOf<EComHandle>(second),
-              "Unable to open com port: " + std::to_string(EBUSY)
-                  + "\nDer Port wird von einem anderen Programm benutzt.");
+    EXPECT_EQ(MessageOf<EComHandle>(second), "Unable to open com port: " + std::to_string(EBUSY));
+    try {
+        second.Open();
+    } catch (const EComHandle &e) {
+        EXPECT_EQ(e.Refusal().reason, rundaro::serial::OpenRefusal::Reason::InUse);
+    }
     EXPECT_FALSE(second.Connected());
     first.Close();
     second.Open();

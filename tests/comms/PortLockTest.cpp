@@ -153,7 +153,9 @@ TEST_F(PortLockTest, PortHeldOpenByAnotherProgramIsRefusedUntouched)
     const OpenResult refused = OpenPath(device(), nullptr, safety());
     EXPECT_FALSE(refused.device);
     EXPECT_EQ(refused.error, std::uint32_t(EBUSY));
-    EXPECT_NE(refused.detail.find("anderen Programm benutzt"), std::string::npos) << refused.detail;
+    EXPECT_EQ(refused.refusal.reason, OpenRefusal::Reason::HeldOpen);
+    EXPECT_EQ(refused.refusal.pid, int(getpid()));
+    EXPECT_FALSE(refused.refusal.program.empty());
     EXPECT_FALSE(std::filesystem::exists(lockFile()));
     ASSERT_EQ(tcgetattr(other, &line), 0);
     EXPECT_EQ(cfgetospeed(&line), speed_t(B115200));
@@ -193,21 +195,23 @@ TEST_F(PortLockTest, WhatAnotherUserLeavesIsToldApart)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         std::filesystem::remove(lockFile());
+        const pid_t dead = c.staleLock ? deadProcess() : 0;
         if (c.staleLock)
-            writeLock(deadProcess());
+            writeLock(dead);
         ASSERT_EQ(chmod(locks().c_str(), c.folder), 0);
         const pid_t child = fork();
         if (child == 0) {
             if (setgid(65534) != 0 || setuid(65534) != 0)
                 _exit(10);
             std::uint32_t error = 0;
-            std::string detail;
-            const std::unique_ptr<PortLock> lock = PortLock::Acquire(locks(), "ttyUSB0", error, &detail);
+            OpenRefusal refusal;
+            const std::unique_ptr<PortLock> lock = PortLock::Acquire(locks(), "ttyUSB0", error, &refusal);
             if (c.staleLock) {
                 if (lock || error != EPERM)
                     _exit(11);
-                if (detail.find("veraltete Sperrdatei") == std::string::npos
-                    || detail.find("sudo rm " + lockFile()) == std::string::npos)
+                // Whose lock, and the file the user needs to remove.
+                if (refusal.reason != OpenRefusal::Reason::StaleLock || refusal.path != lockFile()
+                    || refusal.user != "root" || refusal.pid != dead)
                     _exit(12);
             } else {
                 if (!lock || lock->Holds() || ReadLock(locks(), "ttyUSB0") != LockState::None)

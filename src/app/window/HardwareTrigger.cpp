@@ -5,6 +5,8 @@
 #include "ButtonWithColor.h"
 #include "Comms.h"
 #include "DeviceWatch.h"
+#include "PortMessages.h"
+#include "PortReopener.h"
 #include "PortScan.h"
 #include "TickCount.h"
 #include "TriggerStatus.h"
@@ -55,6 +57,16 @@ void TFormMain::createComPort(const rundaro::serial::DeviceFactory &factory)
         m_triggerStatus->showHandlerError(message);
     };
     m_triggerStatus = new TriggerStatus(LabTrigger, LabPortState, this);
+    m_deviceFactory = factory;
+    m_reopener = new PortReopener(
+        factory,
+        [this](std::uint8_t port, rundaro::serial::OpenResult &result, bool again) {
+            PortReopened(port, result);
+            // The node changed while that try ran: once more, at once.
+            if (again && m_triggerStatus->state() == TriggerStatus::State::Lost && !ComPort->Connected())
+                ReopenPort();
+        },
+        this);
     auto *watch = new DeviceWatch(QString::fromStdString(m_services.DeviceFolder), this);
     connect(watch, &DeviceWatch::changed, this, &TFormMain::DeviceNodeChanged);
 
@@ -70,7 +82,7 @@ void TFormMain::createComPort(const rundaro::serial::DeviceFactory &factory)
     connect(TimerReconnect, &QTimer::timeout, this, [this] { TimerReconnectTimer(TimerReconnect); });
 }
 
-void TFormMain::ShowTriggerState(std::uint32_t error)
+void TFormMain::ShowTriggerState(const PortFailure &failure)
 {
     const QString name = QString::fromStdString(rundaro::serial::PortDisplayName(ComPort->Port()));
     if (ComPort->Port() == 0 && !ComPort->Connected())
@@ -78,7 +90,7 @@ void TFormMain::ShowTriggerState(std::uint32_t error)
     else if (ComPort->Connected())
         m_triggerStatus->showReady(name);
     else
-        m_triggerStatus->showLost(name, error);
+        m_triggerStatus->showLost(name, failure);
     // A lost port is tried again until it opens or another port is chosen.
     if (m_triggerStatus->state() == TriggerStatus::State::Lost)
         TimerReconnect->start();
@@ -94,7 +106,10 @@ void TFormMain::TimerReconnectTimer(QObject * /*Sender*/)
 
 void TFormMain::ComPortLost(QObject * /*Sender*/, quint32 Error)
 {
-    ShowTriggerState(Error);
+    PortFailure failure;
+    failure.error = Error;
+    failure.step = PortFailure::Step::Line;
+    ShowTriggerState(failure);
 }
 
 void TFormMain::DeviceNodeChanged(const QString &name)
@@ -118,19 +133,33 @@ void TFormMain::ReopenPort()
         m_triggerStatus->showOtherDevice(QString::fromStdString(rundaro::serial::PortDisplayName(ComPort->Port())));
         return;
     }
-    // A node that is back but cannot be opened yet (udev has not set its
+    // The device is opened off the window's thread (looking for another
+    // holder of the port can take long); the window goes on timing, and
+    // PortReopened takes the device. An attempt still running is not doubled.
+    m_reopener->start(ComPort->Port());
+}
+
+void TFormMain::PortReopened(std::uint8_t port, rundaro::serial::OpenResult &result)
+{
+    // The user may have chosen another port meanwhile, or the port came
+    // back another way.
+    if (m_triggerStatus->state() != TriggerStatus::State::Lost || ComPort->Connected() || ComPort->Port() != port)
+        return;
+    // The component opens as ever, with the device already at hand. A node
+    // that is back but cannot be opened yet (udev has not set its
     // permissions, another program holds it) stays lost and shows why; the
     // next try comes a second later or with the node's next change.
+    auto opened = std::make_shared<rundaro::serial::OpenResult>(std::move(result));
+    ComPort->SetDeviceFactory([opened](std::uint8_t) { return std::move(*opened); });
+    PortFailure failure;
     try {
         ComPort->Open();
     } catch (const EComError &e) {
-        ShowTriggerState(e.Error());
-        return;
+        failure = PortFailure::of(e);
     } catch (const std::exception &) {
-        ShowTriggerState();
-        return;
     }
-    ShowTriggerState();
+    ComPort->SetDeviceFactory(m_deviceFactory);
+    ShowTriggerState(failure);
 }
 
 void TFormMain::ComPortOpen()

@@ -120,16 +120,19 @@ void TFormMain::FormCreate()
     ReadSettings();
     SetUpLapTable();
     ScanPorts();
+    // A stored port that cannot be opened now simply stays closed: no
+    // message at start. It shows as lost, with why and what to do, and opens
+    // by itself once its device is there.
+    PortFailure failure;
     if (ComPort->Port() != 0) {
-        // A stored port that cannot be opened now simply stays closed.
         try {
             ComPort->Open();
+        } catch (const EComError &e) {
+            failure = PortFailure::of(e);
         } catch (const std::exception &) {
         }
     }
-    // A stored port that did not open shows as lost, and opens by itself
-    // once its device is there.
-    ShowTriggerState();
+    ShowTriggerState(failure);
     seDopTime->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Recompute();
     ShowPortChoice();

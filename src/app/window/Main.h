@@ -3,6 +3,7 @@
 #include "ContactRule.h"
 #include "GridTypes.h"
 #include "MainServices.h"
+#include "PortMessages.h"
 #include "RaceRecord.h"
 
 #include <QColor>
@@ -24,6 +25,7 @@ class QMenu;
 class QPushButton;
 class QTabWidget;
 class QTimer;
+class PortReopener;
 class QWidget;
 class RaceFeed;
 class TBitBtnWithColor;
@@ -222,12 +224,16 @@ private:
     void createComPort(const rundaro::serial::DeviceFactory &factory);
     void connectPortChoice();
     // The trigger's state on LabTrigger and beside "Hardware:": no port, the
-    // chosen port open, or not (`error` says why, 0 when unknown).
-    void ShowTriggerState(std::uint32_t error = 0);
+    // chosen port open, or not (`failure` says why, its number 0 when
+    // unknown).
+    void ShowTriggerState(const PortFailure &failure = {});
     // A device node of the watched folder has changed: a lost port whose
     // node it is is opened again, and the port list is made anew.
     void DeviceNodeChanged(const QString &name);
+    // Tries to open the lost port again, off the window's thread.
     void ReopenPort();
+    // The device of that try, opened or not, on the window's thread.
+    void PortReopened(std::uint8_t port, rundaro::serial::OpenResult &result);
     // ComPort has opened: the contact starts from the line's state then.
     void ComPortOpen();
     // The tick a race command records: the contact's own when the trigger
@@ -375,6 +381,9 @@ private:
     ContactRule m_contact;
     // The adapter behind the port at its last open (empty: unknown).
     std::string m_portIdentity;
+    // How ComPort gets its devices; the reopener opens lost ports with it.
+    rundaro::serial::DeviceFactory m_deviceFactory;
+    PortReopener *m_reopener = nullptr;
     // The tick of the contact whose command is running now.
     std::optional<std::uint32_t> m_contactTick;
     // The trigger that armed the lockout, and its length (0: none armed).

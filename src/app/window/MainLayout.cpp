@@ -436,11 +436,15 @@ void TFormMain::createConfigurationTab(QWidget *tab)
     hardware->setBuddy(cbPort);
     auto *algorithm = createLabel(tr("Algorithm:"), tab);
     algorithm->setBuddy(cbAlg);
+    // The port's state, and when it cannot be used why and what to do: a
+    // few lines, wrapped, beside the choices below "Hardware:".
     LabPortState = createStateLabel(QStringLiteral("LabPortState"), tab);
-    LabPortState->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    LabPortState->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LabPortState->setWordWrap(true);
+    LabPortState->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(hardware, 0, 0);
     grid->addWidget(cbPort, 0, 1);
-    grid->addWidget(LabPortState, 0, 2);
+    grid->addWidget(LabPortState, 0, 2, 6, 1, Qt::AlignTop);
     grid->addWidget(algorithm, 1, 0);
     grid->addWidget(cbAlg, 1, 1);
     // The race sounds, on unless switched off.

@@ -5,6 +5,8 @@
 #include "Application.h"
 #include "Comms.h"
 #include "PortList.h"
+#include "PortMessages.h"
+#include "PortReopener.h"
 #include "PortScan.h"
 
 #include <algorithm>
@@ -75,6 +77,9 @@ void TFormMain::cbPortChange(QObject * /*Sender*/)
 {
     const int index = cbPort->currentIndex();
     cbAlg->setEnabled(index > 0);
+    // A reopening of the port chosen before is dropped: the user's choice
+    // is opened here.
+    m_reopener->cancel();
     if (index == 0) {
         // "None": the contact stops driving the race at once, not at exit.
         ComPort->SetPort(0);
@@ -89,19 +94,19 @@ void TFormMain::cbPortChange(QObject * /*Sender*/)
     // The user takes whatever device is at the port now: the adapter to
     // come back after a loss is the one this open finds.
     m_portIdentity.clear();
-    // The user asked for this port: a failure to open it is shown. It is
-    // reported here rather than thrown through the list's signal.
+    // The user asked for this port: a failure to open it is shown, in words
+    // that say what to do. It is reported here rather than thrown through
+    // the list's signal.
     try {
         ComPort->Open();
+    } catch (const EComError &e) {
+        const PortFailure failure = PortFailure::of(e);
+        ShowTriggerState(failure);
+        Application::showMessage(
+            failure.explain(QString::fromStdString(rundaro::serial::PortDisplayName(ComPort->Port()))));
+        return;
     } catch (...) {
-        std::uint32_t error = 0;
-        try {
-            throw;
-        } catch (const EComError &e) {
-            error = e.Error();
-        } catch (...) {
-        }
-        ShowTriggerState(error);
+        ShowTriggerState();
         Application::showException(std::current_exception());
         return;
     }
