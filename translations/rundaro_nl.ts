@@ -1089,5 +1089,13 @@ ander apparaat</translation>
         <source> – Fehler beim Auslösen: %1</source>
         <translation> – fout bij het activeren: %1</translation>
     </message>
+    <message>
+        <source> – Abfrage alle %1 ms</source>
+        <translation> – elke %1 ms opgevraagd</translation>
+    </message>
+    <message>
+        <source> – Kurze Unterbrechungen – Polarität prüfen</source>
+        <translation> – Korte onderbrekingen – controleer de polariteit</translation>
+    </message>
 </context>
 </TS>

@@ -32,7 +32,14 @@ public:
     QDateTime lostSince() const { return m_since; }
 
     void showNoPort();
-    void showReady(const QString &port);
+    // `pollMs`: the port's driver cannot wait for the lines, which are
+    // looked at every that many milliseconds instead (0: it waits).
+    void showReady(const QString &port, int pollMs = 0);
+    // Contacts keep coming as short breaks away from the chosen level: the
+    // other polarity would time their start. Shown while the port stays
+    // ready.
+    void showPolarityHint();
+    bool polarityHint() const { return m_polarityHint; }
     // The port `port` cannot be used; `error` is the system's error number
     // (0 when unknown), the latest one shown. A port that stays lost keeps
     // its first time.
@@ -65,6 +72,8 @@ private:
     QDateTime m_since;
     std::uint32_t m_error = 0;
     bool m_otherDevice = false;
+    int m_pollMs = 0;
+    bool m_polarityHint = false;
     QString m_handlerError;
     QString m_brief;
     QColor m_face;
