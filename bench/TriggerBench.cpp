@@ -118,10 +118,9 @@ private:
 class EdgeThread
 {
 public:
-    EdgeThread(std::shared_ptr<SimulatedDriver> line, bool racing, bool polled)
+    EdgeThread(std::shared_ptr<SimulatedDriver> line, bool racing)
         : m_line(std::move(line))
         , m_racing(racing)
-        , m_polled(polled)
         , m_thread([this] { run(); })
     {
     }
@@ -160,10 +159,8 @@ private:
                 if (m_stop)
                     return;
             }
-            // A modem-line wait sees only changes made after it has begun;
-            // polled lines are looked at again and again.
-            if (!m_polled)
-                m_line->AwaitWaiting();
+            // A modem-line wait sees only changes made after it has begun.
+            m_line->AwaitWaiting();
             std::this_thread::sleep_for(std::chrono::microseconds(pauseUs(random)));
             m_edgeNs.store(nowNs());
             m_line->Drive(TIOCM_DSR);
@@ -174,7 +171,6 @@ private:
 
     std::shared_ptr<SimulatedDriver> m_line;
     bool m_racing;
-    bool m_polled;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     int m_wanted = 0;
@@ -220,17 +216,14 @@ double BareWakeUpP99Ms(int samples)
 void BM_TriggerLatency(benchmark::State &state)
 {
     // 0: window idle; 1: racing; 2: the main thread busy 50 ms at each edge;
-    // 3: racing with the call-outs on (a silent engine); 4: window idle, the
-    // driver without the modem-line wait (the lines polled every 2 ms).
+    // 3: racing with the call-outs on (a silent engine). The lines polled
+    // where the driver has no wait: bench_comms BM_PolledEdgeToHandler.
     const bool racing = state.range(0) == 1 || state.range(0) == 3;
     const bool busy = state.range(0) == 2;
     const bool callOuts = state.range(0) == 3;
-    const bool polled = state.range(0) == 4;
     const int kSamples = busy ? 200 : 1000;
     rundaro::SetTickSource(&stampedTick);
     auto line = std::make_shared<SimulatedDriver>();
-    if (polled)
-        line->RemoveWait(ENOTTY);
     BenchPty pty;
     TFormMainServices services = BenchServices();
     auto driver = std::make_shared<StampingDriver>(line);
@@ -260,7 +253,7 @@ void BM_TriggerLatency(benchmark::State &state)
         QCoreApplication::processEvents();
         auto *timer = form.findChild<QTimer *>(QStringLiteral("Timer1"));
         auto *raceFile = form.findChild<RaceFile *>(QStringLiteral("RaceFile"));
-        EdgeThread edges(line, racing, polled);
+        EdgeThread edges(line, racing);
 
         std::uint32_t startTick = form.StartTick();
         int lapCount = 0;
@@ -274,8 +267,7 @@ void BM_TriggerLatency(benchmark::State &state)
             // DSR off first, through to the window, so that no edge is merged
             // with the one before it.
             if (form.LastModemStatus() == MS_DSR_ON) {
-                if (!polled)
-                    line->AwaitWaiting();
+                line->AwaitWaiting();
                 line->Drive(0);
                 while (form.LastModemStatus() != 0)
                     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -313,8 +305,7 @@ void BM_TriggerLatency(benchmark::State &state)
             const std::uint32_t read
                 = std::uint32_t(form.LapMark()) + form.StartTick() - kBase - g_jumps.load() * kLockoutMs;
             const std::int64_t readNs = g_readAt[read % kReads];
-            // Polled, no wait returns: the path starts at the edge itself.
-            latencyMs.push_back(double(readNs - (polled ? edges.lastEdgeNs() : driver->lastReturnNs())) / 1e6);
+            latencyMs.push_back(double(readNs - driver->lastReturnNs()) / 1e6);
             fromEdgeMs.push_back(double(readNs - edges.lastEdgeNs()) / 1e6);
             if (form.findChild<QAction *>(QStringLiteral("mLAP"))->isEnabled()
                 || form.findChild<QAction *>(QStringLiteral("mStop"))->isEnabled()) {
@@ -347,7 +338,6 @@ void BM_TriggerLatency(benchmark::State &state)
     state.counters["port_threads"] = portThreads;
     state.SetLabel(std::string(busy         ? "main thread busy 50 ms at each edge; goal: edge_p99 under 1 ms"
                                    : racing ? "racing (10 ms ticks); goal: p99 under 0.5 ms"
-                                   : polled ? "window idle, lines polled every 2 ms; edge_p99 within 2 ms + 2x bare"
                                             : "window idle; goal: p99 under 0.2 ms")
                    + "; stamped by the worker" + (callOuts ? "; call-outs on (silent engine)" : ""));
 }

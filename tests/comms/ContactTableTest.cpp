@@ -117,7 +117,10 @@ public:
 #endif
     }
 
-    bool OnLine() const { return m_profile == Profile::Line || m_profile == Profile::LineLevelOnly; }
+    bool OnLine() const
+    {
+        return m_profile == Profile::Line || m_profile == Profile::LineLevelOnly;
+    }
     bool Counted() const
     {
         return m_profile != Profile::LineLevelOnly && m_profile != Profile::WaitNoCounts
@@ -201,9 +204,18 @@ public:
         }
     }
 
-    TComThread &Worker() { return *m_core.Worker(); }
-    const std::vector<ContactRule::Contact> &Contacts() const { return m_contacts; }
-    void Close() { m_core.Close(); }
+    TComThread &Worker()
+    {
+        return *m_core.Worker();
+    }
+    const std::vector<ContactRule::Contact> &Contacts() const
+    {
+        return m_contacts;
+    }
+    void Close()
+    {
+        m_core.Close();
+    }
 
 private:
     void Wake()
