@@ -255,8 +255,10 @@ TEST_F(HardwareTriggerTest, OneLapPerContactHoweverItBounces)
         // already back each time.
         {"split pulse", {{100, 1, false}, {1, 1, false}}, 1},
         {"pulse in one report", {{100, 2, false}}, 1},
-        // Open for less than 20 ms between two closings.
-        {"open too briefly", {{100, 1, true}, {1500, 1, true}, {19, 1, true}}, 1},
+        // Open for less than 20 ms between two closings: a short break away
+        // from the chosen level, which counts at its end once the line has
+        // stood closed again.
+        {"open briefly", {{100, 1, true}, {1500, 1, true}, {19, 1, true}}, 2},
         {"open long enough", {{100, 1, true}, {1500, 1, true}, {20, 1, true}}, 2},
     };
     for (const Case &c : cases) {
@@ -270,6 +272,13 @@ TEST_F(HardwareTriggerTest, OneLapPerContactHoweverItBounces)
             clock.advance(step.after);
             pulse(step.changes, step.levelChanged);
         }
+        // The line stands still: the port's follow-up reading ends the burst.
+        clock.advance(25);
+        const std::uint64_t timedOut = env.line->Snapshot().waitsTimedOut;
+        env.line->AwaitLimitedWait();
+        env.line->ExpireWaits();
+        ASSERT_TRUE(PumpUntil([&] { return env.line->Snapshot().waitsTimedOut > timedOut; }));
+        awaitWatching();
         EXPECT_EQ(form->LapCount(), c.laps);
         exit();
         env.line = rundaro::serial::SimulatedLine::Create();
