@@ -1463,5 +1463,13 @@ other device</translation>
         <source> – %1</source>
         <translation> – %1</translation>
     </message>
+    <message>
+        <source> – Abfrage alle %1 ms</source>
+        <translation> – polled every %1 ms</translation>
+    </message>
+    <message>
+        <source> – Kurze Unterbrechungen – Polarität prüfen</source>
+        <translation> – Short breaks – check the polarity</translation>
+    </message>
 </context>
 </TS>

@@ -1463,5 +1463,13 @@ ander apparaat</translation>
         <source> – %1</source>
         <translation> – %1</translation>
     </message>
+    <message>
+        <source> – Abfrage alle %1 ms</source>
+        <translation> – elke %1 ms opgevraagd</translation>
+    </message>
+    <message>
+        <source> – Kurze Unterbrechungen – Polarität prüfen</source>
+        <translation> – Korte onderbrekingen – controleer de polariteit</translation>
+    </message>
 </context>
 </TS>

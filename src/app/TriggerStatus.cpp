@@ -60,6 +60,8 @@ TriggerStatus::TriggerStatus(QLabel *inlineLabel, QLabel *configurationLabel, QO
 
 void TriggerStatus::showNoPort()
 {
+    m_polarityHint = false;
+    m_pollMs = 0;
     m_state = State::NoPort;
     m_port.clear();
     m_since = QDateTime();
@@ -69,8 +71,11 @@ void TriggerStatus::showNoPort()
     show();
 }
 
-void TriggerStatus::showReady(const QString &port)
+void TriggerStatus::showReady(const QString &port, int pollMs)
 {
+    if (m_state != State::Ready || port != m_port)
+        m_polarityHint = false;
+    m_pollMs = pollMs;
     m_state = State::Ready;
     m_port = port;
     m_since = QDateTime();
@@ -109,6 +114,14 @@ void TriggerStatus::showOtherDevice(const QString &port)
     show();
 }
 
+void TriggerStatus::showPolarityHint()
+{
+    if (m_polarityHint)
+        return;
+    m_polarityHint = true;
+    show();
+}
+
 void TriggerStatus::showHandlerError(const QString &message)
 {
     m_handlerError = message;
@@ -129,6 +142,10 @@ void TriggerStatus::show()
     case State::Ready:
         brief = tr("Kontakt bereit\n%1").arg(shortName(m_port));
         full = tr("Bereit: %1").arg(m_port);
+        if (m_pollMs > 0)
+            full += tr(" – Abfrage alle %1 ms").arg(m_pollMs);
+        if (m_polarityHint)
+            full += tr(" – Kurze Unterbrechungen – Polarität prüfen");
         break;
     case State::Lost:
         brief = tr("GETRENNT\n%1\nseit %2").arg(shortName(m_port), since);

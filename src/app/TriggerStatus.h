@@ -34,7 +34,14 @@ public:
     QDateTime lostSince() const { return m_since; }
 
     void showNoPort();
-    void showReady(const QString &port);
+    // `pollMs`: the port's driver cannot wait for the lines, which are
+    // looked at every that many milliseconds instead (0: it waits).
+    void showReady(const QString &port, int pollMs = 0);
+    // Contacts keep coming as short breaks away from the chosen level: the
+    // other polarity would time their start. Shown while the port stays
+    // ready.
+    void showPolarityHint();
+    bool polarityHint() const { return m_polarityHint; }
     // The port `port` cannot be used; `failure` says why (its number 0 when
     // unknown), in words with what to do; the latest known one is shown. A
     // port that stays lost keeps its first time.
@@ -71,6 +78,8 @@ private:
     QDateTime m_since;
     PortFailure m_failure;
     bool m_otherDevice = false;
+    int m_pollMs = 0;
+    bool m_polarityHint = false;
     QString m_handlerError;
     QString m_brief;
     QColor m_face;

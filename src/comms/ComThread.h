@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ContactRule.h"
 #include "HandOver.h"
 #include "PortReport.h"
 
@@ -25,6 +26,14 @@ class ComPortCore;
 // events (PortReport): what the owner's thread is doing meanwhile does not
 // change when the line is known to have changed.
 //
+// The worker also decides which DSR changes count as contacts
+// (ContactRule), from its own stamps and the driver's counts, and hands the
+// contacts over with the report. While a burst of changes is open, it reads
+// the line again kFollowUpMs after each report even when nothing changed:
+// that reading settles the burst (a short break counts only once the line
+// has stood back) and finds a change that fell between the last reading and
+// the start of the wait.
+//
 // When the device can no longer be waited on, the worker ends on its own and
 // wakes the owner's thread, where the port then sees Lost() and closes.
 class TComThread
@@ -33,6 +42,9 @@ public:
     // A run of this many completed waits that all report failure means the
     // device has gone; the worker then ends instead of spinning.
     static constexpr int kMaxFailedWaits = 3;
+    // The follow-up reading comes this long after a report: at least the
+    // rule's 20 ms, so that one reading settles a burst.
+    static constexpr std::int32_t kFollowUpMs = 25;
 
     // `wake` must make the owner's thread serve the hand-over soon.
     TComThread(rundaro::serial::ComPortCore *owner, std::function<void()> wake);
@@ -45,6 +57,11 @@ public:
     // True once the worker has ended on its own; LostError then says why.
     bool Lost();
     std::uint32_t LostError() const { return FLostError; }
+    // Readings of the line that found DSR changes, each counted once its
+    // report has been handed over; and whether the last burst of changes
+    // has settled (its report handed over too). Tests keep step with them.
+    std::uint64_t ChangeReadings() const { return FChangeReadings; }
+    bool Settled() const { return FSettled; }
 
 private:
     friend class rundaro::serial::ComPortCore;
@@ -56,14 +73,24 @@ private:
     void DispatchEvents();
     // The report of a wait that returned now (on the worker), or of the
     // state at Open (in the constructor).
-    rundaro::serial::PortReport TakeReport();
+    // `pending`: the events were there before the wait began.
+    rundaro::serial::PortReport TakeReport(bool pending);
+    // The reading that ends a follow-up wait: the counts and the level.
+    rundaro::serial::PortReport TakeFollowUp();
+    // Feeds `report` to the contact rule and fills in its contacts.
+    void Decide(rundaro::serial::PortReport &report, std::uint32_t from, bool levelValid);
 
     rundaro::serial::ComPortCore *OwnerPort = nullptr;
     std::uint32_t EventMask = 0;
     rundaro::serial::PortReport FReport;
     std::uint32_t FDsrCount = 0; // the driver's DSR count at the last report
     bool FCounted = false; // the driver keeps a DSR count
+    ContactRule FRule;
     std::atomic<bool> FLost{false};
+    std::atomic<std::uint64_t> FChangeReadings{0};
+    std::atomic<bool> FSettled{true};
+    int FChangesRead = 0; // DSR changes the last reading found
+    bool FHandedOver = true; // nobody watched the line since the last reading
     std::atomic<std::uint32_t> FLostError{0};
     rundaro::serial::HandOver FHandOver;
     std::thread FThread;

@@ -120,6 +120,10 @@ public:
     // 0 while not open or when the device cannot tell.
     int InQueCount();
     bool HandleValid() const { return FCore.Handle() != nullptr; }
+    // Milliseconds between two looks at the modem lines where the driver
+    // cannot wait for them and the lines are polled; 0 while waiting or
+    // closed.
+    int PollIntervalMs() const { return FCore.Handle() ? FCore.Handle()->PollIntervalMs() : 0; }
 
     rundaro::serial::Device *Handle() const { return FCore.Handle(); }
     TComThread *Worker() const { return FCore.Worker(); }

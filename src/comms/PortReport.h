@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ContactRule.h"
+
 #include <cstdint>
+#include <vector>
 
 namespace rundaro::serial {
 
@@ -18,6 +21,10 @@ struct PortReport
     // DSR changes the driver counted since the previous report (since Open
     // for the first); -1 where it keeps no count.
     int dsrChanges = -1;
+    // The DSR changes that count as contacts with this report
+    // (ContactRule), each with the tick of its own edge; a report can end
+    // one contact's burst and start the next.
+    std::vector<ContactRule::Contact> contacts;
 };
 
 } // namespace rundaro::serial

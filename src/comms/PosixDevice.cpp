@@ -8,11 +8,14 @@
 #include <fcntl.h>
 #include <linux/serial.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/epoll.h>
 #include <sys/eventfd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -93,6 +96,77 @@ std::uint32_t ToModemStatus(int lines)
         status |= (lines & bits.line) ? bits.status : 0;
     return status;
 }
+
+// Lines polled this often where the driver cannot wait for them.
+constexpr std::int32_t kPollMs = 2;
+
+// A wait's time limit on the monotonic clock; none for a negative limit.
+class Deadline
+{
+public:
+    explicit Deadline(std::int32_t timeoutMs)
+        : m_limited(timeoutMs >= 0)
+        , m_end(m_limited ? Now() + timeoutMs * 1000000LL : 0)
+    {
+    }
+    bool Limited() const { return m_limited; }
+    bool Passed() const { return m_limited && Now() >= m_end; }
+    // For poll(): -1 without a limit.
+    int RemainingMs() const
+    {
+        if (!m_limited)
+            return -1;
+        const long long left = m_end - Now();
+        return left <= 0 ? 0 : static_cast<int>((left + 999999) / 1000000);
+    }
+    long long End() const { return m_end; }
+
+private:
+    static long long Now()
+    {
+        timespec now = {};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        return now.tv_sec * 1000000000LL + now.tv_nsec;
+    }
+    bool m_limited;
+    long long m_end;
+};
+
+// Sends the wake signal to the calling thread when a deadline passes, and
+// again every millisecond after it: a signal that comes just before the
+// thread enters its blocking call is lost, the next one is not.
+class WakeTimer
+{
+public:
+    explicit WakeTimer(const Deadline &deadline)
+    {
+        if (!deadline.Limited())
+            return;
+        sigevent event = {};
+        event.sigev_notify = SIGEV_THREAD_ID;
+        event.sigev_signo = BlockingCall::WakeSignal();
+        event._sigev_un._tid = static_cast<pid_t>(syscall(SYS_gettid));
+        if (timer_create(CLOCK_MONOTONIC, &event, &m_timer) != 0)
+            return;
+        m_armed = true;
+        itimerspec when = {};
+        when.it_value.tv_sec = static_cast<time_t>(deadline.End() / 1000000000LL);
+        when.it_value.tv_nsec = static_cast<long>(deadline.End() % 1000000000LL);
+        when.it_interval.tv_nsec = 1000000;
+        timer_settime(m_timer, TIMER_ABSTIME, &when, nullptr);
+    }
+    ~WakeTimer()
+    {
+        if (m_armed)
+            timer_delete(m_timer);
+    }
+    WakeTimer(const WakeTimer &) = delete;
+    WakeTimer &operator=(const WakeTimer &) = delete;
+
+private:
+    timer_t m_timer{};
+    bool m_armed = false;
+};
 
 class PosixDevice final : public Device
 {
@@ -227,20 +301,31 @@ public:
 
     WaitResult WaitEvents(std::uint32_t &events) override
     {
+        bool pending = false;
+        return WaitEventsFor(events, -1, pending);
+    }
+
+    WaitResult WaitEventsFor(std::uint32_t &events, std::int32_t timeoutMs, bool &pending) override
+    {
+        pending = false;
         const std::uint32_t mask = m_mask;
         if (m_call.Interrupted())
             return WaitResult::Cancelled;
         if (mask == 0)
             return Failed(EINVAL);
+        const Deadline deadline(timeoutMs);
         if ((mask & ~kModemEvents) == 0)
-            return WaitModemLines(mask, events);
+            return WaitModemLines(mask, events, deadline, pending);
         for (;;) {
             pollfd fds[3] = {{m_cancelFd, POLLIN, 0}, {m_modemFd, POLLIN, 0}, {m_epollFd, POLLIN, 0}};
-            if (poll(fds, 3, -1) < 0) {
+            const int polled = poll(fds, 3, deadline.RemainingMs());
+            if (polled < 0) {
                 if (errno == EINTR)
                     continue;
                 return Failed(static_cast<std::uint32_t>(errno));
             }
+            if (polled == 0)
+                return WaitResult::TimedOut;
             if (fds[0].revents)
                 return WaitResult::Cancelled;
             std::uint32_t found = 0;
@@ -331,30 +416,71 @@ public:
 
     std::uint32_t LastError() const override { return m_lastError; }
 
+    std::int32_t PollIntervalMs() const override { return m_pollMs; }
+
 private:
     // The one-thread wait: the calling thread blocks in the driver's
     // modem-line wait. That wait sees only changes after it has started, so
     // a change since the last report is reported first, without waiting.
-    WaitResult WaitModemLines(std::uint32_t mask, std::uint32_t &events)
+    // A time limit ends the wait with the same signal as a cancel, sent by a
+    // timer to this thread. Where the driver has no such wait (ENOTTY,
+    // EINVAL: CP210x and others), the lines are polled every kPollMs from
+    // then on.
+    WaitResult WaitModemLines(std::uint32_t mask, std::uint32_t &events, const Deadline &deadline, bool &pending)
     {
         if (BlockingCall::WakeSignal() == 0)
             return Failed(ENOSYS); // it could never be cancelled
         const int lines = LinesOf(mask);
-        for (;;) {
+        for (bool first = true;; first = false) {
             if (!m_call.Enter())
                 return WaitResult::Cancelled;
             // The counters are read as late as can be, just before the wait:
-            // a change between the two is seen only with the next change.
-            const std::uint32_t found = ModemChanges() & mask;
+            // a change between the two is found by the next reading (a time
+            // limit's, or the next change's).
+            std::uint32_t found = ModemChanges() & mask;
             if (found != 0) {
                 m_call.Leave();
                 events = found;
+                pending = first;
                 return WaitResult::Events;
             }
+            if (deadline.Passed()) {
+                m_call.Leave();
+                return WaitResult::TimedOut;
+            }
+            if (m_pollMs > 0) {
+                m_call.Leave();
+                // Woken early by a cancel (the eventfd), never by a signal.
+                pollfd cancel = {m_cancelFd, POLLIN, 0};
+                const int remaining = deadline.RemainingMs();
+                const int interval = m_pollMs;
+                poll(&cancel, 1, remaining < 0 || remaining > interval ? interval : remaining);
+                continue;
+            }
+            const WakeTimer timer(deadline);
             const int result = m_driver->WaitLines(m_fd, lines);
             const int error = errno;
             m_call.Leave();
-            if (result != 0 && error != EINTR)
+            if (result == 0) {
+                // A change woke the wait. Without counters a pulse and back
+                // leaves the levels as they were: still a change.
+                found = ModemChanges() & mask;
+                if (found == 0 && !m_seen.valid)
+                    found = EventsOf(lines) & mask;
+                if (found != 0) {
+                    events = found;
+                    return WaitResult::Events;
+                }
+                continue;
+            }
+            // No wait, but lines that can be read: they are polled. A device
+            // without modem lines at all (a pseudo-terminal) cannot be.
+            int levels = 0;
+            if ((error == ENOTTY || error == EINVAL) && m_driver->GetLines(m_fd, levels) == 0) {
+                m_pollMs = kPollMs;
+                continue;
+            }
+            if (error != EINTR)
                 return Failed(static_cast<std::uint32_t>(error));
         }
     }
@@ -474,6 +600,7 @@ private:
     int m_seenLines = 0;
     bool m_seenLinesValid = false;
     bool m_receiveWatched = false;
+    std::atomic<std::int32_t> m_pollMs{0}; // polling the lines: the driver has no wait
     CommTimeouts m_timeouts;
     std::unique_ptr<ModemWatcher> m_watcher;
 };

@@ -93,6 +93,7 @@ enum class WaitResult {
     Cancelled, // CancelWait was called (before or during the wait)
     Dropped, // a wait completed but reports failure; waiting again may work
     Failed, // no wait could be started or waited for (see LastError)
+    TimedOut, // WaitEventsFor's time limit passed without an event
 };
 
 // One open serial device. Every call but WaitEvents and CancelWait is made on
@@ -120,6 +121,19 @@ public:
     // next one. A cancelled device stays cancelled: each later wait returns
     // Cancelled at once.
     virtual WaitResult WaitEvents(std::uint32_t &events) = 0;
+    // WaitEvents with a time limit in milliseconds (negative: none), after
+    // which it returns TimedOut. `pending` tells whether the events were
+    // there before the wait began (kept from between two waits): they then
+    // happened some time before, not as the wait returned. A backend without
+    // a time limit waits as WaitEvents does.
+    virtual WaitResult WaitEventsFor(std::uint32_t &events, std::int32_t /*timeoutMs*/, bool &pending)
+    {
+        pending = false;
+        return WaitEvents(events);
+    }
+    // Milliseconds between two looks at the modem lines where the driver
+    // cannot wait for them and the backend polls instead; 0 when it waits.
+    virtual std::int32_t PollIntervalMs() const { return 0; }
     virtual void CancelWait() = 0;
     virtual bool ModemStatus(std::uint32_t &status) = 0;
     // The number of DSR changes the driver has counted since the device was

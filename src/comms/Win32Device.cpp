@@ -30,6 +30,8 @@ public:
 
     ~Win32Device() override
     {
+        if (m_started)
+            AbortWait(); // a wait left by its time limit still writes here
         CloseHandle(m_overlapped.hEvent);
         CloseHandle(m_shutdown);
         CloseHandle(m_handle);
@@ -87,20 +89,44 @@ public:
 
     WaitResult WaitEvents(std::uint32_t &events) override
     {
-        if (WaitForSingleObject(m_shutdown, 0) == WAIT_OBJECT_0)
+        bool pending = false;
+        return WaitEventsFor(events, -1, pending);
+    }
+
+    // A wait whose time limit passed stays started: the next call waits on
+    // for the same completion, so no event falls between two waits.
+    WaitResult WaitEventsFor(std::uint32_t &events, std::int32_t timeoutMs, bool &pending) override
+    {
+        pending = false;
+        if (WaitForSingleObject(m_shutdown, 0) == WAIT_OBJECT_0) {
+            if (m_started)
+                AbortWait();
             return WaitResult::Cancelled;
-        ResetEvent(m_overlapped.hEvent);
-        if (!WaitCommEvent(m_handle, &m_eventMask, &m_overlapped)) {
-            const DWORD error = GetLastError();
-            // Not started (an empty mask, a device that has gone): the event
-            // may still be signalled from before, so waiting would spin.
-            if (error != ERROR_IO_PENDING)
-                return Failed(error);
+        }
+        if (!m_started) {
+            ResetEvent(m_overlapped.hEvent);
+            if (WaitCommEvent(m_handle, &m_eventMask, &m_overlapped)) {
+                // Completed at once: the events were there before the wait.
+                pending = true;
+                SetEvent(m_overlapped.hEvent);
+            } else {
+                const DWORD error = GetLastError();
+                // Not started (an empty mask, a device that has gone): the
+                // event may still be signalled from before, so waiting would
+                // spin.
+                if (error != ERROR_IO_PENDING)
+                    return Failed(error);
+            }
+            m_started = true;
         }
         const HANDLE objects[2] = {m_shutdown, m_overlapped.hEvent};
         m_pending = true;
-        const DWORD result = WaitForMultipleObjects(2, objects, FALSE, INFINITE);
+        const DWORD result
+            = WaitForMultipleObjects(2, objects, FALSE, timeoutMs < 0 ? INFINITE : static_cast<DWORD>(timeoutMs));
         m_pending = false;
+        if (result == WAIT_TIMEOUT)
+            return WaitResult::TimedOut;
+        m_started = false;
         if (result == WAIT_OBJECT_0) {
             AbortWait();
             return WaitResult::Cancelled;
@@ -187,6 +213,7 @@ private:
     DWORD m_eventMask = 0;
     std::atomic<std::uint32_t> m_lastError{0};
     std::atomic<bool> m_pending{false};
+    bool m_started = false; // a wait is started and not yet completed
 };
 
 } // namespace

@@ -8,7 +8,8 @@ namespace rundaro {
 
 using TickFunction = std::uint32_t (*)();
 
-// Milliseconds from the monotonic clock, or from the source set below.
+// Milliseconds from a clock that runs on while the computer sleeps (on
+// Linux CLOCK_BOOTTIME), or from the source set below.
 std::uint32_t GetTickCount();
 
 // Replaces the clock (tests and benchmarks); nullptr restores the monotonic

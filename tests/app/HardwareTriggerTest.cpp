@@ -268,8 +268,10 @@ TEST_F(HardwareTriggerTest, OneLapPerContactHoweverItBounces)
         // already back each time.
         {"split pulse", {{100, 1, false}, {1, 1, false}}, 1},
         {"pulse in one report", {{100, 2, false}}, 1},
-        // Open for less than 20 ms between two closings.
-        {"open too briefly", {{100, 1, true}, {1500, 1, true}, {19, 1, true}}, 1},
+        // Open for less than 20 ms between two closings: a short break away
+        // from the chosen level, which counts at its end once the line has
+        // stood closed again.
+        {"open briefly", {{100, 1, true}, {1500, 1, true}, {19, 1, true}}, 2},
         {"open long enough", {{100, 1, true}, {1500, 1, true}, {20, 1, true}}, 2},
     };
     for (const Case &c : cases) {
@@ -283,6 +285,13 @@ TEST_F(HardwareTriggerTest, OneLapPerContactHoweverItBounces)
             clock.advance(step.after);
             pulse(step.changes, step.levelChanged);
         }
+        // The line stands still: the port's follow-up reading ends the burst.
+        clock.advance(25);
+        const std::uint64_t timedOut = env.line->Snapshot().waitsTimedOut;
+        env.line->AwaitLimitedWait();
+        env.line->ExpireWaits();
+        ASSERT_TRUE(PumpUntil([&] { return env.line->Snapshot().waitsTimedOut > timedOut; }));
+        awaitWatching();
         EXPECT_EQ(form->LapCount(), c.laps);
         exit();
         env.line = rundaro::serial::SimulatedLine::Create();
@@ -688,6 +697,62 @@ TEST_F(HardwareTriggerTest, ContactTimeIsTheWorkersStampNeverBeforeTheLatestPass
         EXPECT_EQ(marks, c.marks);
         exit();
         env.line = rundaro::serial::SimulatedLine::Create();
+    }
+}
+
+// A light barrier whose output closes while the beam is broken, used with
+// "Off/On": each passing is a short pulse of DSR on, and counts at its end,
+// once the line has stood off again for 20 ms (the port's follow-up
+// reading). Breaks that keep coming so make the state line say once that
+// the other polarity would time their start. One contact long after the
+// last one (25 and 49 days, the tick near its wrap) counts like any other.
+TEST_F(HardwareTriggerTest, ShortBreaksWithOffOnTakeEveryLapAndHintThePolarity)
+{
+    env.storeValues({{"Len", 4000}, {"LenDop", 0}, {"LenKrug", 400}});
+    startOnPort1(1);
+    const auto settle = [&] {
+        env.line->AwaitLimitedWait();
+        env.line->ExpireWaits();
+    };
+    const std::uint32_t breaks[] = {5, 8, 12, 15, 19, 22, 30};
+    std::vector<std::int32_t> expected;
+    std::uint32_t first = 0;
+    for (const std::uint32_t ms : breaks) {
+        clock.advance(2000);
+        line(kMsDsr);
+        clock.advance(ms);
+        const std::uint32_t end = clock.value();
+        line(0);
+        if (ms < 20) {
+            clock.advance(25);
+            settle();
+        }
+        if (first == 0) {
+            ASSERT_TRUE(PumpUntil([&] { return running(); }));
+            first = end;
+            EXPECT_EQ(form->StartTick(), end);
+        } else {
+            expected.push_back(std::int32_t(end - first));
+            ASSERT_TRUE(PumpUntil([&] { return form->Race().Passings() == int(expected.size()); }));
+        }
+        lockoutEnds();
+    }
+    std::vector<std::int32_t> marks;
+    for (int i = 0; i < form->Race().Passings(); ++i)
+        marks.push_back(std::int32_t(form->Race().PassingTick(i) - form->StartTick()));
+    EXPECT_EQ(marks, expected);
+    EXPECT_TRUE(child<QLabel>("LabPortState")->text().contains(QStringLiteral("Polarität prüfen")));
+
+    for (const std::uint32_t days : {25u, 49u}) {
+        SCOPED_TRACE(days);
+        const int before = form->Race().Passings();
+        clock.advance(days * 24u * 3600u * 1000u);
+        line(kMsDsr);
+        line(0);
+        clock.advance(25);
+        settle();
+        ASSERT_TRUE(PumpUntil([&] { return form->Race().Passings() == before + 1; }));
+        form->TimerGesperrtTimer();
     }
 }
 

@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -52,8 +53,21 @@ protected:
     // until its worker waits again); returns when ComPortDSR has seen it.
     void line(std::uint32_t status)
     {
+        // As on a real line, the port's worker is back in its wait before
+        // the next change: a change while it hands a report over has no
+        // time of its own.
+        awaitWatching();
         env.line->SetModemStatus(status);
         ASSERT_TRUE(PumpUntil([&] { return form->LastModemStatus() == status; }));
+    }
+    // Serves the port's hand-overs until its worker is in its wait again;
+    // it gets there without posting anything to the event loop.
+    void awaitWatching()
+    {
+        while (env.line->Snapshot().waiting != 1) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            std::this_thread::yield();
+        }
     }
     // The lockout's interval has passed.
     void lockoutEnds()

@@ -220,7 +220,7 @@ TEST(PosixDevice, ModemLinesAloneAreWaitedForWithoutAThreadOfTheirOwn)
     EXPECT_EQ(events, EV_DSR);
 }
 
-TEST(PosixDevice, OneThreadWaitEndsWhenTheDeviceGoesOrCannotWait)
+TEST(PosixDevice, OneThreadWaitEndsWhenTheDeviceGoesAndPollsWithoutAWait)
 {
     for (const int error : {EIO, ENODEV, ENXIO}) {
         DsrDevice dsr;
@@ -231,11 +231,22 @@ TEST(PosixDevice, OneThreadWaitEndsWhenTheDeviceGoesOrCannotWait)
         EXPECT_EQ(waiting.get(), WaitResult::Failed) << error;
         EXPECT_EQ(dsr.device().LastError(), std::uint32_t(error));
     }
-    DsrDevice dsr;
-    dsr.driver->RemoveWait(ENOTTY);
-    std::uint32_t events = 0;
-    EXPECT_EQ(dsr.device().WaitEvents(events), WaitResult::Failed);
-    EXPECT_EQ(dsr.device().LastError(), std::uint32_t(ENOTTY));
+    // A driver without the wait (ENOTTY, EINVAL): the lines are polled, and
+    // a change is reported as with the wait; a time limit still ends it.
+    for (const int error : {ENOTTY, EINVAL}) {
+        DsrDevice dsr;
+        dsr.driver->RemoveWait(error);
+        dsr.driver->KeepCounters(false);
+        std::uint32_t events = 0;
+        bool pending = true;
+        EXPECT_EQ(dsr.device().WaitEventsFor(events, 0, pending), WaitResult::TimedOut) << error;
+        auto waiting = std::async(std::launch::async, [&] { return dsr.device().WaitEvents(events); });
+        dsr.driver->AwaitLineReads(dsr.driver->LineReads() + 3);
+        EXPECT_EQ(dsr.device().PollIntervalMs(), 2) << error;
+        dsr.driver->Drive(TIOCM_DSR);
+        EXPECT_EQ(waiting.get(), WaitResult::Events) << error;
+        EXPECT_EQ(events, EV_DSR);
+    }
 }
 
 // The cancel's signal may come just before the wait has begun; it is sent

@@ -22,6 +22,8 @@ constexpr int kReconnectMs = 1000;
 // ComPort's Tag: which DSR state after a change is a trigger.
 constexpr qint32 kOnOff = 0; // DSR now on
 constexpr qint32 kOffOn = 1; // DSR now off
+// Contacts in a row that came as short breaks before the polarity hint.
+constexpr int kBreaksBeforeHint = 3;
 
 } // namespace
 
@@ -88,7 +90,7 @@ void TFormMain::ShowTriggerState(const PortFailure &failure)
     if (ComPort->Port() == 0 && !ComPort->Connected())
         m_triggerStatus->showNoPort();
     else if (ComPort->Connected())
-        m_triggerStatus->showReady(name);
+        m_triggerStatus->showReady(name, ComPort->PollIntervalMs());
     else
         m_triggerStatus->showLost(name, failure);
     // A lost port is tried again until it opens or another port is chosen.
@@ -165,30 +167,41 @@ void TFormMain::PortReopened(std::uint8_t port, rundaro::serial::OpenResult &res
 void TFormMain::ComPortOpen()
 {
     // Where the line stands at the open is where its next change starts
-    // from: an open never takes a lap.
-    const rundaro::serial::PortReport &report = ComPort->Report();
-    m_contact.Reset(report.modemStatus & rundaro::serial::MS_DSR_ON);
-    m_lastModemStatus = report.modemStatus;
+    // from: an open never takes a lap (the port's worker decides contacts).
+    m_lastModemStatus = ComPort->Report().modemStatus;
     m_portIdentity = m_services.PortIdentity(ComPort->Port());
+    m_breakContacts = 0;
 }
 
 void TFormMain::ComPortDSR(QObject * /*Sender*/)
 {
     using rundaro::serial::MS_DSR_ON;
     const rundaro::serial::PortReport &report = ComPort->Report();
-    // Recorded also during the lockout: a change then is consumed.
-    const std::optional<bool> edge = m_contact.Report(report.tick, report.modemStatus & MS_DSR_ON, report.dsrChanges);
-    m_lastModemStatus = (report.modemStatus & ~MS_DSR_ON) | (m_contact.DsrOn() ? MS_DSR_ON : 0);
+    m_lastModemStatus = report.modemStatus;
     const qint32 polarity = ComPort->Tag();
-    if (edge && ((polarity == kOnOff && *edge) || (polarity == kOffOn && !*edge)))
-        TriggerRace(report.tick);
+    if (polarity != kOnOff && polarity != kOffOn)
+        return;
+    // Recorded also during the lockout: a contact then is consumed.
+    for (const ContactRule::Contact &contact : report.contacts) {
+        if (contact.dsrOn != (polarity == kOnOff))
+            continue;
+        // Contacts that keep coming as short breaks away from the chosen
+        // level are timed at the break's end: the other polarity would
+        // time its start.
+        m_breakContacts = contact.afterBreak ? m_breakContacts + 1 : 0;
+        if (m_breakContacts == kBreaksBeforeHint)
+            m_triggerStatus->showPolarityHint();
+        TriggerRace(contact.tick);
+    }
 }
 
 void TFormMain::TriggerRace(std::uint32_t tick)
 {
     // The lockout is measured on the race's own clock, from the trigger that
     // armed it: neither a late nor an early timer changes its length.
-    if (m_lockoutMs > 0 && rundaro::TickDiff(tick, m_lockoutStart) < m_lockoutMs)
+    // Elapsed time, unsigned: a signed difference would read a contact
+    // 25 days after the last one as before it, and lock the line out.
+    if (m_lockoutMs > 0 && tick - m_lockoutStart < static_cast<std::uint32_t>(m_lockoutMs))
         return;
     // The command records the contact's tick, not the moment it runs. A
     // disabled item does not run.

@@ -151,10 +151,9 @@ public slots:
     // The user picked an entry of cbPort: (re)opens ComPort on it, or
     // closes it for "None".
     void cbPortChange(QObject *Sender = nullptr);
-    // A DSR change of ComPort: triggers when the contact went to the
-    // polarity kept in ComPort's Tag after it had stood at the other level
-    // long enough (ContactRule), at the tick the port's worker read when the
-    // change was reported.
+    // A DSR change of ComPort: triggers for each contact the port's worker
+    // found (ContactRule) to the polarity kept in ComPort's Tag, at the tick
+    // of the contact's own edge.
     void ComPortDSR(QObject *Sender = nullptr);
     // Runs whichever of START, LAP and STOP is due at `tick`, unless locked
     // out, and locks the line out for TimerGesperrt's interval, measured on
@@ -378,7 +377,8 @@ private:
     std::uint32_t m_portMask = 0;
     // No real status word matches it, so the first change always counts.
     std::uint32_t m_lastModemStatus = 0x55555555;
-    ContactRule m_contact;
+    // Contacts in a row that counted as short breaks (the polarity hint).
+    int m_breakContacts = 0;
     // The adapter behind the port at its last open (empty: unknown).
     std::string m_portIdentity;
     // How ComPort gets its devices; the reopener opens lost ports with it.

@@ -38,10 +38,16 @@ void SimulatedDriver::Drive(int levels)
 void SimulatedDriver::PulseDsr(int changes)
 {
     std::lock_guard lock(m_mutex);
-    m_count.dsr += changes;
+    m_count.dsr += m_merge ? std::min(changes, 1) : changes;
     if (changes % 2 != 0)
         m_levels ^= TIOCM_DSR;
     WakeWaiters();
+}
+
+void SimulatedDriver::MergeFastChanges(bool merge)
+{
+    std::lock_guard lock(m_mutex);
+    m_merge = merge;
 }
 
 void SimulatedDriver::RefuseLowLatency(bool refuse)
@@ -164,9 +170,23 @@ int SimulatedDriver::WaitLines(int /*fd*/, int lines)
     return result;
 }
 
+std::uint64_t SimulatedDriver::LineReads() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_lineReads;
+}
+
+void SimulatedDriver::AwaitLineReads(std::uint64_t n) const
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [&] { return m_lineReads >= n; });
+}
+
 int SimulatedDriver::GetLines(int /*fd*/, int &lines)
 {
     std::lock_guard lock(m_mutex);
+    ++m_lineReads;
+    m_changed.notify_all();
     if (m_unplugged != 0)
         return Fail(m_unplugged);
     lines = m_levels | m_outputs;

@@ -38,6 +38,9 @@ public:
     void RemoveWait(int error);
     // A driver that keeps no interrupt counters.
     void KeepCounters(bool keep);
+    // A UART whose change latch merges fast changes: the driver counts one
+    // change for a PulseDsr of any number.
+    void MergeFastChanges(bool merge);
     // A driver that refuses low-latency mode.
     void RefuseLowLatency(bool refuse);
     // A device whose DTR stays off whatever is asked (a broken adapter).
@@ -50,6 +53,10 @@ public:
     std::uint64_t WaitsStarted() const;
     // Blocks until `n` waits have started; a test keeps step without sleeping.
     void AwaitWaitsStarted(std::uint64_t n) const;
+    // Reads of the line levels so far; blocks until there have been `n`
+    // (a poller keeps step so).
+    std::uint64_t LineReads() const;
+    void AwaitLineReads(std::uint64_t n) const;
     // Threads inside a wait now.
     int Waiting() const;
     // Blocks until a thread is inside a wait.
@@ -72,12 +79,14 @@ private:
     int m_outputs = 0;
     serial_icounter_struct m_count = {};
     bool m_counters = true;
+    bool m_merge = false;
     bool m_refuseLowLatency = false;
     bool m_lowLatency = false;
     bool m_dtrStuck = false;
     int m_unplugged = 0;
     int m_noWait = 0;
     std::uint64_t m_waitsStarted = 0;
+    std::uint64_t m_lineReads = 0;
     int m_waiting = 0;
     std::vector<int> m_waiterFds; // one eventfd per wait in progress
 };

@@ -68,7 +68,14 @@ public:
 
     WaitResult WaitEvents(std::uint32_t &events) override
     {
+        bool pending = false;
+        return WaitEventsFor(events, -1, pending);
+    }
+
+    WaitResult WaitEventsFor(std::uint32_t &events, std::int32_t timeoutMs, bool &pending) override
+    {
         std::unique_lock lock(m_line->m_mutex);
+        pending = m_line->m_pending != 0;
         SimulatedLine &line = *m_line;
         if (m_cancelled)
             return WaitResult::Cancelled;
@@ -81,10 +88,26 @@ public:
         ++line.m_state.waitsStarted;
         line.m_state.mostWaiting = std::max(line.m_state.mostWaiting, ++line.m_state.waiting);
         line.m_changed.notify_all();
-        line.m_changed.wait(lock, [&] { return m_cancelled || line.m_pending != 0 || line.m_dropCompletions != 0; });
+        // The time limit is the test's: it passes when ExpireWaits says so.
+        const std::uint64_t expiry = line.m_expiries;
+        const bool limited = timeoutMs >= 0;
+        if (limited)
+            ++line.m_state.limitedWaiting;
+        line.m_changed.notify_all();
+        line.m_changed.wait(lock, [&] {
+            return m_cancelled || line.m_pending != 0 || line.m_dropCompletions != 0
+                || (limited && line.m_expiries != expiry);
+        });
         --line.m_state.waiting;
+        if (limited)
+            --line.m_state.limitedWaiting;
         if (m_cancelled)
             return WaitResult::Cancelled;
+        if (line.m_pending == 0 && line.m_dropCompletions == 0) {
+            ++line.m_state.waitsTimedOut;
+            line.m_changed.notify_all();
+            return WaitResult::TimedOut;
+        }
         ++line.m_state.waitsCompleted;
         line.m_changed.notify_all();
         if (line.m_dropCompletions != 0) {
@@ -208,6 +231,19 @@ void SimulatedLine::PulseDsr(int changes, bool levelChanged)
         m_modem ^= MS_DSR_ON;
     m_pending |= EV_DSR & m_state.mask;
     m_changed.notify_all();
+}
+
+void SimulatedLine::ExpireWaits()
+{
+    std::lock_guard lock(m_mutex);
+    ++m_expiries;
+    m_changed.notify_all();
+}
+
+void SimulatedLine::AwaitLimitedWait() const
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [&] { return m_state.limitedWaiting > 0; });
 }
 
 void SimulatedLine::KeepCounters(bool keep)

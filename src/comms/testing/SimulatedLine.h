@@ -40,6 +40,12 @@ public:
     // disagree on a real line too, where the level is read a moment before
     // the count.
     void PulseDsr(int changes, bool levelChanged);
+    // Ends every wait with a time limit that is in progress now: its time
+    // has passed (TimedOut). A wait's time limit passes only so: the line's
+    // time is the test's, as the race clock is.
+    void ExpireWaits();
+    // Blocks until a wait with a time limit is in progress.
+    void AwaitLimitedWait() const;
     // Whether devices count DSR changes (they do by default).
     void KeepCounters(bool keep);
     void RaiseEvents(std::uint32_t bits); // only bits in the device's mask are kept
@@ -69,6 +75,8 @@ public:
         std::uint64_t waitsFailed = 0;
         int waiting = 0; // threads inside a wait now
         int mostWaiting = 0; // most threads ever inside a wait at once
+        int limitedWaiting = 0; // of them, waits with a time limit
+        std::uint64_t waitsTimedOut = 0;
     };
     State Snapshot() const;
 
@@ -98,6 +106,7 @@ private:
     std::uint32_t m_failCall[5] = {};
     std::uint32_t m_failWaits = 0;
     std::uint32_t m_dropCompletions = 0;
+    std::uint64_t m_expiries = 0;
 };
 
 } // namespace rundaro::serial
