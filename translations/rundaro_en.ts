@@ -365,6 +365,10 @@ and Enter. After each command the focus is on the next one.&lt;/p&gt;</translati
         <source>Zusatz</source>
         <translation>Extra</translation>
     </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Reference</translation>
+    </message>
 </context>
 <context>
     <name>LapChartPage</name>

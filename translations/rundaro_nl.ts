@@ -365,6 +365,10 @@ en Enter. Na elke opdracht staat de focus op de volgende.&lt;/p&gt;</translation
         <source>Zusatz</source>
         <translation>Extra</translation>
     </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Referentie</translation>
+    </message>
 </context>
 <context>
     <name>LapChartPage</name>
