@@ -35,6 +35,16 @@ protected:
                                               Q_ARG(QString, name)));
         return points;
     }
+    // How many of the chart's pixels are painted in `colour`.
+    int pixels(const QColor &colour) const
+    {
+        const QImage image = chart()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixel(x, y) == colour.rgb();
+        return count;
+    }
     void lap(std::int32_t ms)
     {
         at(ms);
@@ -69,6 +79,9 @@ TEST_F(LapChartTest, FollowsTheRaceLapByLap)
     EXPECT_EQ(line(QStringLiteral("Sollrundenzeit")).value(0).y(), 21.9);
     EXPECT_TRUE(line(QStringLiteral("Vorsprung/Rückstand")).isEmpty());
     saveTestPng(page(), QStringLiteral("lap_chart_schedule"));
+    // Before the first passing only the legend's markers are red and green.
+    const int legendRed = pixels(Qt::red);
+    const int legendGreen = pixels(QColor(0, 128, 0));
 
     ctrl(Qt::Key_S);
     const std::int32_t laps[] = {23456, 45000, 66950, 89420, 111030, 132000, 153500};
@@ -84,6 +97,9 @@ TEST_F(LapChartTest, FollowsTheRaceLapByLap)
     // Due at 1,5 s + 21,9 s = 23,40 s, passed at 23,456 s.
     EXPECT_DOUBLE_EQ(ahead[0].y(), -0.056);
     saveTestPng(page(), QStringLiteral("lap_chart_mid_race"));
+    // Painted: the three red bars and the four green ones.
+    EXPECT_GT(pixels(Qt::red), legendRed + 3 * 500);
+    EXPECT_GT(pixels(QColor(0, 128, 0)), legendGreen + 4 * 500);
 
     // Against another race, the second line: its time less this one's.
     EXPECT_TRUE(line(QStringLiteral("Vergleich")).isEmpty());
