@@ -109,6 +109,7 @@ TEST_F(LapChartTest, FollowsTheRaceLapByLap)
     ASSERT_EQ(compared.size(), 2);
     EXPECT_DOUBLE_EQ(compared[0].y(), -0.46);
     EXPECT_DOUBLE_EQ(compared[1].y(), 0.5);
+    saveTestPng(page(), QStringLiteral("lap_chart_compared"));
     page()->setReference({});
 
     const std::int32_t rest[] = {175000, 197100, 219000, 240800, 262500, 284000, 305900};
