@@ -2,7 +2,7 @@
 # makes them from a build with Debian's hardening flags and checks them):
 #   rundaro        the program, its print module, desktop file, icon, man page
 #   rundaro-sound  the race sounds' and call-outs' modules (Qt Multimedia, eSpeak NG)
-#   rundaro-chart  the lap chart's module (Qt Charts)
+#   rundaro-chart  the lap chart's module (Qt Widgets only)
 # The program recommends the two modules and runs without them, so their Qt
 # libraries, and what those pull in, are no hard dependencies; so are Qt's
 # own translations, which its dialogs and menus take when present.
@@ -48,9 +48,9 @@ finish, played through Qt Multimedia, and the spoken call-outs (lap time,
 gap to the schedule, laps to go) through eSpeak NG. Rundaro runs without
 these modules and then plays and says nothing.")
 set(CPACK_DEBIAN_CHART_DESCRIPTION "Lap chart for the Rundaro lap timer
-The race as a chart on the Grafik tab: every lap's time against its target,
-drawn with Qt Charts. Rundaro runs without this module and then shows no
-chart.")
+The race as a chart on the Grafik tab: every lap's time against its target
+and the seconds ahead of or behind the schedule. Rundaro runs without this
+module and then shows no chart.")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackDebianConfig.cmake)
 
 # The program and its modules stripped; their debug information goes into

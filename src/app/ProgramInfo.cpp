@@ -39,7 +39,6 @@ QString AboutText()
                "<ul>"
                "<li>Qt %3 (Core, Gui, Widgets, Print Support): LGPL-3 oder GPL-2</li>"
                "<li>Qt Multimedia, für die Klänge (Paket rundaro-sound): LGPL-3 oder GPL-2</li>"
-               "<li>Qt Charts, für die Grafik (Paket rundaro-chart): GPL-3 oder später</li>"
                "<li>GNU C++-Bibliothek: GPL-3 mit GCC-Runtime-Ausnahme</li>"
                "</ul>"
                "<p>Schriften: Liberation (SIL Open Font License 1.1), DejaVu (Bitstream-Vera-Lizenz).</p>")

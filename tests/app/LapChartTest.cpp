@@ -3,10 +3,7 @@
 #include "MainWindowFixture.h"
 #include "TestOutput.h"
 
-#include <QBarSet>
-#include <QChartView>
-#include <QLineSeries>
-#include <QStackedBarSeries>
+#include <QMetaObject>
 
 // The lap chart on "Grafik", drawn by the chart module of this build.
 namespace {
@@ -20,31 +17,33 @@ protected:
         child<QTabWidget>("PageControl1")->setCurrentWidget(page());
         QCoreApplication::processEvents();
     }
-    QChart *chart() const
-    {
-        auto *view = page()->findChild<QChartView *>();
-        return view ? view->chart() : nullptr;
-    }
-    // The values of the bar set called `name`.
+    // The module's chart, read through its meta-object: the test does not
+    // link the module.
+    QWidget *chart() const { return page()->findChild<QWidget *>(QStringLiteral("LapChart")); }
+    // The seconds of the bars called `name`, one per column.
     QList<qreal> bars(const QString &name) const
     {
-        for (QAbstractSeries *series : chart()->series())
-            if (auto *stacked = qobject_cast<QStackedBarSeries *>(series))
-                for (QBarSet *set : stacked->barSets())
-                    if (set->label() == name) {
-                        QList<qreal> values;
-                        for (int i = 0; i < set->count(); ++i)
-                            values << set->at(i);
-                        return values;
-                    }
-        return {};
+        QList<qreal> values;
+        EXPECT_TRUE(
+            QMetaObject::invokeMethod(chart(), "barSeconds", Q_RETURN_ARG(QList<qreal>, values), Q_ARG(QString, name)));
+        return values;
     }
     QList<QPointF> line(const QString &name) const
     {
-        for (QAbstractSeries *series : chart()->series())
-            if (series->name() == name)
-                return static_cast<QLineSeries *>(series)->points();
-        return {};
+        QList<QPointF> points;
+        EXPECT_TRUE(QMetaObject::invokeMethod(chart(), "linePoints", Q_RETURN_ARG(QList<QPointF>, points),
+                                              Q_ARG(QString, name)));
+        return points;
+    }
+    // How many of the chart's pixels are painted in `colour`.
+    int pixels(const QColor &colour) const
+    {
+        const QImage image = chart()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixel(x, y) == colour.rgb();
+        return count;
     }
     void lap(std::int32_t ms)
     {
@@ -63,7 +62,7 @@ TEST_F(LapChartTest, MadeOnlyWhenItsTabIsFirstShown)
     ctrl(Qt::Key_S);
     lap(23456);
     EXPECT_FALSE(page()->chartCreated());
-    EXPECT_EQ(page()->findChild<QChartView *>(), nullptr);
+    EXPECT_EQ(chart(), nullptr);
     showChart();
     ASSERT_TRUE(page()->chartCreated());
     ASSERT_TRUE(chart());
@@ -80,6 +79,9 @@ TEST_F(LapChartTest, FollowsTheRaceLapByLap)
     EXPECT_EQ(line(QStringLiteral("Sollrundenzeit")).value(0).y(), 21.9);
     EXPECT_TRUE(line(QStringLiteral("Vorsprung/Rückstand")).isEmpty());
     saveTestPng(page(), QStringLiteral("lap_chart_schedule"));
+    // Before the first passing only the legend's markers are red and green.
+    const int legendRed = pixels(Qt::red);
+    const int legendGreen = pixels(QColor(0, 128, 0));
 
     ctrl(Qt::Key_S);
     const std::int32_t laps[] = {23456, 45000, 66950, 89420, 111030, 132000, 153500};
@@ -96,6 +98,9 @@ TEST_F(LapChartTest, FollowsTheRaceLapByLap)
     // Due at 1,5 s + 21,9 s = 23,40 s, passed at 23,456 s: 23,45 s.
     EXPECT_DOUBLE_EQ(ahead[0].y(), -0.05);
     saveTestPng(page(), QStringLiteral("lap_chart_mid_race"));
+    // Painted: the three red bars and the four green ones.
+    EXPECT_GT(pixels(Qt::red), legendRed + 3 * 500);
+    EXPECT_GT(pixels(QColor(0, 128, 0)), legendGreen + 4 * 500);
 
     // Against another race, the second line: its time less this one's.
     EXPECT_TRUE(line(QStringLiteral("Vergleich")).isEmpty());
@@ -105,6 +110,7 @@ TEST_F(LapChartTest, FollowsTheRaceLapByLap)
     ASSERT_EQ(compared.size(), 2);
     EXPECT_DOUBLE_EQ(compared[0].y(), -0.45);
     EXPECT_DOUBLE_EQ(compared[1].y(), 0.5);
+    saveTestPng(page(), QStringLiteral("lap_chart_compared"));
     page()->setReference({});
 
     const std::int32_t rest[] = {175000, 197100, 219000, 240800, 262500, 284000, 305900};

@@ -7,7 +7,7 @@
 
 // The lap chart as the window's "Grafik" tab holds it. The drawing lives in a
 // module of its own, loaded when the tab is first shown, so that a program
-// that never shows the chart never loads the charting library.
+// that never shows the chart never loads its code.
 class LapChartWidget : public QWidget
 {
 public:
