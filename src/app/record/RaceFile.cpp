@@ -75,6 +75,8 @@ void RaceFile::raceStarted()
     ++m_race;
     m_path.clear();
     m_failure.clear();
+    // A bar put away during the last race does not keep this one's failure unsaid.
+    m_failureShown = m_bar && m_bar->isVisible();
 }
 
 void RaceFile::schedule()
