@@ -12,6 +12,9 @@
 
 int main(int argc, char *argv[])
 {
+    // Help and version are printed and the program ends: no display needed.
+    if (AsksForProgramInfo(argc, argv))
+        UseHeadlessPlatform();
     Application app(argc, argv);
     // The language chosen last time, for everything from the command line on.
     const TFormMainServices services = TFormMainServices().Resolved();

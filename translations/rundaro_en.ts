@@ -607,18 +607,18 @@ passing the lap just skated in place of the target lap, green or red as in the t
 <context>
     <name>RaceFile</name>
     <message>
-        <source>Das Rennen konnte nicht gespeichert werden.
-
-%1
-%2
-
-Die Ergebnisse stehen weiter im Fenster; „Exportieren…“ auf „Control“ speichert sie an einem anderen Ort.</source>
-        <translation>The race could not be saved.
-
-%1
-%2
-
-The results are still in the window; &quot;Export…&quot; on &quot;Control&quot; saves them elsewhere.</translation>
+        <source>Erneut speichern</source>
+        <translation>Save again</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Rennen nicht gespeichert: %1 – %2
+Die Zeiten stehen weiter im Fenster; beim nächsten Durchgang wird erneut gespeichert, „Exportieren…“ auf „Control“ speichert sie an einem anderen Ort.</source>
+        <translation>Race not saved: %1 – %2
+The times are still in the window; the next passing saves again, &quot;Export…&quot; on &quot;Control&quot; saves them elsewhere.</translation>
     </message>
 </context>
 <context>
@@ -649,6 +649,26 @@ The results are still in the window; &quot;Export…&quot; on &quot;Control&quot
     <message>
         <source>„%1“ nicht lesbar</source>
         <translation>“%1” cannot be read</translation>
+    </message>
+    <message>
+        <source>Zeit in Zeile %1 ist keine Zahl</source>
+        <translation>time in row %1 is not a number</translation>
+    </message>
+    <message>
+        <source>Zeit in Zeile %1 ist negativ</source>
+        <translation>time in row %1 is negative</translation>
+    </message>
+    <message>
+        <source>Zeit in Zeile %1 ist zu groß</source>
+        <translation>time in row %1 is too large</translation>
+    </message>
+    <message>
+        <source>Zeit in Zeile %1 liegt vor der Zeit darüber</source>
+        <translation>time in row %1 is before the one above it</translation>
+    </message>
+    <message>
+        <source>Rundenzeit in Zeile %1 passt nicht zu den Zeiten</source>
+        <translation>lap time in row %1 does not match the times</translation>
     </message>
 </context>
 <context>
@@ -1470,6 +1490,29 @@ other device</translation>
     <message>
         <source> – Kurze Unterbrechungen – Polarität prüfen</source>
         <translation> – Short breaks – check the polarity</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFileWrite</name>
+    <message>
+        <source>Datenträger voll</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>Datenträger schreibgeschützt</source>
+        <translation>disk write-protected</translation>
+    </message>
+    <message>
+        <source>keine Schreibberechtigung</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>Ordner nicht vorhanden</source>
+        <translation>folder does not exist</translation>
+    </message>
+    <message>
+        <source>Schreibfehler auf dem Datenträger</source>
+        <translation>write error on the disk</translation>
     </message>
 </context>
 </TS>

@@ -607,18 +607,18 @@ elke doorkomst in plaats van de schemaronde de zojuist gereden ronde, groen of r
 <context>
     <name>RaceFile</name>
     <message>
-        <source>Das Rennen konnte nicht gespeichert werden.
-
-%1
-%2
-
-Die Ergebnisse stehen weiter im Fenster; „Exportieren…“ auf „Control“ speichert sie an einem anderen Ort.</source>
-        <translation>De race kon niet worden opgeslagen.
-
-%1
-%2
-
-De uitslagen staan nog in het venster; &quot;Exporteren…&quot; op &quot;Controle&quot; slaat ze op een andere plek op.</translation>
+        <source>Erneut speichern</source>
+        <translation>Opnieuw opslaan</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Rennen nicht gespeichert: %1 – %2
+Die Zeiten stehen weiter im Fenster; beim nächsten Durchgang wird erneut gespeichert, „Exportieren…“ auf „Control“ speichert sie an einem anderen Ort.</source>
+        <translation>Race niet opgeslagen: %1 – %2
+De tijden staan nog in het venster; bij de volgende doorkomst wordt opnieuw opgeslagen, &quot;Exporteren…&quot; op &quot;Controle&quot; slaat ze op een andere plek op.</translation>
     </message>
 </context>
 <context>
@@ -649,6 +649,26 @@ De uitslagen staan nog in het venster; &quot;Exporteren…&quot; op &quot;Contro
     <message>
         <source>„%1“ nicht lesbar</source>
         <translation>„%1” is niet leesbaar</translation>
+    </message>
+    <message>
+        <source>Zeit in Zeile %1 ist keine Zahl</source>
+        <translation>tijd in rij %1 is geen getal</translation>
+    </message>
+    <message>
+        <source>Zeit in Zeile %1 ist negativ</source>
+        <translation>tijd in rij %1 is negatief</translation>
+    </message>
+    <message>
+        <source>Zeit in Zeile %1 ist zu groß</source>
+        <translation>tijd in rij %1 is te groot</translation>
+    </message>
+    <message>
+        <source>Zeit in Zeile %1 liegt vor der Zeit darüber</source>
+        <translation>tijd in rij %1 ligt vóór de tijd erboven</translation>
+    </message>
+    <message>
+        <source>Rundenzeit in Zeile %1 passt nicht zu den Zeiten</source>
+        <translation>rondetijd in rij %1 past niet bij de tijden</translation>
     </message>
 </context>
 <context>
@@ -1470,6 +1490,29 @@ ander apparaat</translation>
     <message>
         <source> – Kurze Unterbrechungen – Polarität prüfen</source>
         <translation> – Korte onderbrekingen – controleer de polariteit</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFileWrite</name>
+    <message>
+        <source>Datenträger voll</source>
+        <translation>schijf vol</translation>
+    </message>
+    <message>
+        <source>Datenträger schreibgeschützt</source>
+        <translation>schijf tegen schrijven beveiligd</translation>
+    </message>
+    <message>
+        <source>keine Schreibberechtigung</source>
+        <translation>geen schrijfrechten</translation>
+    </message>
+    <message>
+        <source>Ordner nicht vorhanden</source>
+        <translation>map bestaat niet</translation>
+    </message>
+    <message>
+        <source>Schreibfehler auf dem Datenträger</source>
+        <translation>schrijffout op de schijf</translation>
     </message>
 </context>
 </TS>

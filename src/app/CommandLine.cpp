@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -35,4 +36,25 @@ std::optional<int> ReadCommandLine()
     // Help and version: printed, and the program ends there (Qt's own exit).
     parser.process(QCoreApplication::arguments());
     return std::nullopt;
+}
+
+bool AsksForProgramInfo(int argc, const char *const *argv)
+{
+    // The options of addHelpOption and addVersionOption.
+    static constexpr const char *kInfoOptions[] = {"-h", "-?", "--help", "--help-all", "-v", "--version"};
+    for (int i = 1; i < argc; ++i) {
+        // What follows "--" are arguments, not options.
+        if (std::strcmp(argv[i], "--") == 0)
+            return false;
+        for (const char *option : kInfoOptions)
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+    }
+    return false;
+}
+
+void UseHeadlessPlatform()
+{
+    // "minimal" comes with Qt's GUI library itself and opens no display.
+    qputenv("QT_QPA_PLATFORM", "minimal");
 }

@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 
 namespace rundaro {
@@ -68,6 +70,18 @@ std::optional<double> readDecimal(std::string_view text)
     if (error != std::errc() || end != plain.data() + plain.size() || plain.empty())
         return std::nullopt;
     return value;
+}
+
+// Seconds with decimals as whole milliseconds; nothing for what is not a
+// finite number, and for a number far beyond any race.
+std::optional<std::int64_t> readMs(std::string_view text)
+{
+    const std::optional<double> seconds = readDecimal(text);
+    if (!seconds || !std::isfinite(*seconds))
+        return std::nullopt;
+    // Kept within range of the conversion: beyond the race clock either way.
+    const double clamped = std::clamp(*seconds, -1e12, 1e12);
+    return std::int64_t(Round(Real(clamped) * 1000));
 }
 
 std::string withPoint(std::string_view text)
@@ -183,10 +197,23 @@ RaceFileReading ReadRaceFile(std::string_view bytes)
             return fault(RaceFileFault::Truncated);
         if (fields[6].empty())
             continue;
-        const std::optional<double> seconds = readDecimal(fields[6]);
-        if (!seconds || *seconds < 0 || *seconds > 2e6)
-            return fault(RaceFileFault::BadValue, std::to_string(i - firstRow + 1));
-        race.raceMs.push_back(std::int32_t(Round(Real(*seconds) * 1000)));
+        const std::string row = std::to_string(i - firstRow + 1);
+        const std::optional<std::int64_t> ms = readMs(fields[6]);
+        if (!ms)
+            return fault(RaceFileFault::BadTime, row);
+        if (*ms < 0)
+            return fault(RaceFileFault::NegativeTime, row);
+        if (*ms > kMaxStoredRaceMs)
+            return fault(RaceFileFault::TimeTooLarge, row);
+        const std::int64_t previous = race.raceMs.empty() ? 0 : race.raceMs.back();
+        if (*ms < previous)
+            return fault(RaceFileFault::TimeOutOfOrder, row);
+        // Both are written rounded to hundredths: their difference may be a
+        // hundredth off the lap time, never more.
+        const std::optional<std::int64_t> lapMs = readMs(fields[5]);
+        if (!lapMs || std::abs(*lapMs - (*ms - previous)) > 10)
+            return fault(RaceFileFault::LapDoesNotFit, row);
+        race.raceMs.push_back(std::int32_t(*ms));
     }
     race.status
         = std::string(JudgedRaceStatus(race.status, plan.laps, plan.extraMetres, std::int64_t(race.raceMs.size())));

@@ -38,7 +38,17 @@ enum class RaceFileFault {
     Truncated, // ends before its table does
     MissingSetup, // a set-up line is missing (detail: its name)
     BadValue, // a value that does not read (detail: its name or row)
+    // A passing's time that no race of this program has (detail: its row of
+    // the table, counted from 1):
+    BadTime, // not a number, or not a finite one
+    NegativeTime,
+    TimeTooLarge, // beyond the race clock's range (kMaxStoredRaceMs)
+    TimeOutOfOrder, // before the passing above it
+    LapDoesNotFit, // the lap time is not the difference of the race times
 };
+
+// The race clock counts in a signed 32-bit number of milliseconds.
+inline constexpr std::int64_t kMaxStoredRaceMs = 0x7FFFFFFF;
 
 struct RaceFileReading
 {

@@ -1,5 +1,6 @@
 #include "RaceFile.h"
 #include "MainWindowFixture.h"
+#include "MessageBar.h"
 #include "RaceSheetTexts.h"
 #include "SpinEdit.h"
 
@@ -9,9 +10,22 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 
+#include <optional>
+
+#ifdef Q_OS_LINUX
+#include <sys/mount.h>
+
+#include <cerrno>
+#include <cstring>
+#endif
+
 namespace {
+
+// Set in the copy of the test that runs on a small disk of its own.
+constexpr char kOnSmallDisk[] = "RUNDARO_TEST_ON_SMALL_DISK";
 
 class RaceFileTest : public MainWindowFixture
 {
@@ -38,6 +52,12 @@ protected:
         return fields;
     }
     QList<QMessageBox *> messages() const { return form.findChildren<QMessageBox *>(); }
+    // The message bar of a failed save: its text while it is shown, else nothing.
+    std::optional<QString> failureShown() const
+    {
+        const auto *bar = form.findChild<MessageBar *>(QStringLiteral("RaceFileFailureBar"));
+        return bar && bar->isVisible() ? std::optional(bar->text()) : std::nullopt;
+    }
     // The queued write made and its file on disk, as some time after a command.
     void settle()
     {
@@ -143,7 +163,7 @@ TEST_F(RaceFileTest, ARaceStartedInTheSameSecondGetsANameOfItsOwn)
     EXPECT_EQ(lines(files()[0])[14][5], QStringLiteral("30,00"));
 }
 
-TEST_F(RaceFileTest, AFolderThatCannotBeWrittenIsReportedOnceAfterTheRace)
+TEST_F(RaceFileTest, AFolderThatCannotBeWrittenIsReportedAtOnceAndTriedAgain)
 {
     // A file where the folder should be: no folder can be made there.
     QFile blocker(env.racesFolder());
@@ -153,21 +173,96 @@ TEST_F(RaceFileTest, AFolderThatCannotBeWrittenIsReportedOnceAfterTheRace)
     at(20000);
     ctrl(Qt::Key_L);
     settle();
-    EXPECT_TRUE(messages().isEmpty()) << "not during the race";
+    ASSERT_TRUE(failureShown().has_value()) << "said during the race";
+    EXPECT_TRUE(failureShown()->startsWith(QStringLiteral("Rennen nicht gespeichert: ")));
+    EXPECT_TRUE(failureShown()->contains(QDir::toNativeSeparators(env.racesFolder())));
+    EXPECT_TRUE(messages().isEmpty()) << "no box to close";
+    // The folder is made possible: the next passing saves the race.
+    ASSERT_TRUE(blocker.remove());
     at(40000);
     ctrl(Qt::Key_P);
     settle();
-    ASSERT_EQ(messages().size(), 1);
-    EXPECT_TRUE(messages()[0]->text().contains(QDir::toNativeSeparators(env.racesFolder())));
-    EXPECT_TRUE(messages()[0]->isVisible());
-    messages()[0]->close();
-    settle(); // the box deletes itself
-    ctrl(Qt::Key_Z);
-    ctrl(Qt::Key_P);
-    settle();
-    EXPECT_TRUE(messages().isEmpty()) << "shown once";
+    EXPECT_FALSE(failureShown().has_value());
+    ASSERT_EQ(files().size(), 1);
+    EXPECT_EQ(lines(files()[0])[15][5], QStringLiteral("20,00"));
     EXPECT_EQ(results(3).join(u' '), QStringLiteral("20,00 40,00 0:40,00 36,0"));
 }
+
+#ifdef Q_OS_LINUX
+// Fills a small disk of its own under the race: runs only in the copy of
+// this test that "unshare -rm" starts, as the owner of a mount namespace of
+// its own.
+TEST_F(RaceFileTest, AFullDiskKeepsTheLastWholeFileAndSaysSo)
+{
+    if (qEnvironmentVariableIsEmpty(kOnSmallDisk))
+        GTEST_SKIP() << "run by FullDiskTest in a mount namespace of its own";
+    const QByteArray folder = QFile::encodeName(env.racesFolder());
+    ASSERT_TRUE(QDir().mkpath(env.racesFolder()));
+    ASSERT_EQ(::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=64k"), 0) << std::strerror(errno);
+    const QString filler = QDir(env.racesFolder()).filePath(QStringLiteral("filler"));
+    const auto fillDisk = [&filler] {
+        QFile file(filler);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        while (file.write(block) == block.size()) { }
+    };
+
+    ctrl(Qt::Key_S);
+    fillDisk();
+    at(20000);
+    ctrl(Qt::Key_L);
+    settle();
+    EXPECT_TRUE(files().filter(QStringLiteral(".csv")).isEmpty()) << "no empty file from the first write";
+    ASSERT_TRUE(failureShown().has_value());
+    EXPECT_TRUE(failureShown()->startsWith(QStringLiteral("Rennen nicht gespeichert: Datenträger voll \u2013 ")))
+        << failureShown()->toStdString();
+
+    ASSERT_TRUE(QFile::remove(filler));
+    at(40000);
+    ctrl(Qt::Key_L);
+    settle();
+    EXPECT_FALSE(failureShown().has_value());
+    ASSERT_EQ(files().filter(QStringLiteral(".csv")).size(), 1);
+    const QString name = files().filter(QStringLiteral(".csv"))[0];
+    const std::string whole = bytes(QDir(env.racesFolder()).filePath(name));
+    EXPECT_EQ(lines(name)[15][6], QStringLiteral("40,00"));
+
+    fillDisk();
+    at(60000);
+    ctrl(Qt::Key_L);
+    settle();
+    EXPECT_EQ(bytes(QDir(env.racesFolder()).filePath(name)), whole) << "the last whole version stays";
+    EXPECT_TRUE(failureShown().has_value());
+    EXPECT_EQ(files().filter(QStringLiteral(".csv")), QStringList(name)) << "no temporary file left";
+
+    ASSERT_TRUE(QFile::remove(filler));
+    at(80000);
+    ctrl(Qt::Key_P);
+    settle();
+    EXPECT_FALSE(failureShown().has_value());
+    EXPECT_EQ(lines(name)[17][6], QStringLiteral("80,00"));
+    ::umount2(folder.constData(), MNT_DETACH);
+}
+
+// The test above, where the machine lets a user own a mount namespace.
+TEST(FullDiskTest, RunsTheRaceOnASmallDiskOfItsOwn)
+{
+    if (QProcess::execute(QStringLiteral("unshare"), {QStringLiteral("-rm"), QStringLiteral("true")}) != 0)
+        GTEST_SKIP() << "no mount namespace of its own here (unshare -rm)";
+    QProcess copy;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(kOnSmallDisk), QStringLiteral("1"));
+    copy.setProcessEnvironment(environment);
+    copy.setProcessChannelMode(QProcess::MergedChannels);
+    copy.start(QStringLiteral("unshare"),
+               {QStringLiteral("-rm"), QCoreApplication::applicationFilePath(),
+                QStringLiteral("--gtest_filter=RaceFileTest.AFullDisk*")});
+    ASSERT_TRUE(copy.waitForFinished(120000));
+    const QByteArray output = copy.readAll();
+    EXPECT_EQ(copy.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+}
+#endif
 
 TEST_F(RaceFileTest, ExportSavesTheRaceWhereTheUserChooses)
 {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 
 using namespace rundaro;
 
@@ -122,4 +123,38 @@ TEST(RaceFileRead, RoundTrip)
     EXPECT_FALSE(reading.race.Finished());
     EXPECT_TRUE(reading.race.Stopped());
     EXPECT_EQ(RaceCsv(MakeRaceSheet(RecordOf(reading.race), "07.12.2026", "10:00:00", ","), kHeaders), file);
+}
+
+// Hand-edited times: each one found, with the row it is in. The race of
+// fileOf has its passings in rows 2 ("23,46;23,46") and 3 ("21,54;45,00").
+TEST(RaceFileRead, TimesNoRaceHasAreRejectedWithTheirRow)
+{
+    struct Case
+    {
+        const char *from;
+        const char *to;
+        RaceFileFault fault;
+        const char *row;
+    };
+    const Case cases[] = {
+        {"21,54;45,00", "21,54;nan", RaceFileFault::BadTime, "3"},
+        {"21,54;45,00", "21,54;inf", RaceFileFault::BadTime, "3"},
+        {"21,54;45,00", "21,54;", RaceFileFault::None, ""}, // no passing in that row
+        {"23,46;23,46", "-23,46;-23,46", RaceFileFault::NegativeTime, "2"},
+        {"21,54;45,00", "2147460,54;2147484,00", RaceFileFault::TimeTooLarge, "3"},
+        {"21,54;45,00", "-3,46;20,00", RaceFileFault::TimeOutOfOrder, "3"},
+        {"21,54;45,00", "21,54;1999999,99", RaceFileFault::LapDoesNotFit, "3"},
+        {"21,54;45,00", "x;45,00", RaceFileFault::LapDoesNotFit, "3"},
+        {"21,54;45,00", "21,55;45,00", RaceFileFault::None, ""}, // a hundredth off: rounding
+        {"21,54;45,00", "21,56;45,00", RaceFileFault::LapDoesNotFit, "3"},
+    };
+    for (const Case &c : cases) {
+        std::string text = fileOf("Anna", true);
+        const std::size_t at = text.find(c.from);
+        ASSERT_NE(at, std::string::npos) << c.from;
+        text.replace(at, std::strlen(c.from), c.to);
+        const RaceFileReading reading = ReadRaceFile(text);
+        EXPECT_EQ(reading.fault, c.fault) << c.to;
+        EXPECT_EQ(reading.detail, c.row) << c.to;
+    }
 }

@@ -51,6 +51,15 @@ for entry in "${cases[@]}"; do
   matches "$tmp/err" "$err" || fail "rundaro $args: error output $(cat "$tmp/err")"
 done
 
+# Help and version need no display: no platform named, none to connect to.
+for args in --help --help-all --version; do
+  env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY timeout 20 "$program" "$args" >"$tmp/out" 2>"$tmp/err"
+  got=$?
+  [ "$got" -eq 0 ] || fail "rundaro $args without a display: exit status $got, not 0 ($(head -c 200 "$tmp/err"))"
+  grep -q "rundaro" "$tmp/out" || fail "rundaro $args without a display: output $(head -c 200 "$tmp/out")"
+  [ ! -s "$tmp/err" ] || fail "rundaro $args without a display: error output $(head -c 200 "$tmp/err")"
+done
+
 # Each signal ends the program with status 0, its settings stored. The
 # signal is sent once the program has its handler (SigCgt in its status);
 # until the program is executed the process is a copy of this shell, whose

@@ -18,6 +18,17 @@ QString RaceFileFaultText(const rundaro::RaceFileReading &reading)
         return QCoreApplication::translate("RaceHistory", "Angabe \u201e%1\u201c fehlt").arg(detail);
     case rundaro::RaceFileFault::BadValue:
         return QCoreApplication::translate("RaceHistory", "\u201e%1\u201c nicht lesbar").arg(detail);
+    case rundaro::RaceFileFault::BadTime:
+        return QCoreApplication::translate("RaceHistory", "Zeit in Zeile %1 ist keine Zahl").arg(detail);
+    case rundaro::RaceFileFault::NegativeTime:
+        return QCoreApplication::translate("RaceHistory", "Zeit in Zeile %1 ist negativ").arg(detail);
+    case rundaro::RaceFileFault::TimeTooLarge:
+        return QCoreApplication::translate("RaceHistory", "Zeit in Zeile %1 ist zu groß").arg(detail);
+    case rundaro::RaceFileFault::TimeOutOfOrder:
+        return QCoreApplication::translate("RaceHistory", "Zeit in Zeile %1 liegt vor der Zeit darüber").arg(detail);
+    case rundaro::RaceFileFault::LapDoesNotFit:
+        return QCoreApplication::translate("RaceHistory", "Rundenzeit in Zeile %1 passt nicht zu den Zeiten")
+            .arg(detail);
     }
     return QString();
 }

@@ -5,6 +5,7 @@
 #include "RaceFileWriter.h"
 #include "RaceSheetTexts.h"
 #include "RaceStatus.h"
+#include "WholeFileWrite.h"
 
 #include <QDir>
 #include <QFile>

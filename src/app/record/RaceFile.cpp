@@ -1,5 +1,6 @@
 #include "RaceFile.h"
 
+#include "MessageBar.h"
 #include "RaceFeed.h"
 #include "RaceSheetTexts.h"
 #include "RaceStatus.h"
@@ -8,7 +9,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QMessageBox>
+#include <QPushButton>
 #include <QSessionManager>
 
 RaceFile::RaceFile(RaceFeed &feed, QWidget *window, const QString &folder)
@@ -74,7 +75,8 @@ void RaceFile::raceStarted()
     ++m_race;
     m_path.clear();
     m_failure.clear();
-    m_failureShown = false;
+    // A bar put away during the last race does not keep this one's failure unsaid.
+    m_failureShown = m_bar && m_bar->isVisible();
 }
 
 void RaceFile::schedule()
@@ -116,22 +118,49 @@ void RaceFile::written(quint64 race, const QString &path, const QString &error)
     m_failure = error;
     if (error.isEmpty() && !path.isEmpty())
         emit raceWritten(path);
-    if (m_feed.race().IsStopped())
+    if (m_failure.isEmpty())
+        hideFailure();
+    else
         showFailure();
+}
+
+void RaceFile::writeAgain()
+{
+    const rundaro::RaceRecord &race = m_feed.race();
+    if (!race.IsOpen() || race.Passings() == 0)
+        return;
+    m_pending = true;
+    write();
 }
 
 void RaceFile::showFailure()
 {
-    if (m_failure.isEmpty() || m_failureShown)
+    // Nobody reads a bar on a window that is going.
+    if (m_closing)
         return;
-    m_failureShown = true;
+    if (!m_bar) {
+        m_bar = new MessageBar(m_window);
+        m_bar->setObjectName(QStringLiteral("RaceFileFailureBar"));
+        QPushButton *again = m_bar->addButton(tr("Erneut speichern"));
+        again->setObjectName(QStringLiteral("bSaveAgain"));
+        connect(again, &QPushButton::clicked, this, &RaceFile::writeAgain);
+        QPushButton *ok = m_bar->addButton(tr("OK"));
+        connect(ok, &QPushButton::clicked, m_bar, &QWidget::hide);
+    }
     const QString where = m_path.isEmpty() ? m_folder : m_path;
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Rundaro"),
-                                tr("Das Rennen konnte nicht gespeichert werden.\n\n%1\n%2\n\n"
-                                   "Die Ergebnisse stehen weiter im Fenster; „Exportieren…“ "
-                                   "auf „Control“ speichert sie an einem anderen Ort.")
-                                    .arg(QDir::toNativeSeparators(where), m_failure),
-                                QMessageBox::Ok, m_window);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    m_bar->setText(tr("Rennen nicht gespeichert: %1 – %2\n"
+                      "Die Zeiten stehen weiter im Fenster; beim nächsten Durchgang wird erneut gespeichert, "
+                      "„Exportieren…“ auf „Control“ speichert sie an einem anderen Ort.")
+                       .arg(m_failure, QDir::toNativeSeparators(where)));
+    // Shown once while the writes keep failing: a bar put away stays away.
+    if (!m_failureShown)
+        m_bar->showBar();
+    m_failureShown = true;
+}
+
+void RaceFile::hideFailure()
+{
+    m_failureShown = false;
+    if (m_bar)
+        m_bar->hide();
 }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+class MessageBar;
 class QWidget;
 class RaceFeed;
 
@@ -15,9 +16,11 @@ class RaceFeed;
 // undo, whole or not at all. The file's text is made in the event queue once
 // the command that asked for it (and any serial hand-over) has returned, and
 // put on disk by a thread of its own, so neither ever delays the reading of a
-// passing's time; several commands in a row make one write. A failure is
-// kept and shown once, after the race, never during it; the window's results
-// do not depend on the file. A race that is still running when the program
+// passing's time; several commands in a row make one write. A failed write
+// leaves the file as its last whole version and is said at once in a message
+// bar over the window's bottom edge, which leaves the window working; the
+// next passing (or the bar's button) tries again, and a write that succeeds
+// takes the bar away. The window's results do not depend on the file. A race that is still running when the program
 // ends (the window closed, the session's end, a signal to end) is written
 // once more with the status "unterbrochen".
 class RaceFile : public QObject
@@ -56,6 +59,8 @@ private:
     bool running() const;
     void written(quint64 race, const QString &path, const QString &error);
     void showFailure();
+    void hideFailure();
+    void writeAgain();
 
     RaceFeed &m_feed;
     QWidget *m_window = nullptr;
@@ -67,7 +72,9 @@ private:
     bool m_closing = false;
     // The next write marks a running race as interrupted.
     bool m_interrupt = false;
+    // The failure was shown since the last write that succeeded.
     bool m_failureShown = false;
+    MessageBar *m_bar = nullptr;
     // Numbers the races, so that a late report of the last race's file is
     // not taken for this one's.
     std::uint64_t m_race = 0;

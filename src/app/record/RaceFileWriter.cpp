@@ -1,6 +1,6 @@
 #include "RaceFileWriter.h"
 
-#include "RaceSheetTexts.h"
+#include "WholeFileWrite.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,13 +74,22 @@ void RaceFileWriter::write(const Job &job)
         m_race = job.race;
         m_path.clear();
         m_lock.reset();
+        m_onDisk = false;
     }
     if (!m_path.isEmpty() || choosePath(job, error)) {
         // Held before the file says "läuft", released only after it says
         // otherwise.
         if (job.running)
             holdLock(true);
-        WriteWholeFile(m_path, job.bytes, error);
+        if (WriteWholeFile(m_path, job.bytes, error)) {
+            m_onDisk = true;
+        } else if (!m_onDisk) {
+            // The name was taken by an empty file: no race goes without a
+            // whole file on disk, and the next write chooses again.
+            QFile::remove(m_path);
+            m_path.clear();
+            holdLock(false);
+        }
         if (!job.running)
             holdLock(false);
     }

@@ -70,5 +70,7 @@ private:
     // The writer thread's own: the race whose file it writes and its name.
     std::uint64_t m_race = 0;
     QString m_path;
+    // Some version of the race's file is whole on disk.
+    bool m_onDisk = false;
     std::unique_ptr<QLockFile> m_lock;
 };

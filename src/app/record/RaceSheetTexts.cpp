@@ -6,9 +6,6 @@
 
 #include <QCoreApplication>
 
-#include <QSaveFile>
-#include <QThread>
-
 QDateTime RaceStartTime(const rundaro::RaceRecord &race)
 {
     return QDateTime::fromMSecsSinceEpoch(race.StartedAt());
@@ -39,29 +36,6 @@ QByteArray RaceCsvOf(const rundaro::RaceRecord &race)
 bool WriteRaceCsv(const rundaro::RaceRecord &race, const QString &path, QString &error)
 {
     return WriteWholeFile(path, RaceCsvOf(race), error);
-}
-
-bool WriteWholeFile(const QString &path, const QByteArray &bytes, QString &error)
-{
-#ifdef Q_OS_WIN
-    // Windows refuses to replace a file that another program (a virus
-    // scanner, the search index, a copy of this one listing its races) has
-    // open at that moment ("access denied"); such a hold lasts
-    // milliseconds, so the write is tried again a few times.
-    constexpr int kTries = 10;
-#else
-    constexpr int kTries = 1;
-#endif
-    for (int attempt = 1;; ++attempt) {
-        QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-            return true;
-        if (attempt == kTries) {
-            error = file.errorString();
-            return false;
-        }
-        QThread::msleep(20);
-    }
 }
 
 QString RaceFileBaseName(const rundaro::RaceRecord &race)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RaceSheet.h"
+#include "WholeFileWrite.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -16,9 +17,6 @@ rundaro::RaceSheet RaceSheetOf(const rundaro::RaceRecord &race);
 rundaro::RaceRowTexts LapTableHeaders();
 // The race as the bytes of its CSV file.
 QByteArray RaceCsvOf(const rundaro::RaceRecord &race);
-// Writes `bytes` to `path`, whole or not at all (the old content stays until
-// the new one is complete on disk); false with `error` set.
-bool WriteWholeFile(const QString &path, const QByteArray &bytes, QString &error);
 // Writes the race's CSV to `path` as WriteWholeFile does.
 bool WriteRaceCsv(const rundaro::RaceRecord &race, const QString &path, QString &error);
 // "YYYY-MM-DD_HH-MM-SS" of the start in local time: a race file's name.

@@ -1,19 +1,13 @@
 #include "RegFileStore.h"
 
 #include "Errors.h"
+#include "WholeFileReplace.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <system_error>
-
-#ifdef _WIN32
-#include <process.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace rundaro {
 
@@ -53,64 +47,6 @@ std::vector<std::string> keyParts(const std::string &key)
     }
     return parts;
 }
-
-#ifdef _WIN32
-
-// Another program of the same name may write at the same time: the
-// temporary file's name is the process's own.
-bool ReplaceFile(const fs::path &file, const std::string &text)
-{
-    const fs::path temp = file.string() + '.' + std::to_string(_getpid()) + ".new";
-    {
-        std::ofstream out(temp, std::ios::trunc);
-        out << text;
-        out.flush();
-        if (!out)
-            return false;
-    }
-    std::error_code ec;
-    fs::rename(temp, file, ec);
-    if (ec)
-        fs::remove(temp, ec);
-    return !ec;
-}
-
-#else
-
-bool WriteAll(int fd, const std::string &text)
-{
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += std::size_t(n);
-    }
-    return true;
-}
-
-// Replaces `file` with `text` whole or not at all, also across a power
-// cut: a temporary file of a name no one else uses, its data on the disk
-// before the rename. (After a power cut the rename may be lost with the
-// folder's last changes, leaving the previous file, whole.)
-bool ReplaceFile(const fs::path &file, const std::string &text)
-{
-    std::string temp = file.string() + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return false;
-    bool ok = WriteAll(fd, text) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(temp.c_str(), file.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    return true;
-}
-
-#endif
 
 } // namespace
 
@@ -234,7 +170,8 @@ void RegFileStore::save() const
     std::string text = std::string(kFileHeader) + "\n\n" + m_header + '\n';
     for (const auto &line : m_lines)
         text += line + '\n';
-    if (!ReplaceFile(m_file, text))
+    // Whole or not at all, also across a power cut or a full disk.
+    if (ReplaceWholeFile(m_file, text))
         throw Exception("Failed to set data in " + m_file.string());
 }
 
