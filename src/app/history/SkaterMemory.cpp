@@ -1,9 +1,10 @@
 #include "SkaterMemory.h"
 
+#include "WholeFileWrite.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -29,9 +30,7 @@ bool SkaterMemory::write(const QString &name) const
 {
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
         return false;
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = name.toUtf8() + '\n';
-    return file.write(bytes) == bytes.size() && file.commit();
+    // Checked write: a full disk keeps the name stored before.
+    QString error;
+    return WriteWholeFile(m_path, name.toUtf8() + '\n', error);
 }
