@@ -1,5 +1,7 @@
 #include "PortReopener.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QtGlobal>
 
 #ifdef Q_OS_LINUX
@@ -63,9 +65,16 @@ bool PortReopener::start(std::uint8_t port)
 
 void PortReopener::cancel()
 {
-    if (!m_busy)
-        return;
-    ++m_attempt;
-    m_busy = false;
-    m_again = false;
+    if (m_busy) {
+        ++m_attempt;
+        m_busy = false;
+        m_again = false;
+    }
+    // The caller opens the port next: the device an attempt got must be
+    // closed by then, or the port would be busy with our own open. So the
+    // attempt is waited for and its queued result, which holds the device,
+    // dropped.
+    if (m_thread.joinable())
+        m_thread.join();
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
 }

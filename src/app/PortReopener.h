@@ -36,8 +36,9 @@ public:
     bool start(std::uint8_t port);
     // True from start until the attempt's result has been handed over.
     bool isBusy() const { return m_busy; }
-    // The attempt in progress, if any, is dropped: its device is closed
-    // when it comes, and nothing is handed over.
+    // The attempt in progress, if any, is dropped: it is waited for, its
+    // device closed and nothing handed over, so the port is free when this
+    // returns.
     void cancel();
 
 private:
