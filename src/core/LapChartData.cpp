@@ -1,5 +1,6 @@
 #include "LapChartData.h"
 
+#include "LapVerdict.h"
 #include "RaceRecord.h"
 
 namespace rundaro {
@@ -16,9 +17,8 @@ std::int64_t Hundredths(std::int64_t ms)
 
 std::optional<bool> LapOnTarget(std::int32_t lapMs, std::int64_t targetMs)
 {
-    if (targetMs <= 0)
-        return std::nullopt;
-    return targetMs >= Hundredths(lapMs) * 10;
+    // The lap as the table shows it, to hundredths, against the table's rule.
+    return SegmentOnTarget(double(Hundredths(lapMs)) / 100, targetMs);
 }
 
 LapChartData ChartOfRace(const PlanFigures &plan, const RaceRecord *race)

@@ -30,7 +30,8 @@ struct LapChartData
 };
 
 // A segment is on target, as the lap table colours it, when its time rounded
-// to hundredths is at most its target time; empty without a target.
+// to hundredths is at most its target time (SegmentOnTarget on the time the
+// table shows); empty without a target.
 std::optional<bool> LapOnTarget(std::int32_t lapMs, std::int64_t targetMs);
 
 // The chart of `race`, or only the schedule of `plan` when `race` is null.

@@ -5,6 +5,7 @@
 #include "RaceFeed.h"
 #include "RaceHistory.h"
 #include "RaceHistoryModel.h"
+#include "RacePalette.h"
 #include "Schedule.h"
 
 #include <QCheckBox>
@@ -212,7 +213,7 @@ void ComparePage::refresh()
             auto *item = new QTableWidgetItem(texts[col]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (col == 3 && line.aheadSeconds != 0)
-                item->setForeground(line.aheadSeconds > 0 ? QColor(0, 128, 0) : QColor(255, 0, 0));
+                item->setForeground(RacePalette::gapTextColour(line.aheadSeconds > 0));
             m_table->setItem(row, col, item);
         }
     }
@@ -220,8 +221,8 @@ void ComparePage::refresh()
         m_table->scrollToBottom();
     else if (alone)
         m_table->scrollToTop();
-    // The ahead/behind panel's colours: lime ahead, red behind.
+    // The ahead/behind panel's colours; no gap yet shows as ahead.
     const double last = lines.empty() ? 0 : lines.back().aheadSeconds;
-    m_lastGapColour = last < 0 ? QColor(255, 0, 0) : QColor(0, 255, 0);
+    m_lastGapColour = RacePalette::gapPanelColour(!(last < 0));
     m_lastGap = lines.empty() ? QStringLiteral("\u2013") : LocaleNumberText(rundaro::AheadText(last, '.'));
 }

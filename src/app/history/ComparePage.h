@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RaceFileRead.h"
+#include "RacePalette.h"
 
 #include <QColor>
 #include <QString>
@@ -74,5 +75,5 @@ private:
     QTableWidget *m_table = nullptr;
     QCheckBox *m_fullScreenSwitch = nullptr;
     QString m_lastGap = QStringLiteral("\u2013");
-    QColor m_lastGapColour{0, 255, 0};
+    QColor m_lastGapColour = RacePalette::aheadPanel();
 };

@@ -1,10 +1,11 @@
 #include "LapTimeColour.h"
 
-#include "Colors.h"
+#include "LapVerdict.h"
+#include "RacePalette.h"
 
 #include <QLocale>
 
-std::optional<QColor> LapTimeColour(const QString &text, std::int64_t targetMs)
+std::optional<bool> LapTimeOnTarget(const QString &text, std::int64_t targetMs)
 {
     if (targetMs <= 0)
         return std::nullopt;
@@ -14,5 +15,12 @@ std::optional<QColor> LapTimeColour(const QString &text, std::int64_t targetMs)
     const double lapSeconds = locale.toDouble(text.trimmed(), &ok);
     if (!ok)
         return std::nullopt;
-    return double(targetMs) / 1000 >= lapSeconds ? Colors::clGreen() : Colors::clRed();
+    return rundaro::SegmentOnTarget(lapSeconds, targetMs);
+}
+
+std::optional<QColor> LapTimeColour(const QString &text, std::int64_t targetMs)
+{
+    if (const std::optional<bool> onTarget = LapTimeOnTarget(text, targetMs))
+        return RacePalette::lapColour(*onTarget);
+    return std::nullopt;
 }

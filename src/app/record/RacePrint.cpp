@@ -5,6 +5,7 @@
 #include "Modules.h"
 #include "PrintModule.h"
 #include "RaceFeed.h"
+#include "RacePalette.h"
 #include "RaceSheetTexts.h"
 
 #include <QMessageBox>
@@ -97,14 +98,12 @@ void drawRow(QPainter &painter, const std::vector<int> &lefts, int top, int heig
         painter.setPen(lines);
         painter.drawRect(cell);
         const QString text = QString::fromStdString(texts[col]);
-        std::optional<QColor> colour;
+        std::optional<bool> onTarget;
         if (!header && int(col) == kLapTimeColumn)
-            colour = LapTimeColour(text, targetMs);
-        painter.setPen(colour.value_or(Qt::black));
+            onTarget = LapTimeOnTarget(text, targetMs);
+        painter.setPen(onTarget ? RacePalette::lapColour(*onTarget) : QColor(Qt::black));
         // A sign beside a coloured lap time, for printers without colour.
-        const QString marked = !colour
-            ? text
-            : text + (colour->green() > colour->red() ? QStringLiteral(" +") : QStringLiteral(" \u2212"));
+        const QString marked = !onTarget ? text : text + QLatin1Char(' ') + RacePalette::lapSign(*onTarget);
         painter.drawText(cell.adjusted(padding, 0, -padding, 0), Qt::AlignRight | Qt::AlignVCenter, marked);
     }
 }

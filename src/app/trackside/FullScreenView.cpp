@@ -8,6 +8,7 @@
 #include "LineBoard.h"
 #include "RaceBoard.h"
 #include "RaceFeed.h"
+#include "RacePalette.h"
 #include "Schedule.h"
 #include "ScreenChoice.h"
 #include "SevenSegment.h"
@@ -244,12 +245,11 @@ void FullScreenView::fitTargetFonts()
 
 void FullScreenView::takeFigures(PanelState &laps, PanelState &aheadBehind, PanelState &target, int &timeMs) const
 {
-    const QColor lime = Colors::clLime();
     const rundaro::RaceRecord &race = m_sources.feed->race();
     laps.face = Colors::clMedGray();
     laps.text = palette().color(QPalette::WindowText);
     aheadBehind.face = Colors::clBlack();
-    aheadBehind.text = lime;
+    aheadBehind.text = RacePalette::aheadPanel();
     target.face = palette().color(QPalette::Window);
     target.text = Colors::clBlue();
     if (!race.IsOpen()) {
@@ -269,7 +269,7 @@ void FullScreenView::takeFigures(PanelState &laps, PanelState &aheadBehind, Pane
     laps.caption = QString::number(board.lapsToGo);
     if (board.aheadBehind) {
         aheadBehind.caption = QString::fromStdString(rundaro::AheadBehindText(*board.aheadBehind));
-        aheadBehind.text = *board.aheadBehind > 0 ? lime : Colors::clRed();
+        aheadBehind.text = RacePalette::gapPanelColour(*board.aheadBehind > 0);
     } else {
         aheadBehind.caption = NoTargetText();
     }

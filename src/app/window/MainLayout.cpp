@@ -11,6 +11,7 @@
 #include "Panel.h"
 #include "PlanEditors.h"
 #include "PortList.h"
+#include "RacePalette.h"
 #include "SortGrid.h"
 #include "SpinButtons.h"
 #include "SpinEdit.h"
@@ -151,7 +152,7 @@ QWidget *TFormMain::createPanelBig()
     splitter->setObjectName(QStringLiteral("Splitter1"));
     PanelPlusMin = createPanel(QStringLiteral("PanelPlusMin"), panel);
     PanelPlusMin->setColor(Colors::clBlack());
-    PanelPlusMin->setFontColor(Colors::clLime());
+    PanelPlusMin->setFontColor(RacePalette::aheadPanel());
     PanelPlusMin->setFont(PanelKrugov->font());
     PanelPlusMin->setFixedHeight(inner);
     PanelPlusMin->setMinimumWidth(Splitter::kMinSize);

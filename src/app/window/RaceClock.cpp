@@ -13,6 +13,7 @@
 #include "Panel.h"
 #include "RaceBoard.h"
 #include "RaceFeed.h"
+#include "RacePalette.h"
 #include "Schedule.h"
 #include "SortGrid.h"
 #include "SpinEdit.h"
@@ -237,6 +238,6 @@ void TFormMain::showPlusMin(std::optional<int> shown)
         return;
     }
     PanelPlusMin->setTag(*shown);
-    PanelPlusMin->setFontColor(*shown > 0 ? Colors::clLime() : Colors::clRed());
+    PanelPlusMin->setFontColor(RacePalette::gapPanelColour(*shown > 0));
     PanelPlusMin->setCaption(QString::fromStdString(rundaro::AheadBehindText(*shown)));
 }

@@ -9,10 +9,10 @@
 #include "LocaleNumber.h"
 #include "Numbers.h"
 #include "Panel.h"
+#include "RacePalette.h"
 #include "SpinEdit.h"
 #include "TrackSplit.h"
 
-#include <QColor>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
@@ -83,7 +83,7 @@ void TFormMain::seTimeChange(QObject *)
 void TFormMain::seDopTimeChange(QObject *)
 {
     Recompute();
-    PanelPlusMin->setFontColor(QColor(0x00, 0xff, 0x00));
+    PanelPlusMin->setFontColor(RacePalette::aheadPanel());
     PanelPlusMin->setCaption(QStringLiteral("+")
                              + QString::fromStdString(rundaro::IntToStr(rundaro::Round(seDopTime->value()))));
 }

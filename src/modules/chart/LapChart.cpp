@@ -1,5 +1,7 @@
 #include "LapChart.h"
 
+#include "RacePalette.h"
+
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -11,9 +13,6 @@
 
 namespace {
 
-// The lap table's colours for a lap in and over the target time.
-const QColor kGreen(0, 128, 0);
-const QColor kRed(255, 0, 0);
 const QColor kGrey(128, 128, 128);
 const QColor kTarget(0, 0, 255);
 const QColor kAhead(255, 140, 0);
@@ -39,8 +38,8 @@ constexpr double kLegendSpacing = 12;
 QColor barColour(ChartLayout::BarKind kind)
 {
     switch (kind) {
-    case ChartLayout::BarKind::OnTarget: return kGreen;
-    case ChartLayout::BarKind::OverTarget: return kRed;
+    case ChartLayout::BarKind::OnTarget: return RacePalette::onTarget();
+    case ChartLayout::BarKind::OverTarget: return RacePalette::overTarget();
     case ChartLayout::BarKind::NoTarget: break;
     }
     return kGrey;
@@ -121,8 +120,8 @@ void LapChart::showChart(const rundaro::LapChartData &data)
     // The legend names only what the chart can show.
     m_legend.clear();
     if (m_data.targetLapSeconds)
-        m_legend << LegendEntry{onTargetName(), kGreen} << LegendEntry{overTargetName(), kRed}
-                 << LegendEntry{targetName(), kTarget};
+        m_legend << LegendEntry{onTargetName(), RacePalette::onTarget()}
+                 << LegendEntry{overTargetName(), RacePalette::overTarget()} << LegendEntry{targetName(), kTarget};
     else
         m_legend << LegendEntry{noTargetName(), kGrey};
     m_legend << LegendEntry{aheadName(), kAhead};
