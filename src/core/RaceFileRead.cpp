@@ -1,9 +1,10 @@
 #include "RaceFileRead.h"
 
-#include "RaceSheet.h"
+#include "RaceSheetSchema.h"
 #include "RaceStatus.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -125,80 +126,96 @@ RaceFileReading ReadRaceFile(std::string_view bytes)
     if (lines.empty() || lines.front().find(';') == std::string_view::npos)
         return fault(lines.empty() ? RaceFileFault::Truncated : RaceFileFault::NotCsv);
 
-    std::vector<std::pair<std::string_view, std::string_view>> setup;
+    // The value of each set-up key this program knows, the first line of
+    // each; a key it does not know (a newer program's) is passed over.
+    std::array<std::optional<std::string_view>, kSetUpKeyCount> values;
     std::size_t at = 0;
     for (; at < lines.size() && !lines[at].empty(); ++at) {
         const std::size_t cut = lines[at].find(';');
         if (cut == std::string_view::npos)
             return fault(RaceFileFault::NotCsv);
-        setup.emplace_back(lines[at].substr(0, cut), lines[at].substr(cut + 1));
+        if (const std::optional<SetUpKey> key = FindSetUpKey(lines[at].substr(0, cut)))
+            if (!values[std::size_t(*key)])
+                values[std::size_t(*key)] = lines[at].substr(cut + 1);
     }
-    auto value = [&setup](std::string_view name) -> std::optional<std::string_view> {
-        for (const auto &[key, text] : setup)
-            if (key == name)
-                return text;
-        return std::nullopt;
-    };
+    for (const SetUpKeyInfo &info : kSetUpKeyTable)
+        if (info.required && !values[std::size_t(info.key)])
+            return fault(at >= lines.size() ? RaceFileFault::Truncated : RaceFileFault::MissingSetup,
+                         std::string(info.text));
+
+    // Each value as what it holds: a whole number, tenths of a second or a
+    // status; text as written.
+    std::array<std::int64_t, kSetUpKeyCount> numbers{};
+    std::array<double, kSetUpKeyCount> decimals{};
+    for (const SetUpKeyInfo &info : kSetUpKeyTable) {
+        const std::optional<std::string_view> text = values[std::size_t(info.key)];
+        if (!text)
+            continue;
+        switch (info.holds) {
+        case SetUpValue::Text: break;
+        case SetUpValue::WholeNumber: {
+            const std::optional<std::int64_t> number = readInt(*text);
+            if (!number || *number < 0 || *number > kMaxSetUpNumber)
+                return fault(RaceFileFault::BadValue, std::string(info.text));
+            numbers[std::size_t(info.key)] = *number;
+            break;
+        }
+        case SetUpValue::Tenths: {
+            const std::optional<double> seconds = readDecimal(*text);
+            if (!seconds)
+                return fault(RaceFileFault::BadValue, std::string(info.text));
+            decimals[std::size_t(info.key)] = *seconds;
+            break;
+        }
+        case SetUpValue::Status:
+            if (*text != kStatusRunning && *text != kStatusFinished && *text != kStatusAborted
+                && *text != kStatusInterrupted)
+                return fault(RaceFileFault::BadValue, std::string(info.text));
+            break;
+        }
+    }
+    auto textOf
+        = [&values](SetUpKey key) { return std::string(values[std::size_t(key)].value_or(std::string_view())); };
+    auto numberOf = [&numbers](SetUpKey key) { return numbers[std::size_t(key)]; };
 
     RaceFileReading reading;
     StoredRace &race = reading.race;
-    const char *const required[]
-        = {"Datum",          "Start",       "Streckenlänge", "Rundenlänge", "Runden", "Zusätzliche Meter",
-           "Gesamtsekunden", "Startzugabe", "Rundenzeit",    "Status"};
-    for (const char *name : required)
-        if (!value(name))
-            return fault(at >= lines.size() ? RaceFileFault::Truncated : RaceFileFault::MissingSetup, name);
-    race.date = std::string(*value("Datum"));
-    race.start = std::string(*value("Start"));
-    race.status = std::string(*value("Status"));
-    race.skater = std::string(value("Läufer").value_or(std::string_view()));
-    if (race.status != kStatusRunning && race.status != kStatusFinished && race.status != kStatusAborted
-        && race.status != kStatusInterrupted)
-        return fault(RaceFileFault::BadValue, "Status");
-
+    race.date = textOf(SetUpKey::Date);
+    race.start = textOf(SetUpKey::Start);
+    race.status = textOf(SetUpKey::Status);
+    race.skater = textOf(SetUpKey::Skater);
     RaceSetup &setup_ = race.setup;
     PlanFigures &plan = setup_.plan;
-    struct IntField
-    {
-        const char *name;
-        std::int64_t *into;
-    };
-    const IntField ints[] = {{"Streckenlänge", &setup_.trackLength},
-                             {"Rundenlänge", &plan.lapLength},
-                             {"Runden", &plan.laps},
-                             {"Zusätzliche Meter", &plan.extraMetres},
-                             {"Gesamtsekunden", &setup_.targetSeconds}};
-    for (const IntField &field : ints) {
-        const std::optional<std::int64_t> number = readInt(*value(field.name));
-        if (!number || *number < 0 || *number > 1'000'000)
-            return fault(RaceFileFault::BadValue, field.name);
-        *field.into = *number;
-    }
-    const std::optional<double> allowance = readDecimal(*value("Startzugabe"));
-    if (!allowance)
-        return fault(RaceFileFault::BadValue, "Startzugabe");
+    setup_.trackLength = numberOf(SetUpKey::TrackLength);
+    plan.lapLength = numberOf(SetUpKey::LapLength);
+    plan.laps = numberOf(SetUpKey::Laps);
+    plan.extraMetres = numberOf(SetUpKey::ExtraMetres);
+    setup_.targetSeconds = numberOf(SetUpKey::TargetSeconds);
     // The allowance is written with one decimal, so its tenths are exact.
-    plan.allowanceSeconds = Real(Round(Real(*allowance) * 10)) / 10;
+    plan.allowanceSeconds = Real(Round(Real(decimals[std::size_t(SetUpKey::Allowance)]) * 10)) / 10;
     plan.targetLapMs = TargetLapMsOf(setup_.trackLength, plan.lapLength, setup_.targetSeconds, plan.allowanceSeconds);
-    plan.lapTimeText = withPoint(*value("Rundenzeit"));
+    plan.lapTimeText = withPoint(textOf(SetUpKey::LapTime));
     if (plan.targetLapMs > 0)
         plan.lapSpeedText = FormatFixed((Real(plan.lapLength) / 1000) / (Real(plan.targetLapMs) / 1000 / 3600), 2, '.');
 
     // The empty line, the header, then one row per line of the schedule.
+    // A newer program's file may carry columns after the ones this program
+    // knows, on the header and on every row: they are passed over.
     if (at + 1 >= lines.size())
         return fault(RaceFileFault::Truncated);
     const std::size_t firstRow = at + 2;
     const std::size_t rowCount = lines.size() - std::min(lines.size(), firstRow) - (complete ? 0 : 1);
-    if (splitFields(lines[at + 1]).size() != std::size_t(kRaceColumns) || std::int64_t(rowCount) < plan.laps + 1)
+    if (splitFields(lines[at + 1]).size() < std::size_t(kLapColumnCount) || std::int64_t(rowCount) < plan.laps + 1)
         return fault(RaceFileFault::Truncated);
     for (std::size_t i = firstRow; i < firstRow + rowCount; ++i) {
         const std::vector<std::string_view> fields = splitFields(lines[i]);
-        if (fields.size() != std::size_t(kRaceColumns))
+        if (fields.size() < std::size_t(kLapColumnCount))
             return fault(RaceFileFault::Truncated);
-        if (fields[6].empty())
+        const std::string_view raceTime = fields[ColumnIndex(LapColumn::RaceTime)];
+        if (raceTime.empty())
             continue;
         const std::string row = std::to_string(i - firstRow + 1);
-        const std::optional<std::int64_t> ms = readMs(fields[6]);
+        const std::optional<std::int64_t> ms = readMs(raceTime);
         if (!ms)
             return fault(RaceFileFault::BadTime, row);
         if (*ms < 0)
@@ -210,7 +227,7 @@ RaceFileReading ReadRaceFile(std::string_view bytes)
             return fault(RaceFileFault::TimeOutOfOrder, row);
         // Both are written rounded to hundredths: their difference may be a
         // hundredth off the lap time, never more.
-        const std::optional<std::int64_t> lapMs = readMs(fields[5]);
+        const std::optional<std::int64_t> lapMs = readMs(fields[ColumnIndex(LapColumn::LapTime)]);
         if (!lapMs || std::abs(*lapMs - (*ms - previous)) > 10)
             return fault(RaceFileFault::LapDoesNotFit, row);
         race.raceMs.push_back(std::int32_t(*ms));

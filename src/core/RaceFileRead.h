@@ -10,7 +10,9 @@
 // Reads a race file back: the set-up lines give the race's plan, date,
 // start, status and skater, the rows with a measured side give the race
 // time of every passing. Both decimal separators and both line ends are
-// read. What it cannot read it names, so that a list of files can show why.
+// read. A newer program's file, with set-up lines or columns this program
+// does not know, is read for what it knows. What it cannot read it names, so
+// that a list of files can show why.
 namespace rundaro {
 
 struct StoredRace

@@ -30,39 +30,50 @@ RaceSheet MakeRaceSheet(const RaceRecord &race, const std::string &date, const s
 {
     const RaceSetup &setup = race.Setup();
     const PlanFigures &plan = setup.plan;
-    RaceSheet sheet;
-    sheet.setup = {
-        {"Datum", date},
-        {"Start", startTime},
-        {"Streckenlänge", IntToStr(setup.trackLength)},
-        {"Rundenlänge", IntToStr(plan.lapLength)},
-        {"Runden", IntToStr(plan.laps)},
-        {"Zusätzliche Meter", IntToStr(plan.extraMetres)},
-        {"Gesamtsekunden", IntToStr(setup.targetSeconds)},
-        {"Startzugabe", withSeparator(FormatFixed(plan.allowanceSeconds, 1, '.'), separator)},
-        {"Rundenzeit", withSeparator(plan.lapTimeText, separator)},
-        {"Status",
-         std::string(race.IsStopped() ? JudgedRaceStatus(kStatusFinished, plan.laps, plan.extraMetres, race.Passings())
-                                      : kStatusRunning)},
-        {"Läufer", race.Skater()},
+    auto valueOf = [&](SetUpKey key) -> std::string {
+        switch (key) {
+        case SetUpKey::Date: return date;
+        case SetUpKey::Start: return startTime;
+        case SetUpKey::TrackLength: return IntToStr(setup.trackLength);
+        case SetUpKey::LapLength: return IntToStr(plan.lapLength);
+        case SetUpKey::Laps: return IntToStr(plan.laps);
+        case SetUpKey::ExtraMetres: return IntToStr(plan.extraMetres);
+        case SetUpKey::TargetSeconds: return IntToStr(setup.targetSeconds);
+        case SetUpKey::Allowance: return withSeparator(FormatFixed(plan.allowanceSeconds, 1, '.'), separator);
+        case SetUpKey::LapTime: return withSeparator(plan.lapTimeText, separator);
+        case SetUpKey::Status:
+            return std::string(race.IsStopped()
+                                   ? JudgedRaceStatus(kStatusFinished, plan.laps, plan.extraMetres, race.Passings())
+                                   : kStatusRunning);
+        case SetUpKey::Skater: return race.Skater();
+        }
+        return {};
     };
+    RaceSheet sheet;
+    sheet.setup.reserve(std::size(kSetUpKeyTable));
+    for (const SetUpKeyInfo &info : kSetUpKeyTable)
+        sheet.setup.emplace_back(std::string(info.text), valueOf(info.key));
 
     const int passings = race.Passings();
     const std::int64_t rows = std::max<std::int64_t>(plan.laps + 1, passings > 0 ? race.Row(passings - 1) : 0);
     sheet.rows.resize(std::size_t(rows));
     for (std::int64_t i = 0; i < rows; ++i) {
         const PlanRowTexts target = PlanRow(plan, i, '.');
-        sheet.rows[std::size_t(i)]
-            = {target.lapsToGo, target.segmentTime, target.targetTime, target.minSec, target.speed};
+        RaceRowTexts &row = sheet.rows[std::size_t(i)];
+        Cell(row, LapColumn::LapsToGo) = target.lapsToGo;
+        Cell(row, LapColumn::SegmentTime) = target.segmentTime;
+        Cell(row, LapColumn::TargetTime) = target.targetTime;
+        Cell(row, LapColumn::TargetMinSec) = target.minSec;
+        Cell(row, LapColumn::TargetSpeed) = target.speed;
     }
     for (int p = 0; p < passings; ++p) {
         const std::int64_t line = race.Row(p) - 1;
         const LapResultTexts result = LapResult(race.RaceMs(p), race.LapMs(p), SegmentMetres(plan, line), '.');
         RaceRowTexts &row = sheet.rows[std::size_t(line)];
-        row[5] = result.lapTime;
-        row[6] = result.raceTime;
-        row[7] = result.minSec;
-        row[8] = result.speed;
+        Cell(row, LapColumn::LapTime) = result.lapTime;
+        Cell(row, LapColumn::RaceTime) = result.raceTime;
+        Cell(row, LapColumn::RaceMinSec) = result.minSec;
+        Cell(row, LapColumn::Speed) = result.speed;
     }
     for (RaceRowTexts &row : sheet.rows)
         for (std::string &text : row)
@@ -85,6 +96,19 @@ std::string RaceCsv(const RaceSheet &sheet, const RaceRowTexts &headers)
     for (const RaceRowTexts &row : sheet.rows)
         line(row);
     return csv;
+}
+
+std::string RaceCsv(const RaceSheet &sheet)
+{
+    return RaceCsv(sheet, LapColumnHeaders());
+}
+
+RaceRowTexts LapColumnHeaders()
+{
+    RaceRowTexts headers;
+    for (LapColumn column : kLapColumnOrder)
+        Cell(headers, column) = LapColumnHeader(column);
+    return headers;
 }
 
 } // namespace rundaro

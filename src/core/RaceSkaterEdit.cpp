@@ -1,11 +1,13 @@
 #include "RaceSkaterEdit.h"
 
+#include "RaceSheetSchema.h"
+
 namespace rundaro {
 
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kSkaterName = "Läufer";
+constexpr std::string_view kSkaterName = SetUpKeyText(SetUpKey::Skater);
 
 } // namespace
 

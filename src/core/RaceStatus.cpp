@@ -1,5 +1,7 @@
 #include "RaceStatus.h"
 
+#include "RaceSheetSchema.h"
+
 #include <utility>
 
 namespace rundaro {
@@ -7,9 +9,9 @@ namespace rundaro {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kStatusName = "Status";
+constexpr std::string_view kStatusName = SetUpKeyText(SetUpKey::Status);
 // The row's field that holds the race time.
-constexpr int kRaceTimeField = 6;
+constexpr std::size_t kRaceTimeField = ColumnIndex(LapColumn::RaceTime);
 
 // One line of `text` from `pos`: its content without the line end, and where
 // the next line begins (npos when this one has no end in `text`).
@@ -103,7 +105,7 @@ int RacePassings(std::string_view text)
     while (pos < text.size()) {
         const Line line = lineAt(text, pos);
         std::size_t field = 0;
-        for (int i = 0; i < kRaceTimeField && field != std::string_view::npos; ++i) {
+        for (std::size_t i = 0; i < kRaceTimeField && field != std::string_view::npos; ++i) {
             field = line.content.find(';', field);
             if (field != std::string_view::npos)
                 ++field;

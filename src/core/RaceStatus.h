@@ -42,7 +42,7 @@ std::optional<std::string> RaceSetUpValue(std::string_view text, std::string_vie
 bool SetRaceStatus(std::string &text, std::string_view status);
 
 // The passings written in a race file's rows: the rows whose race time
-// (the seventh column) is filled.
+// (LapColumn::RaceTime) is filled.
 int RacePassings(std::string_view text);
 
 } // namespace rundaro

@@ -5,6 +5,7 @@
 #include "MainWindowFixture.h"
 #include "RaceFile.h"
 #include "RaceHistoryDialog.h"
+#include "RaceHistoryReader.h"
 #include "RaceResultsCsv.h"
 #include "RaceResultsDialog.h"
 #include "RaceResultsModel.h"
@@ -29,6 +30,7 @@
 #include <QStringListModel>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -496,4 +498,74 @@ TEST_F(RaceHistoryTest, TheRaceOnScreenIsTheRaceActedOn)
 
     child<StoredRaceView>("StoredRaceView")->findChild<QPushButton *>(QStringLiteral("bCurrentRace"))->click();
     EXPECT_EQ(editText("eTimeKrug"), current);
+}
+
+// A newer program's race file, with a set-up line and a column this one does
+// not know, is read for what it knows; a row short of a known field or with
+// a time that is no number is still refused with its reason.
+TEST(RaceHistoryReading, ANewerProgramsFileIsReadForWhatItKnows)
+{
+    rundaro::RaceRecord race;
+    race.SetSkater("Anna");
+    race.Start(k3000, 0);
+    const std::vector<std::int32_t> times{23400, 45200, 67000};
+    for (std::int32_t ms : times)
+        race.AddPassing(std::uint32_t(ms));
+    const QByteArray written = QByteArray::fromStdString(
+        rundaro::RaceCsv(rundaro::MakeRaceSheet(race, "02.05.2024", "10:00:00", ","), LapTableHeaders()));
+
+    struct Case
+    {
+        const char *name;
+        bool newer; // with the set-up lines and the column of a newer program
+        int row; // the table's row to change, from 1; 0: none
+        const char *raceTime; // its race time; null: it loses its last known field
+        const char *reason; // empty: read
+    };
+    const Case cases[] = {
+        {"as written", false, 0, nullptr, ""},
+        {"newer", true, 0, nullptr, ""},
+        {"a row short of a field", false, 3, nullptr, "unvollständig"},
+        {"newer, a row short of a known field", true, 3, nullptr, "unvollständig"},
+        {"newer, a time that is no number", true, 2, "45,2x", "Zeit in Zeile 2 ist keine Zahl"},
+    };
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const Case &c : cases) {
+        QList<QByteArray> lines = written.split('\n');
+        lines.removeLast(); // after the last line end
+        for (QByteArray &line : lines)
+            line.chop(1); // its '\r'
+        int header = int(lines.indexOf(QByteArray())) + 1;
+        if (c.newer) {
+            lines.insert(2, "Eisbahn;Thialf");
+            lines.insert(header, "Wetter;sonnig"); // after the last set-up line
+            header += 2;
+            lines[header] += ";Puls";
+            for (int i = header + 1; i < lines.size(); ++i)
+                lines[i] += i - header <= int(times.size()) ? ";150" : ";";
+        }
+        if (c.row > 0) {
+            QList<QByteArray> fields = lines[header + c.row].split(';');
+            if (c.raceTime)
+                fields[rundaro::ColumnIndex(rundaro::LapColumn::RaceTime)] = c.raceTime;
+            else
+                fields.resize(rundaro::kLapColumnCount - 1);
+            lines[header + c.row] = fields.join(';');
+        }
+        const QString path = dir.filePath(QString::fromUtf8(c.name) + QStringLiteral(".csv"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(lines.join("\r\n") + "\r\n");
+        file.close();
+
+        const RaceHistoryEntry entry = ReadRaceHistoryEntry(path);
+        EXPECT_EQ(entry.reason.toStdString(), c.reason) << c.name;
+        if (!entry.readable())
+            continue;
+        EXPECT_EQ(entry.race.raceMs, times) << c.name;
+        EXPECT_EQ(entry.race.skater, "Anna") << c.name;
+        EXPECT_EQ(entry.race.status, "läuft") << c.name;
+        EXPECT_EQ(entry.race.setup.plan.laps, 15) << c.name;
+    }
 }

@@ -49,7 +49,7 @@ StoredRaceView::StoredRaceView(QWidget *parent)
     layout->addLayout(bar);
     layout->addWidget(m_grid, 1);
 
-    m_grid->SetColCount(rundaro::kRaceColumns);
+    m_grid->SetColCount(rundaro::kLapColumnCount);
     m_grid->SetFixedCols(0);
     m_grid->SetDefaultRowHeight(20);
     m_grid->SetOptions(DefaultGridOptions | goDrawFocusSelected | goColSizing);
@@ -58,14 +58,14 @@ StoredRaceView::StoredRaceView(QWidget *parent)
     gridFont.setPixelSize(16);
     gridFont.setBold(true);
     m_grid->setFont(gridFont);
-    for (int col = 0; col < int(std::size(kLapColumns)); ++col) {
-        m_grid->SetColWidths(col, kLapColumns[col].width);
-        m_grid->SetCells(col, 0, LapColumnHeader(kLapColumns[col]));
+    for (rundaro::LapColumn column : rundaro::kLapColumnOrder) {
+        m_grid->SetColWidths(GridColumn(column), LapColumnWidth(column));
+        m_grid->SetCells(GridColumn(column), 0, LapColumnTitle(column));
     }
     m_grid->OnGetCellFormat
         = [this](QObject *, int col, int row, TGridDrawState, TFormatOptions &options, bool &, bool &, bool &) {
               options.AlignmentHorz = taRightJustify;
-              if (col != kLapTimeColumn || row <= 0 || !options.Font)
+              if (col != GridColumn(rundaro::LapColumn::LapTime) || row <= 0 || !options.Font)
                   return;
               const rundaro::PlanFigures &plan = m_race.setup.plan;
               const std::int64_t target = plan.targetLapMs > 0 ? rundaro::SegmentTargetMs(plan, row - 1) : 0;
@@ -89,8 +89,9 @@ void StoredRaceView::showRace(const rundaro::StoredRace &race)
     m_grid->BeginUpdate();
     m_grid->SetRowCount(int(sheet.rows.size()) + 1);
     for (std::size_t i = 0; i < sheet.rows.size(); ++i)
-        for (int col = 0; col < rundaro::kRaceColumns; ++col)
-            m_grid->SetCells(col, int(i) + 1, QString::fromStdString(sheet.rows[i][std::size_t(col)]));
+        for (rundaro::LapColumn column : rundaro::kLapColumnOrder)
+            m_grid->SetCells(GridColumn(column), int(i) + 1,
+                             QString::fromStdString(rundaro::Cell(sheet.rows[i], column)));
     m_grid->EndUpdate();
 
     QString text = tr("Gespeichertes Rennen vom %1, Start %2")

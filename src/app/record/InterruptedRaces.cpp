@@ -3,6 +3,7 @@
 #include "RaceFolder.h"
 
 #include "RaceFileWriter.h"
+#include "RaceSheetSchema.h"
 #include "RaceSheetTexts.h"
 #include "RaceStatus.h"
 #include "WholeFileWrite.h"
@@ -20,7 +21,8 @@ constexpr int kNamedInNotice = 5;
 
 bool saysRunning(const std::string &text)
 {
-    return rundaro::RaceSetUpValue(text, "Status") == std::string(rundaro::kStatusRunning);
+    return rundaro::RaceSetUpValue(text, rundaro::SetUpKeyText(rundaro::SetUpKey::Status))
+        == std::string(rundaro::kStatusRunning);
 }
 
 std::string readFile(const QString &path, qint64 bytes)
@@ -31,9 +33,9 @@ std::string readFile(const QString &path, qint64 bytes)
     return (bytes > 0 ? file.read(bytes) : file.readAll()).toStdString();
 }
 
-QString setUpValue(const std::string &text, const char *name)
+QString setUpValue(const std::string &text, rundaro::SetUpKey key)
 {
-    return QString::fromStdString(rundaro::RaceSetUpValue(text, name).value_or(std::string()));
+    return QString::fromStdString(rundaro::RaceSetUpValue(text, rundaro::SetUpKeyText(key)).value_or(std::string()));
 }
 
 } // namespace
@@ -87,7 +89,8 @@ QList<InterruptedRaces::Race> InterruptedRaces::search(const QString &folder, co
         QString error;
         // A file that cannot be rewritten is still reported, at each start.
         WriteWholeFile(path, QByteArray::fromStdString(text), error);
-        races.append({path, setUpValue(text, "Datum"), setUpValue(text, "Start"), rundaro::RacePassings(text)});
+        races.append({path, setUpValue(text, rundaro::SetUpKey::Date), setUpValue(text, rundaro::SetUpKey::Start),
+                      rundaro::RacePassings(text)});
     }
     return races;
 }

@@ -7,6 +7,7 @@
 #include "RaceFeed.h"
 #include "RacePalette.h"
 #include "RaceSheetTexts.h"
+#include "RaceStatus.h"
 
 #include <QMessageBox>
 #include <QPagedPaintDevice>
@@ -17,9 +18,16 @@
 
 namespace {
 
+// The set-up lines the printout lists: the date and the start stand in its
+// title, the skater in the summary.
+constexpr bool listedOnPaper(rundaro::SetUpKey key)
+{
+    return key != rundaro::SetUpKey::Date && key != rundaro::SetUpKey::Start && key != rundaro::SetUpKey::Skater;
+}
+
 // The race sheet's set-up names and status values, German in the race file,
 // as the printout shows them in the program's language.
-[[maybe_unused]] constexpr const char *kSheetTexts[] = {
+constexpr const char *kSheetTexts[] = {
     QT_TRANSLATE_NOOP("RacePrinter", "Streckenlänge"),  QT_TRANSLATE_NOOP("RacePrinter", "Rundenlänge"),
     QT_TRANSLATE_NOOP("RacePrinter", "Runden"),         QT_TRANSLATE_NOOP("RacePrinter", "Zusätzliche Meter"),
     QT_TRANSLATE_NOOP("RacePrinter", "Gesamtsekunden"), QT_TRANSLATE_NOOP("RacePrinter", "Startzugabe"),
@@ -27,6 +35,23 @@ namespace {
     QT_TRANSLATE_NOOP("RacePrinter", "beendet"),        QT_TRANSLATE_NOOP("RacePrinter", "läuft"),
     QT_TRANSLATE_NOOP("RacePrinter", "abgebrochen"),
 };
+
+// Each set-up line the printout lists, and each status a sheet gives, has
+// its translation above: a set-up line added to the sheet needs one.
+constexpr bool hasSheetText(std::string_view text)
+{
+    for (const char *known : kSheetTexts)
+        if (text == known)
+            return true;
+    return false;
+}
+static_assert([] {
+    for (const rundaro::SetUpKeyInfo &info : rundaro::kSetUpKeyTable)
+        if (listedOnPaper(info.key) && !hasSheetText(info.text))
+            return false;
+    return hasSheetText(rundaro::kStatusRunning) && hasSheetText(rundaro::kStatusFinished)
+        && hasSheetText(rundaro::kStatusAborted);
+}());
 
 QString sheetText(const std::string &text)
 {
@@ -60,12 +85,13 @@ PrintedRace printedRace(const rundaro::RaceRecord &shown, const RaceFeed &feed)
         ? RacePrinter::tr("Rundaro – Rennen vom %1, Start %2").arg(date, start.toString(QStringLiteral("HH:mm:ss")))
         : RacePrinter::tr("Rundaro – Rundenplan vom %1").arg(date);
     for (const auto &[name, value] : printed.sheet.setup) {
-        // Date and start stand in the title, the skater in the summary; a
-        // plan has no status.
-        if (name == "Datum" || name == "Start" || name == "Läufer" || (!isRace && name == "Status"))
+        const std::optional<rundaro::SetUpKey> key = rundaro::FindSetUpKey(name);
+        // A plan has no status.
+        if (!key || !listedOnPaper(*key) || (!isRace && *key == rundaro::SetUpKey::Status))
             continue;
         printed.setup << sheetText(name) + QStringLiteral(": ")
-                + (name == "Status" ? sheetText(value) : QString::fromStdString(value));
+                + (rundaro::SetUpKeyOf(*key).holds == rundaro::SetUpValue::Status ? sheetText(value)
+                                                                                  : QString::fromStdString(value));
     }
     if (isRace && race.Passings() > 0)
         printed.summary = RaceSummaryText(race);
@@ -99,7 +125,7 @@ void drawRow(QPainter &painter, const std::vector<int> &lefts, int top, int heig
         painter.drawRect(cell);
         const QString text = QString::fromStdString(texts[col]);
         std::optional<bool> onTarget;
-        if (!header && int(col) == kLapTimeColumn)
+        if (!header && int(col) == GridColumn(rundaro::LapColumn::LapTime))
             onTarget = LapTimeOnTarget(text, targetMs);
         painter.setPen(onTarget ? RacePalette::lapColour(*onTarget) : QColor(Qt::black));
         // A sign beside a coloured lap time, for printers without colour.
@@ -154,12 +180,12 @@ bool RacePrinter::print(QPagedPaintDevice &printer) const
     const int padding = int(1.5 * mm);
 
     // The columns keep the screen's proportions across the page's width.
-    const int total = std::accumulate(std::begin(kLapColumns), std::end(kLapColumns), 0,
-                                      [](int sum, const LapColumnEntry &c) { return sum + c.width; });
+    const int total = std::accumulate(rundaro::kLapColumnOrder.begin(), rundaro::kLapColumnOrder.end(), 0,
+                                      [](int sum, rundaro::LapColumn c) { return sum + LapColumnWidth(c); });
     std::vector<int> lefts{0};
     int sum = 0;
-    for (const LapColumnEntry &column : kLapColumns) {
-        sum += column.width;
+    for (rundaro::LapColumn column : rundaro::kLapColumnOrder) {
+        sum += LapColumnWidth(column);
         lefts.push_back(int(qint64(page.width()) * sum / total));
     }
 
@@ -181,8 +207,8 @@ bool RacePrinter::print(QPagedPaintDevice &printer) const
     const int pages = 1 + (std::max(0, rows - rowsFrom(firstTop)) + rowsFrom(0) - 1) / rowsFrom(0);
 
     rundaro::RaceRowTexts headers;
-    for (std::size_t i = 0; i < headers.size(); ++i)
-        headers[i] = LapColumnHeader(kLapColumns[i]).toStdString();
+    for (rundaro::LapColumn column : rundaro::kLapColumnOrder)
+        rundaro::Cell(headers, column) = LapColumnTitle(column).toStdString();
     int row = 0;
     for (int pageNo = 1; pageNo <= pages; ++pageNo) {
         int top = 0;

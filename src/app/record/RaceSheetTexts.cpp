@@ -1,7 +1,6 @@
 #include "RaceSheetTexts.h"
 
 #include "DisplayTexts.h"
-#include "LapColumns.h"
 #include "LocaleNumber.h"
 
 #include <QCoreApplication>
@@ -21,16 +20,12 @@ rundaro::RaceSheet RaceSheetOf(const rundaro::RaceRecord &race)
 
 rundaro::RaceRowTexts LapTableHeaders()
 {
-    rundaro::RaceRowTexts headers;
-    static_assert(std::size(kLapColumns) == std::tuple_size_v<rundaro::RaceRowTexts>);
-    for (std::size_t i = 0; i < headers.size(); ++i)
-        headers[i] = kLapColumns[i].header; // German: the file's stable format
-    return headers;
+    return rundaro::LapColumnHeaders();
 }
 
 QByteArray RaceCsvOf(const rundaro::RaceRecord &race)
 {
-    return QByteArray::fromStdString(rundaro::RaceCsv(RaceSheetOf(race), LapTableHeaders()));
+    return QByteArray::fromStdString(rundaro::RaceCsv(RaceSheetOf(race)));
 }
 
 bool WriteRaceCsv(const rundaro::RaceRecord &race, const QString &path, QString &error)

@@ -14,6 +14,7 @@
 // START's calendar time in local time.
 QDateTime RaceStartTime(const rundaro::RaceRecord &race);
 rundaro::RaceSheet RaceSheetOf(const rundaro::RaceRecord &race);
+// The column headers as the race file writes them.
 rundaro::RaceRowTexts LapTableHeaders();
 // The race as the bytes of its CSV file.
 QByteArray RaceCsvOf(const rundaro::RaceRecord &race);

@@ -17,9 +17,9 @@
 
 void TFormMain::SetUpLapTable()
 {
-    for (int col = 0; col < int(std::size(kLapColumns)); ++col) {
-        SortGrid1->SetColWidths(col, kLapColumns[col].width);
-        SortGrid1->SetCells(col, 0, LapColumnHeader(kLapColumns[col]));
+    for (rundaro::LapColumn column : rundaro::kLapColumnOrder) {
+        SortGrid1->SetColWidths(GridColumn(column), LapColumnWidth(column));
+        SortGrid1->SetCells(GridColumn(column), 0, LapColumnTitle(column));
     }
 }
 
@@ -46,11 +46,11 @@ void TFormMain::FillPlan()
     for (std::int64_t i = 0; i <= plan.laps; ++i) {
         const rundaro::PlanRowTexts texts = rundaro::PlanRow(plan, i, '.');
         const int row = int(i) + 1;
-        SortGrid1->SetCells(0, row, LocaleNumberText(texts.lapsToGo));
-        SortGrid1->SetCells(1, row, LocaleNumberText(texts.segmentTime));
-        SortGrid1->SetCells(2, row, LocaleNumberText(texts.targetTime));
-        SortGrid1->SetCells(3, row, LocaleNumberText(texts.minSec));
-        SortGrid1->SetCells(4, row, LocaleNumberText(texts.speed));
+        SortGrid1->SetCells(GridColumn(rundaro::LapColumn::LapsToGo), row, LocaleNumberText(texts.lapsToGo));
+        SortGrid1->SetCells(GridColumn(rundaro::LapColumn::SegmentTime), row, LocaleNumberText(texts.segmentTime));
+        SortGrid1->SetCells(GridColumn(rundaro::LapColumn::TargetTime), row, LocaleNumberText(texts.targetTime));
+        SortGrid1->SetCells(GridColumn(rundaro::LapColumn::TargetMinSec), row, LocaleNumberText(texts.minSec));
+        SortGrid1->SetCells(GridColumn(rundaro::LapColumn::TargetSpeed), row, LocaleNumberText(texts.speed));
     }
     SortGrid1->EndUpdate();
 }
@@ -59,7 +59,7 @@ void TFormMain::SortGrid1GetCellFormat(QObject *, int Col, int Row, TGridDrawSta
                                        bool &, bool &, bool &)
 {
     FormatOptions.AlignmentHorz = taRightJustify;
-    if (Col != kLapTimeColumn || Row <= 0 || !FormatOptions.Font)
+    if (Col != GridColumn(rundaro::LapColumn::LapTime) || Row <= 0 || !FormatOptions.Font)
         return;
     // Empty cells of laps not yet run, any other text, and every lap of a
     // plan without a target lap time keep the grid's colour.

@@ -135,7 +135,7 @@ void TFormMain::ClearResults()
     const int rows = std::max(SortGrid1->RowCount(), SortGrid1->StoredRowEnd());
     SortGrid1->BeginUpdate();
     for (int row = 1; row < rows; ++row)
-        for (int col = kFirstResultColumn; col < SortGrid1->ColCount(); ++col)
+        for (int col = GridColumn(rundaro::kFirstResultColumn); col < SortGrid1->ColCount(); ++col)
             SortGrid1->SetCells(col, row, QString());
     SortGrid1->EndUpdate();
 }
@@ -201,10 +201,10 @@ void TFormMain::RecordLap()
     // speed texts stay empty.
     const rundaro::LapResultTexts texts
         = rundaro::LapResult(m_record.RaceMs(last), m_record.LapMs(last), rundaro::SegmentMetres(plan, row - 1), '.');
-    SortGrid1->SetCells(5, row, LocaleNumberText(texts.lapTime));
-    SortGrid1->SetCells(6, row, LocaleNumberText(texts.raceTime));
-    SortGrid1->SetCells(7, row, LocaleNumberText(texts.minSec));
-    SortGrid1->SetCells(8, row, LocaleNumberText(texts.speed));
+    SortGrid1->SetCells(GridColumn(rundaro::LapColumn::LapTime), row, LocaleNumberText(texts.lapTime));
+    SortGrid1->SetCells(GridColumn(rundaro::LapColumn::RaceTime), row, LocaleNumberText(texts.raceTime));
+    SortGrid1->SetCells(GridColumn(rundaro::LapColumn::RaceMinSec), row, LocaleNumberText(texts.minSec));
+    SortGrid1->SetCells(GridColumn(rundaro::LapColumn::Speed), row, LocaleNumberText(texts.speed));
     eSpeedSredn->setText(LocaleNumberText(rundaro::AverageSpeedText(plan, LapCount(), m_record.RaceMs(last), '.')));
 }
 

@@ -35,7 +35,7 @@ void TFormMain::mUndoClick(QObject *)
     m_record.UndoPassing();
 
     SortGrid1->BeginUpdate();
-    for (int col = kFirstResultColumn; col < SortGrid1->ColCount(); ++col)
+    for (int col = GridColumn(rundaro::kFirstResultColumn); col < SortGrid1->ColCount(); ++col)
         SortGrid1->SetCells(col, row, QString());
     SortGrid1->EndUpdate();
     setLapCount(index);
