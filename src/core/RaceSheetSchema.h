@@ -9,9 +9,9 @@
 // order with the header each carries in the race file, and the set-up lines
 // above the table, each with its key and the kind of value it holds. The
 // race file's writer and reader, the lap table on screen, the export and the
-// printout all follow these tables, so a column or a set-up line is added
-// here and nowhere else in the core. The keys and headers are German in
-// every language: they are the race file's format.
+// printout all follow these tables: a column or a set-up line is added here,
+// and its value where the sheet is made (MakeRaceSheet). The keys and
+// headers are German in every language: they are the race file's format.
 namespace rundaro {
 
 // The lap table's columns, left to right: the target schedule, then what
