@@ -57,6 +57,12 @@ public:
     const FullScreenLayout &screenLayout() const { return m_layout; }
     // The ahead/behind room's text as last drawn.
     QString aheadBehindShown() const { return m_plusMin.caption; }
+    // The other rooms' texts as last drawn: the laps to go, the target lap
+    // (or the board's last lap in its place) and the last lap beside it
+    // (empty while none is shown).
+    QString lapsToGoShown() const { return m_laps.caption; }
+    QString targetLapShown() const { return m_target.caption; }
+    QString lastLapShown() const { return m_lastLap.caption; }
 
     // What the ahead/behind room can show in place of the schedule's gap:
     // another race's comparison, its text and colour.

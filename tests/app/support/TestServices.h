@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LoggedOutputs.h"
 #include "MainServices.h"
 #include "RegFileStore.h"
 #include "SettingsOrder.h"
@@ -21,48 +22,6 @@
 #include <utility>
 #include <vector>
 
-// The race sounds a test hears: how often the output was made and which
-// cues it played, in order. No audio device is ever touched.
-struct SoundLog
-{
-    int made = 0;
-    std::vector<RaceCue> played;
-};
-
-class LoggedSound : public SoundOutput
-{
-public:
-    explicit LoggedSound(std::shared_ptr<SoundLog> log)
-        : m_log(std::move(log))
-    {
-    }
-    void play(RaceCue cue) override { m_log->played.push_back(cue); }
-
-private:
-    std::shared_ptr<SoundLog> m_log;
-};
-
-// The call-outs a test hears: how often the speaker was made and what it
-// was given to say, with the wait for the race sound before it.
-struct SpeechLog
-{
-    int made = 0;
-    std::vector<std::pair<std::string, std::int32_t>> said;
-};
-
-class LoggedSpeaker : public CallOutSpeaker
-{
-public:
-    explicit LoggedSpeaker(std::shared_ptr<SpeechLog> log)
-        : m_log(std::move(log))
-    {
-    }
-    void say(const std::string &phrase, std::int32_t afterMs) override { m_log->said.emplace_back(phrase, afterMs); }
-
-private:
-    std::shared_ptr<SpeechLog> m_log;
-};
-
 // The main window's outside world for a test: settings and races in a fresh
 // temporary folder, the ports the scan finds, one simulated line behind
 // every port number, sounds and call-outs that are only logged, and a
@@ -79,18 +38,12 @@ struct TestServices
                     const auto found = identities.find(port);
                     return found != identities.end() ? found->second : std::string();
                 },
-                [log = sounds]() -> std::unique_ptr<SoundOutput> {
-                    ++log->made;
-                    return std::make_unique<LoggedSound>(log);
-                },
+                LoggedSounds(sounds),
                 devices(),
                 {},
                 racesFolder(),
                 [this] { return now.isValid() ? now : QDateTime::currentDateTime(); },
-                [log = speech]() -> std::unique_ptr<CallOutSpeaker> {
-                    ++log->made;
-                    return std::make_unique<LoggedSpeaker>(log);
-                }};
+                LoggedSpeech(speech)};
     }
     std::string devices() const { return dir.path().toStdString() + "/dev"; }
 

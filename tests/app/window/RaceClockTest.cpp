@@ -185,20 +185,25 @@ TEST_F(RaceClockTest, NoMenuItemRegistersAShortcutOfItsOwn)
 
 TEST_F(RaceClockTest, LapsToGoCountDownHalfALapAfterEachScheduledPassing)
 {
+    struct Step
+    {
+        std::int32_t ms;
+        int lapsToGo;
+    };
+    const Step steps[] = {
+        {34349, 15},
+        {34350, 14},
+        {319049, 2},
+        {319050, 1},
+        {1500 + 17 * 21900 + 10950, -2}, // past the schedule the count goes below zero
+    };
     ctrl(Qt::Key_S);
     EXPECT_EQ(form.LapsDue(), 0);
-    tickAt(34349);
-    EXPECT_EQ(panel("PanelKrugov")->caption(), QStringLiteral("15"));
-    tickAt(34350);
-    EXPECT_EQ(panel("PanelKrugov")->caption(), QStringLiteral("14"));
-    EXPECT_EQ(form.LapsDue(), 1);
-    tickAt(319049);
-    EXPECT_EQ(panel("PanelKrugov")->caption(), QStringLiteral("2"));
-    tickAt(319050);
-    EXPECT_EQ(panel("PanelKrugov")->caption(), QStringLiteral("1"));
-    // Past the schedule the count goes below zero.
-    tickAt(1500 + 17 * 21900 + 10950);
-    EXPECT_EQ(panel("PanelKrugov")->caption(), QStringLiteral("-2"));
+    for (const Step &s : steps) {
+        tickAt(s.ms);
+        EXPECT_EQ(panel("PanelKrugov")->caption(), QString::number(s.lapsToGo)) << s.ms;
+        EXPECT_EQ(form.LapsDue(), 15 - s.lapsToGo) << s.ms;
+    }
 }
 
 TEST_F(RaceClockTest, AheadBehindCountsDownToEachScheduledPassing)
