@@ -108,6 +108,10 @@ public:
     // follows the race.
     RaceFeed &Feed() const { return *m_feed; }
 
+    // Builds at once what the window builds after its first frame (the
+    // comparison page), for whoever needs it before that frame.
+    void finishBuilding();
+
     // Writes minutes, seconds and hundredths to the six digits.
     Q_INVOKABLE void ShowDigits(int minutes, int seconds, int hundredths);
     // Shows the race time `t` in ms on the digits.
@@ -180,6 +184,7 @@ signals:
     void raceReset();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -215,6 +220,9 @@ private:
     // The saved races: the skater's name, the history, an opened race in
     // place of the lap table and the chart's race, the comparison.
     void createRaceHistory();
+    // The comparison page and the saved race's view, built on first use.
+    ComparePage *comparePage();
+    StoredRaceView *storedView();
     void showStoredRace(const RaceHistoryEntry &entry);
     void showCurrentRace();
     // The fields above the table for the race shown: the saved race's, or
@@ -367,6 +375,10 @@ private:
     RaceHistory *m_history = nullptr;
     StoredRaceView *m_storedView = nullptr;
     ComparePage *m_comparePage = nullptr;
+    // The comparison's tab until its page is built.
+    QWidget *m_comparePending = nullptr;
+    // True once the window's first frame is painted.
+    bool m_framed = false;
     // The current race's texts of eTimeKrug, eSpeedKrug and eSpeedSredn
     // while a saved race's stand there.
     std::optional<std::array<QString, 3>> m_currentFields;
