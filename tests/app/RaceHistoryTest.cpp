@@ -401,8 +401,10 @@ TEST_F(RaceHistoryTest, ARaceDayKeepsEachRaceUnderItsOwnSkater)
             << "greyed when stopped early: " << r;
     }
     // Anna's best is her whole race of this morning, not the stopped one.
+    auto *tabs = form.findChild<QTabWidget *>();
+    tabs->setCurrentIndex(tabs->count() - 1); // "Vergleich"
     auto *compare = child<ComparePage>("ComparePage");
-    form.findChild<QTabWidget *>()->setCurrentWidget(compare);
+    ASSERT_EQ(tabs->currentWidget(), compare);
     auto *references = compare->findChild<QComboBox *>(QStringLiteral("cbReference"));
     EXPECT_EQ(references->itemText(0), QStringLiteral("Bestzeit: 08.05.2024 09:00:00 \u2013 Anna \u2013 5:30,00"));
     EXPECT_EQ(references->count(), 3); // her best, then both whole races of the day

@@ -9,7 +9,6 @@
 #include "SpinEdit.h"
 
 #include <QApplication>
-#include <QTimer>
 
 TFormMain::TFormMain(QWidget *parent)
     : TFormMain(TFormMainServices(), parent)
@@ -65,22 +64,6 @@ TFormMain::~TFormMain()
     ComPort->OnLost = nullptr;
     ComPort->OnException = nullptr;
     ComPort->Close();
-}
-
-void TFormMain::paintEvent(QPaintEvent *event)
-{
-    QMainWindow::paintEvent(event);
-    if (m_framed)
-        return;
-    m_framed = true;
-    // Only what the first frame shows is built before it; the rest once
-    // that frame is on the screen.
-    QTimer::singleShot(0, this, &TFormMain::finishBuilding);
-}
-
-void TFormMain::finishBuilding()
-{
-    comparePage();
 }
 
 void TFormMain::createFeed()

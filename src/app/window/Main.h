@@ -108,10 +108,6 @@ public:
     // follows the race.
     RaceFeed &Feed() const { return *m_feed; }
 
-    // Builds at once what the window builds after its first frame (the
-    // comparison page), for whoever needs it before that frame.
-    void finishBuilding();
-
     // Writes minutes, seconds and hundredths to the six digits.
     Q_INVOKABLE void ShowDigits(int minutes, int seconds, int hundredths);
     // Shows the race time `t` in ms on the digits.
@@ -184,7 +180,6 @@ signals:
     void raceReset();
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -220,7 +215,9 @@ private:
     // The saved races: the skater's name, the history, an opened race in
     // place of the lap table and the chart's race, the comparison.
     void createRaceHistory();
-    // The comparison page and the saved race's view, built on first use.
+    // The comparison page and the saved race's view, built on first use:
+    // the page when its tab or the chart's is shown, a reference is chosen
+    // or a saved race opened; the view when a saved race is opened.
     ComparePage *comparePage();
     StoredRaceView *storedView();
     void showStoredRace(const RaceHistoryEntry &entry);
@@ -377,8 +374,6 @@ private:
     ComparePage *m_comparePage = nullptr;
     // The comparison's tab until its page is built.
     QWidget *m_comparePending = nullptr;
-    // True once the window's first frame is painted.
-    bool m_framed = false;
     // The current race's texts of eTimeKrug, eSpeedKrug and eSpeedSredn
     // while a saved race's stand there.
     std::optional<std::array<QString, 3>> m_currentFields;

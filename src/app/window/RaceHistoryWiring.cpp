@@ -91,12 +91,13 @@ void TFormMain::createRaceHistory()
             showStoredFields();
         });
 
-    // The comparison's tab holds a stand-in until the page is built, after
-    // the first frame or when it is first wanted.
+    // The comparison's tab holds a stand-in until the page is first wanted:
+    // on its tab, or on the chart's, which draws the page's reference.
     m_comparePending = new QWidget;
     PageControl1->addTab(m_comparePending, tr("Vergleich"));
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
-        if (m_comparePending && PageControl1->widget(index) == m_comparePending)
+        const QWidget *page = PageControl1->widget(index);
+        if (m_comparePending && (page == m_comparePending || page == m_chartPage))
             comparePage();
     });
 
@@ -159,6 +160,9 @@ ComparePage *TFormMain::comparePage()
     if (current)
         PageControl1->setCurrentWidget(m_comparePage);
     connect(m_comparePage, &ComparePage::referenceChanged, m_chartPage, &LapChartPage::setReference);
+    // What the race and the history say now, as if it had followed them from
+    // the start; a saved race shown has built the page when it was opened.
+    m_comparePage->setStored(nullptr);
     // Off at start and stored nowhere: a comparison is chosen per race.
     connect(m_comparePage->fullScreenSwitch(), &QCheckBox::toggled, this, [this](bool on) {
         FullScreenView::AheadBehindSource source;
