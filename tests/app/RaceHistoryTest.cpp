@@ -229,6 +229,19 @@ TEST_F(RaceHistoryTest, TheCornerMovesNoPage)
     EXPECT_EQ(page->geometry(), withCorner);
 }
 
+// The skater's field completes the names of the saved races, in the field
+// itself, from the first time it has the keyboard.
+TEST_F(RaceHistoryTest, TheSkatersFieldCompletesSavedNames)
+{
+    saveRace(QStringLiteral("2024-05-01_10-00-00"), "Annika", 23400, 21800);
+    auto *field = child<QLineEdit>("eSkater");
+    field->setFocus();
+    ASSERT_TRUE(PumpUntil([&] { return history().isComplete(); }));
+    QTest::keyClicks(field, QStringLiteral("ann"));
+    EXPECT_EQ(field->text().toLower(), QStringLiteral("annika"));
+    EXPECT_EQ(field->selectedText().toLower(), QStringLiteral("ika"));
+}
+
 // "Ergebnisse" (Ctrl+R): the newest day's races, newest first, with the
 // skater's best of the day and new personal bests; a race removed goes into
 // "gelöscht" beside the races, unchanged, and comes back the same; a name
