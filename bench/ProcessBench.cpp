@@ -142,8 +142,11 @@ void BM_StartupToFirstFrame(benchmark::State &state)
         state.counters["cpu_ratio"] = ratio(cpuMs[0], cpuMs[1]);
         state.counters["fonts_only_ratio"] = ratio(wallMs[2], wallMs[1]);
         state.counters["fonts_only_cpu_ratio"] = ratio(cpuMs[2], cpuMs[1]);
+        // The window against its floor, the fonts it shows.
+        state.counters["floor_ratio"] = ratio(wallMs[0], wallMs[2]);
+        state.counters["floor_cpu_ratio"] = ratio(cpuMs[0], cpuMs[2]);
     }
-    state.SetLabel("goal: ratio under 1.3; fonts_only: the floor");
+    state.SetLabel("goal: floor_ratio (against fonts_only, the floor) under 1.1");
 }
 BENCHMARK(BM_StartupToFirstFrame)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -1,7 +1,56 @@
 #include "ProgramInfo.h"
 
 #include <QCoreApplication>
+#include <QIconEngine>
 #include <QtGlobal>
+
+namespace {
+
+constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+// The program's icon, whose files are read when a picture of it is first
+// asked for: Qt reads and decodes every file of an icon as it is added,
+// which would put seven pictures in memory before the first frame on a
+// platform that never shows them.
+class ProgramIconEngine : public QIconEngine
+{
+public:
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return loaded().pixmap(size, mode, state);
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        loaded().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return loaded().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int size : kIconSizes)
+            sizes.append(QSize(size, size));
+        return sizes;
+    }
+    QIconEngine *clone() const override { return new ProgramIconEngine(*this); }
+    QString key() const override { return QStringLiteral("ProgramIconEngine"); }
+
+private:
+    const QIcon &loaded()
+    {
+        if (m_loaded.isNull()) {
+            for (const int size : kIconSizes)
+                m_loaded.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+        }
+        return m_loaded;
+    }
+
+    QIcon m_loaded;
+};
+
+} // namespace
 
 QString ProgramVersion()
 {
@@ -10,10 +59,7 @@ QString ProgramVersion()
 
 QIcon ProgramIcon()
 {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
-    return icon;
+    return QIcon(new ProgramIconEngine);
 }
 
 QString DesktopFileName()

@@ -6,7 +6,8 @@
 // What the program says about itself: on the command line and in the
 // About box.
 QString ProgramVersion();
-// The program's icon, in each size drawn.
+// The program's icon, in each size drawn; the pictures are read when first
+// asked for.
 QIcon ProgramIcon();
 // The desktop file's name, without ".desktop".
 QString DesktopFileName();

@@ -14,13 +14,6 @@ SkaterField::SkaterField(RaceHistory &history, std::function<void(const std::str
     setPlaceholderText(tr("Läufer"));
     setAccessibleName(tr("Läufer"));
     setMaxLength(60);
-    auto *completer = new QCompleter(history.names(), this);
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    // Completed in the field itself: a popup would take the keyboard and
-    // swallow the click that closes it, so a click on another control and
-    // the figures typed after it would go into the name.
-    completer->setCompletionMode(QCompleter::InlineCompletion);
-    setCompleter(completer);
     connect(this, &QLineEdit::textChanged, this,
             [apply = std::move(apply)](const QString &text) { apply(text.trimmed().toStdString()); });
 }
@@ -49,7 +42,17 @@ bool SkaterField::event(QEvent *event)
 
 void SkaterField::focusInEvent(QFocusEvent *event)
 {
-    // The names come from the race files, read when first wanted.
+    // The names come from the race files, read when first wanted; they are
+    // offered from the first time a name can be typed.
     m_history.ensureRead();
+    if (!completer()) {
+        auto *names = new QCompleter(m_history.names(), this);
+        names->setCaseSensitivity(Qt::CaseInsensitive);
+        // Completed in the field itself: a popup would take the keyboard and
+        // swallow the click that closes it, so a click on another control and
+        // the figures typed after it would go into the name.
+        names->setCompletionMode(QCompleter::InlineCompletion);
+        setCompleter(names);
+    }
     QLineEdit::focusInEvent(event);
 }

@@ -215,6 +215,11 @@ private:
     // The saved races: the skater's name, the history, an opened race in
     // place of the lap table and the chart's race, the comparison.
     void createRaceHistory();
+    // The comparison page and the saved race's view, built on first use:
+    // the page when its tab or the chart's is shown, a reference is chosen
+    // or a saved race opened; the view when a saved race is opened.
+    ComparePage *comparePage();
+    StoredRaceView *storedView();
     void showStoredRace(const RaceHistoryEntry &entry);
     void showCurrentRace();
     // The fields above the table for the race shown: the saved race's, or
@@ -367,6 +372,8 @@ private:
     RaceHistory *m_history = nullptr;
     StoredRaceView *m_storedView = nullptr;
     ComparePage *m_comparePage = nullptr;
+    // The comparison's tab until its page is built.
+    QWidget *m_comparePending = nullptr;
     // The current race's texts of eTimeKrug, eSpeedKrug and eSpeedSredn
     // while a saved race's stand there.
     std::optional<std::array<QString, 3>> m_currentFields;

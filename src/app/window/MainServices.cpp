@@ -26,11 +26,12 @@ TFormMainServices TFormMainServices::Resolved() const
         services.DeviceFactory = rundaro::serial::OpenPort;
     if (!services.Sounds) {
         services.Sounds = []() -> std::unique_ptr<SoundOutput> {
+            // No server, no sound: neither the sound thread nor the audio
+            // library.
+            if (!SoundServerPresent())
+                return nullptr;
             return std::make_unique<SoundThread>(
                 [file = ModuleFile("rundaro_sound")]() -> std::unique_ptr<SoundOutput> {
-                    // No server, no sound: the audio library is not loaded.
-                    if (!SoundServerPresent())
-                        return nullptr;
                     auto *module = qobject_cast<SoundModule *>(LoadModuleFile(file));
                     return module ? module->createOutput() : nullptr;
                 });

@@ -30,6 +30,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <utility>
+
 void TFormMain::createRaceHistory()
 {
     m_history = new RaceHistory(m_services.RacesFolder, this);
@@ -78,7 +80,6 @@ void TFormMain::createRaceHistory()
     row->addWidget(races);
     PageControl1->setCornerWidget(corner, Qt::TopRightCorner);
 
-    m_storedView = new StoredRaceView(TabSheet2);
     // What the window writes into the fields above the table while a saved
     // race is shown is the current race's: kept aside for its return.
     QLineEdit *const fields[] = {eTimeKrug, eSpeedKrug, eSpeedSredn};
@@ -89,21 +90,15 @@ void TFormMain::createRaceHistory()
             (*m_currentFields)[i] = text;
             showStoredFields();
         });
-    m_storedView->hide();
-    TabSheet2->layout()->addWidget(m_storedView);
-    connect(m_storedView, &StoredRaceView::backRequested, this, &TFormMain::showCurrentRace);
 
-    m_comparePage = new ComparePage(*m_feed, *m_history);
-    PageControl1->addTab(m_comparePage, tr("Vergleich"));
-    connect(m_comparePage, &ComparePage::referenceChanged, m_chartPage, &LapChartPage::setReference);
-    // Off at start and stored nowhere: a comparison is chosen per race.
-    connect(m_comparePage->fullScreenSwitch(), &QCheckBox::toggled, this, [this](bool on) {
-        FullScreenView::AheadBehindSource source;
-        if (on)
-            source = [page = m_comparePage] {
-                return FullScreenView::AheadBehindText{page->lastGap(), page->lastGapColour()};
-            };
-        m_fullScreen->setAheadBehindSource(source);
+    // The comparison's tab holds a stand-in until the page is first wanted:
+    // on its tab, or on the chart's, which draws the page's reference.
+    m_comparePending = new QWidget;
+    PageControl1->addTab(m_comparePending, tr("Vergleich"));
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+        const QWidget *page = PageControl1->widget(index);
+        if (m_comparePending && (page == m_comparePending || page == m_chartPage))
+            comparePage();
     });
 
     // "Ergebnisse…": the results of a day, from the history or by its key.
@@ -129,7 +124,7 @@ void TFormMain::createRaceHistory()
             new KeyRelay(dialog, this, false);
             connect(dialog, &RaceHistoryDialog::openRequested, this, &TFormMain::showStoredRace);
             connect(dialog, &RaceHistoryDialog::referenceChosen, this, [this](const RaceHistoryEntry &entry) {
-                m_comparePage->setReference(entry.race);
+                comparePage()->setReference(entry.race);
                 PageControl1->setCurrentWidget(m_comparePage);
             });
             connect(dialog, &RaceHistoryDialog::resultsRequested, this, openResults);
@@ -151,13 +146,53 @@ void TFormMain::createRaceHistory()
     connect(races, &QPushButton::clicked, mRaces, &QAction::trigger);
 }
 
+ComparePage *TFormMain::comparePage()
+{
+    if (m_comparePage)
+        return m_comparePage;
+    m_comparePage = new ComparePage(*m_feed, *m_history);
+    // In the stand-in's place; shown if the stand-in was.
+    const int index = PageControl1->indexOf(m_comparePending);
+    const bool current = PageControl1->currentIndex() == index;
+    PageControl1->insertTab(index, m_comparePage, PageControl1->tabText(index));
+    QWidget *const pending = std::exchange(m_comparePending, nullptr);
+    delete pending;
+    if (current)
+        PageControl1->setCurrentWidget(m_comparePage);
+    connect(m_comparePage, &ComparePage::referenceChanged, m_chartPage, &LapChartPage::setReference);
+    // What the race and the history say now, as if it had followed them from
+    // the start; a saved race shown has built the page when it was opened.
+    m_comparePage->setStored(nullptr);
+    // Off at start and stored nowhere: a comparison is chosen per race.
+    connect(m_comparePage->fullScreenSwitch(), &QCheckBox::toggled, this, [this](bool on) {
+        FullScreenView::AheadBehindSource source;
+        if (on)
+            source = [page = m_comparePage] {
+                return FullScreenView::AheadBehindText{page->lastGap(), page->lastGapColour()};
+            };
+        m_fullScreen->setAheadBehindSource(source);
+    });
+    return m_comparePage;
+}
+
+StoredRaceView *TFormMain::storedView()
+{
+    if (m_storedView)
+        return m_storedView;
+    m_storedView = new StoredRaceView(TabSheet2);
+    m_storedView->hide();
+    TabSheet2->layout()->addWidget(m_storedView);
+    connect(m_storedView, &StoredRaceView::backRequested, this, &TFormMain::showCurrentRace);
+    return m_storedView;
+}
+
 void TFormMain::showStoredRace(const RaceHistoryEntry &entry)
 {
-    m_storedView->showRace(entry.race);
+    storedView()->showRace(entry.race);
     SortGrid1->hide();
     m_storedView->show();
     m_chartPage->showStored(&m_storedView->record());
-    m_comparePage->setStored(&m_storedView->record());
+    comparePage()->setStored(&m_storedView->record());
     // Export and Alt+D act on the race on screen.
     findChild<RaceExport *>(QStringLiteral("RaceExport"))->setShown(&m_storedView->record());
     findChild<RacePrinter *>(QStringLiteral("RacePrinter"))->setShown(&m_storedView->record());
@@ -167,10 +202,10 @@ void TFormMain::showStoredRace(const RaceHistoryEntry &entry)
 
 void TFormMain::showCurrentRace()
 {
-    m_storedView->hide();
+    storedView()->hide();
     SortGrid1->show();
     m_chartPage->showStored(nullptr);
-    m_comparePage->setStored(nullptr);
+    comparePage()->setStored(nullptr);
     findChild<RaceExport *>(QStringLiteral("RaceExport"))->setShown(nullptr);
     findChild<RacePrinter *>(QStringLiteral("RacePrinter"))->setShown(nullptr);
     showStoredFields();
@@ -183,7 +218,7 @@ void TFormMain::showStoredFields()
     // race is shown the current race's texts are kept aside, also those a
     // passing or a plan change writes meanwhile.
     QLineEdit *const fields[] = {eTimeKrug, eSpeedKrug, eSpeedSredn};
-    if (m_storedView->isHidden()) {
+    if (!m_storedView || m_storedView->isHidden()) {
         if (m_currentFields) {
             for (std::size_t i = 0; i < std::size(fields); ++i)
                 fields[i]->setText((*m_currentFields)[i]);

@@ -231,6 +231,19 @@ TEST_F(RaceHistoryTest, TheCornerMovesNoPage)
     EXPECT_EQ(page->geometry(), withCorner);
 }
 
+// The skater's field completes the names of the saved races, in the field
+// itself, from the first time it has the keyboard.
+TEST_F(RaceHistoryTest, TheSkatersFieldCompletesSavedNames)
+{
+    saveRace(QStringLiteral("2024-05-01_10-00-00"), "Annika", 23400, 21800);
+    auto *field = child<QLineEdit>("eSkater");
+    field->setFocus();
+    ASSERT_TRUE(PumpUntil([&] { return history().isComplete(); }));
+    QTest::keyClicks(field, QStringLiteral("ann"));
+    EXPECT_EQ(field->text().toLower(), QStringLiteral("annika"));
+    EXPECT_EQ(field->selectedText().toLower(), QStringLiteral("ika"));
+}
+
 // "Ergebnisse" (Ctrl+R): the newest day's races, newest first, with the
 // skater's best of the day and new personal bests; a race removed goes into
 // "gelöscht" beside the races, unchanged, and comes back the same; a name
@@ -403,8 +416,10 @@ TEST_F(RaceHistoryTest, ARaceDayKeepsEachRaceUnderItsOwnSkater)
             << "greyed when stopped early: " << r;
     }
     // Anna's best is her whole race of this morning, not the stopped one.
+    auto *tabs = form.findChild<QTabWidget *>();
+    tabs->setCurrentIndex(tabs->count() - 1); // "Vergleich"
     auto *compare = child<ComparePage>("ComparePage");
-    form.findChild<QTabWidget *>()->setCurrentWidget(compare);
+    ASSERT_EQ(tabs->currentWidget(), compare);
     auto *references = compare->findChild<QComboBox *>(QStringLiteral("cbReference"));
     EXPECT_EQ(references->itemText(0), QStringLiteral("Bestzeit: 08.05.2024 09:00:00 \u2013 Anna \u2013 5:30,00"));
     EXPECT_EQ(references->count(), 3); // her best, then both whole races of the day

@@ -1,8 +1,13 @@
+#include "ComparePage.h"
+#include "EventPump.h"
 #include "LapChartPage.h"
 #include "LapChartWidget.h"
 #include "MainWindowFixture.h"
+#include "RaceHistory.h"
+#include "RaceHistoryModel.h"
 #include "TestOutput.h"
 
+#include <QLineEdit>
 #include <QMetaObject>
 
 // The lap chart on "Grafik", drawn by the chart module of this build.
@@ -121,6 +126,31 @@ TEST_F(LapChartTest, FollowsTheRaceLapByLap)
     QCoreApplication::processEvents();
     EXPECT_EQ(line(QStringLiteral("Vorsprung/Rückstand")).size(), 15);
     saveTestPng(page(), QStringLiteral("lap_chart_finished"));
+}
+
+// The chart draws the comparison's reference, the skater's best race,
+// though the comparison page was never shown: the page is built when the
+// chart is first shown.
+TEST_F(LapChartTest, DrawsTheSkatersBestWithoutTheComparisonShown)
+{
+    child<QLineEdit>("eSkater")->setText(QStringLiteral("Anna"));
+    ctrl(Qt::Key_S);
+    for (int passing = 1; passing < 15; ++passing)
+        lap(passing * 22000);
+    at(15 * 22000);
+    ctrl(Qt::Key_P);
+    auto *history = form.findChild<RaceHistory *>();
+    // Learnt by the history as its file is written, finished.
+    ASSERT_TRUE(PumpUntil([&] { return history->model().size() == 1 && history->model().entry(0).race.Finished(); }));
+    ctrl(Qt::Key_0);
+    ctrl(Qt::Key_S);
+    lap(21000);
+    EXPECT_EQ(form.findChild<ComparePage *>(), nullptr);
+    showChart();
+    ASSERT_NE(form.findChild<ComparePage *>(), nullptr);
+    const QList<QPointF> compared = line(QStringLiteral("Vergleich"));
+    ASSERT_EQ(compared.size(), 1);
+    EXPECT_DOUBLE_EQ(compared[0].y(), 1.0); // 22,00 s against 21,00 s
 }
 
 } // namespace
