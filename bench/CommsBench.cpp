@@ -87,6 +87,33 @@ void BM_DsrChangeToHandler(benchmark::State &state)
 }
 BENCHMARK(BM_DsrChangeToHandler)->UseRealTime();
 
+// The same with both contacts of a pair watched (DSR and CTS, RTS on): from
+// a change of A's line (0: DSR) or of B's (1: CTS) to its handler. Goal: as
+// BM_DsrChangeToHandler, for either contact.
+void BM_PairContactToHandler(benchmark::State &state)
+{
+    auto line = SimulatedLine::Create();
+    TComPort port;
+    port.SetDeviceFactory(line->Factory());
+    port.SetEvents({TComPort::evDSR, TComPort::evCTS});
+    port.SetEnableRTS(true);
+    const bool cts = state.range(0) == 1;
+    int fired = 0;
+    (cts ? port.OnCTS : port.OnDSR) = [&fired](QObject *) { ++fired; };
+    port.Open();
+    std::uint32_t status = 0;
+    for (auto _ : state) {
+        const int before = fired;
+        status ^= cts ? MS_CTS_ON : MS_DSR_ON;
+        line->SetModemStatus(status);
+        while (fired == before)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    port.Close();
+    state.SetLabel(cts ? "B's contact (CTS)" : "A's contact (DSR), CTS watched too");
+}
+BENCHMARK(BM_PairContactToHandler)->Arg(0)->Arg(1)->UseRealTime();
+
 // Where the driver cannot wait for the modem lines they are polled every
 // 2 ms: from a DSR edge on the line to its OnDSR handler (the worker's
 // stamp comes just before the hand-over), 500 edges 5 to 15 ms apart, and

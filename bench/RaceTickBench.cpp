@@ -2,6 +2,7 @@
 #include "BenchSupport.h"
 #include "Main.h"
 
+#include "GroupRace.h"
 #include "TickCount.h"
 
 #include <QAction>
@@ -126,6 +127,84 @@ static void BM_RaceTickWithLaps(benchmark::State &state)
     rundaro::SetTickSource(nullptr);
 }
 BENCHMARK(BM_RaceTickWithLaps)->Arg(0)->Arg(1);
+
+namespace {
+
+// 5000 m on a 400 m track (200 m, then 12 laps of 33,48 s), 1,5 s allowance.
+const rundaro::RaceSetup k5000{{12, 33480, 1.5L, 200, 400, "33,5", "43,01"}, 5000, 420};
+
+// Every skater of `group` passes the line once a second of the ticks (100
+// ticks), one after the other; a race that is over starts again.
+void passEverySecond(rundaro::GroupRace &group, int ticks, std::uint32_t now)
+{
+    if (ticks % 100 != 0)
+        return;
+    if (!group.AnyRunning())
+        group.Start(k5000, now);
+    for (int skater = 0; skater < group.Skaters(); ++skater)
+        group.AddPassing(skater, now + std::uint32_t(skater));
+}
+
+} // namespace
+
+// The figures of each skater on one clock (time, laps to go, ahead/behind,
+// last lap) as the core reckons them at every tick, for one skater and for
+// a pair: the part of the tick that grows with the skaters.
+static void BM_SkaterBoards(benchmark::State &state)
+{
+    rundaro::GroupRace group(int(state.range(0)));
+    std::uint32_t now = 1000;
+    group.Start(k5000, now);
+    int ticks = 0;
+    for (auto _ : state) {
+        now += 10;
+        passEverySecond(group, ++ticks, now);
+        benchmark::DoNotOptimize(rundaro::BoardsAtLine(group, now));
+    }
+    state.counters["pct_of_10ms"] = bench::ShareOf(0.010);
+    state.SetLabel(state.range(0) == 1 ? "one skater" : "a pair");
+}
+BENCHMARK(BM_SkaterBoards)->Arg(1)->Arg(2);
+
+// The 10 ms tick with a pair, as far as the window has it: the window's own
+// tick (the first skater's display) and the second skater's figures from
+// the core, with a passing of each a second. Against one skater (1), the
+// same window tick alone; goal for a pair: at most 1,2 times one skater.
+static void BM_RaceTickPair(benchmark::State &state)
+{
+    rundaro::SetTickSource(&readTicks);
+    TFormMain form(BenchServices());
+    form.show();
+    QApplication::processEvents();
+    form.findChild<QAction *>(QStringLiteral("mStart"))->trigger();
+    rundaro::GroupRace group(int(state.range(0)));
+    group.Start(k5000, g_ticks.load());
+    // What the second skater's panels show; like the window's own, a text
+    // is made anew only when its figure changes.
+    rundaro::RaceBoard shown;
+    std::string lapsText;
+    std::string gapText;
+    int ticks = 0;
+    for (auto _ : state) {
+        const std::uint32_t now = g_ticks.fetch_add(10) + 10;
+        form.Timer1Timer();
+        passEverySecond(group, ++ticks, now);
+        for (int skater = 1; skater < group.Skaters(); ++skater) {
+            const rundaro::RaceBoard board = rundaro::BoardAtLine(group.Race(skater), now);
+            if (board.lapsToGo != shown.lapsToGo)
+                lapsText = rundaro::IntToStr(board.lapsToGo);
+            if (board.aheadBehind != shown.aheadBehind)
+                gapText = rundaro::AheadBehindText(board.aheadBehind.value_or(0));
+            shown = board;
+            benchmark::DoNotOptimize(lapsText);
+            benchmark::DoNotOptimize(gapText);
+        }
+    }
+    state.counters["pct_of_10ms"] = bench::ShareOf(0.010);
+    state.SetLabel(state.range(0) == 1 ? "one skater" : "a pair: the second skater's figures from the core");
+    rundaro::SetTickSource(nullptr);
+}
+BENCHMARK(BM_RaceTickPair)->Arg(1)->Arg(2);
 
 int main(int argc, char **argv)
 {

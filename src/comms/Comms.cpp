@@ -81,6 +81,7 @@ rundaro::serial::LineSettings TComPort::CurrentLineSettings() const
     settings.flowControl = static_cast<rundaro::serial::FlowControl>(FFlowControl);
     settings.dataBits = FDataBits;
     settings.enableDTR = FEnableDTR;
+    settings.enableRTS = FEnableRTS;
     settings.writeBufSize = FWriteBufSize;
     settings.readBufSize = FReadBufSize;
     return settings;

@@ -113,8 +113,9 @@ public:
     // What the worker saw when the wait being dispatched returned: the tick
     // at that moment, the modem status and the DSR changes the driver
     // counted since the previous report (a report whose level did not change
-    // may still hide a whole pulse). Before the first report, the state at
-    // Open.
+    // may still hide a whole pulse), with the contacts they make; the same
+    // for CTS where its event is enabled. Before the first report, the state
+    // at Open.
     const rundaro::serial::PortReport &Report() const { return FCore.Report(); }
     // Bytes waiting in the receive queue; clears the device's error state.
     // 0 while not open or when the device cannot tell.
@@ -147,6 +148,11 @@ public:
     void SetEvents(TEvents value);
     bool EnableDTR() const { return FEnableDTR; }
     void SetEnableDTR(bool value) { FEnableDTR = value; }
+    // RTS on while open (a second contact, between RTS and CTS, takes its
+    // voltage from it); off by default, and RTS then stays off. Ignored
+    // under RTS/CTS flow control, which drives RTS itself.
+    bool EnableRTS() const { return FEnableRTS; }
+    void SetEnableRTS(bool value) { FEnableRTS = value; }
     qint32 WriteBufSize() const { return FWriteBufSize; }
     void SetWriteBufSize(qint32 value) { FWriteBufSize = value; }
     qint32 ReadBufSize() const { return FReadBufSize; }
@@ -198,6 +204,7 @@ private:
     quint8 FDataBits = 8;
     std::uint16_t FEvents = 0x01FF;
     bool FEnableDTR = true;
+    bool FEnableRTS = false;
     qint32 FWriteBufSize = 2048;
     qint32 FReadBufSize = 2048;
     qint32 FTag = 0;

@@ -41,8 +41,10 @@ std::optional<LastLapFigures> LastLapAt(const RaceRecord &race, std::uint32_t no
         return std::nullopt;
     const PlanFigures &plan = race.Setup().plan;
     const std::int64_t line = FirstPassingLine(plan) + last;
-    const LapResultTexts texts = LapResult(race.RaceMs(last), race.LapMs(last), SegmentMetres(plan, line), '.');
-    return LastLapFigures{texts.lapTime, plan.targetLapMs > 0 ? SegmentTargetMs(plan, line) : 0, kLastLapShownMs - age};
+    // The lap table's lap time text alone: this runs at every tick while
+    // the lap is shown, once for each skater.
+    const std::string lapTime = FormatFixed(Real(race.LapMs(last)) / 1000, 2, '.');
+    return LastLapFigures{lapTime, plan.targetLapMs > 0 ? SegmentTargetMs(plan, line) : 0, kLastLapShownMs - age};
 }
 
 RaceBoard BoardAtLine(const RaceRecord &race, std::uint32_t now)

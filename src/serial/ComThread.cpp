@@ -9,30 +9,58 @@
 
 using rundaro::serial::WaitResult;
 
+namespace {
+
+bool ReadCount(rundaro::serial::Device &device, std::uint32_t event, std::uint32_t &count)
+{
+    return event == rundaro::serial::EV_DSR ? device.DsrChangeCount(count) : device.CtsChangeCount(count);
+}
+
+} // namespace
+
 TComThread::TComThread(rundaro::serial::ComPortCore *owner, std::function<void()> wake)
     : OwnerPort(owner)
     , FHandOver(std::move(wake))
 {
-    rundaro::serial::Device &device = *OwnerPort->FHandle;
+    using namespace rundaro::serial;
+    Device &device = *OwnerPort->FHandle;
     device.SetMask(OwnerPort->FEventMask);
-    // The count and the level at Open must belong together: every later
+    FLines[0].event = EV_DSR;
+    FLines[0].status = MS_DSR_ON;
+    FLines[0].changes = &PortReport::dsrChanges;
+    FLines[0].contacts = &PortReport::contacts;
+    FLines[0].watched = true;
+    FLines[1].event = EV_CTS;
+    FLines[1].status = MS_CTS_ON;
+    FLines[1].changes = &PortReport::ctsChanges;
+    FLines[1].contacts = &PortReport::ctsContacts;
+    FLines[1].watched = OwnerPort->FEventMask & EV_CTS;
+    // The counts and the level at Open must belong together: every later
     // level is told from the count's changes. A change between the reads
     // shows as a new count; read again then.
     FReport.modemStatus = OwnerPort->FLastModemStatus;
     for (int attempt = 0; attempt < 3; ++attempt) {
-        std::uint32_t before = 0;
-        std::uint32_t after = 0;
-        FCounted = device.DsrChangeCount(before);
+        for (ContactLine &line : FLines) {
+            if (line.watched)
+                line.counted = ReadCount(device, line.event, line.count);
+        }
         std::uint32_t status = 0;
         if (device.ModemStatus(status))
             FReport.modemStatus = status;
-        FDsrCount = before;
-        if (!FCounted || (device.DsrChangeCount(after) && after == before))
+        bool steady = true;
+        for (ContactLine &line : FLines) {
+            std::uint32_t after = 0;
+            if (line.watched && line.counted && !(ReadCount(device, line.event, after) && after == line.count))
+                steady = false;
+        }
+        if (steady)
             break;
     }
     FReport.tick = rundaro::GetTickCount();
-    FReport.dsrChanges = FCounted ? 0 : -1;
-    FRule.Reset(FReport.modemStatus & rundaro::serial::MS_DSR_ON);
+    for (ContactLine &line : FLines) {
+        FReport.*line.changes = line.watched && line.counted ? 0 : -1;
+        line.rule.Reset(FReport.modemStatus & line.status);
+    }
 }
 
 TComThread::~TComThread()
@@ -78,12 +106,11 @@ bool TComThread::WaitLoop(std::uint32_t &error)
 {
     using namespace rundaro::serial;
     Device &device = *OwnerPort->FHandle;
-    const bool contacts = OwnerPort->FEventMask & EV_DSR;
     int failedWaits = 0;
     bool cancelled = false;
     for (bool waiting = true; waiting;) {
         bool pending = false;
-        const std::int32_t limit = contacts && FRule.Open() ? kFollowUpMs : -1;
+        const std::int32_t limit = BurstOpen() ? kFollowUpMs : -1;
         switch (device.WaitEventsFor(EventMask, limit, pending)) {
         case WaitResult::Events:
             failedWaits = 0;
@@ -98,9 +125,13 @@ bool TComThread::WaitLoop(std::uint32_t &error)
             FReport = TakeFollowUp();
             FHandedOver = false;
             // Changes found now were missed by the wait: they are reported
-            // as a DSR event of their own.
-            if (FReport.dsrChanges > 0 || !FReport.contacts.empty()) {
-                EventMask = EV_DSR;
+            // as an event of their line's own.
+            EventMask = 0;
+            for (const ContactLine &line : FLines) {
+                if (FReport.*line.changes > 0 || !(FReport.*line.contacts).empty())
+                    EventMask |= line.event;
+            }
+            if (EventMask != 0) {
                 FHandOver.Run([this] { DispatchEvents(); });
                 FHandedOver = true;
             }
@@ -114,7 +145,10 @@ bool TComThread::WaitLoop(std::uint32_t &error)
         }
         if (FChangesRead > 0)
             ++FChangeReadings;
-        FSettled = !FRule.Open();
+        bool settled = true;
+        for (const ContactLine &line : FLines)
+            settled = settled && !(line.watched && line.rule.Open());
+        FSettled = settled;
     }
     if (!cancelled)
         error = device.LastError();
@@ -129,32 +163,29 @@ rundaro::serial::PortReport TComThread::TakeReport(bool pending)
     PortReport report;
     report.tick = rundaro::GetTickCount();
     Device &device = *OwnerPort->FHandle;
-    std::uint32_t count = 0;
-    if (FCounted && device.DsrChangeCount(count)) {
-        report.dsrChanges = static_cast<int>(std::min<std::uint32_t>(count - FDsrCount, INT32_MAX));
-        FDsrCount = count;
-    } else {
-        // A driver that stops counting is not asked again until the next
-        // Open: from here on, the level read tells.
-        FCounted = false;
-    }
+    std::array<int, 2> counted{};
+    for (std::size_t i = 0; i < FLines.size(); ++i)
+        counted[i] = FLines[i].watched ? ReadChanges(FLines[i]) : -1;
     std::uint32_t status = 0;
     report.modemStatus = device.ModemStatus(status) ? status : FReport.modemStatus;
-    int changes = report.dsrChanges;
-    if (!FCounted) {
-        // Without a count, a DSR event whose level is where it was is a
-        // pulse and back: the wait saw a change that the level no longer
-        // shows.
-        const bool on = report.modemStatus & MS_DSR_ON;
-        changes = (EventMask & EV_DSR) ? (on != FRule.DsrOn() ? 1 : 2) : 0;
+    FChangesRead = 0;
+    for (std::size_t i = 0; i < FLines.size(); ++i) {
+        ContactLine &line = FLines[i];
+        if (!line.watched)
+            continue;
+        int changes = counted[i];
+        if (!line.counted) {
+            // Without a count, an event of the line whose level is where it
+            // was is a pulse and back: the wait saw a change that the level
+            // no longer shows.
+            const bool on = report.modemStatus & line.status;
+            changes = (EventMask & line.event) ? (on != line.rule.DsrOn() ? 1 : 2) : 0;
+        }
+        // Changes that were there before the wait began happened at some
+        // time since the previous reading: nobody watched the line meanwhile.
+        Decide(line, report, changes, pending ? previous : report.tick, line.counted);
+        report.*line.changes = line.counted ? counted[i] : -1;
     }
-    report.dsrChanges = FCounted ? report.dsrChanges : -1;
-    // Changes that were there before the wait began happened at some time
-    // since the previous reading: nobody watched the line meanwhile.
-    PortReport decided = report;
-    decided.dsrChanges = changes;
-    Decide(decided, pending ? previous : report.tick, FCounted);
-    report.contacts = std::move(decided.contacts);
     return report;
 }
 
@@ -164,36 +195,66 @@ rundaro::serial::PortReport TComThread::TakeFollowUp()
     PortReport report;
     report.tick = rundaro::GetTickCount();
     Device &device = *OwnerPort->FHandle;
-    std::uint32_t count = 0;
-    int changes = 0;
-    if (FCounted && device.DsrChangeCount(count)) {
-        changes = static_cast<int>(std::min<std::uint32_t>(count - FDsrCount, INT32_MAX));
-        FDsrCount = count;
+    std::array<int, 2> changes{};
+    for (std::size_t i = 0; i < FLines.size(); ++i) {
+        ContactLine &line = FLines[i];
+        std::uint32_t count = 0;
+        if (line.watched && line.counted && ReadCount(device, line.event, count)) {
+            changes[i] = static_cast<int>(std::min<std::uint32_t>(count - line.count, INT32_MAX));
+            line.count = count;
+        }
     }
     std::uint32_t status = 0;
     report.modemStatus = device.ModemStatus(status) ? status : FReport.modemStatus;
-    report.dsrChanges = FCounted ? changes : -1;
+    FChangesRead = 0;
     // The backend found no change as the time limit passed: a change
     // counted now came just then. Without a count, a level that differs is
     // a change the backend reports with its next wait; only a count's
     // reading stands on its own.
-    PortReport decided = report;
-    decided.dsrChanges = changes;
-    Decide(decided, report.tick, FCounted);
-    report.contacts = std::move(decided.contacts);
+    for (std::size_t i = 0; i < FLines.size(); ++i) {
+        ContactLine &line = FLines[i];
+        if (!line.watched)
+            continue;
+        Decide(line, report, changes[i], report.tick, line.counted);
+        report.*line.changes = line.counted ? changes[i] : -1;
+    }
     return report;
 }
 
-void TComThread::Decide(rundaro::serial::PortReport &report, std::uint32_t from, bool levelValid)
+int TComThread::ReadChanges(ContactLine &line)
+{
+    std::uint32_t count = 0;
+    if (line.counted && ReadCount(*OwnerPort->FHandle, line.event, count)) {
+        const int changes = static_cast<int>(std::min<std::uint32_t>(count - line.count, INT32_MAX));
+        line.count = count;
+        return changes;
+    }
+    // A driver that stops counting is not asked again until the next Open:
+    // from here on, the level read tells.
+    line.counted = false;
+    return -1;
+}
+
+void TComThread::Decide(ContactLine &line, rundaro::serial::PortReport &report, int changes, std::uint32_t from,
+                        bool levelValid)
 {
     ContactRule::Sample sample;
     sample.tick = report.tick;
-    sample.from = report.dsrChanges > 0 ? from : report.tick;
-    sample.changes = std::max(report.dsrChanges, 0);
-    sample.dsrOn = report.modemStatus & rundaro::serial::MS_DSR_ON;
+    sample.from = changes > 0 ? from : report.tick;
+    sample.changes = std::max(changes, 0);
+    sample.dsrOn = report.modemStatus & line.status;
     sample.levelValid = levelValid;
-    FChangesRead = sample.changes;
-    report.contacts = FRule.Add(sample);
+    FChangesRead += sample.changes;
+    report.*line.contacts = line.rule.Add(sample);
+}
+
+bool TComThread::BurstOpen() const
+{
+    for (const ContactLine &line : FLines) {
+        if ((OwnerPort->FEventMask & line.event) && line.rule.Open())
+            return true;
+    }
+    return false;
 }
 
 void TComThread::DispatchEvents()

@@ -4,10 +4,12 @@
 #include "HandOver.h"
 #include "PortReport.h"
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <thread>
+#include <vector>
 
 namespace rundaro::serial {
 class ComPortCore;
@@ -32,7 +34,9 @@ class ComPortCore;
 // the line again kFollowUpMs after each report even when nothing changed:
 // that reading settles the burst (a short break counts only once the line
 // has stood back) and finds a change that fell between the last reading and
-// the start of the wait.
+// the start of the wait. Where CTS changes are enabled (EV_CTS), CTS is a
+// second contact's line, watched the same way with a rule of its own, at
+// the same stamps.
 //
 // When the device can no longer be waited on, the worker ends on its own and
 // wakes the owner's thread, where the port then sees Lost() and closes.
@@ -57,9 +61,10 @@ public:
     // True once the worker has ended on its own; LostError then says why.
     bool Lost();
     std::uint32_t LostError() const { return FLostError; }
-    // Readings of the line that found DSR changes, each counted once its
-    // report has been handed over; and whether the last burst of changes
-    // has settled (its report handed over too). Tests keep step with them.
+    // Readings of the line that found changes of a contact's line (DSR, and
+    // CTS where enabled), each counted once its report has been handed over;
+    // and whether the last burst of changes has settled on every one (its
+    // report handed over too). Tests keep step with them.
     std::uint64_t ChangeReadings() const { return FChangeReadings; }
     bool Settled() const { return FSettled; }
 
@@ -77,19 +82,38 @@ private:
     rundaro::serial::PortReport TakeReport(bool pending);
     // The reading that ends a follow-up wait: the counts and the level.
     rundaro::serial::PortReport TakeFollowUp();
-    // Feeds `report` to the contact rule and fills in its contacts.
-    void Decide(rundaro::serial::PortReport &report, std::uint32_t from, bool levelValid);
+    // A contact's line as the worker watches it.
+    struct ContactLine
+    {
+        std::uint32_t event = 0; // EV_DSR, EV_CTS
+        std::uint32_t status = 0; // its bit of the modem status word
+        // Its changes and contacts in a report.
+        int rundaro::serial::PortReport::*changes = nullptr;
+        std::vector<ContactRule::Contact> rundaro::serial::PortReport::*contacts = nullptr;
+        bool watched = false; // DSR always; CTS where its event is enabled
+        bool counted = false; // the driver keeps a count of its changes
+        std::uint32_t count = 0; // that count at the last report
+        ContactRule rule;
+    };
+
+    // The changes the driver counted on `line` since the last report, -1
+    // where it keeps no count.
+    int ReadChanges(ContactLine &line);
+    // Feeds `changes` of `line`, read with `report`, to its contact rule and
+    // fills in the report's changes and contacts of that line.
+    void Decide(ContactLine &line, rundaro::serial::PortReport &report, int changes, std::uint32_t from,
+                bool levelValid);
+    // A burst of changes is open on a contact's line whose event is enabled.
+    bool BurstOpen() const;
 
     rundaro::serial::ComPortCore *OwnerPort = nullptr;
     std::uint32_t EventMask = 0;
     rundaro::serial::PortReport FReport;
-    std::uint32_t FDsrCount = 0; // the driver's DSR count at the last report
-    bool FCounted = false; // the driver keeps a DSR count
-    ContactRule FRule;
+    std::array<ContactLine, 2> FLines; // DSR, CTS
     std::atomic<bool> FLost{false};
     std::atomic<std::uint64_t> FChangeReadings{0};
     std::atomic<bool> FSettled{true};
-    int FChangesRead = 0; // DSR changes the last reading found
+    int FChangesRead = 0; // changes of the contacts' lines the last reading found
     bool FHandedOver = true; // nobody watched the line since the last reading
     std::atomic<std::uint32_t> FLostError{0};
     rundaro::serial::HandOver FHandOver;

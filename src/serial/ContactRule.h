@@ -4,6 +4,8 @@
 #include <vector>
 
 // One passing, one contact, whatever the contact does on the DSR line.
+// The same rule serves a second contact on CTS, one rule per line; its
+// `dsrOn` members then hold CTS's level.
 //
 // The line's changes come in bursts: changes less than kSettledMs apart
 // belong to one burst, and a burst ends when the line has stood still for

@@ -13,7 +13,9 @@ DeviceControlBlock BuildControlBlock(const LineSettings &s)
         dcb.Flags |= DCB_DTR_CONTROL_ENABLE;
     if (s.flowControl == FlowControl::RtsCts)
         dcb.Flags |= DCB_OUTX_CTS_FLOW | DCB_RTS_CONTROL_HANDSHAKE;
-    else if (s.flowControl == FlowControl::XonXoff)
+    else if (s.enableRTS)
+        dcb.Flags |= DCB_RTS_CONTROL_ENABLE;
+    if (s.flowControl == FlowControl::XonXoff)
         dcb.Flags |= DCB_OUTX | DCB_INX;
     dcb.XonLim = static_cast<std::uint16_t>(s.writeBufSize / 4);
     dcb.XoffLim = 1;

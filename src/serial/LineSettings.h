@@ -39,6 +39,10 @@ struct LineSettings
     FlowControl flowControl = FlowControl::None;
     std::uint8_t dataBits = 8;
     bool enableDTR = true;
+    // RTS on while open, where no RTS/CTS handshake drives it: the second
+    // contact (between RTS and CTS) takes its voltage from it. Off, RTS
+    // stays off.
+    bool enableRTS = false;
     std::int32_t writeBufSize = 2048;
     std::int32_t readBufSize = 2048;
 };

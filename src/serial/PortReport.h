@@ -25,6 +25,10 @@ struct PortReport
     // (ContactRule), each with the tick of its own edge; a report can end
     // one contact's burst and start the next.
     std::vector<ContactRule::Contact> contacts;
+    // The same for CTS, the second contact's line, where the port watches
+    // it (EV_CTS enabled); their `dsrOn` is CTS's level.
+    int ctsChanges = -1;
+    std::vector<ContactRule::Contact> ctsContacts;
 };
 
 } // namespace rundaro::serial

@@ -248,7 +248,7 @@ public:
         // takes the line format, so these two are best effort.
         m_driver->SetLines(m_fd, TIOCM_DTR, dcb.Flags & DCB_DTR_CONTROL_ENABLE);
         if (!(dcb.Flags & DCB_RTS_CONTROL_HANDSHAKE))
-            m_driver->SetLines(m_fd, TIOCM_RTS, false);
+            m_driver->SetLines(m_fd, TIOCM_RTS, dcb.Flags & DCB_RTS_CONTROL_ENABLE);
         // A contact takes its voltage from DTR: where the device has modem
         // lines, DTR must read back on.
         int lines = 0;
@@ -374,6 +374,15 @@ public:
         if (m_driver->GetCounters(m_fd, now) != 0)
             return Fail(errno);
         count = static_cast<std::uint32_t>(now.dsr);
+        return true;
+    }
+
+    bool CtsChangeCount(std::uint32_t &count) override
+    {
+        serial_icounter_struct now = {};
+        if (m_driver->GetCounters(m_fd, now) != 0)
+            return Fail(errno);
+        count = static_cast<std::uint32_t>(now.cts);
         return true;
     }
 

@@ -51,6 +51,8 @@ inline constexpr std::uint32_t DCB_OUTX_CTS_FLOW = 0x0004;
 inline constexpr std::uint32_t DCB_DTR_CONTROL_ENABLE = 0x0010;
 inline constexpr std::uint32_t DCB_OUTX = 0x0100;
 inline constexpr std::uint32_t DCB_INX = 0x0200;
+// RTS switched on while open (a second contact takes its voltage from it).
+inline constexpr std::uint32_t DCB_RTS_CONTROL_ENABLE = 0x1000;
 inline constexpr std::uint32_t DCB_RTS_CONTROL_HANDSHAKE = 0x2000;
 
 inline constexpr std::uint8_t NOPARITY = 0, ODDPARITY = 1, EVENPARITY = 2, MARKPARITY = 3, SPACEPARITY = 4;
@@ -98,9 +100,10 @@ enum class WaitResult {
 
 // One open serial device. Every call but WaitEvents and CancelWait is made on
 // the owner's thread; WaitEvents runs on one worker thread at a time, and
-// CancelWait may be called from any thread. ModemStatus and DsrChangeCount
-// are also called by the worker right after a wait returned, while the
-// owner's thread may be making its own calls. Calls returning bool report
+// CancelWait may be called from any thread. ModemStatus and the change
+// counts (DsrChangeCount, CtsChangeCount) are also called by the worker
+// right after a wait returned, while the owner's thread may be making its
+// own calls. Calls returning bool report
 // failure as false with the reason in LastError.
 class Device
 {
@@ -140,6 +143,8 @@ public:
     // opened (it wraps). False where the driver keeps no such count: a DSR
     // change is then told only by the line's level.
     virtual bool DsrChangeCount(std::uint32_t & /*count*/) { return false; }
+    // The same for CTS, the second contact's line.
+    virtual bool CtsChangeCount(std::uint32_t & /*count*/) { return false; }
     // Clears the error state; returns the error bits and the number of bytes
     // waiting in the receive queue.
     virtual bool ClearErrors(std::uint32_t &errors, std::uint32_t &inQue) = 0;

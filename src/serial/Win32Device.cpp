@@ -48,7 +48,9 @@ public:
         dcb.fDtrControl = (block.Flags & DCB_DTR_CONTROL_ENABLE) ? DTR_CONTROL_ENABLE : DTR_CONTROL_DISABLE;
         dcb.fOutX = (block.Flags & DCB_OUTX) != 0;
         dcb.fInX = (block.Flags & DCB_INX) != 0;
-        dcb.fRtsControl = (block.Flags & DCB_RTS_CONTROL_HANDSHAKE) ? RTS_CONTROL_HANDSHAKE : RTS_CONTROL_DISABLE;
+        dcb.fRtsControl = (block.Flags & DCB_RTS_CONTROL_HANDSHAKE) ? RTS_CONTROL_HANDSHAKE
+            : (block.Flags & DCB_RTS_CONTROL_ENABLE)                ? RTS_CONTROL_ENABLE
+                                                                    : RTS_CONTROL_DISABLE;
         dcb.XonLim = block.XonLim;
         dcb.XoffLim = block.XoffLim;
         dcb.ByteSize = block.ByteSize;

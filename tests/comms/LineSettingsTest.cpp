@@ -51,17 +51,22 @@ TEST(LineSettings, FlagWordFollowsHandshakeAndIgnoresParity)
         bool dtr;
         std::uint8_t parity;
         std::uint32_t flags;
+        bool rts = false; // the second contact's voltage
     };
     const Case cases[] = {
         {FlowControl::None, false, NOPARITY, 0x0001},
         {FlowControl::None, true, EVENPARITY, 0x0011},
         {FlowControl::RtsCts, true, ODDPARITY, 0x0001 | 0x0010 | 0x0004 | 0x2000},
         {FlowControl::XonXoff, false, MARKPARITY, 0x0001 | 0x0100 | 0x0200},
+        {FlowControl::None, true, NOPARITY, 0x0001 | 0x0010 | 0x1000, true},
+        // The handshake drives RTS itself.
+        {FlowControl::RtsCts, true, NOPARITY, 0x0001 | 0x0010 | 0x0004 | 0x2000, true},
     };
     for (const Case &c : cases) {
         LineSettings s;
         s.flowControl = c.flow;
         s.enableDTR = c.dtr;
+        s.enableRTS = c.rts;
         s.parity = c.parity;
         const DeviceControlBlock dcb = BuildControlBlock(s);
         EXPECT_EQ(dcb.Flags, c.flags);

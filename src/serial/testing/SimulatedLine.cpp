@@ -142,6 +142,13 @@ public:
         return m_line->m_counters;
     }
 
+    bool CtsChangeCount(std::uint32_t &count) override
+    {
+        std::lock_guard lock(m_line->m_mutex);
+        count = m_line->m_ctsCount;
+        return m_line->m_counters;
+    }
+
     bool ClearErrors(std::uint32_t &errors, std::uint32_t &inQue) override
     {
         std::lock_guard lock(m_line->m_mutex);
@@ -220,16 +227,30 @@ void SimulatedLine::SetModemStatus(std::uint32_t status)
     }
     if (changed & MS_DSR_ON)
         ++m_dsrCount;
+    if (changed & MS_CTS_ON)
+        ++m_ctsCount;
     m_changed.notify_all();
 }
 
 void SimulatedLine::PulseDsr(int changes, bool levelChanged)
 {
     std::lock_guard lock(m_mutex);
-    m_dsrCount += static_cast<std::uint32_t>(changes);
+    Pulse(MS_DSR_ON, EV_DSR, m_dsrCount, changes, levelChanged);
+}
+
+void SimulatedLine::PulseCts(int changes, bool levelChanged)
+{
+    std::lock_guard lock(m_mutex);
+    Pulse(MS_CTS_ON, EV_CTS, m_ctsCount, changes, levelChanged);
+}
+
+void SimulatedLine::Pulse(std::uint32_t status, std::uint32_t event, std::uint32_t &count, int changes,
+                          bool levelChanged)
+{
+    count += static_cast<std::uint32_t>(changes);
     if (levelChanged)
-        m_modem ^= MS_DSR_ON;
-    m_pending |= EV_DSR & m_state.mask;
+        m_modem ^= status;
+    m_pending |= event & m_state.mask;
     m_changed.notify_all();
 }
 

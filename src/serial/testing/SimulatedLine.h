@@ -40,13 +40,15 @@ public:
     // disagree on a real line too, where the level is read a moment before
     // the count.
     void PulseDsr(int changes, bool levelChanged);
+    // The same on CTS, the second contact's line.
+    void PulseCts(int changes, bool levelChanged);
     // Ends every wait with a time limit that is in progress now: its time
     // has passed (TimedOut). A wait's time limit passes only so: the line's
     // time is the test's, as the race clock is.
     void ExpireWaits();
     // Blocks until a wait with a time limit is in progress.
     void AwaitLimitedWait() const;
-    // Whether devices count DSR changes (they do by default).
+    // Whether devices count DSR and CTS changes (they do by default).
     void KeepCounters(bool keep);
     void RaiseEvents(std::uint32_t bits); // only bits in the device's mask are kept
     void SetInQue(std::uint32_t count);
@@ -91,6 +93,8 @@ private:
     class LineDevice;
     friend class LineDevice;
     SimulatedLine() = default;
+    // Called with the lock held.
+    void Pulse(std::uint32_t status, std::uint32_t event, std::uint32_t &count, int changes, bool levelChanged);
     std::uint32_t Failure(Call call) const;
 
     mutable std::mutex m_mutex;
@@ -98,6 +102,7 @@ private:
     State m_state;
     std::uint32_t m_modem = 0;
     std::uint32_t m_dsrCount = 0;
+    std::uint32_t m_ctsCount = 0;
     bool m_counters = true;
     std::uint32_t m_pending = 0;
     std::uint32_t m_errors = 0;
