@@ -175,7 +175,6 @@ void TFormMain::ComPortOpen()
 
 void TFormMain::ComPortDSR(QObject * /*Sender*/)
 {
-    using rundaro::serial::MS_DSR_ON;
     const rundaro::serial::PortReport &report = ComPort->Report();
     m_lastModemStatus = report.modemStatus;
     const qint32 polarity = ComPort->Tag();
