@@ -17,5 +17,6 @@ void TabSheet::showEvent(QShowEvent *event)
         m_shown = true;
         // The tab control now counts this page too.
         updateGeometry();
+        emit firstShown();
     }
 }

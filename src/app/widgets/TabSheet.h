@@ -16,6 +16,11 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+signals:
+    // The page is shown for the first time: what only a shown page needs
+    // can be made now.
+    void firstShown();
+
 protected:
     void showEvent(QShowEvent *event) override;
 

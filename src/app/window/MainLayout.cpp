@@ -119,7 +119,14 @@ void TFormMain::createWidgets()
     };
     createInlineTab(page(u"TabSheet1", tr("Inline")));
     createControlTab(TabSheet2 = page(u"TabSheet2", tr("Control")));
-    createConfigurationTab(page(u"TabSheet3", tr("Configuration")));
+    auto *configuration = page(u"TabSheet3", tr("Configuration"));
+    createConfigurationTab(configuration);
+    // The port's state can be selected with the mouse, for copying the
+    // message. A selectable label brings Qt's rich text control, so the
+    // label becomes selectable when its page is first shown, not in a frame
+    // that never shows it.
+    connect(configuration, &TabSheet::firstShown, LabPortState,
+            [label = LabPortState] { label->setTextInteractionFlags(Qt::TextSelectableByMouse); });
     PageControl1->setCurrentIndex(0);
 }
 
@@ -442,7 +449,6 @@ void TFormMain::createConfigurationTab(QWidget *tab)
     LabPortState = createStateLabel(QStringLiteral("LabPortState"), tab);
     LabPortState->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LabPortState->setWordWrap(true);
-    LabPortState->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(hardware, 0, 0);
     grid->addWidget(cbPort, 0, 1);
     grid->addWidget(LabPortState, 0, 2, 6, 1, Qt::AlignTop);

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -46,10 +47,21 @@ TSortGrid::TSortGrid(QWidget *parent)
     m_selectedRows = QStringList{QString::number(Row())};
     m_arrowUp = LoadGridBitmap(u"UP");
     m_arrowDown = LoadGridBitmap(u"DOWN");
-    m_dropDownList = new QListWidget(this);
-    m_dropDownList->setObjectName(QStringLiteral("DropDownList"));
-    m_dropDownList->setSortingEnabled(true);
-    m_dropDownList->hide();
+    m_dropDownHolder = new QWidget(this);
+    m_dropDownHolder->setObjectName(QStringLiteral("DropDownList"));
+    m_dropDownHolder->hide();
+}
+
+QListWidget *TSortGrid::DropDownList()
+{
+    if (!m_dropDownList) {
+        m_dropDownList = new QListWidget(m_dropDownHolder);
+        m_dropDownList->setSortingEnabled(true);
+        auto *layout = new QVBoxLayout(m_dropDownHolder);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(m_dropDownList);
+    }
+    return m_dropDownList;
 }
 
 TSortGrid::~TSortGrid() = default;

@@ -107,6 +107,11 @@ public:
     // What a row drag carries: the row's texts, tab-separated, as plain text.
     QMimeData *RowDragData(int ARow) const;
 
+    // The hidden, sorted list box for drop-down cells. The grid holds a
+    // hidden child for it from the start; the list itself, and with it Qt's
+    // item views, is made inside it when first asked for.
+    QListWidget *DropDownList();
+
     // The format query outside painting: pre-fills FormatOptions from the
     // grid and the canvas and asks OnGetCellFormat.
     void QueryCellFormat(int ACol, int ARow, TFormatOptions &FormatOptions, bool &CheckBox, bool &Combobox,
@@ -205,5 +210,6 @@ private:
     QPointer<QMenu> m_popupMenu;
     QImage m_arrowUp;
     QImage m_arrowDown;
+    QWidget *m_dropDownHolder = nullptr;
     QListWidget *m_dropDownList = nullptr;
 };

@@ -71,6 +71,16 @@ TEST_F(MainWindowTest, EveryNamedControlIsThere)
     EXPECT_EQ(editText("eSpeedSredn"), QStringLiteral("0,00"));
 }
 
+// The port's message can be selected for copying once its page is shown;
+// before, the label is plain, so no frame builds a text control for it.
+TEST_F(MainWindowTest, PortStateIsSelectableOnceItsPageIsShown)
+{
+    auto *label = child<QLabel>("LabPortState");
+    EXPECT_FALSE(label->textInteractionFlags() & Qt::TextSelectableByMouse);
+    child<QTabWidget>("PageControl1")->setCurrentWidget(child("TabSheet3"));
+    EXPECT_EQ(label->textInteractionFlags(), Qt::TextSelectableByMouse);
+}
+
 TEST_F(MainWindowTest, CommandButtons)
 {
     struct Case

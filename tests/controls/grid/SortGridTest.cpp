@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QListWidget>
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,16 @@ TEST_F(SortGridTest, CreationDefaults)
     EXPECT_FALSE(fresh.SortOptions().UpdateOnSizeChange);
     EXPECT_EQ(fresh.PrintOptions(), TPrintOptions{});
     EXPECT_EQ(fresh.property("SortOptions").value<TSortOptions>().CanSort, true);
+    // The drop-down cells' list box: a hidden child from the start, its list
+    // (and Qt's item views) made when first asked for, sorted.
+    QWidget *dropDown = fresh.findChild<QWidget *>(QStringLiteral("DropDownList"));
+    ASSERT_NE(dropDown, nullptr);
+    EXPECT_TRUE(dropDown->isHidden());
+    EXPECT_EQ(fresh.findChild<QListWidget *>(), nullptr);
+    QListWidget *list = fresh.DropDownList();
+    EXPECT_EQ(list->parentWidget(), dropDown);
+    EXPECT_TRUE(list->isSortingEnabled());
+    EXPECT_EQ(fresh.DropDownList(), list);
 }
 
 TEST_F(SortGridTest, FixedRowsCannotBeSet)
