@@ -14,9 +14,9 @@
 // own, so nothing touches the machine's real devices. With `ownSettings`
 // cleared the settings stay in the configuration folder the process was
 // given (a child process of bench_process gets a fresh one).
-inline TFormMainServices BenchServices(bool ownSettings = true)
+inline MainServices BenchServices(bool ownSettings = true)
 {
-    TFormMainServices services;
+    MainServices services;
     if (ownSettings) {
         static QTemporaryDir folder;
         services.Store = std::make_shared<rundaro::RegFileStore>(folder.path().toStdString());

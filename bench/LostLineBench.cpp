@@ -144,7 +144,7 @@ void BM_KeyboardLapWhileLineLost(benchmark::State &state)
     safety.lockFolder = locks.path().toStdString();
     safety.processFolder = "/proc";
     auto driver = std::make_shared<rundaro::serial::SimulatedDriver>();
-    TFormMainServices services = BenchServices();
+    MainServices services = BenchServices();
     services.DeviceFactory = [path = pty.SlaveName(), driver, safety](std::uint8_t) {
         return rundaro::serial::OpenPath(path, driver, safety);
     };

@@ -93,7 +93,7 @@ BENCHMARK(BM_RaceTickFullScreen)->Arg(0)->Arg(1);
 static void BM_RaceTickWithLaps(benchmark::State &state)
 {
     rundaro::SetTickSource(&readTicks);
-    TFormMainServices services = BenchServices();
+    MainServices services = BenchServices();
     services.Speech = SilentSpeech();
     TFormMain form(services);
     form.findChild<QCheckBox *>(QStringLiteral("cbCallOuts"))->setChecked(state.range(0) == 1);

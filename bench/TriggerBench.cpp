@@ -225,7 +225,7 @@ void BM_TriggerLatency(benchmark::State &state)
     rundaro::SetTickSource(&stampedTick);
     auto line = std::make_shared<SimulatedDriver>();
     BenchPty pty;
-    TFormMainServices services = BenchServices();
+    MainServices services = BenchServices();
     auto driver = std::make_shared<StampingDriver>(line);
     services.DeviceFactory = pty.Factory(driver);
     services.ListPorts = [] { return std::vector<std::uint8_t>{1}; };

@@ -27,10 +27,10 @@ int signOf(int v)
     return v < 0 ? -1 : (v > 0 ? 1 : 0);
 }
 
-[[noreturn]] void fail(const char *what, const std::vector<const TSortKey *> &keys)
+[[noreturn]] void fail(const char *what, const std::vector<const SortKey *> &keys)
 {
     std::fprintf(stderr, "%s:", what);
-    for (const TSortKey *k : keys)
+    for (const SortKey *k : keys)
         std::fprintf(stderr, " [%s]", k->Text.c_str());
     std::fprintf(stderr, "\n");
     std::abort();
@@ -46,12 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const TSortStyle style = kStyles[data[0] % 3];
     const bool fold = (data[0] / 3) % 2 == 1;
 
-    std::vector<TSortKey> keys;
+    std::vector<SortKey> keys;
     std::string text;
     auto add = [&] {
         if (keys.size() == kMaxTexts)
             return;
-        TSortKey key;
+        SortKey key;
         key.Text = text;
         if (fold)
             FoldAsciiLower(key.Text);
@@ -69,17 +69,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     add();
 
-    auto cmp = [&](const TSortKey &a, const TSortKey &b) { return signOf(CompareByStyle(a, b, style, {})); };
-    for (const TSortKey &a : keys) {
+    auto cmp = [&](const SortKey &a, const SortKey &b) { return signOf(CompareByStyle(a, b, style, {})); };
+    for (const SortKey &a : keys) {
         if (cmp(a, a) != 0)
             fail("not equal to itself", {&a});
-        for (const TSortKey &b : keys) {
+        for (const SortKey &b : keys) {
             const int ab = cmp(a, b);
             if (ab != -cmp(b, a))
                 fail("not antisymmetric", {&a, &b});
             if (ab > 0)
                 continue;
-            for (const TSortKey &c : keys) {
+            for (const SortKey &c : keys) {
                 const int bc = cmp(b, c);
                 if (bc > 0)
                     continue;
@@ -91,15 +91,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
 
     for (TSortDirection direction : {sdAscending, sdDescending}) {
-        std::vector<TSortKey> sorted = keys;
+        std::vector<SortKey> sorted = keys;
         std::stable_sort(sorted.begin(), sorted.end(),
-                         [&](const TSortKey &l, const TSortKey &r) { return SortsBefore(l, r, style, direction, {}); });
+                         [&](const SortKey &l, const SortKey &r) { return SortsBefore(l, r, style, direction, {}); });
         for (std::size_t i = 1; i < sorted.size(); ++i) {
             if (SortsBefore(sorted[i], sorted[i - 1], style, direction, {}))
                 fail("neighbours out of order", {&sorted[i - 1], &sorted[i]});
         }
         std::vector<int> positions;
-        for (const TSortKey &k : sorted)
+        for (const SortKey &k : sorted)
             positions.push_back(k.Position);
         std::sort(positions.begin(), positions.end());
         for (std::size_t i = 0; i < positions.size(); ++i)

@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
         UseHeadlessPlatform();
     Application app(argc, argv);
     // The language chosen last time, for everything from the command line on.
-    const TFormMainServices services = TFormMainServices().Resolved();
+    const MainServices services = MainServices().Resolved();
     app.setLanguage(StoredLanguage(*services.Store,
                                    rundaro::RegistryKeyFor(QCoreApplication::applicationFilePath().toStdString())));
     if (const auto exitCode = ReadCommandLine())

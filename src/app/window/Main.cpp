@@ -11,11 +11,11 @@
 #include <QApplication>
 
 TFormMain::TFormMain(QWidget *parent)
-    : TFormMain(TFormMainServices(), parent)
+    : TFormMain(MainServices(), parent)
 {
 }
 
-TFormMain::TFormMain(TFormMainServices services, QWidget *parent)
+TFormMain::TFormMain(MainServices services, QWidget *parent)
     : QMainWindow(parent)
     , m_services(services.Resolved())
 {

@@ -65,7 +65,7 @@ class TFormMain : public QMainWindow
 public:
     // With the platform's settings store and serial ports.
     explicit TFormMain(QWidget *parent = nullptr);
-    explicit TFormMain(TFormMainServices services, QWidget *parent = nullptr);
+    explicit TFormMain(MainServices services, QWidget *parent = nullptr);
     ~TFormMain() override;
 
     // Track length ÷ lap length as last computed by Recompute.
@@ -379,7 +379,7 @@ private:
     std::optional<std::array<QString, 3>> m_currentFields;
     bool m_writingStoredFields = false;
 
-    TFormMainServices m_services;
+    MainServices m_services;
     std::string m_registryKey = "\\Software\\";
     std::uint32_t m_portMask = 0;
     // No real status word matches it, so the first change always counts.

@@ -12,9 +12,9 @@
 
 #include <QStandardPaths>
 
-TFormMainServices TFormMainServices::Resolved() const
+MainServices MainServices::Resolved() const
 {
-    TFormMainServices services = *this;
+    MainServices services = *this;
     if (!services.Store) {
 #ifdef Q_OS_WIN
         services.Store = std::make_shared<rundaro::RegistryStore>();

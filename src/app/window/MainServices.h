@@ -21,7 +21,7 @@
 // system's description of the ports, where the races are saved and the
 // calendar clock that names their files. An empty member stands for the platform's
 // own (see Resolved).
-struct TFormMainServices
+struct MainServices
 {
     std::shared_ptr<rundaro::SettingsStore> Store;
     rundaro::serial::DeviceFactory DeviceFactory;
@@ -47,5 +47,5 @@ struct TFormMainServices
     // serial ports, their list and identities, the sound module, /dev,
     // /sys/class/tty, "rundaro/races" in the user's data folder, the
     // system's clock and the speech module.
-    TFormMainServices Resolved() const;
+    MainServices Resolved() const;
 };

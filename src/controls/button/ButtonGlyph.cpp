@@ -100,7 +100,7 @@ int TButtonGlyph::CreateButtonGlyph(TButtonState state, const QColor &face)
         return -1;
     if (!m_list)
         m_list = glyphCache->GetList(size.width(), size.height());
-    const TGlyphColors colors{face, SystemColors::BtnHighlight(), SystemColors::BtnShadow()};
+    const GlyphColors colors{face, SystemColors::BtnHighlight(), SystemColors::BtnShadow()};
     index = m_list->Add(BuildStateImage(m_bitmap, m_numGlyphs, state, m_transparentColor.rgb(), colors));
     return index;
 }
@@ -123,7 +123,7 @@ QRect TButtonGlyph::Draw(QPainter &painter, const QRect &client, const QFont &fo
                          const QColor &face)
 {
     const QFont captionFont = ButtonPainting::CaptionFont(font);
-    const TGlyphTextLayout placed = CalcButtonLayout(
+    const GlyphTextLayout placed = CalcButtonLayout(
         client, GlyphSize(), ButtonPainting::MeasureCaption(captionFont, caption), layout, margin, spacing);
     drawGlyph(painter, placed.GlyphPos, state, face);
 

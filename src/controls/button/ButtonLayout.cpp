@@ -1,7 +1,7 @@
 #include "ButtonLayout.h"
 
-TGlyphTextLayout CalcButtonLayout(const QRect &client, QSize glyphSize, QSize textSize, TButtonLayout layout,
-                                  int margin, int spacing)
+GlyphTextLayout CalcButtonLayout(const QRect &client, QSize glyphSize, QSize textSize, TButtonLayout layout, int margin,
+                                 int spacing)
 {
     const bool horizontal = layout == blGlyphLeft || layout == blGlyphRight;
     const int clientW = client.width();

@@ -7,7 +7,7 @@
 #include <QSize>
 
 // Where the glyph and the caption go on a button face.
-struct TGlyphTextLayout
+struct GlyphTextLayout
 {
     QPoint GlyphPos;
     QRect TextBounds;
@@ -17,5 +17,5 @@ struct TGlyphTextLayout
 // Along the layout axis `margin` is the gap from the face edge to the glyph
 // and `spacing` the gap between glyph and caption; -1 centres the pair
 // (margin) or spreads it evenly (spacing). Across the axis both are centred.
-TGlyphTextLayout CalcButtonLayout(const QRect &client, QSize glyphSize, QSize textSize, TButtonLayout layout,
-                                  int margin, int spacing);
+GlyphTextLayout CalcButtonLayout(const QRect &client, QSize glyphSize, QSize textSize, TButtonLayout layout, int margin,
+                                 int spacing);

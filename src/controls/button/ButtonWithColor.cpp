@@ -78,7 +78,7 @@ void TBitBtnWithColor::SetGlyph(const QImage &value)
 TBitBtnWithColorKind TBitBtnWithColor::Kind() const
 {
     if (m_kind != bkCustom) {
-        const TStockKind &stock = StockKind(m_kind);
+        const StockKindInfo &stock = StockKind(m_kind);
         if (m_glyphChanged || m_default != stock.Default || m_cancel != stock.Cancel
             || m_modalResult != stock.ModalResult)
             m_kind = bkCustom;
@@ -93,7 +93,7 @@ void TBitBtnWithColor::SetKind(TBitBtnWithColorKind value)
     if (value == Kind())
         return;
     if (value != bkCustom) {
-        const TStockKind &stock = StockKind(value);
+        const StockKindInfo &stock = StockKind(value);
         SetDefault(stock.Default);
         SetCancel(stock.Cancel);
         setText(QString::fromUtf8(stock.Caption));

@@ -38,7 +38,7 @@ template <typename Map> void recolour(QImage &image, Map map)
     }
 }
 
-QImage embossedSilhouette(const QImage &source, QRgb transparent, const TGlyphColors &colors)
+QImage embossedSilhouette(const QImage &source, QRgb transparent, const GlyphColors &colors)
 {
     QImage out(source.size(), QImage::Format_ARGB32);
     out.fill(colors.Face);
@@ -58,7 +58,7 @@ QImage embossedSilhouette(const QImage &source, QRgb transparent, const TGlyphCo
 } // namespace
 
 QImage BuildStateImage(const QImage &bitmap, int numGlyphs, TButtonState state, QRgb transparent,
-                       const TGlyphColors &colors)
+                       const GlyphColors &colors)
 {
     if (bitmap.isNull() || numGlyphs < 1)
         return {};

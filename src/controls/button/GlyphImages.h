@@ -6,7 +6,7 @@
 #include <QImage>
 
 // Colours a state image is built with.
-struct TGlyphColors
+struct GlyphColors
 {
     QColor Face; // the button's Color
     QColor Highlight; // lit part of a disabled glyph
@@ -27,4 +27,4 @@ TButtonState ImageState(TButtonState state, int numGlyphs);
 //   (128, 128, 128) in the shadow and transparent pixels in the face colour.
 // A state without its own picture uses the first one.
 QImage BuildStateImage(const QImage &bitmap, int numGlyphs, TButtonState state, QRgb transparent,
-                       const TGlyphColors &colors);
+                       const GlyphColors &colors);

@@ -13,7 +13,7 @@
 //   t  teal                     C  cyan           p  purple
 //   M  magenta
 // Only the up picture is drawn here; the disabled picture is derived from it.
-struct TStockPicture
+struct StockPicture
 {
     const char *const *Rows;
     int Width;
@@ -239,7 +239,7 @@ inline constexpr const char *kAll[] = {
 } // namespace StockGlyphData
 
 // Indexed by TBitBtnWithColorKind; bkCustom has no picture.
-inline constexpr std::array<TStockPicture, 11> kStockPictures{{
+inline constexpr std::array<StockPicture, 11> kStockPictures{{
     {nullptr, 0, 0},
     {StockGlyphData::kOK, 18, 18},
     {StockGlyphData::kCancel, 18, 18},

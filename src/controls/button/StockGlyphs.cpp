@@ -27,7 +27,7 @@ QColor PaletteColor(char code)
     }
 }
 
-QImage Picture(const TStockPicture &picture)
+QImage Picture(const StockPicture &picture)
 {
     QImage image(picture.Width, picture.Height, QImage::Format_RGB32);
     for (int y = 0; y < picture.Height; ++y)
@@ -62,7 +62,7 @@ QImage DisabledPicture(const QImage &up)
 
 QImage MakeBitmap(TBitBtnWithColorKind kind)
 {
-    const TStockPicture &picture = kStockPictures[static_cast<std::size_t>(kind)];
+    const StockPicture &picture = kStockPictures[static_cast<std::size_t>(kind)];
     if (!picture.Rows)
         return {};
     const QImage up = Picture(picture);

@@ -18,7 +18,7 @@ inline constexpr QRgb kTransparent = 0xff808000;
 QColor PaletteColor(char code);
 
 // The up picture as an image.
-QImage Picture(const TStockPicture &picture);
+QImage Picture(const StockPicture &picture);
 
 // The engraved disabled look of `up`: grey where `up` has a mark (a pixel
 // neither transparent nor white), white one pixel right and down of a mark

@@ -16,7 +16,7 @@ inline constexpr int mrNo = 7;
 inline constexpr int mrAll = 8;
 
 // What choosing a stock kind gives a button. The captions are UTF-8.
-struct TStockKind
+struct StockKindInfo
 {
     TBitBtnWithColorKind Kind;
     const char *Caption;
@@ -26,7 +26,7 @@ struct TStockKind
 };
 
 // Indexed by TBitBtnWithColorKind.
-inline constexpr std::array<TStockKind, 11> kStockKinds{{
+inline constexpr std::array<StockKindInfo, 11> kStockKinds{{
     {bkCustom, "", mrNone, false, false},
     {bkOK, "OK", mrOk, true, false},
     {bkCancel, "Abbrechen", mrCancel, false, true},
@@ -43,7 +43,7 @@ inline constexpr std::array<TStockKind, 11> kStockKinds{{
     {bkAll, "&Alle", mrAll, false, false},
 }};
 
-constexpr const TStockKind &StockKind(TBitBtnWithColorKind kind)
+constexpr const StockKindInfo &StockKind(TBitBtnWithColorKind kind)
 {
     return kStockKinds[static_cast<std::size_t>(kind)];
 }

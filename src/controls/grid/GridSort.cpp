@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <set>
 
-using SortCompare::TSortKey;
+using SortCompare::SortKey;
 
 void TSortGrid::SortByColumn(int ACol)
 {
@@ -116,11 +116,11 @@ void TSortGrid::SortRows(int ACol)
         }
         const TSortStyle style = m_sortOptions.SortStyle;
 
-        std::vector<TSortKey> entries(static_cast<std::size_t>(std::max(dataRows, 0)));
+        std::vector<SortKey> entries(static_cast<std::size_t>(std::max(dataRows, 0)));
         for (int i = 1; i <= dataRows; ++i) {
             const RowCopy &row = rows[static_cast<std::size_t>(i)];
             QString text = col >= 0 && col < row.Texts.size() ? row.Texts[col] : QString();
-            TSortKey &entry = entries[static_cast<std::size_t>(i - 1)];
+            SortKey &entry = entries[static_cast<std::size_t>(i - 1)];
             entry.Text = text.toStdString();
             if (!m_sortOptions.SortCaseSensitive)
                 SortCompare::FoldAsciiLower(entry.Text);
@@ -134,7 +134,7 @@ void TSortGrid::SortRows(int ACol)
                 entry.Value = LocaleConvert::ToTime(folded);
         }
         const TSortDirection direction = m_sortOptions.SortDirection;
-        std::stable_sort(entries.begin(), entries.end(), [&](const TSortKey &l, const TSortKey &r) {
+        std::stable_sort(entries.begin(), entries.end(), [&](const SortKey &l, const SortKey &r) {
             return SortCompare::SortsBefore(l, r, style, direction, custom);
         });
 

@@ -51,21 +51,21 @@ enum TScrollStyle : std::uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TBorderStyle : std::uint8_t { bsNone, bsSingle };
 
 // Column and row of a cell.
-struct TGridCoord
+struct GridCoord
 {
     int X = 0;
     int Y = 0;
-    friend bool operator==(const TGridCoord &, const TGridCoord &) = default;
+    friend bool operator==(const GridCoord &, const GridCoord &) = default;
 };
 
 // Inclusive cell range: left and right column, top and bottom row.
-struct TGridRect
+struct GridRect
 {
     int Left = 0;
     int Top = 0;
     int Right = 0;
     int Bottom = 0;
-    friend bool operator==(const TGridRect &, const TGridRect &) = default;
+    friend bool operator==(const GridRect &, const GridRect &) = default;
     bool containsCell(int col, int row) const { return col >= Left && col <= Right && row >= Top && row <= Bottom; }
 };
 
@@ -84,7 +84,7 @@ public:
 };
 
 // The canvas brush: the colour that fills cells, or no filling at all.
-struct TCanvasBrush
+struct CanvasBrush
 {
     QColor Color;
     Qt::BrushStyle Style = Qt::SolidPattern;
@@ -94,7 +94,7 @@ struct TCanvasBrush
 // grid canvas's own objects; the record owns nothing.
 struct TFormatOptions
 {
-    TCanvasBrush *Brush = nullptr;
+    CanvasBrush *Brush = nullptr;
     CanvasFont *Font = nullptr;
     TAlignment AlignmentHorz = taLeftJustify;
     TVertAlignment AlignmentVert = taTopJustify;

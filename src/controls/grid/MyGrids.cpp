@@ -28,7 +28,7 @@ TMyCustomGrid::TMyCustomGrid(QWidget *parent)
     viewport()->setMouseTracking(true); // the sizing cursor follows the pointer
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_current = m_anchor = m_topLeft = TGridCoord{m_fixedCols, m_fixedRows};
+    m_current = m_anchor = m_topLeft = GridCoord{m_fixedCols, m_fixedRows};
     m_canvas.Font = CanvasFont(font(), SysColor(QPalette::Text));
     m_canvas.Brush.Color = Color();
     // Without goThumbTracking the view moves when the thumb is let go.
@@ -118,14 +118,14 @@ void TMyCustomGrid::FollowCounts(int OldColCount, int OldRowCount, bool repaintA
     m_fixedCols = std::min(m_fixedCols, m_colCount - 1);
     m_fixedRows = std::min(m_fixedRows, m_rowCount - 1);
 
-    auto inside = [this](TGridCoord &c) {
+    auto inside = [this](GridCoord &c) {
         c.X = clampInt(c.X, 0, m_colCount - 1);
         c.Y = clampInt(c.Y, 0, m_rowCount - 1);
     };
     inside(m_current);
     inside(m_anchor);
 
-    const TGridCoord oldTopLeft = m_topLeft;
+    const GridCoord oldTopLeft = m_topLeft;
     m_topLeft.X = clampInt(m_topLeft.X, m_fixedCols, std::max(m_fixedCols, MaxLeftCol()));
     m_topLeft.Y = clampInt(m_topLeft.Y, m_fixedRows, std::max(m_fixedRows, MaxTopRow()));
     const bool topLeftMoved = !(oldTopLeft == m_topLeft);
@@ -133,8 +133,8 @@ void TMyCustomGrid::FollowCounts(int OldColCount, int OldRowCount, bool repaintA
         InvalidateGrid();
     } else {
         // Only the strips where cells appeared or disappeared.
-        const TGridAxisInfo horz = HorzAxis();
-        const TGridAxisInfo vert = VertAxis();
+        const GridAxisInfo horz = HorzAxis();
+        const GridAxisInfo vert = VertAxis();
         const int w = viewport()->width();
         const int h = viewport()->height();
         if (OldColCount != m_colCount) {
@@ -161,7 +161,7 @@ void TMyCustomGrid::SetFixedCols(int value)
         ThrowGridError(GridErrors::FixedColTooBig);
     HideEditor();
     m_fixedCols = value;
-    m_topLeft = TGridCoord{m_fixedCols, m_fixedRows};
+    m_topLeft = GridCoord{m_fixedCols, m_fixedRows};
     SetCurrentCell(m_fixedCols, m_fixedRows);
     UpdateScrollRanges();
     InvalidateGrid();
@@ -175,7 +175,7 @@ void TMyCustomGrid::SetFixedRows(int value)
         ThrowGridError(GridErrors::FixedRowTooBig);
     HideEditor();
     m_fixedRows = value;
-    m_topLeft = TGridCoord{m_fixedCols, m_fixedRows};
+    m_topLeft = GridCoord{m_fixedCols, m_fixedRows};
     SetCurrentCell(m_fixedCols, m_fixedRows);
     UpdateScrollRanges();
     InvalidateGrid();
@@ -427,9 +427,9 @@ int TMyCustomGrid::Extent(int index, bool horizontal) const
     return horizontal ? ColWidths(index) : RowHeights(index);
 }
 
-TGridAxisInfo TMyCustomGrid::CalcAxis(bool horizontal) const
+GridAxisInfo TMyCustomGrid::CalcAxis(bool horizontal) const
 {
-    TGridAxisInfo a;
+    GridAxisInfo a;
     const bool lines
         = horizontal ? (m_options & (goFixedVertLine | goVertLine)) : (m_options & (goFixedHorzLine | goHorzLine));
     a.LineWidth = lines ? m_gridLineWidth : 0;
@@ -463,17 +463,17 @@ TGridAxisInfo TMyCustomGrid::CalcAxis(bool horizontal) const
     return a;
 }
 
-TGridAxisInfo TMyCustomGrid::HorzAxis() const
+GridAxisInfo TMyCustomGrid::HorzAxis() const
 {
     return CalcAxis(true);
 }
 
-TGridAxisInfo TMyCustomGrid::VertAxis() const
+GridAxisInfo TMyCustomGrid::VertAxis() const
 {
     return CalcAxis(false);
 }
 
-int TMyCustomGrid::CellStart(const TGridAxisInfo &axis, int index, bool horizontal) const
+int TMyCustomGrid::CellStart(const GridAxisInfo &axis, int index, bool horizontal) const
 {
     auto step = [&](int i) {
         const int size = Extent(i, horizontal);
@@ -497,8 +497,8 @@ QRect TMyCustomGrid::CellRect(int ACol, int ARow) const
 {
     if (ACol < 0 || ARow < 0 || ACol >= m_colCount || ARow >= m_rowCount)
         return {};
-    const TGridAxisInfo horz = HorzAxis();
-    const TGridAxisInfo vert = VertAxis();
+    const GridAxisInfo horz = HorzAxis();
+    const GridAxisInfo vert = VertAxis();
     const int x = CellStart(horz, ACol, true);
     const int y = CellStart(vert, ARow, false);
     const int w = ColWidths(ACol);
@@ -508,9 +508,9 @@ QRect TMyCustomGrid::CellRect(int ACol, int ARow) const
     return QRect(x, y, w, h);
 }
 
-TGridCoord TMyCustomGrid::MouseCoord(int X, int Y) const
+GridCoord TMyCustomGrid::MouseCoord(int X, int Y) const
 {
-    auto find = [this](const TGridAxisInfo &axis, int pos, bool horizontal) {
+    auto find = [this](const GridAxisInfo &axis, int pos, bool horizontal) {
         if (pos < 0 || pos >= axis.GridExtent)
             return -1;
         int start = 0;
@@ -534,19 +534,19 @@ TGridCoord TMyCustomGrid::MouseCoord(int X, int Y) const
     const int col = find(HorzAxis(), X, true);
     const int row = find(VertAxis(), Y, false);
     if (col < 0 || row < 0)
-        return TGridCoord{-1, -1};
-    return TGridCoord{col, row};
+        return GridCoord{-1, -1};
+    return GridCoord{col, row};
 }
 
 int TMyCustomGrid::VisibleColCount() const
 {
-    const TGridAxisInfo a = HorzAxis();
+    const GridAxisInfo a = HorzAxis();
     return std::max(a.LastFullVisibleCell - a.FirstGridCell + 1, 0);
 }
 
 int TMyCustomGrid::VisibleRowCount() const
 {
-    const TGridAxisInfo a = VertAxis();
+    const GridAxisInfo a = VertAxis();
     return std::max(a.LastFullVisibleCell - a.FirstGridCell + 1, 0);
 }
 
@@ -554,7 +554,7 @@ namespace {
 
 // The first cell that can be the top (left) one while the last cell is still
 // fully visible.
-int maxFirstCell(const TGridAxisInfo &a, const std::function<int(int)> &extent)
+int maxFirstCell(const GridAxisInfo &a, const std::function<int(int)> &extent)
 {
     int result = a.GridCellCount - 1;
     int used = 0;
@@ -583,20 +583,20 @@ int TMyCustomGrid::MaxLeftCol() const
 
 // ---- position -------------------------------------------------------------
 
-TGridRect TMyCustomGrid::Selection() const
+GridRect TMyCustomGrid::Selection() const
 {
     if (!(m_options & goRangeSelect) && !(m_options & goRowSelect))
-        return TGridRect{m_current.X, m_current.Y, m_current.X, m_current.Y};
-    return TGridRect{std::min(m_anchor.X, m_current.X), std::min(m_anchor.Y, m_current.Y),
-                     std::max(m_anchor.X, m_current.X), std::max(m_anchor.Y, m_current.Y)};
+        return GridRect{m_current.X, m_current.Y, m_current.X, m_current.Y};
+    return GridRect{std::min(m_anchor.X, m_current.X), std::min(m_anchor.Y, m_current.Y),
+                    std::max(m_anchor.X, m_current.X), std::max(m_anchor.Y, m_current.Y)};
 }
 
-void TMyCustomGrid::SetSelection(const TGridRect &value)
+void TMyCustomGrid::SetSelection(const GridRect &value)
 {
     CommitEditor();
-    const TGridRect old = Selection();
-    m_anchor = TGridCoord{value.Left, value.Top};
-    m_current = TGridCoord{value.Right, value.Bottom};
+    const GridRect old = Selection();
+    m_anchor = GridCoord{value.Left, value.Top};
+    m_current = GridCoord{value.Right, value.Bottom};
     InvalidateRect(old);
     InvalidateRect(Selection());
     FollowEditor();
@@ -636,8 +636,8 @@ void TMyCustomGrid::MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show)
     if (!SelectCell(ACol, ARow))
         return;
     CommitEditor();
-    const TGridRect old = Selection();
-    m_current = TGridCoord{ACol, ARow};
+    const GridRect old = Selection();
+    m_current = GridCoord{ACol, ARow};
     if (MoveAnchor)
         m_anchor = m_current;
     if (m_options & goRowSelect) {
@@ -653,13 +653,13 @@ void TMyCustomGrid::MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show)
 
 void TMyCustomGrid::SetCurrentCell(int ACol, int ARow)
 {
-    m_current = m_anchor = TGridCoord{ACol, ARow};
+    m_current = m_anchor = GridCoord{ACol, ARow};
 }
 
 void TMyCustomGrid::ClampInView(int ACol, int ARow)
 {
-    const TGridAxisInfo horz = HorzAxis();
-    const TGridAxisInfo vert = VertAxis();
+    const GridAxisInfo horz = HorzAxis();
+    const GridAxisInfo vert = VertAxis();
     int left = m_topLeft.X;
     int top = m_topLeft.Y;
     if (ACol >= m_fixedCols) {
@@ -704,7 +704,7 @@ void TMyCustomGrid::MoveTopLeft(int ALeft, int ATop)
     ATop = clampInt(ATop, m_fixedRows, std::max(m_fixedRows, MaxTopRow()));
     if (ALeft == m_topLeft.X && ATop == m_topLeft.Y)
         return;
-    m_topLeft = TGridCoord{ALeft, ATop};
+    m_topLeft = GridCoord{ALeft, ATop};
     UpdateScrollRanges();
     InvalidateGrid();
     TopLeftChanged();
@@ -772,7 +772,7 @@ void TMyCustomGrid::InvalidateCell(int ACol, int ARow)
 
 void TMyCustomGrid::InvalidateRow(int ARow)
 {
-    const TGridAxisInfo vert = VertAxis();
+    const GridAxisInfo vert = VertAxis();
     if (ARow < 0 || ARow >= m_rowCount)
         return;
     const int y = CellStart(vert, ARow, false);
@@ -782,7 +782,7 @@ void TMyCustomGrid::InvalidateRow(int ARow)
 
 void TMyCustomGrid::InvalidateCol(int ACol)
 {
-    const TGridAxisInfo horz = HorzAxis();
+    const GridAxisInfo horz = HorzAxis();
     if (ACol < 0 || ACol >= m_colCount)
         return;
     const int x = CellStart(horz, ACol, true);
@@ -795,7 +795,7 @@ void TMyCustomGrid::InvalidateGrid()
     viewport()->update();
 }
 
-void TMyCustomGrid::InvalidateRect(const TGridRect &cells)
+void TMyCustomGrid::InvalidateRect(const GridRect &cells)
 {
     if (cells.Left == cells.Right && cells.Top == cells.Bottom) {
         InvalidateCell(cells.Left, cells.Top);

@@ -17,15 +17,15 @@ class InplaceEdit;
 
 // The canvas that cell drawing uses: the painter of the current paint, and
 // the brush and font that the painting loop and the format event set up.
-struct TGridCanvas
+struct GridCanvas
 {
     QPainter *Painter = nullptr;
-    TCanvasBrush Brush;
+    CanvasBrush Brush;
     CanvasFont Font;
 };
 
 // Geometry of one axis (columns or rows) for the current view.
-struct TGridAxisInfo
+struct GridAxisInfo
 {
     int LineWidth = 0; // width of the grid line after each cell
     int FixedBoundary = 0; // pixel after the fixed cells
@@ -113,8 +113,8 @@ public:
     void SetLeftCol(int value);
     int VisibleColCount() const;
     int VisibleRowCount() const;
-    TGridRect Selection() const;
-    void SetSelection(const TGridRect &value);
+    GridRect Selection() const;
+    void SetSelection(const GridRect &value);
 
     TGridOptions Options() const { return m_options; }
     void SetOptions(TGridOptions value);
@@ -139,9 +139,9 @@ public:
     QRect CellRect(int ACol, int ARow) const;
     // The cell under a viewport point (its grid lines count with it), or
     // (-1, -1) where there is none.
-    TGridCoord MouseCoord(int X, int Y) const;
-    TGridAxisInfo HorzAxis() const;
-    TGridAxisInfo VertAxis() const;
+    GridCoord MouseCoord(int X, int Y) const;
+    GridAxisInfo HorzAxis() const;
+    GridAxisInfo VertAxis() const;
 
     // Update lock: while set, the grid is disabled, shows the hourglass, does
     // not repaint and only stores count changes. Nested locks are counted;
@@ -213,7 +213,7 @@ protected:
     int MaxTopRow() const;
     int MaxLeftCol() const;
 
-    TGridCanvas &Canvas() { return m_canvas; }
+    GridCanvas &Canvas() { return m_canvas; }
     int UpdateDepth() const { return m_updateDepth; }
 
     void paintEvent(QPaintEvent *event) override;
@@ -266,12 +266,12 @@ private:
     void ChangeSize(int NewColCount, int NewRowCount);
     void ApplySize(int OldColCount, int OldRowCount);
     void FollowCounts(int OldColCount, int OldRowCount, bool repaintAll);
-    void InvalidateRect(const TGridRect &cells);
-    void PaintLines(QPainter &painter, const TGridAxisInfo &horz, const TGridAxisInfo &vert);
-    void CollectVisible(std::vector<PaintCell> &cells, const TGridAxisInfo &axis, bool horizontal) const;
+    void InvalidateRect(const GridRect &cells);
+    void PaintLines(QPainter &painter, const GridAxisInfo &horz, const GridAxisInfo &vert);
+    void CollectVisible(std::vector<PaintCell> &cells, const GridAxisInfo &axis, bool horizontal) const;
     void PaintOneCell(int ACol, int ARow, const QRect &rect);
-    TGridAxisInfo CalcAxis(bool horizontal) const;
-    int CellStart(const TGridAxisInfo &axis, int index, bool horizontal) const;
+    GridAxisInfo CalcAxis(bool horizontal) const;
+    int CellStart(const GridAxisInfo &axis, int index, bool horizontal) const;
     int Extent(int index, bool horizontal) const;
 
     int m_colCount = 5;
@@ -283,9 +283,9 @@ private:
     int m_gridLineWidth = 1;
     std::vector<int> m_colWidths;
     std::vector<int> m_rowHeights;
-    TGridCoord m_current{1, 1};
-    TGridCoord m_anchor{1, 1};
-    TGridCoord m_topLeft{1, 1};
+    GridCoord m_current{1, 1};
+    GridCoord m_anchor{1, 1};
+    GridCoord m_topLeft{1, 1};
     TGridOptions m_options = DefaultGridOptions;
     TScrollStyle m_scrollBars = ssBoth;
     QColor m_color; // invalid: the desktop's window colour
@@ -308,9 +308,9 @@ private:
     int m_moveFrom = -1; // the row or column being moved, and where it goes
     int m_moveTo = -1;
     InplaceEdit *m_inplace = nullptr;
-    TGridCoord m_editCell{-1, -1};
+    GridCoord m_editCell{-1, -1};
     bool m_closingEditor = false;
-    TGridCanvas m_canvas;
+    GridCanvas m_canvas;
     std::vector<PaintCell> m_paintCols;
     std::vector<PaintCell> m_paintRows;
 };

@@ -113,7 +113,7 @@ void TMyCustomGrid::CloseEditor(bool focusGrid)
     m_inplace->hide();
     m_closingEditor = false;
     InvalidateCell(m_editCell.X, m_editCell.Y);
-    m_editCell = TGridCoord{-1, -1};
+    m_editCell = GridCoord{-1, -1};
 }
 
 void TMyCustomGrid::FollowEditor()

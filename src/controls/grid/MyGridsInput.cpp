@@ -13,8 +13,8 @@
 
 bool TMyCustomGrid::SizingZone(bool horizontal, int X, int Y, int &index, int &linePos) const
 {
-    const TGridAxisInfo along = horizontal ? HorzAxis() : VertAxis();
-    const TGridAxisInfo across = horizontal ? VertAxis() : HorzAxis();
+    const GridAxisInfo along = horizontal ? HorzAxis() : VertAxis();
+    const GridAxisInfo across = horizontal ? VertAxis() : HorzAxis();
     const int pos = horizontal ? X : Y;
     const int other = horizontal ? Y : X;
     // Column borders are caught in the fixed rows, row borders in the fixed
@@ -113,12 +113,12 @@ void TMyCustomGrid::CancelMouseState()
 void TMyCustomGrid::TrackMove(QPoint pos)
 {
     const bool rows = m_gridState == GridState::RowMoving;
-    const TGridAxisInfo axis = rows ? VertAxis() : HorzAxis();
+    const GridAxisInfo axis = rows ? VertAxis() : HorzAxis();
     // Over the fixed cells the first scrollable one, past the cells the last
     // fully visible one.
     int target = axis.FirstGridCell;
     if ((rows ? pos.y() : pos.x()) >= axis.FixedBoundary) {
-        const TGridCoord cell = MouseCoord(rows ? 0 : pos.x(), rows ? pos.y() : 0);
+        const GridCoord cell = MouseCoord(rows ? 0 : pos.x(), rows ? pos.y() : 0);
         const int index = rows ? cell.Y : cell.X;
         target = index >= 0 ? index : std::max(axis.LastFullVisibleCell, axis.FirstGridCell);
     }
@@ -155,7 +155,7 @@ void TMyCustomGrid::mousePressEvent(QMouseEvent *event)
         InvalidateMouseMark();
         return;
     }
-    const TGridCoord cell = MouseCoord(pos.x(), pos.y());
+    const GridCoord cell = MouseCoord(pos.x(), pos.y());
     // Fixed cells are the handles for moving columns and rows.
     const bool colHandle = cell.Y >= 0 && cell.Y < m_fixedRows && cell.X >= m_fixedCols;
     const bool rowHandle = cell.X >= 0 && cell.X < m_fixedCols && cell.Y >= m_fixedRows;
@@ -185,7 +185,7 @@ void TMyCustomGrid::mouseMoveEvent(QMouseEvent *event)
     case GridState::RowMoving: TrackMove(pos); return;
     case GridState::Selecting:
         if ((event->buttons() & Qt::LeftButton) && (m_options & goRangeSelect)) {
-            const TGridCoord cell = MouseCoord(pos.x(), pos.y());
+            const GridCoord cell = MouseCoord(pos.x(), pos.y());
             if (cell.X >= m_fixedCols && cell.Y >= m_fixedRows && !(cell == m_current))
                 MoveCurrent(cell.X, cell.Y, false, true);
         }
@@ -269,8 +269,8 @@ void TMyCustomGrid::keyPressEvent(QKeyEvent *event)
     const bool rowSelect = m_options & goRowSelect;
     const int pageRows = std::max(VisibleRowCount(), 1);
     const int pageCols = std::max(VisibleColCount(), 1);
-    TGridCoord cur = m_current;
-    TGridCoord top = m_topLeft;
+    GridCoord cur = m_current;
+    GridCoord top = m_topLeft;
     bool moveAnchor = !shift;
 
     switch (event->key()) {
@@ -314,7 +314,7 @@ void TMyCustomGrid::keyPressEvent(QKeyEvent *event)
         break;
     case Qt::Key_Home:
         if (ctrl) {
-            cur = TGridCoord{m_fixedCols, m_fixedRows};
+            cur = GridCoord{m_fixedCols, m_fixedRows};
         } else if (rowSelect) {
             cur.Y = m_fixedRows;
         } else {
@@ -323,7 +323,7 @@ void TMyCustomGrid::keyPressEvent(QKeyEvent *event)
         break;
     case Qt::Key_End:
         if (ctrl) {
-            cur = TGridCoord{m_colCount - 1, m_rowCount - 1};
+            cur = GridCoord{m_colCount - 1, m_rowCount - 1};
         } else if (rowSelect) {
             cur.Y = m_rowCount - 1;
         } else {

@@ -11,7 +11,7 @@ namespace {
 class CanvasPainterScope
 {
 public:
-    CanvasPainterScope(TGridCanvas &canvas, QPainter *painter)
+    CanvasPainterScope(GridCanvas &canvas, QPainter *painter)
         : m_canvas(canvas)
     {
         m_canvas.Painter = painter;
@@ -21,12 +21,12 @@ public:
     CanvasPainterScope &operator=(const CanvasPainterScope &) = delete;
 
 private:
-    TGridCanvas &m_canvas;
+    GridCanvas &m_canvas;
 };
 
 } // namespace
 
-void TMyCustomGrid::CollectVisible(std::vector<PaintCell> &cells, const TGridAxisInfo &axis, bool horizontal) const
+void TMyCustomGrid::CollectVisible(std::vector<PaintCell> &cells, const GridAxisInfo &axis, bool horizontal) const
 {
     cells.clear();
     int pos = 0;
@@ -49,10 +49,10 @@ void TMyCustomGrid::paintEvent(QPaintEvent *event)
     QPainter painter(viewport());
     CanvasPainterScope scope(m_canvas, &painter);
     m_canvas.Font = CanvasFont(font(), SysColor(QPalette::Text));
-    m_canvas.Brush = TCanvasBrush{Color(), Qt::SolidPattern};
+    m_canvas.Brush = CanvasBrush{Color(), Qt::SolidPattern};
 
-    const TGridAxisInfo horz = HorzAxis();
-    const TGridAxisInfo vert = VertAxis();
+    const GridAxisInfo horz = HorzAxis();
+    const GridAxisInfo vert = VertAxis();
     CollectVisible(m_paintCols, horz, true);
     CollectVisible(m_paintRows, vert, false);
 
@@ -90,7 +90,7 @@ void TMyCustomGrid::paintEvent(QPaintEvent *event)
     PaintMouseMark(painter);
 }
 
-void TMyCustomGrid::PaintLines(QPainter &painter, const TGridAxisInfo &horz, const TGridAxisInfo &vert)
+void TMyCustomGrid::PaintLines(QPainter &painter, const GridAxisInfo &horz, const GridAxisInfo &vert)
 {
     const int right = std::min(horz.GridBoundary, horz.GridExtent);
     const int bottom = std::min(vert.GridBoundary, vert.GridExtent);

@@ -19,7 +19,7 @@ int compareValues(double l, double r)
 }
 
 // The group of a key in the styles that convert: empty, converted, other.
-int convertingRank(const TSortKey &key)
+int convertingRank(const SortKey &key)
 {
     if (key.Text.empty())
         return 0;
@@ -200,7 +200,7 @@ int NumericExtended(std::string_view a, std::string_view b)
     return TextOrder(a, b);
 }
 
-int CompareByStyle(const TSortKey &l, const TSortKey &r, TSortStyle style, const TCustomCompare &custom)
+int CompareByStyle(const SortKey &l, const SortKey &r, TSortStyle style, const TCustomCompare &custom)
 {
     switch (style) {
     case ssNumeric:
@@ -225,7 +225,7 @@ int CompareByStyle(const TSortKey &l, const TSortKey &r, TSortStyle style, const
     return TextOrder(l.Text, r.Text);
 }
 
-bool SortsBefore(const TSortKey &l, const TSortKey &r, TSortStyle style, TSortDirection direction,
+bool SortsBefore(const SortKey &l, const SortKey &r, TSortStyle style, TSortDirection direction,
                  const TCustomCompare &custom)
 {
     int result = CompareByStyle(l, r, style, custom);

@@ -14,7 +14,7 @@
 namespace SortCompare {
 
 // One data row's key in a sorting pass.
-struct TSortKey
+struct SortKey
 {
     std::string Text; // folded to lower case unless case-sensitive
     std::optional<double> Value; // the converted text, for the styles that convert
@@ -48,11 +48,11 @@ int NumericExtended(std::string_view a, std::string_view b);
 // The comparison of one style, before the tie-break and the direction. The
 // styles that convert put empty texts first, then the converted texts by
 // value, then the rest in text order.
-int CompareByStyle(const TSortKey &l, const TSortKey &r, TSortStyle style, const TCustomCompare &custom);
+int CompareByStyle(const SortKey &l, const SortKey &r, TSortStyle style, const TCustomCompare &custom);
 
 // Whether l sorts before r: the style's comparison, reversed for
 // sdDescending; equal keys keep their positions in either direction.
-bool SortsBefore(const TSortKey &l, const TSortKey &r, TSortStyle style, TSortDirection direction,
+bool SortsBefore(const SortKey &l, const SortKey &r, TSortStyle style, TSortDirection direction,
                  const TCustomCompare &custom);
 
 } // namespace SortCompare

@@ -197,7 +197,7 @@ void TSortGrid::ScrollToCell(int ACol, int ARow)
         // One column at a time towards ACol until it is fully visible; a
         // column wider than the view stops as the first one.
         for (;;) {
-            const TGridAxisInfo horz = HorzAxis();
+            const GridAxisInfo horz = HorzAxis();
             const int left = LeftCol();
             const bool fullyVisible = ACol >= left && ACol <= horz.LastFullVisibleCell;
             if (fullyVisible || ACol == left)

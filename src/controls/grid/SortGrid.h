@@ -202,7 +202,7 @@ private:
     QStringList m_selectedRows;
     std::optional<QPoint> m_dragStart;
     bool m_dragging = false;
-    TGridCoord m_pressCell{-1, -1};
+    GridCoord m_pressCell{-1, -1};
     int m_wheelRemainder = 0;
     bool m_filtered = false;
     int m_hiddenRowCount = 0;

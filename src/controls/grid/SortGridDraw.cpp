@@ -21,7 +21,7 @@ bool isCheckedText(const QString &text)
 void TSortGrid::QueryCellFormat(int ACol, int ARow, TFormatOptions &FormatOptions, bool &CheckBox, bool &Combobox,
                                 bool &Ellipsis)
 {
-    TGridCanvas &canvas = Canvas();
+    GridCanvas &canvas = Canvas();
     FormatOptions.Brush = &canvas.Brush;
     FormatOptions.Font = &canvas.Font;
     FormatOptions.AlignmentHorz = m_alignmentHorz;
@@ -52,7 +52,7 @@ void TSortGrid::QueryCellFormat(int ACol, int ARow, TFormatOptions &FormatOption
 
 void TSortGrid::DrawCell(int ACol, int ARow, const QRect &ARect, TGridDrawState AState)
 {
-    TGridCanvas &canvas = Canvas();
+    GridCanvas &canvas = Canvas();
     QPainter &painter = *canvas.Painter;
 
     // Data rows of an updating or hidden grid show empty, grid lines included.
@@ -76,7 +76,7 @@ void TSortGrid::DrawCell(int ACol, int ARow, const QRect &ARect, TGridDrawState 
     CanvasFont *font = options.Font ? options.Font : &canvas.Font;
 
     // The selected row band is highlighted whatever the event chose.
-    const TGridRect selection = Selection();
+    const GridRect selection = Selection();
     const bool inBand = (Options() & goRangeSelect) && selection.Top <= ARow && ARow <= selection.Bottom;
     const bool inMultiSelection
         = m_multiSelect && !(Options() & goEditing) && m_selectedRows.contains(QString::number(ARow));
@@ -168,7 +168,7 @@ void TSortGrid::AutoSizeColumn(int ACol, bool Force)
         ThrowGridError(GridErrors::IndexOutOfRange);
     if (ColWidths(ACol) == -1 && !Force)
         return;
-    TGridCanvas &canvas = Canvas();
+    GridCanvas &canvas = Canvas();
     int widest = 0;
     for (int row = 0; row < RowCount(); ++row) {
         TFormatOptions options;

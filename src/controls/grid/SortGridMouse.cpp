@@ -34,7 +34,7 @@ bool TSortGrid::InBorderZone(int ACol, int X, int distance) const
 void TSortGrid::mousePressEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
-    const TGridCoord cell = MouseCoord(pos.x(), pos.y());
+    const GridCoord cell = MouseCoord(pos.x(), pos.y());
     m_pressCell = cell;
     // A press on a row that is already selected may start dragging it,
     // unless the press takes the row by its fixed cell to move it.
@@ -67,9 +67,9 @@ void TSortGrid::mouseReleaseEvent(QMouseEvent *event)
     m_dragStart.reset();
     TMyStringGrid::mouseReleaseEvent(event);
     const QPoint pos = event->position().toPoint();
-    const TGridCoord cell = MouseCoord(pos.x(), pos.y());
-    const TGridCoord pressed = m_pressCell;
-    m_pressCell = TGridCoord{-1, -1};
+    const GridCoord cell = MouseCoord(pos.x(), pos.y());
+    const GridCoord pressed = m_pressCell;
+    m_pressCell = GridCoord{-1, -1};
     if (cell.X < 0)
         return;
 
@@ -101,7 +101,7 @@ void TSortGrid::HeaderClick(int ACol, Qt::MouseButton button)
 void TSortGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
-    const TGridCoord cell = MouseCoord(pos.x(), pos.y());
+    const GridCoord cell = MouseCoord(pos.x(), pos.y());
     if (event->button() == Qt::LeftButton && cell.X >= 0 && cell.Y == 0 && FixedRows() > 0) {
         CancelMouseState();
         m_pressCell = cell;

@@ -12,11 +12,11 @@ void ThrowListIndexError(int index)
     throw EListError(QString::fromLatin1(GridErrors::ListIndexOutOfBounds).arg(index).toStdString());
 }
 
-TStringItem &TStringSparseList::NewItem(int index)
+StringItem &TStringSparseList::NewItem(int index)
 {
     auto &slot = m_list.Slot(index);
     if (!slot)
-        slot = std::make_unique<TStringItem>();
+        slot = std::make_unique<StringItem>();
     return *slot;
 }
 
@@ -38,10 +38,10 @@ void TStringSparseList::PutObject(int index, QObject *object)
 std::size_t TStringSparseList::MemoryBytes() const
 {
     std::size_t bytes = sizeof(*this) + m_list.MemoryBytes();
-    m_list.ForAll([&bytes](int, const std::unique_ptr<TStringItem> &item) {
+    m_list.ForAll([&bytes](int, const std::unique_ptr<StringItem> &item) {
         if (!item)
             return;
-        bytes += sizeof(TStringItem);
+        bytes += sizeof(StringItem);
         if (!item->Text.isEmpty())
             bytes += static_cast<std::size_t>(item->Text.capacity()) * sizeof(QChar);
     });

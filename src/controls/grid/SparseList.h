@@ -137,7 +137,7 @@ private:
 };
 
 // One cell of the store: its text and an object that is not owned.
-struct TStringItem
+struct StringItem
 {
     QString Text;
     QObject *Object = nullptr;
@@ -156,12 +156,12 @@ public:
     int Count() const { return m_list.Count(); }
     QString Get(int index) const
     {
-        const TStringItem *item = Item(index);
+        const StringItem *item = Item(index);
         return item ? item->Text : QString();
     }
     QObject *GetObject(int index) const
     {
-        const TStringItem *item = Item(index);
+        const StringItem *item = Item(index);
         return item ? item->Object : nullptr;
     }
     void Put(int index, const QString &text);
@@ -183,14 +183,14 @@ public:
     std::size_t MemoryBytes() const;
 
 private:
-    const TStringItem *Item(int index) const
+    const StringItem *Item(int index) const
     {
         const auto *slot = m_list.Find(index);
         return slot ? slot->get() : nullptr;
     }
-    TStringItem &NewItem(int index);
+    StringItem &NewItem(int index);
 
     // A slot holds a pointer, so a section of 256 columns costs 2 KiB and a
     // cell takes its item's memory only once it is written.
-    TSparseList<std::unique_ptr<TStringItem>> m_list;
+    TSparseList<std::unique_ptr<StringItem>> m_list;
 };

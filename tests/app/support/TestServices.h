@@ -28,7 +28,7 @@
 // device folder of its own (never /dev) for the window to watch.
 struct TestServices
 {
-    TFormMainServices services()
+    MainServices services()
     {
         std::filesystem::create_directories(devices());
         return {store,

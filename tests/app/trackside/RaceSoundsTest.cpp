@@ -402,7 +402,7 @@ TEST(RaceSoundsHeard, TenPassingsGiveTenWholeBeeps)
     const QByteArray userServer = qgetenv("PULSE_SERVER");
     qputenv("PULSE_SERVER", server.address().toLocal8Bit());
     {
-        std::unique_ptr<SoundOutput> output = TFormMainServices().Resolved().Sounds();
+        std::unique_ptr<SoundOutput> output = MainServices().Resolved().Sounds();
         ASSERT_TRUE(output);
         ASSERT_TRUE(server.awaitStream());
         // The race begins a while after the output is made, as at the track.

@@ -153,7 +153,7 @@ protected:
     QString text(const char *label) const { return child<QLabel>(label)->text(); }
     QColor face(const char *label) const { return child<QLabel>(label)->palette().color(QPalette::Window); }
 
-    TFormMainServices services;
+    MainServices services;
     std::string node;
     std::shared_ptr<rundaro::serial::SimulatedDriver> driver = std::make_shared<rundaro::serial::SimulatedDriver>();
     std::unique_ptr<Pty> pty;
@@ -230,7 +230,7 @@ void DeviceFaultTest::pseudoTerminalHangsUp(TEvents events)
         auto pty = std::make_unique<Pty>();
         std::string device = pty->SlaveName();
         ASSERT_FALSE(device.empty());
-        TFormMainServices services = env.services();
+        MainServices services = env.services();
         services.DeviceFactory = [&device](std::uint8_t) { return OpenPath(device); };
         const int threads = ProcStats::Threads();
         form = std::make_unique<TFormMain>(services);

@@ -540,7 +540,7 @@ TEST_F(HardwareTriggerTest, EveryOpenFailureSaysWhatToDoWhereverItHappens)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         std::optional<rundaro::serial::OpenResult> refused;
-        TFormMainServices services = env.services();
+        MainServices services = env.services();
         services.DeviceFactory = [&refused, open = services.DeviceFactory](std::uint8_t port) {
             if (refused)
                 return rundaro::serial::OpenResult{nullptr, refused->error, refused->refusal};
@@ -606,7 +606,7 @@ TEST_F(HardwareTriggerTest, NoOtherPortIsOpenedAtStartRefreshOrRace)
         return count;
     };
     env.storeValues({{"Port", 33}, {"Alg", 0}});
-    TFormMainServices services = env.services();
+    MainServices services = env.services();
     services.ListPorts = nullptr; // the platform's, over the folders above
     services.PortIdentity = nullptr;
     services.SysfsFolder = sysfs;

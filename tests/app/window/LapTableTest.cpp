@@ -30,7 +30,7 @@ protected:
     };
     Format format(int col, int row)
     {
-        TCanvasBrush brush;
+        CanvasBrush brush;
         CanvasFont font(QFont(), kUntouched);
         TFormatOptions options;
         options.Brush = &brush;

@@ -42,7 +42,7 @@ class ButtonLayoutTest : public ::testing::TestWithParam<LayoutCase>
 TEST_P(ButtonLayoutTest, PlacesGlyphAndCaption)
 {
     const LayoutCase &c = GetParam();
-    const TGlyphTextLayout placed = CalcButtonLayout(c.client, c.glyph, c.text, c.layout, c.margin, c.spacing);
+    const GlyphTextLayout placed = CalcButtonLayout(c.client, c.glyph, c.text, c.layout, c.margin, c.spacing);
     EXPECT_EQ(placed.GlyphPos, c.glyphPos);
     EXPECT_EQ(placed.TextBounds, QRect(c.textPos, c.text));
 }

@@ -10,7 +10,7 @@ constexpr QRgb G = 0xff808080;
 constexpr QRgb R = 0xffff0000;
 constexpr QRgb B = 0xff0000ff;
 
-const TGlyphColors kColors{QColor(0, 128, 0), QColor(250, 250, 250), QColor(90, 90, 90)};
+const GlyphColors kColors{QColor(0, 128, 0), QColor(250, 250, 250), QColor(90, 90, 90)};
 constexpr QRgb Face = 0xff008000;
 constexpr QRgb Hi = 0xfffafafa;
 constexpr QRgb Sh = 0xff5a5a5a;

@@ -46,7 +46,7 @@ TEST(StockKinds, ModalResultsDefaultAndCancel)
 TEST(StockPictures, RowsFitAndUseOnlyPaletteCharacters)
 {
     for (std::size_t i = 1; i < kStockPictures.size(); ++i) {
-        const TStockPicture &p = kStockPictures[i];
+        const StockPicture &p = kStockPictures[i];
         SCOPED_TRACE(i);
         EXPECT_EQ(p.Width, 18);
         EXPECT_EQ(p.Height, TBitBtnWithColorKind(i) == bkAll ? 19 : 18);

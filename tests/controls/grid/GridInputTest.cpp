@@ -293,7 +293,7 @@ TEST_F(GridInputTest, NavigationKeys)
 
     QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
     QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(grid.Selection(), (TGridRect{0, 1, 0, 3}));
+    EXPECT_EQ(grid.Selection(), (GridRect{0, 1, 0, 3}));
 }
 
 TEST_F(GridInputTest, TabMovesThroughCellsOnlyWithGoTabs)
@@ -325,7 +325,7 @@ TEST_F(GridInputTest, ClickSelectsADataCell)
     EXPECT_EQ(grid.Col(), 2);
     EXPECT_EQ(grid.Row(), 3);
     QTest::mouseClick(vp(), Qt::LeftButton, Qt::ShiftModifier, grid.CellRect(3, 5).center());
-    EXPECT_EQ(grid.Selection(), (TGridRect{2, 3, 3, 5}));
+    EXPECT_EQ(grid.Selection(), (GridRect{2, 3, 3, 5}));
 }
 
 TEST_F(GridInputTest, DraggingOverCellsFromAnUnselectedRowSelectsARange)
@@ -333,7 +333,7 @@ TEST_F(GridInputTest, DraggingOverCellsFromAnUnselectedRowSelectsARange)
     press(grid.CellRect(1, 3).center());
     moveHeld(grid.CellRect(2, 5).center());
     release(grid.CellRect(2, 5).center());
-    EXPECT_EQ(grid.Selection(), (TGridRect{1, 3, 2, 5}));
+    EXPECT_EQ(grid.Selection(), (GridRect{1, 3, 2, 5}));
     EXPECT_TRUE(grid.dragged.isEmpty());
 }
 
@@ -427,17 +427,17 @@ TEST_F(GridInputTest, InPlaceEditorOpensCommitsAndCancels)
 {
     grid.SetOptions(grid.Options() | goEditing);
     grid.SetModified(false);
-    std::vector<std::pair<TGridCoord, QString>> committed;
+    std::vector<std::pair<GridCoord, QString>> committed;
     grid.OnSetEditText = [&](QObject *, int col, int row, const QString &text) {
-        committed.push_back({TGridCoord{col, row}, text});
+        committed.push_back({GridCoord{col, row}, text});
     };
     grid.OnGetEditMask = [](QObject *, int col, int, QString &mask) {
         if (col == 1)
             mask = QStringLiteral("99,9");
     };
-    std::vector<TGridCoord> asked;
+    std::vector<GridCoord> asked;
     grid.OnGetCellFormat = [&](QObject *, int col, int row, TGridDrawState, TFormatOptions &, bool &, bool &, bool &) {
-        asked.push_back(TGridCoord{col, row});
+        asked.push_back(GridCoord{col, row});
     };
 
     grid.MoveToCell(1, 1, false);
@@ -470,15 +470,15 @@ TEST_F(GridInputTest, InPlaceEditorOpensCommitsAndCancels)
     EXPECT_EQ(grid.Cells(2, 4), QStringLiteral("x"));
     EXPECT_EQ(editor->text(), QStringLiteral("unten"));
     EXPECT_EQ(editor->geometry(), grid.CellRect(2, 5));
-    EXPECT_EQ(asked, (std::vector<TGridCoord>{{2, 5}}));
+    EXPECT_EQ(asked, (std::vector<GridCoord>{{2, 5}}));
     QTest::keyClick(editor, Qt::Key_Escape);
 
     EXPECT_EQ(
         committed,
-        (std::vector<std::pair<TGridCoord, QString>>{{{1, 1}, QStringLiteral("12,5")}, {{2, 4}, QStringLiteral("x")}}));
+        (std::vector<std::pair<GridCoord, QString>>{{{1, 1}, QStringLiteral("12,5")}, {{2, 4}, QStringLiteral("x")}}));
     asked.clear();
     QTest::keyRelease(&grid, Qt::Key_Space);
-    EXPECT_EQ(asked, (std::vector<TGridCoord>{{2, 5}}));
+    EXPECT_EQ(asked, (std::vector<GridCoord>{{2, 5}}));
 }
 
 TEST_F(GridInputTest, RowsAndColumnsMoveAndRowsSizeByTheirFixedCells)

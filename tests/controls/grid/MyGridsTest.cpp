@@ -65,15 +65,15 @@ TEST(MyGridsTest, MouseCoordFindsTheCellUnderAPoint)
     grid.resize(400, 300);
     grid.show();
     const QRect cell = grid.CellRect(2, 3);
-    EXPECT_EQ(grid.MouseCoord(cell.left(), cell.top()), (TGridCoord{2, 3}));
-    EXPECT_EQ(grid.MouseCoord(cell.right() + 1, cell.bottom() + 1), (TGridCoord{2, 3})); // its grid lines
-    EXPECT_EQ(grid.MouseCoord(cell.right() + 2, cell.top()), (TGridCoord{3, 3}));
+    EXPECT_EQ(grid.MouseCoord(cell.left(), cell.top()), (GridCoord{2, 3}));
+    EXPECT_EQ(grid.MouseCoord(cell.right() + 1, cell.bottom() + 1), (GridCoord{2, 3})); // its grid lines
+    EXPECT_EQ(grid.MouseCoord(cell.right() + 2, cell.top()), (GridCoord{3, 3}));
     grid.SetRowCount(30);
     grid.SetTopRow(2);
     ASSERT_EQ(grid.TopRow(), 2);
-    EXPECT_EQ(grid.MouseCoord(1, 1), (TGridCoord{0, 0}));
-    EXPECT_EQ(grid.MouseCoord(1, 26), (TGridCoord{0, 2})); // just below the fixed row
-    EXPECT_EQ(grid.MouseCoord(399, 299), (TGridCoord{-1, -1}));
+    EXPECT_EQ(grid.MouseCoord(1, 1), (GridCoord{0, 0}));
+    EXPECT_EQ(grid.MouseCoord(1, 26), (GridCoord{0, 2})); // just below the fixed row
+    EXPECT_EQ(grid.MouseCoord(399, 299), (GridCoord{-1, -1}));
 }
 
 TEST(MyGridsTest, CellsBeyondTheCountsStay)

@@ -15,9 +15,9 @@ int signOf(int v)
     return v < 0 ? -1 : (v > 0 ? 1 : 0);
 }
 
-TSortKey key(std::string text, int position, std::optional<double> value = std::nullopt)
+SortKey key(std::string text, int position, std::optional<double> value = std::nullopt)
 {
-    return TSortKey{std::move(text), value, position};
+    return SortKey{std::move(text), value, position};
 }
 
 } // namespace
@@ -152,10 +152,10 @@ TEST(SortCompareTest, NumericExtendedOrdersEveryTripleConsistently)
 // 10 by value, 10 before "1a" and "1a" before 2 by text.
 TEST(SortCompareTest, ConvertingStylesPutConvertedTextsFirst)
 {
-    const TSortKey two = key("2", 1, 2.0);
-    const TSortKey ten = key("10", 2, 10.0);
-    const TSortKey word = key("1a", 3);
-    const TSortKey bang = key("!", 4);
+    const SortKey two = key("2", 1, 2.0);
+    const SortKey ten = key("10", 2, 10.0);
+    const SortKey word = key("1a", 3);
+    const SortKey bang = key("!", 4);
     for (TSortStyle style : {ssNumeric, ssDateTime, ssTime}) {
         EXPECT_LT(CompareByStyle(two, ten, style, {}), 0);
         EXPECT_LT(CompareByStyle(ten, word, style, {}), 0);
@@ -167,9 +167,9 @@ TEST(SortCompareTest, ConvertingStylesPutConvertedTextsFirst)
 
 TEST(SortCompareTest, ConvertingStylesFallBackToTextOrder)
 {
-    const TSortKey nine = key("9", 1, 9.0);
-    const TSortKey ten = key("10", 2, 10.0);
-    const TSortKey word = key("x", 3);
+    const SortKey nine = key("9", 1, 9.0);
+    const SortKey ten = key("10", 2, 10.0);
+    const SortKey word = key("x", 3);
     EXPECT_LT(CompareByStyle(nine, ten, ssNumeric, {}), 0);
     EXPECT_GT(CompareByStyle(nine, ten, ssNormal, {}), 0);
     EXPECT_GT(CompareByStyle(nine, ten, ssAutomatic, {}), 0);
@@ -191,8 +191,8 @@ TEST(SortCompareTest, CustomComparisonDecides)
 
 TEST(SortCompareTest, TiesKeepPositionsInBothDirections)
 {
-    const TSortKey first = key("same", 1);
-    const TSortKey second = key("same", 2);
+    const SortKey first = key("same", 1);
+    const SortKey second = key("same", 2);
     for (TSortDirection d : {sdAscending, sdDescending}) {
         EXPECT_TRUE(SortsBefore(first, second, ssNormal, d, {}));
         EXPECT_FALSE(SortsBefore(second, first, ssNormal, d, {}));
@@ -203,8 +203,8 @@ TEST(SortCompareTest, TiesKeepPositionsInBothDirections)
 
 TEST(SortCompareTest, StableSortWithTheComparison)
 {
-    std::vector<TSortKey> keys{key("item10", 1), key("item2", 2), key("item1", 3), key("item2", 4)};
-    std::stable_sort(keys.begin(), keys.end(), [](const TSortKey &l, const TSortKey &r) {
+    std::vector<SortKey> keys{key("item10", 1), key("item2", 2), key("item1", 3), key("item2", 4)};
+    std::stable_sort(keys.begin(), keys.end(), [](const SortKey &l, const SortKey &r) {
         return SortsBefore(l, r, ssNumericExtended, sdAscending, {});
     });
     std::vector<int> positions;

@@ -102,7 +102,7 @@ TEST_F(SortGridTest, ACountChangeMakesTheFirstDataCellCurrentAndScrollsUp)
     EXPECT_EQ(grid.Col(), 0);
     EXPECT_EQ(grid.Row(), 1);
     EXPECT_EQ(grid.TopRow(), 1);
-    EXPECT_EQ(grid.Selection(), (TGridRect{0, 1, 0, 1}));
+    EXPECT_EQ(grid.Selection(), (GridRect{0, 1, 0, 1}));
 
     grid.MoveToCell(4, 20, true);
     steps.clear();
@@ -166,7 +166,7 @@ TEST_F(SortGridTest, MoveToCellClampsToTheDataRows)
     EXPECT_EQ(grid.Col(), 8);
     EXPECT_EQ(grid.Row(), 16);
     EXPECT_EQ(grid.SelectedRows(), QStringList{QStringLiteral("16")});
-    EXPECT_EQ(grid.Selection(), (TGridRect{8, 16, 8, 16}));
+    EXPECT_EQ(grid.Selection(), (GridRect{8, 16, 8, 16}));
 }
 
 TEST_F(SortGridTest, MoveToCellRespectsTheSelectionCheck)
@@ -217,7 +217,7 @@ TEST_F(SortGridTest, ScrollToCellBringsAColumnIntoView)
     grid.show();
     EXPECT_EQ(grid.LeftCol(), 0);
     grid.ScrollToCell(7, 1);
-    const TGridAxisInfo horz = grid.HorzAxis();
+    const GridAxisInfo horz = grid.HorzAxis();
     EXPECT_GE(horz.LastFullVisibleCell, 7);
     EXPECT_GT(grid.LeftCol(), 0);
     grid.ScrollToCell(0, 1);
