@@ -147,8 +147,9 @@ TEST_P(RaceFileFeedTest, WritesWhatTheRaceHolds)
         case Do::Interrupt: file->writeInterrupted(); break;
         }
         // Written once the command has returned, never during it.
-        if (step.what != Do::Settle && step.what != Do::Interrupt)
+        if (step.what != Do::Settle && step.what != Do::Interrupt) {
             EXPECT_EQ(disk(), before);
+        }
     }
     settle();
     const QStringList files = QDir(folder.path()).entryList(QDir::Files);
