@@ -426,6 +426,36 @@ passing the lap just skated in place of the target lap, green or red as in the t
     </message>
 </context>
 <context>
+    <name>PairBoard</name>
+    <message>
+        <source>Runde von Läufer A (Strg+L)</source>
+        <translation>Lap of skater A (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Runde von Läufer B (Strg+K)</source>
+        <translation>Lap of skater B (Ctrl+K)</translation>
+    </message>
+    <message>
+        <source>Läufer A</source>
+        <translation>Skater A</translation>
+    </message>
+    <message>
+        <source>Läufer B</source>
+        <translation>Skater B</translation>
+    </message>
+</context>
+<context>
+    <name>PairTables</name>
+    <message>
+        <source>Läufer A</source>
+        <translation>Skater A</translation>
+    </message>
+    <message>
+        <source>Läufer B</source>
+        <translation>Skater B</translation>
+    </message>
+</context>
+<context>
     <name>PortFailure</name>
     <message>
         <source>Kein Zugriff auf %1 (Fehler %2): Sie sind nicht in der Gruppe „dialout“.</source>
@@ -1413,6 +1443,26 @@ The times are still in the window; the next passing saves again, &quot;Export…
     <message>
         <source>Tafel an der Linie</source>
         <translation>Board at the line</translation>
+    </message>
+    <message>
+        <source>Paar</source>
+        <translation>Pair</translation>
+    </message>
+    <message>
+        <source>Zwei Läufer auf einer Uhr: A mit Strg+L und dem Kontakt an DSR, B mit Strg+K und dem Kontakt an CTS</source>
+        <translation>Two skaters on one clock: A with Ctrl+L and the contact on DSR, B with Ctrl+K and the contact on CTS</translation>
+    </message>
+    <message>
+        <source>Runde Läufer B</source>
+        <translation>Lap of skater B</translation>
+    </message>
+    <message>
+        <source>Runde Läufer B zurücknehmen</source>
+        <translation>Undo lap of skater B</translation>
+    </message>
+    <message>
+        <source>Läufer B</source>
+        <translation>Skater B</translation>
     </message>
 </context>
 <context>

@@ -426,6 +426,36 @@ elke doorkomst in plaats van de schemaronde de zojuist gereden ronde, groen of r
     </message>
 </context>
 <context>
+    <name>PairBoard</name>
+    <message>
+        <source>Runde von Läufer A (Strg+L)</source>
+        <translation>Ronde van rijder A (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Runde von Läufer B (Strg+K)</source>
+        <translation>Ronde van rijder B (Ctrl+K)</translation>
+    </message>
+    <message>
+        <source>Läufer A</source>
+        <translation>Rijder A</translation>
+    </message>
+    <message>
+        <source>Läufer B</source>
+        <translation>Rijder B</translation>
+    </message>
+</context>
+<context>
+    <name>PairTables</name>
+    <message>
+        <source>Läufer A</source>
+        <translation>Rijder A</translation>
+    </message>
+    <message>
+        <source>Läufer B</source>
+        <translation>Rijder B</translation>
+    </message>
+</context>
+<context>
     <name>PortFailure</name>
     <message>
         <source>Kein Zugriff auf %1 (Fehler %2): Sie sind nicht in der Gruppe „dialout“.</source>
@@ -1413,6 +1443,26 @@ De tijden staan nog in het venster; bij de volgende doorkomst wordt opnieuw opge
     <message>
         <source>Tafel an der Linie</source>
         <translation>Bord bij de lijn</translation>
+    </message>
+    <message>
+        <source>Paar</source>
+        <translation>Paar</translation>
+    </message>
+    <message>
+        <source>Zwei Läufer auf einer Uhr: A mit Strg+L und dem Kontakt an DSR, B mit Strg+K und dem Kontakt an CTS</source>
+        <translation>Twee rijders op één klok: A met Ctrl+L en het contact op DSR, B met Ctrl+K en het contact op CTS</translation>
+    </message>
+    <message>
+        <source>Runde Läufer B</source>
+        <translation>Ronde van rijder B</translation>
+    </message>
+    <message>
+        <source>Runde Läufer B zurücknehmen</source>
+        <translation>Ronde van rijder B terugnemen</translation>
+    </message>
+    <message>
+        <source>Läufer B</source>
+        <translation>Rijder B</translation>
     </message>
 </context>
 <context>

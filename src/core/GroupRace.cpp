@@ -28,6 +28,11 @@ void GroupRace::SetSkater(int skater, std::string name)
     m_races[std::size_t(skater)].SetSkater(std::move(name));
 }
 
+void GroupRace::SetStartLane(int skater, std::string lane)
+{
+    m_races[std::size_t(skater)].SetStartLane(std::move(lane));
+}
+
 void GroupRace::Start(const RaceSetup &setup, std::uint32_t startTick, std::int64_t startedAt)
 {
     for (RaceRecord &race : m_races)

@@ -34,6 +34,9 @@ public:
     const RaceRecord &Race(int skater) const { return m_races[std::size_t(skater)]; }
     // The skater's name, kept over a new START as a race record keeps it.
     void SetSkater(int skater, std::string name);
+    // The lane the skater starts in, as the race file names it; kept over a
+    // new START as the name is.
+    void SetStartLane(int skater, std::string lane);
 
     // Starts every skater's race with the same set-up at the same tick; the
     // passings of the previous races go.

@@ -2,6 +2,11 @@
 
 namespace rundaro {
 
+std::string_view LaneName(Lane lane)
+{
+    return lane == Lane::Inner ? "innen" : "außen";
+}
+
 Lane LaneContacts::StartLane(int skater)
 {
     return skater % 2 == 0 ? Lane::Inner : Lane::Outer;

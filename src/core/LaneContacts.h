@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 // Contacts that belong to the lanes at the line (a sensor per lane) rather
 // than to the skaters. In a pair the skaters change lanes once every lap,
@@ -17,6 +18,9 @@
 namespace rundaro {
 
 enum class Lane : std::uint8_t { Inner, Outer };
+
+// The lane as a race file names it: "innen" or "außen".
+std::string_view LaneName(Lane lane);
 
 class LaneContacts
 {

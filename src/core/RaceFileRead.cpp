@@ -184,6 +184,7 @@ RaceFileReading ReadRaceFile(std::string_view bytes)
     race.start = textOf(SetUpKey::Start);
     race.status = textOf(SetUpKey::Status);
     race.skater = textOf(SetUpKey::Skater);
+    race.startLane = textOf(SetUpKey::StartLane);
     RaceSetup &setup_ = race.setup;
     PlanFigures &plan = setup_.plan;
     setup_.trackLength = numberOf(SetUpKey::TrackLength);

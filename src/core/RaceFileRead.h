@@ -24,6 +24,7 @@ struct StoredRace
     // is judged by its passings, whatever the file says.
     std::string status;
     std::string skater; // empty: unnamed (also files without the line)
+    std::string startLane; // a pair's skater: "innen" or "außen"; else empty
     std::vector<std::int32_t> raceMs; // race time at each passing, in order
 
     // Ran its whole distance.

@@ -39,6 +39,10 @@ public:
     // keeps it. Empty: unnamed.
     void SetSkater(std::string name) { m_skater = std::move(name); }
     const std::string &Skater() const { return m_skater; }
+    // The lane the skater starts in, in a pair ("innen" or "außen" as the
+    // race file writes it); empty for a skater alone. A new START keeps it.
+    void SetStartLane(std::string lane) { m_startLane = std::move(lane); }
+    const std::string &StartLane() const { return m_startLane; }
 
     // True from START until RESET.
     bool IsOpen() const { return m_open; }
@@ -76,6 +80,7 @@ private:
     std::int64_t m_startedAt = 0;
     std::vector<std::uint32_t> m_passings;
     std::string m_skater;
+    std::string m_startLane;
     bool m_open = false;
     bool m_stopped = false;
 };

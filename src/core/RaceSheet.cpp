@@ -46,13 +46,19 @@ RaceSheet MakeRaceSheet(const RaceRecord &race, const std::string &date, const s
                                    ? JudgedRaceStatus(kStatusFinished, plan.laps, plan.extraMetres, race.Passings())
                                    : kStatusRunning);
         case SetUpKey::Skater: return race.Skater();
+        case SetUpKey::StartLane: return race.StartLane();
         }
         return {};
     };
     RaceSheet sheet;
     sheet.setup.reserve(std::size(kSetUpKeyTable));
-    for (const SetUpKeyInfo &info : kSetUpKeyTable)
+    for (const SetUpKeyInfo &info : kSetUpKeyTable) {
+        // A skater alone has no start lane: the line is left out, so such a
+        // race's file reads as it always has.
+        if (info.key == SetUpKey::StartLane && race.StartLane().empty())
+            continue;
         sheet.setup.emplace_back(std::string(info.text), valueOf(info.key));
+    }
 
     const int passings = race.Passings();
     const std::int64_t rows = std::max<std::int64_t>(plan.laps + 1, passings > 0 ? race.Row(passings - 1) : 0);

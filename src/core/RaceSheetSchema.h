@@ -85,8 +85,9 @@ enum class SetUpKey {
     LapTime,
     Status,
     Skater,
+    StartLane,
 };
-inline constexpr int kSetUpKeyCount = int(SetUpKey::Skater) + 1;
+inline constexpr int kSetUpKeyCount = int(SetUpKey::StartLane) + 1;
 
 // What a set-up line's value holds, which says how it is read back.
 enum class SetUpValue {
@@ -122,6 +123,7 @@ inline constexpr SetUpKeyInfo kSetUpKeyTable[] = {
     {SetUpKey::LapTime,       "Rundenzeit",        SetUpValue::Text,        true},  // the target lap time as shown
     {SetUpKey::Status,        "Status",            SetUpValue::Status,      true},
     {SetUpKey::Skater,        "Läufer",            SetUpValue::Text,        false}, // empty: unnamed
+    {SetUpKey::StartLane,     "Startbahn",         SetUpValue::Text,        false}, // a pair's: "innen" or "außen"
 };
 // clang-format on
 

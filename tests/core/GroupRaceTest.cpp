@@ -1,5 +1,7 @@
 #include "GroupRace.h"
 #include "LaneContacts.h"
+#include "RaceFileRead.h"
+#include "RaceSheet.h"
 #include "RaceStatus.h"
 
 #include <gtest/gtest.h>
@@ -151,5 +153,34 @@ TEST(LaneContacts, PassingsGoToTheSkaterInTheLane)
         }
         EXPECT_FALSE(pair.AnyRunning());
         EXPECT_EQ(lanes.SkaterIn(Lane::Inner, pair), std::nullopt); // both finished
+    }
+}
+
+// Each skater's race file names the lane the skater started in, on the line
+// after the name; a race run alone has no such line, so its file reads as
+// before. The reader gives the lane back.
+TEST(GroupRace, EachSkatersFileNamesTheStartLane)
+{
+    GroupRace pair;
+    pair.SetStartLane(0, std::string(LaneName(LaneContacts::StartLane(0))));
+    pair.SetStartLane(1, std::string(LaneName(LaneContacts::StartLane(1))));
+    pair.Start(k1000, kStart);
+    RaceRecord alone;
+    alone.Start(k1000, kStart);
+    struct Case
+    {
+        const RaceRecord &race;
+        std::string lane;
+    };
+    for (const Case &c : {Case{pair.Race(0), "innen"}, Case{pair.Race(1), "außen"}, Case{alone, ""}}) {
+        SCOPED_TRACE(c.lane);
+        const RaceSheet sheet = MakeRaceSheet(c.race, "08.12.2026", "10:00:00", ",");
+        std::vector<std::string> keys;
+        for (const auto &[key, value] : sheet.setup)
+            keys.push_back(key);
+        EXPECT_EQ(keys.back(), c.lane.empty() ? "Läufer" : "Startbahn");
+        const RaceFileReading read = ReadRaceFile(RaceCsv(sheet));
+        ASSERT_EQ(read.fault, RaceFileFault::None);
+        EXPECT_EQ(read.race.startLane, c.lane);
     }
 }

@@ -1,13 +1,10 @@
 #include "StoredRaceView.h"
 
 #include "DisplayTexts.h"
-#include "LapColumns.h"
-#include "LapTimeColour.h"
 #include "LocaleNumber.h"
 #include "RaceHistoryModel.h"
-#include "RaceSheet.h"
+#include "RaceSheetGrid.h"
 #include "RaceSheetTexts.h"
-#include "SortGrid.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -28,7 +25,7 @@ StoredRaceView::StoredRaceView(QWidget *parent)
     : QWidget(parent)
     , m_marker(new QLabel(this))
     , m_back(new QPushButton(tr("Zurück zum aktuellen Rennen"), this))
-    , m_grid(new TSortGrid(this))
+    , m_grid(new RaceSheetGrid(this))
 {
     setObjectName(QStringLiteral("StoredRaceView"));
     m_marker->setObjectName(QStringLiteral("LabStoredRace"));
@@ -49,29 +46,6 @@ StoredRaceView::StoredRaceView(QWidget *parent)
     layout->addLayout(bar);
     layout->addWidget(m_grid, 1);
 
-    m_grid->SetColCount(rundaro::kLapColumnCount);
-    m_grid->SetFixedCols(0);
-    m_grid->SetDefaultRowHeight(20);
-    m_grid->SetOptions(DefaultGridOptions | goDrawFocusSelected | goColSizing);
-    m_grid->SortOptions().CanSort = false;
-    QFont gridFont(QStringLiteral("MS Sans Serif"));
-    gridFont.setPixelSize(16);
-    gridFont.setBold(true);
-    m_grid->setFont(gridFont);
-    for (rundaro::LapColumn column : rundaro::kLapColumnOrder) {
-        m_grid->SetColWidths(GridColumn(column), LapColumnWidth(column));
-        m_grid->SetCells(GridColumn(column), 0, LapColumnTitle(column));
-    }
-    m_grid->OnGetCellFormat
-        = [this](QObject *, int col, int row, TGridDrawState, TFormatOptions &options, bool &, bool &, bool &) {
-              options.AlignmentHorz = taRightJustify;
-              if (col != GridColumn(rundaro::LapColumn::LapTime) || row <= 0 || !options.Font)
-                  return;
-              const rundaro::PlanFigures &plan = m_race.setup.plan;
-              const std::int64_t target = plan.targetLapMs > 0 ? rundaro::SegmentTargetMs(plan, row - 1) : 0;
-              if (const std::optional<QColor> colour = LapTimeColour(m_grid->Cells(col, row), target))
-                  options.Font->Color = *colour;
-          };
     connect(m_back, &QPushButton::clicked, this, &StoredRaceView::backRequested);
 }
 
@@ -84,15 +58,7 @@ void StoredRaceView::showRace(const rundaro::StoredRace &race)
 {
     m_race = race;
     m_record = StoredRaceRecord(race);
-    const rundaro::RaceSheet sheet = rundaro::MakeRaceSheet(m_record, race.date, race.start,
-                                                            QString(rundaro::LocaleDecimalSeparator()).toStdString());
-    m_grid->BeginUpdate();
-    m_grid->SetRowCount(int(sheet.rows.size()) + 1);
-    for (std::size_t i = 0; i < sheet.rows.size(); ++i)
-        for (rundaro::LapColumn column : rundaro::kLapColumnOrder)
-            m_grid->SetCells(GridColumn(column), int(i) + 1,
-                             QString::fromStdString(rundaro::Cell(sheet.rows[i], column)));
-    m_grid->EndUpdate();
+    m_grid->showRace(m_record, race.date, race.start);
 
     QString text = tr("Gespeichertes Rennen vom %1, Start %2")
                        .arg(QString::fromStdString(race.date), QString::fromStdString(race.start));

@@ -6,7 +6,7 @@
 
 class QLabel;
 class QPushButton;
-class TSortGrid;
+class RaceSheetGrid;
 
 // A saved race as a record, started at its own date and time.
 rundaro::RaceRecord StoredRaceRecord(const rundaro::StoredRace &race);
@@ -26,7 +26,7 @@ public:
     void showRace(const rundaro::StoredRace &race);
     const rundaro::RaceRecord &record() const { return m_record; }
     const rundaro::StoredRace &race() const { return m_race; }
-    TSortGrid *grid() const { return m_grid; }
+    RaceSheetGrid *grid() const { return m_grid; }
     QString marker() const;
 
 signals:
@@ -39,5 +39,5 @@ private:
     rundaro::RaceRecord m_record;
     QLabel *m_marker = nullptr;
     QPushButton *m_back = nullptr;
-    TSortGrid *m_grid = nullptr;
+    RaceSheetGrid *m_grid = nullptr;
 };

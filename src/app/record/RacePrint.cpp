@@ -19,10 +19,11 @@
 namespace {
 
 // The set-up lines the printout lists: the date and the start stand in its
-// title, the skater in the summary.
+// title, the skater in the summary; the start lane only a pair's file has.
 constexpr bool listedOnPaper(rundaro::SetUpKey key)
 {
-    return key != rundaro::SetUpKey::Date && key != rundaro::SetUpKey::Start && key != rundaro::SetUpKey::Skater;
+    return key != rundaro::SetUpKey::Date && key != rundaro::SetUpKey::Start && key != rundaro::SetUpKey::Skater
+        && key != rundaro::SetUpKey::StartLane;
 }
 
 // The race sheet's set-up names and status values, German in the race file,

@@ -13,15 +13,7 @@ RaceSounds::RaceSounds(RaceFeed &feed, QWidget *window, QAbstractButton *onOff, 
     , m_factory(std::move(factory))
 {
     window->installEventFilter(this);
-    const rundaro::RaceRecord &race = feed.race();
-    connect(&feed, &RaceFeed::raceStarted, this,
-            [this, &race] { cue(race.LapLimit() <= 0 ? RaceCue::LastLap : RaceCue::Passing); });
-    connect(&feed, &RaceFeed::passingRecorded, this, [this, &race] {
-        // The STOP's passing sounds with raceStopped.
-        if (!race.IsStopped())
-            cue(race.Passings() == race.LapLimit() ? RaceCue::LastLap : RaceCue::Passing);
-    });
-    connect(&feed, &RaceFeed::raceStopped, this, [this] { cue(RaceCue::Stop); });
+    follow(feed, true);
     connect(onOff, &QAbstractButton::toggled, this, [this](bool checked) {
         if (checked && m_framed)
             load();
@@ -29,6 +21,20 @@ RaceSounds::RaceSounds(RaceFeed &feed, QWidget *window, QAbstractButton *onOff, 
 }
 
 RaceSounds::~RaceSounds() = default;
+
+void RaceSounds::follow(RaceFeed &feed, bool start)
+{
+    const rundaro::RaceRecord &race = feed.race();
+    if (start)
+        connect(&feed, &RaceFeed::raceStarted, this,
+                [this, &race] { cue(race.LapLimit() <= 0 ? RaceCue::LastLap : RaceCue::Passing); });
+    connect(&feed, &RaceFeed::passingRecorded, this, [this, &race] {
+        // The STOP's passing sounds with raceStopped.
+        if (!race.IsStopped())
+            cue(race.Passings() == race.LapLimit() ? RaceCue::LastLap : RaceCue::Passing);
+    });
+    connect(&feed, &RaceFeed::raceStopped, this, [this] { cue(RaceCue::Stop); });
+}
 
 bool RaceSounds::on() const
 {

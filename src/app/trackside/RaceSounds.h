@@ -27,6 +27,10 @@ public:
     RaceSounds(RaceFeed &feed, QWidget *window, QAbstractButton *onOff, SoundFactory factory);
     ~RaceSounds() override;
 
+    // Sounds another race too (a pair's other skater): its passings and
+    // its STOP, and its START where `start` says so (one START sounds once).
+    void follow(RaceFeed &feed, bool start);
+
     // True once the output has been made (it may still be silent).
     bool isLoaded() const { return m_loaded; }
 

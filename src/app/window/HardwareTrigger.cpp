@@ -12,6 +12,7 @@
 #include "TriggerStatus.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QTimer>
 
 namespace {
@@ -44,6 +45,7 @@ void TFormMain::createComPort(const rundaro::serial::DeviceFactory &factory)
     ComPort->SetWriteBufSize(64);
     ComPort->SetReadBufSize(64);
     ComPort->OnDSR = [this](QObject *sender) { ComPortDSR(sender); };
+    ComPort->OnCTS = [this](QObject *) { ComPortCTS(); };
     ComPort->OnOpen = [this](QObject *) { ComPortOpen(); };
     ComPort->OnLost = [this](QObject *sender, std::uint32_t error) { ComPortLost(sender, error); };
     // A failing handler is shown beside the state; the port keeps watching
@@ -190,7 +192,22 @@ void TFormMain::ComPortDSR(QObject * /*Sender*/)
         m_breakContacts = contact.afterBreak ? m_breakContacts + 1 : 0;
         if (m_breakContacts == kBreaksBeforeHint)
             m_triggerStatus->showPolarityHint();
-        TriggerRace(contact.tick);
+        if (cbPair->isChecked())
+            pairContact(0, contact.tick);
+        else
+            TriggerRace(contact.tick);
+    }
+}
+
+void TFormMain::ComPortCTS()
+{
+    const qint32 polarity = ComPort->Tag();
+    if (!cbPair->isChecked() || (polarity != kOnOff && polarity != kOffOn))
+        return;
+    // The same contact rule on CTS: its `dsrOn` holds CTS's level.
+    for (const ContactRule::Contact &contact : ComPort->Report().ctsContacts) {
+        if (contact.dsrOn == (polarity == kOnOff))
+            pairContact(1, contact.tick);
     }
 }
 

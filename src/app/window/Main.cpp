@@ -40,6 +40,7 @@ TFormMain::TFormMain(MainServices services, QWidget *parent)
     describeForScreenReaders();
     createTrackSide();
     createRaceHistory();
+    createPairMode();
     FormResize(this);
     // Applying the allowance's value, as at the end of loading a form,
     // runs seDopTimeChange once.
@@ -61,6 +62,7 @@ TFormMain::~TFormMain()
     // When FormDestroy failed the port is still open; it is closed here,
     // before the controls a late DSR event would reach are gone.
     ComPort->OnDSR = nullptr;
+    ComPort->OnCTS = nullptr;
     ComPort->OnLost = nullptr;
     ComPort->OnException = nullptr;
     ComPort->Close();
@@ -70,11 +72,28 @@ void TFormMain::createFeed()
 {
     m_feed = new RaceFeed(
         m_record, [this] { return PlanInForce(); }, this);
-    connect(this, &TFormMain::raceStarted, m_feed, &RaceFeed::raceStarted);
-    connect(this, &TFormMain::passingRecorded, m_feed, &RaceFeed::passingRecorded);
-    connect(this, &TFormMain::passingUndone, m_feed, &RaceFeed::passingUndone);
-    connect(this, &TFormMain::raceStopped, m_feed, &RaceFeed::raceStopped);
-    connect(this, &TFormMain::raceReset, m_feed, &RaceFeed::raceReset);
+    // A pair's race is followed through each skater's feed; the window's
+    // own record then holds the common clock alone, which nothing follows.
+    connect(this, &TFormMain::raceStarted, m_feed, [this] {
+        if (!m_racePaired)
+            emit m_feed->raceStarted();
+    });
+    connect(this, &TFormMain::passingRecorded, m_feed, [this](int index) {
+        if (!m_racePaired)
+            emit m_feed->passingRecorded(index);
+    });
+    connect(this, &TFormMain::passingUndone, m_feed, [this](int index) {
+        if (!m_racePaired)
+            emit m_feed->passingUndone(index);
+    });
+    connect(this, &TFormMain::raceStopped, m_feed, [this] {
+        if (!m_racePaired)
+            emit m_feed->raceStopped();
+    });
+    connect(this, &TFormMain::raceReset, m_feed, [this] {
+        if (!m_racePaired)
+            emit m_feed->raceReset();
+    });
 }
 
 void TFormMain::connectPlanEditors()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ContactLockout.h"
 #include "ContactRule.h"
 #include "GridTypes.h"
 #include "MainServices.h"
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -47,6 +49,10 @@ class PortList;
 class TSortGrid;
 class TSpinEdit;
 class TSpinFloatEdit;
+class PairBoard;
+class PairRace;
+class PairTables;
+class SkaterField;
 
 namespace rundaro {
 enum class Setting;
@@ -240,6 +246,37 @@ private:
     void PortReopened(std::uint8_t port, rundaro::serial::OpenResult &result);
     // ComPort has opened: the contact starts from the line's state then.
     void ComPortOpen();
+    // A CTS change of ComPort: in a pair, B's contacts (RTS to CTS), taken
+    // to the polarity chosen for both.
+    void ComPortCTS();
+
+    // Two skaters on one clock ("Paar"): the window's clock runs the
+    // common time, each skater's race is the pair's, and the commands go
+    // to the skater they name (LAP and Ctrl+Z A's, Ctrl+K and
+    // Ctrl+Shift+Z B's, STOP whoever still runs).
+    void createPairMode();
+    // Shows the pair's board or the single skater's, and has the port
+    // watch B's contact on CTS (RTS on) or not.
+    void showPairMode(bool on);
+    // START, in a pair: both skaters start with the clock.
+    void startPair();
+    // `skater` passed the line now (a contact's tick while it runs the
+    // command); the clock stops with the last skater's finish.
+    void pairPassing(int skater);
+    // Takes `skater`'s latest passing back; a finish that had stopped the
+    // clock lets it run on.
+    void pairUndo(int skater);
+    // A contact of `contact` (0: A on DSR, 1: B on CTS) at `tick`: START
+    // while no race runs, else that skater's passing; each contact has a
+    // lockout of its own.
+    void pairContact(int contact, std::uint32_t tick);
+    // The commands and board follow the pair's races.
+    void followPair();
+    // The current race's table on "Control": the lap table, or in a pair
+    // each skater's.
+    void showCurrentTable();
+    // Takes the last passing of the clock's own record back.
+    void undoLastPassing();
     // The tick a race command records: the contact's own when the trigger
     // runs the command, never before the latest passing (`passing`: LAP and
     // STOP); the tick read now for the keyboard, the buttons and the menu.
@@ -317,6 +354,7 @@ private:
     QCheckBox *cbLastLap = nullptr;
     QCheckBox *cbBoard = nullptr;
     QCheckBox *cbCallOuts = nullptr;
+    QCheckBox *cbPair = nullptr;
     QComboBox *cbLanguage = nullptr;
     QLabel *LabTrigger = nullptr;
     QLabel *LabPortState = nullptr;
@@ -370,6 +408,19 @@ private:
     LapChartPage *m_chartPage = nullptr;
     LineBoard *m_lineBoard = nullptr;
     RaceHistory *m_history = nullptr;
+    PairRace *m_pair = nullptr;
+    // Built when the pair mode is first chosen.
+    PairBoard *m_pairBoard = nullptr;
+    PairTables *m_pairTables = nullptr;
+    SkaterField *m_skaterB = nullptr;
+    QAction *mLapB = nullptr;
+    QAction *mUndoB = nullptr;
+    // Each contact's lockout in a pair (A's and B's).
+    ContactLockout m_pairLockout;
+    // The race running since START (or the last one, until the next) is a
+    // pair's: the window's feed then stays silent, each skater's feeds
+    // speak, and the mode cannot change until RESET.
+    bool m_racePaired = false;
     StoredRaceView *m_storedView = nullptr;
     ComparePage *m_comparePage = nullptr;
     // The comparison's tab until its page is built.

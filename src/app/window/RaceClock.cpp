@@ -10,6 +10,7 @@
 #include "LapColumns.h"
 #include "LapTexts.h"
 #include "LineBoard.h"
+#include "PairRace.h"
 #include "Panel.h"
 #include "RaceBoard.h"
 #include "RaceFeed.h"
@@ -20,6 +21,7 @@
 #include "TickCount.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
@@ -119,6 +121,9 @@ void TFormMain::bStartClick(QObject *)
     ClearResults();
     m_record.SetSkater(m_feed->nextSkater());
     m_record.Start(PlanInForce(), m_startTick, m_services.Now().toMSecsSinceEpoch());
+    m_racePaired = cbPair->isChecked();
+    if (m_racePaired)
+        startPair();
     m_averageBeforeRace = eSpeedSredn->text();
     m_plusMinStale = true;
     if (bLAP->isEnabled())
@@ -142,6 +147,10 @@ void TFormMain::ClearResults()
 
 void TFormMain::bLAPClick(QObject *)
 {
+    if (m_racePaired) {
+        pairPassing(0);
+        return;
+    }
     m_prevLapMark = m_lapMark;
     m_lapMark = std::int32_t(CommandTick(true));
     m_record.AddPassing(std::uint32_t(m_lapMark));
@@ -157,6 +166,12 @@ void TFormMain::bLAPClick(QObject *)
 
 void TFormMain::bStopClick(QObject *)
 {
+    if (m_racePaired) {
+        // STOP in a pair stops whoever still runs; the clock stops at the
+        // last of them.
+        m_pair->stopRunning(CommandTick(false));
+        m_contactTick = m_pair->lastPassingTick();
+    }
     m_stopTick = CommandTick(true);
     m_prevLapMark = m_lapMark;
     m_lapMark = std::int32_t(m_stopTick);
@@ -184,6 +199,8 @@ void TFormMain::bResetClick(QObject *)
     seDopTimeChange();
     bStart->setFocus();
     m_record.Close();
+    if (m_racePaired)
+        m_pair->reset();
     emit raceReset();
 }
 

@@ -10,6 +10,8 @@
 #include "FullScreenView.h"
 #include "KeyRelay.h"
 #include "LapChartPage.h"
+#include "PairRace.h"
+#include "PairTables.h"
 #include "RaceExport.h"
 #include "RaceFeed.h"
 #include "RaceFile.h"
@@ -54,7 +56,10 @@ void TFormMain::createRaceHistory()
         *m_history,
         [this](const std::string &name) {
             m_feed->setNextSkater(name);
-            if (!m_record.IsOpen() || m_record.IsStopped() || name == m_record.Skater())
+            // In a pair this is A's name; the clock's record has none.
+            if (m_pair)
+                m_pair->nameSkater(0, name);
+            if (m_racePaired || !m_record.IsOpen() || m_record.IsStopped() || name == m_record.Skater())
                 return;
             m_record.SetSkater(name);
             emit m_feed->skaterChanged();
@@ -190,6 +195,8 @@ void TFormMain::showStoredRace(const RaceHistoryEntry &entry)
 {
     storedView()->showRace(entry.race);
     SortGrid1->hide();
+    if (m_pairTables)
+        m_pairTables->hide();
     m_storedView->show();
     m_chartPage->showStored(&m_storedView->record());
     comparePage()->setStored(&m_storedView->record());
@@ -203,7 +210,7 @@ void TFormMain::showStoredRace(const RaceHistoryEntry &entry)
 void TFormMain::showCurrentRace()
 {
     storedView()->hide();
-    SortGrid1->show();
+    showCurrentTable();
     m_chartPage->showStored(nullptr);
     comparePage()->setStored(nullptr);
     findChild<RaceExport *>(QStringLiteral("RaceExport"))->setShown(nullptr);

@@ -27,6 +27,14 @@ void TFormMain::connectUndo()
 
 void TFormMain::mUndoClick(QObject *)
 {
+    if (m_racePaired)
+        pairUndo(0);
+    else
+        undoLastPassing();
+}
+
+void TFormMain::undoLastPassing()
+{
     if (!m_record.IsOpen() || m_record.Passings() == 0)
         return;
     const int index = m_record.Passings() - 1;

@@ -122,6 +122,7 @@ void TFormMain::applySetting(Setting setting, std::int32_t value)
         cbLanguage->setCurrentIndex(static_cast<int>(LanguageFromValue(value)));
         break;
     case Setting::LineBoard: cbBoard->setChecked(value != 0); break;
+    case Setting::Lanes: cbPair->setChecked(value == 2); break;
     }
 }
 
@@ -146,6 +147,7 @@ std::int32_t TFormMain::settingValue(Setting setting) const
     case Setting::CallOuts: return cbCallOuts->isChecked() ? 1 : 0;
     case Setting::Language: return cbLanguage->currentIndex();
     case Setting::LineBoard: return cbBoard->isChecked() ? 1 : 0;
+    case Setting::Lanes: return cbPair->isChecked() ? 2 : 1;
     }
     return 0;
 }

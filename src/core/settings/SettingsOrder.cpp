@@ -7,8 +7,8 @@ namespace rundaro {
 namespace {
 
 constexpr const char *kNames[] = {
-    "Port",  "Alg",  "Left",    "Top",   "Width",   "Height",  "Len",      "LenDop",   "LenKrug",
-    "Krugs", "Time", "DopTime", "Sound", "Display", "LastLap", "CallOuts", "Language", "LineBoard",
+    "Port", "Alg",     "Left",  "Top",     "Width",   "Height",   "Len",      "LenDop",    "LenKrug", "Krugs",
+    "Time", "DopTime", "Sound", "Display", "LastLap", "CallOuts", "Language", "LineBoard", "Lanes",
 };
 
 // Closes the store's key however the scope is left.

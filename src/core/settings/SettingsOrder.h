@@ -30,7 +30,8 @@ enum class Setting {
     LastLap,
     CallOuts,
     Language,
-    LineBoard
+    LineBoard,
+    Lanes
 };
 
 // Reading applies each value as soon as it is read, so the order matters:
@@ -42,17 +43,19 @@ enum class Setting {
 // n-th screen), "LastLap" (the last lap shown on it after each passing),
 // "CallOuts" (the spoken call-outs on or off), "Language" (the language of
 // the program's texts: 0 German, 1 English, 2 Dutch), "LineBoard" (the
-// board at the line on or off).
-constexpr std::array<Setting, 18> kReadOrder{
-    Setting::Port,  Setting::Alg,     Setting::Left,    Setting::Top,      Setting::Width,    Setting::Height,
-    Setting::Len,   Setting::LenDop,  Setting::LenKrug, Setting::Krugs,    Setting::Time,     Setting::DopTime,
-    Setting::Sound, Setting::Display, Setting::LastLap, Setting::CallOuts, Setting::Language, Setting::LineBoard,
+// board at the line on or off), "Lanes" (1 a skater alone, 2 a pair).
+constexpr std::array<Setting, 19> kReadOrder{
+    Setting::Port,     Setting::Alg,      Setting::Left,      Setting::Top,     Setting::Width,
+    Setting::Height,   Setting::Len,      Setting::LenDop,    Setting::LenKrug, Setting::Krugs,
+    Setting::Time,     Setting::DopTime,  Setting::Sound,     Setting::Display, Setting::LastLap,
+    Setting::CallOuts, Setting::Language, Setting::LineBoard, Setting::Lanes,
 };
 
-constexpr std::array<Setting, 18> kWriteOrder{
-    Setting::Left,  Setting::Top,     Setting::Width,   Setting::Height,   Setting::Port,     Setting::Alg,
-    Setting::Len,   Setting::LenDop,  Setting::LenKrug, Setting::Krugs,    Setting::Time,     Setting::DopTime,
-    Setting::Sound, Setting::Display, Setting::LastLap, Setting::CallOuts, Setting::Language, Setting::LineBoard,
+constexpr std::array<Setting, 19> kWriteOrder{
+    Setting::Left,     Setting::Top,      Setting::Width,     Setting::Height,  Setting::Port,
+    Setting::Alg,      Setting::Len,      Setting::LenDop,    Setting::LenKrug, Setting::Krugs,
+    Setting::Time,     Setting::DopTime,  Setting::Sound,     Setting::Display, Setting::LastLap,
+    Setting::CallOuts, Setting::Language, Setting::LineBoard, Setting::Lanes,
 };
 
 // The stored value name ("Port", "LenDop", ...).

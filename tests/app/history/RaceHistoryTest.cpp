@@ -11,6 +11,7 @@
 #include "RaceResultsModel.h"
 #include "RaceResultsPrint.h"
 #include "RaceSheet.h"
+#include "RaceSheetGrid.h"
 #include "RaceSheetTexts.h"
 #include "SpinEdit.h"
 #include "StoredRaceView.h"

@@ -1,0 +1,143 @@
+#include "PairBoard.h"
+
+#include "Colors.h"
+#include "DisplayTexts.h"
+#include "Fonts.h"
+#include "LastLap.h"
+#include "PairRace.h"
+#include "Panel.h"
+#include "RaceBoard.h"
+#include "RaceFeed.h"
+#include "RacePalette.h"
+#include "RaceStatus.h"
+#include "Schedule.h"
+
+#include <QGridLayout>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+// As high as the single skater's board, so the digits below keep their place.
+constexpr int kBoardHeight = 224;
+constexpr int kButtonWidth = 64;
+constexpr int kNameWidth = 210;
+constexpr int kLapsWidth = 150;
+
+Panel *boardPanel(const QString &name, const QFont &font, const QColor &face, const QColor &text, QWidget *parent)
+{
+    auto *panel = new Panel(parent);
+    panel->setObjectName(name);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setFont(font);
+    panel->setColor(face);
+    panel->setFontColor(text);
+    return panel;
+}
+
+void setCaption(Panel *panel, const QString &text)
+{
+    if (panel->caption() != text)
+        panel->setCaption(text);
+}
+
+void setFontColor(Panel *panel, const QColor &colour)
+{
+    if (panel->fontColor() != colour)
+        panel->setFontColor(colour);
+}
+
+} // namespace
+
+PairBoard::PairBoard(const PairRace &pair, QWidget *parent)
+    : QFrame(parent)
+    , m_pair(pair)
+{
+    setObjectName(QStringLiteral("PairBoard"));
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+    setFixedHeight(kBoardHeight);
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    const int rowHeight = (kBoardHeight - 2 * frameWidth()) / 2;
+    const QColor windowText = palette().color(QPalette::WindowText);
+    for (int skater = 0; skater < int(m_rows.size()); ++skater) {
+        Row &row = m_rows[std::size_t(skater)];
+        const QString letter = skater == 0 ? QStringLiteral("A") : QStringLiteral("B");
+        row.button = new QPushButton(letter, this);
+        row.button->setObjectName(QStringLiteral("bPass") + letter);
+        row.button->setFont(WindowFont(QStringLiteral("Arial"), 48, true));
+        row.button->setFixedSize(kButtonWidth, rowHeight);
+        // The keys stay with the window: a click does not take the focus.
+        row.button->setFocusPolicy(Qt::NoFocus);
+        row.button->setToolTip(skater == 0 ? tr("Runde von Läufer A (Strg+L)") : tr("Runde von Läufer B (Strg+K)"));
+        connect(row.button, &QPushButton::clicked, this, [this, skater] { emit passingAsked(skater); });
+
+        row.name = boardPanel(QStringLiteral("PairName") + letter, WindowFont(QStringLiteral("Arial"), 26, true),
+                              Colors::clMedGray(), windowText, this);
+        row.name->setFixedSize(kNameWidth, rowHeight * 2 / 5);
+        row.lastLap = boardPanel(QStringLiteral("PairLastLap") + letter, WindowFont(QStringLiteral("Arial"), 52, true),
+                                 Colors::clMedGray(), windowText, this);
+        row.lastLap->setFixedSize(kNameWidth, rowHeight - row.name->height());
+        row.lapsToGo = boardPanel(QStringLiteral("PairLapsToGo") + letter,
+                                  WindowFont(QStringLiteral("Arial"), 96, true), Colors::clMedGray(), windowText, this);
+        row.lapsToGo->setFixedSize(kLapsWidth, rowHeight);
+        row.gap = boardPanel(QStringLiteral("PairPlusMin") + letter, WindowFont(QStringLiteral("Arial"), 96, true),
+                             Colors::clBlack(), RacePalette::aheadPanel(), this);
+        row.gap->setFixedHeight(rowHeight);
+
+        const int top = skater * 2;
+        grid->addWidget(row.button, top, 0, 2, 1);
+        grid->addWidget(row.name, top, 1);
+        grid->addWidget(row.lastLap, top + 1, 1);
+        grid->addWidget(row.lapsToGo, top, 2, 2, 1);
+        grid->addWidget(row.gap, top, 3, 2, 1);
+    }
+    grid->setColumnStretch(3, 1);
+}
+
+void PairBoard::refresh(std::uint32_t now)
+{
+    const rundaro::GroupRace &group = m_pair.group();
+    for (int skater = 0; skater < int(m_rows.size()); ++skater) {
+        const Row &row = m_rows[std::size_t(skater)];
+        const rundaro::RaceRecord &race = group.Race(skater);
+        const QString name = QString::fromStdString(m_pair.skaterName(skater));
+        setCaption(row.name, name.isEmpty() ? (skater == 0 ? tr("Läufer A") : tr("Läufer B")) : name);
+        row.button->setEnabled(group.IsRunning(skater));
+
+        // Before START and after RESET the plan's laps, as the single board.
+        rundaro::RaceBoard board = race.IsOpen() ? rundaro::BoardOf(race, now)
+                                                 : rundaro::BoardAt(m_pair.feed(skater).planInForce().plan, 0, 0);
+        // A skater who has finished (or was stopped) has the lines not
+        // passed to go, whatever the schedule says at that time: 0 at the
+        // finish, while the other skater's clock runs on.
+        if (race.IsStopped()) {
+            const rundaro::PlanFigures &plan = race.Setup().plan;
+            board.lapsToGo
+                = std::max<std::int64_t>(0, rundaro::WholeRacePassings(plan.laps, plan.extraMetres) - race.Passings());
+        }
+        setCaption(row.lapsToGo, QString::number(board.lapsToGo));
+        if (!race.IsOpen()) {
+            setCaption(row.gap, QString());
+        } else if (!board.aheadBehind) {
+            setCaption(row.gap, NoTargetText());
+        } else {
+            setFontColor(row.gap, RacePalette::gapPanelColour(*board.aheadBehind > 0));
+            setCaption(row.gap, QString::fromStdString(rundaro::AheadBehindText(*board.aheadBehind)));
+        }
+
+        // The lap the skater's last passing closed, until the next one.
+        QString lastLap;
+        if (race.IsOpen() && race.Passings() > 0) {
+            if (const auto figures = rundaro::LastLapAt(race, race.PassingTick(race.Passings() - 1))) {
+                const LastLap shown = LastLapShown(*figures);
+                lastLap = shown.text;
+                setFontColor(row.lastLap, shown.colour.value_or(palette().color(QPalette::WindowText)));
+            }
+        }
+        setCaption(row.lastLap, lastLap);
+    }
+}
