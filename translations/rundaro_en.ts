@@ -324,6 +324,37 @@ from the first passing on, how many seconds the skater was ahead (+) or behind (
 crossed, held until the next passing, in place of the running countdown; and for ten seconds after each
 passing the lap just skated in place of the target lap, green or red as in the table.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>&lt;h3&gt;Ein Paar: zwei L&amp;auml;ufer auf einer Uhr&lt;/h3&gt;
+&lt;p&gt;Mit &lt;b&gt;Paar&lt;/b&gt; auf &amp;bdquo;Configuration&amp;ldquo; nimmt das Programm beide L&amp;auml;ufer eines Paares:
+&amp;bdquo;L&amp;auml;ufer&amp;ldquo; &amp;uuml;ber den Registern nennt L&amp;auml;ufer A (Start innen), das Feld daneben
+L&amp;auml;ufer B (Start au&amp;szlig;en). START startet beide; &lt;b&gt;Strg+L&lt;/b&gt; (LAP, der Knopf &amp;bdquo;A&amp;ldquo;)
+nimmt die Durchfahrt von A, &lt;b&gt;Strg+K&lt;/b&gt; (der Knopf &amp;bdquo;B&amp;ldquo;) die von B. Wer seine letzte Linie
+&amp;uuml;berquert, ist im Ziel; die Uhr steht mit dem letzten. &lt;b&gt;Strg+P&lt;/b&gt; (STOP) h&amp;auml;lt an, wer noch
+l&amp;auml;uft. &lt;b&gt;Strg+Z&lt;/b&gt; nimmt die letzte Durchfahrt von A zur&amp;uuml;ck, &lt;b&gt;Strg+Umschalt+Z&lt;/b&gt; die von B.
+Jeder L&amp;auml;ufer bekommt seine eigene Renndatei.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Kontakt je L&amp;auml;ufer&lt;/b&gt;: A zwischen DTR und DSR (Pin&amp;nbsp;4 und 6), B zwischen RTS und CTS
+(Pin&amp;nbsp;7 und 8), je ein Handtaster; jeder Kontakt ist nach seinem Ausl&amp;ouml;sen eine Sekunde
+gesperrt, der andere nicht. &lt;b&gt;Kontakt je Bahn&lt;/b&gt;: ein Sensor je Bahn an der Linie, innen an DSR,
+au&amp;szlig;en an CTS; jede Durchfahrt geh&amp;ouml;rt dem L&amp;auml;ufer, der dann auf dieser Bahn ist. Die
+L&amp;auml;ufer wechseln auf der Wechselgeraden jede Runde die Bahn. &lt;b&gt;je Bahn, Kreuzung vor der Linie&lt;/b&gt;
+w&amp;auml;hlen, wenn die Wechselgerade zwischen dem Start und der ersten Durchfahrt liegt (der Start liegt
+dann vor der Wechselgeraden): an der ersten Linie ist A dann schon au&amp;szlig;en und B innen.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;A pair: two skaters on one clock&lt;/h3&gt;
+&lt;p&gt;With &lt;b&gt;Paar&lt;/b&gt; on &amp;ldquo;Configuration&amp;rdquo; the program times both skaters of a pair:
+&amp;ldquo;Skater&amp;rdquo; above the tabs names skater A (starting in the inner lane), the field beside it
+skater B (outer lane). START starts both; &lt;b&gt;Ctrl+L&lt;/b&gt; (LAP, the &amp;ldquo;A&amp;rdquo; button) takes A&apos;s
+passing, &lt;b&gt;Ctrl+K&lt;/b&gt; (the &amp;ldquo;B&amp;rdquo; button) B&apos;s. A skater who passes the last line has finished;
+the clock stops with the last one. &lt;b&gt;Ctrl+P&lt;/b&gt; (STOP) stops whoever still runs. &lt;b&gt;Ctrl+Z&lt;/b&gt; takes
+A&apos;s latest passing back, &lt;b&gt;Ctrl+Shift+Z&lt;/b&gt; B&apos;s. Each skater gets a race file of their own.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Contact per skater&lt;/b&gt;: A between DTR and DSR (pins&amp;nbsp;4 and 6), B between RTS and CTS
+(pins&amp;nbsp;7 and 8), a hand button each; each contact is locked for a second after it triggers, the
+other one is not. &lt;b&gt;Contact per lane&lt;/b&gt;: a sensor per lane at the line, inner on DSR, outer on CTS;
+each passing belongs to the skater in that lane then. The skaters change lanes on the crossing
+straight every lap. Choose &lt;b&gt;per lane, crossing before the line&lt;/b&gt; when the crossing straight lies
+between the start and the first passing (the start lies before the crossing straight): at the first
+line A is then already outer and B inner.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>InterruptedRaces</name>
@@ -1463,6 +1494,18 @@ The times are still in the window; the next passing saves again, &quot;Export…
     <message>
         <source>Läufer B</source>
         <translation>Skater B</translation>
+    </message>
+    <message>
+        <source>Kontakt je Läufer</source>
+        <translation>Contact per skater</translation>
+    </message>
+    <message>
+        <source>Kontakt je Bahn</source>
+        <translation>Contact per lane</translation>
+    </message>
+    <message>
+        <source>je Bahn, Kreuzung vor der Linie</source>
+        <translation>per lane, crossing before the line</translation>
     </message>
 </context>
 <context>

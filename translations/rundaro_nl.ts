@@ -324,6 +324,37 @@ scherm vanaf de eerste doorkomst, in plaats van het lopende aftellen, hoeveel se
 laatst gepasseerde lijn voor (+) of achter (-) lag, tot de volgende doorkomst; en tien seconden lang na
 elke doorkomst in plaats van de schemaronde de zojuist gereden ronde, groen of rood zoals in de tabel.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>&lt;h3&gt;Ein Paar: zwei L&amp;auml;ufer auf einer Uhr&lt;/h3&gt;
+&lt;p&gt;Mit &lt;b&gt;Paar&lt;/b&gt; auf &amp;bdquo;Configuration&amp;ldquo; nimmt das Programm beide L&amp;auml;ufer eines Paares:
+&amp;bdquo;L&amp;auml;ufer&amp;ldquo; &amp;uuml;ber den Registern nennt L&amp;auml;ufer A (Start innen), das Feld daneben
+L&amp;auml;ufer B (Start au&amp;szlig;en). START startet beide; &lt;b&gt;Strg+L&lt;/b&gt; (LAP, der Knopf &amp;bdquo;A&amp;ldquo;)
+nimmt die Durchfahrt von A, &lt;b&gt;Strg+K&lt;/b&gt; (der Knopf &amp;bdquo;B&amp;ldquo;) die von B. Wer seine letzte Linie
+&amp;uuml;berquert, ist im Ziel; die Uhr steht mit dem letzten. &lt;b&gt;Strg+P&lt;/b&gt; (STOP) h&amp;auml;lt an, wer noch
+l&amp;auml;uft. &lt;b&gt;Strg+Z&lt;/b&gt; nimmt die letzte Durchfahrt von A zur&amp;uuml;ck, &lt;b&gt;Strg+Umschalt+Z&lt;/b&gt; die von B.
+Jeder L&amp;auml;ufer bekommt seine eigene Renndatei.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Kontakt je L&amp;auml;ufer&lt;/b&gt;: A zwischen DTR und DSR (Pin&amp;nbsp;4 und 6), B zwischen RTS und CTS
+(Pin&amp;nbsp;7 und 8), je ein Handtaster; jeder Kontakt ist nach seinem Ausl&amp;ouml;sen eine Sekunde
+gesperrt, der andere nicht. &lt;b&gt;Kontakt je Bahn&lt;/b&gt;: ein Sensor je Bahn an der Linie, innen an DSR,
+au&amp;szlig;en an CTS; jede Durchfahrt geh&amp;ouml;rt dem L&amp;auml;ufer, der dann auf dieser Bahn ist. Die
+L&amp;auml;ufer wechseln auf der Wechselgeraden jede Runde die Bahn. &lt;b&gt;je Bahn, Kreuzung vor der Linie&lt;/b&gt;
+w&amp;auml;hlen, wenn die Wechselgerade zwischen dem Start und der ersten Durchfahrt liegt (der Start liegt
+dann vor der Wechselgeraden): an der ersten Linie ist A dann schon au&amp;szlig;en und B innen.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Een paar: twee rijders op &amp;eacute;&amp;eacute;n klok&lt;/h3&gt;
+&lt;p&gt;Met &lt;b&gt;Paar&lt;/b&gt; op &amp;bdquo;Configuration&amp;ldquo; neemt het programma beide rijders van een paar:
+&amp;bdquo;Rijder&amp;ldquo; boven de tabbladen noemt rijder A (start binnen), het veld ernaast rijder B
+(start buiten). START start beide; &lt;b&gt;Ctrl+L&lt;/b&gt; (LAP, de knop &amp;bdquo;A&amp;ldquo;) neemt de doorkomst van
+A, &lt;b&gt;Ctrl+K&lt;/b&gt; (de knop &amp;bdquo;B&amp;ldquo;) die van B. Wie zijn laatste lijn passeert, is binnen; de
+klok stopt met de laatste. &lt;b&gt;Ctrl+P&lt;/b&gt; (STOP) stopt wie nog rijdt. &lt;b&gt;Ctrl+Z&lt;/b&gt; neemt de laatste
+doorkomst van A terug, &lt;b&gt;Ctrl+Shift+Z&lt;/b&gt; die van B. Elke rijder krijgt een eigen wedstrijdbestand.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Contact per rijder&lt;/b&gt;: A tussen DTR en DSR (pin&amp;nbsp;4 en 6), B tussen RTS en CTS
+(pin&amp;nbsp;7 en 8), elk een handknop; elk contact is na het afgaan een seconde geblokkeerd, het andere
+niet. &lt;b&gt;Contact per baan&lt;/b&gt;: een sensor per baan op de lijn, binnen op DSR, buiten op CTS; elke
+doorkomst hoort bij de rijder die dan in die baan is. De rijders wisselen elke ronde van baan op het
+kruisingsrechte eind. Kies &lt;b&gt;per baan, kruising voor de lijn&lt;/b&gt; als het kruisingsrechte eind tussen
+de start en de eerste doorkomst ligt (de start ligt voor het kruisingsrechte eind): op de eerste lijn
+is A dan al buiten en B binnen.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>InterruptedRaces</name>
@@ -1463,6 +1494,18 @@ De tijden staan nog in het venster; bij de volgende doorkomst wordt opnieuw opge
     <message>
         <source>Läufer B</source>
         <translation>Rijder B</translation>
+    </message>
+    <message>
+        <source>Kontakt je Läufer</source>
+        <translation>Contact per rijder</translation>
+    </message>
+    <message>
+        <source>Kontakt je Bahn</source>
+        <translation>Contact per baan</translation>
+    </message>
+    <message>
+        <source>je Bahn, Kreuzung vor der Linie</source>
+        <translation>per baan, kruising voor de lijn</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,21 @@ zum Kreis. Das Programm sendet nichts, es schaltet nur DTR ein und beobachtet DS
 gez&auml;hlte Wechsel gibt START, LAP oder STOP, je nachdem, was an der Reihe ist; danach ist die
 Leitung eine Sekunde gesperrt, ein prellender Kontakt z&auml;hlt also einmal. Zur&uuml;ckgesetzt und
 zur&uuml;ckgenommen wird nur von Hand.</p>)"),
+    QT_TRANSLATE_NOOP("HelpWindow", R"(<h3>Ein Paar: zwei L&auml;ufer auf einer Uhr</h3>
+<p>Mit <b>Paar</b> auf &bdquo;Configuration&ldquo; nimmt das Programm beide L&auml;ufer eines Paares:
+&bdquo;L&auml;ufer&ldquo; &uuml;ber den Registern nennt L&auml;ufer A (Start innen), das Feld daneben
+L&auml;ufer B (Start au&szlig;en). START startet beide; <b>Strg+L</b> (LAP, der Knopf &bdquo;A&ldquo;)
+nimmt die Durchfahrt von A, <b>Strg+K</b> (der Knopf &bdquo;B&ldquo;) die von B. Wer seine letzte Linie
+&uuml;berquert, ist im Ziel; die Uhr steht mit dem letzten. <b>Strg+P</b> (STOP) h&auml;lt an, wer noch
+l&auml;uft. <b>Strg+Z</b> nimmt die letzte Durchfahrt von A zur&uuml;ck, <b>Strg+Umschalt+Z</b> die von B.
+Jeder L&auml;ufer bekommt seine eigene Renndatei.</p>
+<p><b>Kontakt je L&auml;ufer</b>: A zwischen DTR und DSR (Pin&nbsp;4 und 6), B zwischen RTS und CTS
+(Pin&nbsp;7 und 8), je ein Handtaster; jeder Kontakt ist nach seinem Ausl&ouml;sen eine Sekunde
+gesperrt, der andere nicht. <b>Kontakt je Bahn</b>: ein Sensor je Bahn an der Linie, innen an DSR,
+au&szlig;en an CTS; jede Durchfahrt geh&ouml;rt dem L&auml;ufer, der dann auf dieser Bahn ist. Die
+L&auml;ufer wechseln auf der Wechselgeraden jede Runde die Bahn. <b>je Bahn, Kreuzung vor der Linie</b>
+w&auml;hlen, wenn die Wechselgerade zwischen dem Start und der ersten Durchfahrt liegt (der Start liegt
+dann vor der Wechselgeraden): an der ersten Linie ist A dann schon au&szlig;en und B innen.</p>)"),
     QT_TRANSLATE_NOOP("HelpWindow", R"(<h3>Zust&auml;nde des Kontakts</h3>
 <p>So stehen sie unter der Sollrunde und auf &bdquo;Configuration&ldquo;:</p>
 <ul>

@@ -81,9 +81,9 @@ TEST(SettingsOrder, ReadsInOrderAndStopsAtTheFirstMissingValue)
     EXPECT_EQ(store.closes, 1);
     // The value added last comes last, so a file written before it existed
     // restores everything else.
-    EXPECT_EQ(kReadOrder.back(), Setting::Lanes);
-    EXPECT_EQ(kWriteOrder.back(), Setting::Lanes);
-    EXPECT_STREQ(SettingName(Setting::Lanes), "Lanes");
+    EXPECT_EQ(kReadOrder.back(), Setting::Contacts);
+    EXPECT_EQ(kWriteOrder.back(), Setting::Contacts);
+    EXPECT_STREQ(SettingName(Setting::Contacts), "Contacts");
 
     store.values.erase("LenDop");
     EXPECT_EQ(readAll(store),

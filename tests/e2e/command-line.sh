@@ -88,7 +88,7 @@ for signal in TERM INT HUP; do
   status=$?
   [ "$status" -eq 0 ] || fail "SIG$signal: exit status $status, not 0"
   settings="$XDG_CONFIG_HOME/rundaro/settings.reg"
-  [ "$(grep -c '=dword:' "$settings" 2>/dev/null)" = 19 ] || fail "SIG$signal: settings not stored in $settings"
+  [ "$(grep -c '=dword:' "$settings" 2>/dev/null)" = 20 ] || fail "SIG$signal: settings not stored in $settings"
   [ -z "$(find "$XDG_CONFIG_HOME" -type f ! -name settings.reg)" ] || fail "SIG$signal: a temporary file was left"
 done
 

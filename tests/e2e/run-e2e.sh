@@ -302,7 +302,7 @@ fi
 settings="$XDG_CONFIG_HOME/$(basename "$program")/settings.reg"
 check "settings written on exit to $settings" test -s "$settings"
 check "the laps typed in are stored (\"Krugs\"=dword:0000000a)" grep -q '^"Krugs"=dword:0000000a' "$settings"
-check "the settings hold all twelve values and the seven added after them" test "$(grep -c '=dword:' "$settings")" -eq 19
+check "the settings hold all twelve values and the eight added after them" test "$(grep -c '=dword:' "$settings")" -eq 20
 
 races=("$HOME"/.local/share/rundaro/races/*.csv)
 check "the race is saved in ~/.local/share/rundaro/races (${#races[@]} file)" \

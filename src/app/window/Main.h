@@ -270,6 +270,9 @@ private:
     // while no race runs, else that skater's passing; each contact has a
     // lockout of its own.
     void pairContact(int contact, std::uint32_t tick);
+    // The skater a contact belongs to now: its own (A's on DSR, B's on
+    // CTS), or with a contact per lane the skater due in that lane.
+    std::optional<int> contactSkater(int contact) const;
     // The commands and board follow the pair's races.
     void followPair();
     // The current race's table on "Control": the lap table, or in a pair
@@ -355,6 +358,8 @@ private:
     QCheckBox *cbBoard = nullptr;
     QCheckBox *cbCallOuts = nullptr;
     QCheckBox *cbPair = nullptr;
+    // A pair's contacts: one per skater, or one per lane at the line.
+    QComboBox *cbContacts = nullptr;
     QComboBox *cbLanguage = nullptr;
     QLabel *LabTrigger = nullptr;
     QLabel *LabPortState = nullptr;

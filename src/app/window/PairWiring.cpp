@@ -3,12 +3,15 @@
 // through each skater's feed (its race file, the history) as a race run
 // alone. The commands name their skater: LAP and Ctrl+L A's passing, Ctrl+K
 // B's, STOP whoever still runs, Ctrl+Z and Ctrl+Shift+Z the latest passing
-// of A and of B. A's contact is on DSR as ever, B's on CTS with RTS on.
+// of A and of B. A's contact is on DSR as ever, B's on CTS with RTS on; or
+// the contacts belong to the lanes at the line (inner on DSR, outer on CTS),
+// each passing going to the skater in that lane then.
 #include "Main.h"
 
 #include "ButtonWithColor.h"
 #include "Colors.h"
 #include "Comms.h"
+#include "LaneContacts.h"
 #include "PairBoard.h"
 #include "PairRace.h"
 #include "PairTables.h"
@@ -24,6 +27,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QTabWidget>
@@ -52,14 +56,33 @@ void TFormMain::createPairMode()
     m_sounds->follow(m_pair->feed(kSkaterB), false);
 
     auto *configuration = PageControl1->findChild<QWidget *>(QStringLiteral("TabSheet3"));
-    cbPair = new QCheckBox(tr("Paar"), configuration);
+    auto *pairRow = new QWidget(configuration);
+    auto *row = new QHBoxLayout(pairRow);
+    row->setContentsMargins(0, 0, 0, 0);
+    cbPair = new QCheckBox(tr("Paar"), pairRow);
     cbPair->setObjectName(QStringLiteral("cbPair"));
     cbPair->setToolTip(tr("Zwei Läufer auf einer Uhr: A mit Strg+L und dem Kontakt an DSR, "
                           "B mit Strg+K und dem Kontakt an CTS"));
-    static_cast<QGridLayout *>(configuration->layout())->addWidget(cbPair, 5, 2);
+    // Whose a contact is: the skater's own, or the lane's at the line, the
+    // first passing's lane set by where the lanes cross (see the help).
+    cbContacts = new QComboBox(pairRow);
+    cbContacts->setObjectName(QStringLiteral("cbContacts"));
+    cbContacts->addItems({tr("Kontakt je Läufer"), tr("Kontakt je Bahn"), tr("je Bahn, Kreuzung vor der Linie")});
+    cbContacts->setEnabled(false);
+    row->addWidget(cbPair);
+    row->addWidget(cbContacts);
+    row->addStretch(1);
+    static_cast<QGridLayout *>(configuration->layout())->addWidget(pairRow, 5, 2);
     // The mode is the race's from START to RESET.
-    connect(this, &TFormMain::raceStarted, cbPair, [this] { cbPair->setEnabled(false); });
-    connect(this, &TFormMain::raceReset, cbPair, [this] { cbPair->setEnabled(true); });
+    connect(this, &TFormMain::raceStarted, cbPair, [this] {
+        cbPair->setEnabled(false);
+        cbContacts->setEnabled(false);
+    });
+    connect(this, &TFormMain::raceReset, cbPair, [this] {
+        cbPair->setEnabled(true);
+        cbContacts->setEnabled(cbPair->isChecked());
+    });
+    connect(cbContacts, &QComboBox::currentIndexChanged, this, [this] { m_pairLockout.Clear(); });
 
     // B's commands, beside the menu's (which are A's in a pair).
     mLapB = new QAction(tr("Runde Läufer B"), this);
@@ -103,6 +126,7 @@ void TFormMain::showPairMode(bool on)
     // B's contact closes between RTS and CTS: RTS gives it its voltage.
     ComPort->SetEvents(on ? TEvents{TComPort::evDSR, TComPort::evCTS} : TEvents{TComPort::evDSR});
     ComPort->SetEnableRTS(on);
+    cbContacts->setEnabled(on && !m_record.IsOpen());
     if (ComPort->Connected())
         cbPortChange(cbPort);
     m_pairLockout.Clear();
@@ -177,10 +201,22 @@ void TFormMain::pairContact(int contact, std::uint32_t tick)
         for (int other = 0; other < PairRace::kSkaters; ++other)
             m_pairLockout.Arm(other, tick, std::uint32_t(TimerGesperrt->interval()));
     } else {
-        pairPassing(contact);
+        if (const std::optional<int> skater = contactSkater(contact))
+            pairPassing(*skater);
+        // A contact nobody was due at (the second of one passing) locks
+        // its line out all the same.
         m_pairLockout.Arm(contact, tick, std::uint32_t(TimerGesperrt->interval()));
     }
     m_contactTick.reset();
+}
+
+std::optional<int> TFormMain::contactSkater(int contact) const
+{
+    if (cbContacts->currentIndex() == 0)
+        return contact;
+    // DSR's contact lies in the inner lane, CTS's in the outer.
+    const rundaro::LaneContacts lanes(cbContacts->currentIndex() == 2);
+    return lanes.SkaterIn(contact == 0 ? rundaro::Lane::Inner : rundaro::Lane::Outer, m_pair->group());
 }
 
 void TFormMain::followPair()

@@ -21,6 +21,8 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 
+#include <algorithm>
+
 using rundaro::Setting;
 
 namespace {
@@ -123,6 +125,7 @@ void TFormMain::applySetting(Setting setting, std::int32_t value)
         break;
     case Setting::LineBoard: cbBoard->setChecked(value != 0); break;
     case Setting::Lanes: cbPair->setChecked(value == 2); break;
+    case Setting::Contacts: cbContacts->setCurrentIndex(std::clamp(value, 0, cbContacts->count() - 1)); break;
     }
 }
 
@@ -148,6 +151,7 @@ std::int32_t TFormMain::settingValue(Setting setting) const
     case Setting::Language: return cbLanguage->currentIndex();
     case Setting::LineBoard: return cbBoard->isChecked() ? 1 : 0;
     case Setting::Lanes: return cbPair->isChecked() ? 2 : 1;
+    case Setting::Contacts: return cbContacts->currentIndex();
     }
     return 0;
 }

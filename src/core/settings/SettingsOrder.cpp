@@ -8,7 +8,7 @@ namespace {
 
 constexpr const char *kNames[] = {
     "Port", "Alg",     "Left",  "Top",     "Width",   "Height",   "Len",      "LenDop",    "LenKrug", "Krugs",
-    "Time", "DopTime", "Sound", "Display", "LastLap", "CallOuts", "Language", "LineBoard", "Lanes",
+    "Time", "DopTime", "Sound", "Display", "LastLap", "CallOuts", "Language", "LineBoard", "Lanes",   "Contacts",
 };
 
 // Closes the store's key however the scope is left.

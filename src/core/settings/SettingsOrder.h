@@ -3,6 +3,7 @@
 #include "SettingsStore.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -31,8 +32,10 @@ enum class Setting {
     CallOuts,
     Language,
     LineBoard,
-    Lanes
+    Lanes,
+    Contacts
 };
+inline constexpr std::size_t kSettingCount = std::size_t(Setting::Contacts) + 1;
 
 // Reading applies each value as soon as it is read, so the order matters:
 // the port first, then the window, then the race set-up with the extra
@@ -43,20 +46,37 @@ enum class Setting {
 // n-th screen), "LastLap" (the last lap shown on it after each passing),
 // "CallOuts" (the spoken call-outs on or off), "Language" (the language of
 // the program's texts: 0 German, 1 English, 2 Dutch), "LineBoard" (the
-// board at the line on or off), "Lanes" (1 a skater alone, 2 a pair).
-constexpr std::array<Setting, 19> kReadOrder{
+// board at the line on or off), "Lanes" (1 a skater alone, 2 a pair),
+// "Contacts" (a pair's contacts: 0 one per skater, 1 one per lane at the
+// line, 2 one per lane with the crossing before the first line).
+constexpr std::array<Setting, kSettingCount> kReadOrder{
     Setting::Port,     Setting::Alg,      Setting::Left,      Setting::Top,     Setting::Width,
     Setting::Height,   Setting::Len,      Setting::LenDop,    Setting::LenKrug, Setting::Krugs,
     Setting::Time,     Setting::DopTime,  Setting::Sound,     Setting::Display, Setting::LastLap,
-    Setting::CallOuts, Setting::Language, Setting::LineBoard, Setting::Lanes,
+    Setting::CallOuts, Setting::Language, Setting::LineBoard, Setting::Lanes,   Setting::Contacts,
 };
 
-constexpr std::array<Setting, 19> kWriteOrder{
+constexpr std::array<Setting, kSettingCount> kWriteOrder{
     Setting::Left,     Setting::Top,      Setting::Width,     Setting::Height,  Setting::Port,
     Setting::Alg,      Setting::Len,      Setting::LenDop,    Setting::LenKrug, Setting::Krugs,
     Setting::Time,     Setting::DopTime,  Setting::Sound,     Setting::Display, Setting::LastLap,
-    Setting::CallOuts, Setting::Language, Setting::LineBoard, Setting::Lanes,
+    Setting::CallOuts, Setting::Language, Setting::LineBoard, Setting::Lanes,   Setting::Contacts,
 };
+
+// Each order names every setting once: an array with an initializer left
+// out would fill its end with the first setting and compile all the same.
+constexpr bool NamesEverySettingOnce(const std::array<Setting, kSettingCount> &order)
+{
+    for (std::size_t setting = 0; setting < kSettingCount; ++setting) {
+        int found = 0;
+        for (const Setting listed : order)
+            found += std::size_t(listed) == setting ? 1 : 0;
+        if (found != 1)
+            return false;
+    }
+    return true;
+}
+static_assert(NamesEverySettingOnce(kReadOrder) && NamesEverySettingOnce(kWriteOrder));
 
 // The stored value name ("Port", "LenDop", ...).
 const char *SettingName(Setting setting);

@@ -205,6 +205,39 @@ namespace {
 class PairContactsTest : public TriggerFixture
 {
 protected:
+    // A 1000 m pair, the port open and the pair mode chosen with `contacts`.
+    void startPair(int contacts)
+    {
+        env.ports = {1};
+        env.storeValues({{"Port", 1},
+                         {"Alg", 0},
+                         {"Left", 0},
+                         {"Top", 0},
+                         {"Width", 708},
+                         {"Height", 483},
+                         {"Len", 1000},
+                         {"LenDop", 200},
+                         {"LenKrug", 400}});
+        start();
+        child<QCheckBox>("cbPair")->setChecked(true);
+        pick(child<QComboBox>("cbContacts"), contacts);
+        ASSERT_TRUE(comPort()->Connected());
+    }
+    struct Step
+    {
+        std::uint32_t ms;
+        std::uint32_t status;
+    };
+    // Runs the steps from START (the first step's contact) on the race clock.
+    void run(std::initializer_list<Step> steps)
+    {
+        const std::uint32_t t0 = clock.value();
+        for (const Step &step : steps) {
+            clock.set(t0 + step.ms);
+            lines(step.status);
+        }
+        EXPECT_EQ(form->StartTick(), t0);
+    }
     // The contacts' lines stand at `status` (DSR and CTS bits); returns when
     // the window has had the port's report of it.
     void lines(std::uint32_t status)
@@ -231,37 +264,56 @@ protected:
 // contact is locked out alone, from its own contact's stamp.
 TEST_F(PairContactsTest, TwoContactsEachLockedOutAlone)
 {
-    env.ports = {1};
-    env.storeValues({{"Port", 1},
-                     {"Alg", 0},
-                     {"Left", 0},
-                     {"Top", 0},
-                     {"Width", 708},
-                     {"Height", 483},
-                     {"Len", 1000},
-                     {"LenDop", 200},
-                     {"LenKrug", 400}});
-    start();
-    child<QCheckBox>("cbPair")->setChecked(true);
-    ASSERT_TRUE(comPort()->Connected());
+    startPair(0);
     EXPECT_EQ(comPort()->Events(), TEvents({TComPort::evCTS, TComPort::evDSR}));
     EXPECT_TRUE(comPort()->EnableRTS());
-
-    const std::uint32_t t0 = clock.value();
-    struct Step
-    {
-        std::uint32_t ms;
-        std::uint32_t status;
-    };
     // DSR starts; CTS 400 ms later is in the start's lockout. A at 18 s, B
     // 300 ms after A (A's lockout is not B's), B again 500 ms later: locked.
-    for (const Step &step :
-         {Step{0, kMsDsr}, Step{400, kMsDsr | kMsCts}, Step{600, 0}, Step{18000, kMsDsr}, Step{18300, kMsDsr | kMsCts},
-          Step{18600, kMsDsr}, Step{18800, kMsDsr | kMsCts}, Step{19000, 0}, Step{19400, kMsCts}}) {
-        clock.set(t0 + step.ms);
-        lines(step.status);
-    }
-    EXPECT_EQ(form->StartTick(), t0);
+    run({{0, kMsDsr},
+         {400, kMsDsr | kMsCts},
+         {600, 0},
+         {18000, kMsDsr},
+         {18300, kMsDsr | kMsCts},
+         {18600, kMsDsr},
+         {18800, kMsDsr | kMsCts},
+         {19000, 0},
+         {19400, kMsCts}});
     EXPECT_EQ(passings(0), (std::vector<std::int32_t>{18000}));
     EXPECT_EQ(passings(1), (std::vector<std::int32_t>{18300, 19400}));
+}
+
+// A contact per lane at the line (DSR inner, CTS outer): the skaters change
+// lanes every lap, so each lane's passings alternate between them. A starts
+// inner, B outer; with the crossing before the first line both have changed
+// once when they first reach it.
+TEST_F(PairContactsTest, LaneContactsAlternateBetweenTheSkaters)
+{
+    const std::vector<std::int32_t> first{18000, 47000, 76000};
+    const std::vector<std::int32_t> second{18300, 47400, 76500};
+    struct Case
+    {
+        int contacts;
+        std::vector<std::int32_t> a, b;
+    };
+    for (const Case &c : {Case{1, first, second}, Case{2, second, first}}) {
+        SCOPED_TRACE(c.contacts);
+        startPair(c.contacts);
+        // Inner lane at 18 s, outer at 18.3; then outer first, then inner
+        // first: the one in front at each line is in the other lane.
+        run({{0, kMsDsr},
+             {600, 0},
+             {18000, kMsDsr},
+             {18300, kMsDsr | kMsCts},
+             {18600, 0},
+             {47000, kMsCts},
+             {47400, kMsDsr},
+             {47800, 0},
+             {76000, kMsDsr},
+             {76500, kMsDsr | kMsCts}});
+        EXPECT_EQ(passings(0), c.a);
+        EXPECT_EQ(passings(1), c.b);
+        EXPECT_FALSE(enabled("bStop")); // both finished, the clock stopped
+        exit();
+        env.line = rundaro::serial::SimulatedLine::Create();
+    }
 }
