@@ -16,6 +16,7 @@
 #include "RaceFeed.h"
 #include "RaceFile.h"
 #include "RaceHistory.h"
+#include "RacePrint.h"
 #include "RaceSounds.h"
 #include "SkaterField.h"
 #include "SortGrid.h"
@@ -132,6 +133,10 @@ void TFormMain::showPairMode(bool on)
     PageControl1->widget(0)->findChild<QWidget *>(QStringLiteral("PanelBig"))->setVisible(!on);
     m_skaterB->setVisible(on);
     m_skaterB->parentWidget()->adjustSize();
+    // Alt+D prints both skaters' races on one page.
+    auto *printer = findChild<RacePrinter *>(QStringLiteral("RacePrinter"));
+    printer->setPair(on ? std::vector<const RaceFeed *>{&m_pair->feed(kSkaterA), &m_pair->feed(kSkaterB)}
+                        : std::vector<const RaceFeed *>{});
     followPair();
 }
 
