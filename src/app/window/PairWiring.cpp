@@ -13,6 +13,7 @@
 #include "PairRace.h"
 #include "PairTables.h"
 #include "PortList.h"
+#include "RaceCallOuts.h"
 #include "RaceFeed.h"
 #include "RaceFile.h"
 #include "RaceHistory.h"
@@ -51,6 +52,9 @@ void TFormMain::createPairMode()
     // The race sounds for each skater's passings; START sounds once.
     m_sounds->follow(m_pair->feed(kSkaterA), true);
     m_sounds->follow(m_pair->feed(kSkaterB), false);
+    // The call-outs for each skater's passings, each naming its skater.
+    m_callOuts->follow(m_pair->feed(kSkaterA), "A");
+    m_callOuts->follow(m_pair->feed(kSkaterB), "B");
 
     auto *configuration = PageControl1->findChild<QWidget *>(QStringLiteral("TabSheet3"));
     cbPair = new QCheckBox(tr("Paar"), configuration);
