@@ -903,6 +903,10 @@ The times are still in the window; the next passing saves again, &quot;Export…
         <source>abgebrochen</source>
         <translation>stopped early</translation>
     </message>
+    <message>
+        <source>Läufer %1</source>
+        <translation>Skater %1</translation>
+    </message>
 </context>
 <context>
     <name>RaceResults</name>

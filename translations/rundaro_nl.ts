@@ -903,6 +903,10 @@ De tijden staan nog in het venster; bij de volgende doorkomst wordt opnieuw opge
         <source>abgebrochen</source>
         <translation>afgebroken</translation>
     </message>
+    <message>
+        <source>Läufer %1</source>
+        <translation>Rijder %1</translation>
+    </message>
 </context>
 <context>
     <name>RaceResults</name>

@@ -113,6 +113,85 @@ QFont printFont(int points, bool bold)
     return font;
 }
 
+// The printout's fonts and measures on one device, in its pixels.
+struct PrintMetrics
+{
+    explicit PrintMetrics(QPaintDevice &device)
+        : mm(device.logicalDpiY() / 25.4)
+        , padding(int(1.5 * mm))
+        , rowHeight(int(QFontMetrics(tableFont, &device).height() * 1.6))
+        , footHeight(QFontMetrics(footFont, &device).height() + int(2 * mm))
+        , titleHeight(QFontMetrics(titleFont, &device).height())
+        , lineHeight(QFontMetrics(textFont, &device).height())
+    {
+    }
+
+    const QFont titleFont = printFont(16, true);
+    const QFont textFont = printFont(10, false);
+    const QFont tableFont = printFont(10, true);
+    const QFont footFont = printFont(8, false);
+    const double mm;
+    const int padding;
+    const int rowHeight;
+    const int footHeight;
+    const int titleHeight;
+    const int lineHeight;
+};
+
+// The columns keep the screen's proportions across `width`: each one's
+// left edge, and the right edge of the last.
+std::vector<int> columnLefts(int width)
+{
+    const int total = std::accumulate(rundaro::kLapColumnOrder.begin(), rundaro::kLapColumnOrder.end(), 0,
+                                      [](int sum, rundaro::LapColumn c) { return sum + LapColumnWidth(c); });
+    std::vector<int> lefts{0};
+    int sum = 0;
+    for (rundaro::LapColumn column : rundaro::kLapColumnOrder) {
+        sum += LapColumnWidth(column);
+        lefts.push_back(int(qint64(width) * sum / total));
+    }
+    return lefts;
+}
+
+rundaro::RaceRowTexts columnHeaders()
+{
+    rundaro::RaceRowTexts headers;
+    for (rundaro::LapColumn column : rundaro::kLapColumnOrder)
+        rundaro::Cell(headers, column) = LapColumnTitle(column).toStdString();
+    return headers;
+}
+
+int setupRows(const PrintedRace &printed)
+{
+    return int(printed.setup.size() + 1) / 2;
+}
+
+// The height of the title, the set-up in two columns and the summary above
+// a race's table.
+int headingHeight(const PrintedRace &printed, const PrintMetrics &m)
+{
+    const int summaryHeight = printed.summary.isEmpty() ? 0 : m.lineHeight + int(2 * m.mm);
+    return m.titleHeight + int(4 * m.mm) + setupRows(printed) * m.lineHeight + summaryHeight + int(5 * m.mm);
+}
+
+void drawHeading(QPainter &painter, const PrintedRace &printed, const PrintMetrics &m, int width, int top)
+{
+    painter.setFont(m.titleFont);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(0, top, width, m.titleHeight), Qt::AlignLeft | Qt::AlignVCenter, printed.title);
+    painter.setFont(m.textFont);
+    const int rows = setupRows(printed);
+    const int setupTop = top + m.titleHeight + int(4 * m.mm);
+    for (int i = 0; i < int(printed.setup.size()); ++i)
+        painter.drawText(QRect((i / rows) * width / 2, setupTop + (i % rows) * m.lineHeight, width / 2, m.lineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, printed.setup[i]);
+    if (!printed.summary.isEmpty()) {
+        painter.setFont(m.tableFont);
+        painter.drawText(QRect(0, setupTop + rows * m.lineHeight + int(2 * m.mm), width, m.lineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, printed.summary);
+    }
+}
+
 // Draws one row of the table at `top`: a header row on the button face, a
 // result row on white, every text right-aligned as on the screen.
 void drawRow(QPainter &painter, const std::vector<int> &lefts, int top, int height, const rundaro::RaceRowTexts &texts,
@@ -170,78 +249,95 @@ void RacePrinter::printDialog()
 
 bool RacePrinter::print(QPagedPaintDevice &printer) const
 {
-    const rundaro::RaceRecord &shown = m_printing ? *m_printing : m_stored ? *m_stored : m_feed.race();
+    const rundaro::RaceRecord *chosen = m_printing ? m_printing : m_stored;
+    // A saved race on show, or asked for, is printed alone.
+    if (!chosen && !m_pair.empty())
+        return printPair(printer);
+    const rundaro::RaceRecord &shown = chosen ? *chosen : m_feed.race();
     const PrintedRace printed = printedRace(shown, m_feed);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    const int resolution = printer.logicalDpiY();
-    const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(resolution).size());
-    const double mm = resolution / 25.4;
-    const int padding = int(1.5 * mm);
-
-    // The columns keep the screen's proportions across the page's width.
-    const int total = std::accumulate(rundaro::kLapColumnOrder.begin(), rundaro::kLapColumnOrder.end(), 0,
-                                      [](int sum, rundaro::LapColumn c) { return sum + LapColumnWidth(c); });
-    std::vector<int> lefts{0};
-    int sum = 0;
-    for (rundaro::LapColumn column : rundaro::kLapColumnOrder) {
-        sum += LapColumnWidth(column);
-        lefts.push_back(int(qint64(page.width()) * sum / total));
-    }
-
-    const QFont titleFont = printFont(16, true);
-    const QFont textFont = printFont(10, false);
-    const QFont tableFont = printFont(10, true);
-    const QFont footFont = printFont(8, false);
-    const int rowHeight = int(QFontMetrics(tableFont, &printer).height() * 1.6);
-    const int footHeight = QFontMetrics(footFont, &printer).height() + int(2 * mm);
+    const PrintMetrics m(printer);
+    const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.logicalDpiY()).size());
+    const std::vector<int> lefts = columnLefts(page.width());
 
     // The first page carries title and set-up above the table.
-    const int titleHeight = QFontMetrics(titleFont, &printer).height();
-    const int lineHeight = QFontMetrics(textFont, &printer).height();
-    const int setupRows = int(printed.setup.size() + 1) / 2;
-    const int summaryHeight = printed.summary.isEmpty() ? 0 : lineHeight + int(2 * mm);
-    const int firstTop = titleHeight + int(4 * mm) + setupRows * lineHeight + summaryHeight + int(5 * mm);
-    auto rowsFrom = [&](int top) { return std::max(1, (page.height() - footHeight - top) / rowHeight - 1); };
+    const int firstTop = headingHeight(printed, m);
+    auto rowsFrom = [&](int top) { return std::max(1, (page.height() - m.footHeight - top) / m.rowHeight - 1); };
     const int rows = int(printed.sheet.rows.size());
     const int pages = 1 + (std::max(0, rows - rowsFrom(firstTop)) + rowsFrom(0) - 1) / rowsFrom(0);
 
-    rundaro::RaceRowTexts headers;
-    for (rundaro::LapColumn column : rundaro::kLapColumnOrder)
-        rundaro::Cell(headers, column) = LapColumnTitle(column).toStdString();
+    const rundaro::RaceRowTexts headers = columnHeaders();
     int row = 0;
     for (int pageNo = 1; pageNo <= pages; ++pageNo) {
         int top = 0;
         if (pageNo == 1) {
-            painter.setFont(titleFont);
-            painter.setPen(Qt::black);
-            painter.drawText(QRect(0, 0, page.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter, printed.title);
-            painter.setFont(textFont);
-            const int setupTop = titleHeight + int(4 * mm);
-            for (int i = 0; i < int(printed.setup.size()); ++i)
-                painter.drawText(QRect((i / setupRows) * page.width() / 2, setupTop + (i % setupRows) * lineHeight,
-                                       page.width() / 2, lineHeight),
-                                 Qt::AlignLeft | Qt::AlignVCenter, printed.setup[i]);
-            if (!printed.summary.isEmpty()) {
-                painter.setFont(tableFont);
-                painter.drawText(QRect(0, setupTop + setupRows * lineHeight + int(2 * mm), page.width(), lineHeight),
-                                 Qt::AlignLeft | Qt::AlignVCenter, printed.summary);
-            }
+            drawHeading(painter, printed, m, page.width(), 0);
             top = firstTop;
         } else {
             printer.newPage();
         }
-        painter.setFont(tableFont);
-        drawRow(painter, lefts, top, rowHeight, headers, true, 0, padding);
-        top += rowHeight;
-        for (int n = rowsFrom(pageNo == 1 ? firstTop : 0); n > 0 && row < rows; --n, ++row, top += rowHeight)
-            drawRow(painter, lefts, top, rowHeight, printed.sheet.rows[std::size_t(row)], false,
-                    segmentTarget(printed.plan, row), padding);
-        painter.setFont(footFont);
+        painter.setFont(m.tableFont);
+        drawRow(painter, lefts, top, m.rowHeight, headers, true, 0, m.padding);
+        top += m.rowHeight;
+        for (int n = rowsFrom(pageNo == 1 ? firstTop : 0); n > 0 && row < rows; --n, ++row, top += m.rowHeight)
+            drawRow(painter, lefts, top, m.rowHeight, printed.sheet.rows[std::size_t(row)], false,
+                    segmentTarget(printed.plan, row), m.padding);
+        painter.setFont(m.footFont);
         painter.setPen(Qt::black);
-        painter.drawText(QRect(0, page.height() - footHeight, page.width(), footHeight),
+        painter.drawText(QRect(0, page.height() - m.footHeight, page.width(), m.footHeight),
                          Qt::AlignRight | Qt::AlignBottom, tr("Seite %1 von %2").arg(pageNo).arg(pages));
+    }
+    return painter.end();
+}
+
+bool RacePrinter::printPair(QPagedPaintDevice &printer) const
+{
+    // The pair's common title, then each skater's race under the skater's
+    // letter and name.
+    const QString title = printedRace(m_pair.front()->race(), *m_pair.front()).title;
+    std::vector<PrintedRace> races;
+    for (std::size_t skater = 0; skater < m_pair.size(); ++skater) {
+        const RaceFeed &feed = *m_pair[skater];
+        PrintedRace printed = printedRace(feed.race(), feed);
+        const QString who = tr("Läufer %1").arg(QChar(char16_t(u'A' + skater)));
+        const QString name = QString::fromStdString(feed.race().HasRace() ? feed.race().Skater() : feed.nextSkater());
+        printed.title = name.isEmpty() ? who : who + QStringLiteral(" \u2013 ") + name;
+        races.push_back(std::move(printed));
+    }
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const PrintMetrics m(printer);
+    const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.logicalDpiY()).size());
+    const int gap = int(8 * m.mm);
+    auto tableHeight = [&](const PrintedRace &printed) { return int(printed.sheet.rows.size() + 1) * m.rowHeight; };
+    int height = m.titleHeight;
+    for (const PrintedRace &printed : races)
+        height += gap + headingHeight(printed, m) + tableHeight(printed);
+    // Everything shrinks alike until the pair fills the page's height at most.
+    const double scale = std::min(1.0, double(page.height()) / height);
+    painter.scale(scale, scale);
+    const int width = int(page.width() / scale);
+    const std::vector<int> lefts = columnLefts(width);
+    const rundaro::RaceRowTexts headers = columnHeaders();
+
+    painter.setFont(m.titleFont);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(0, 0, width, m.titleHeight), Qt::AlignLeft | Qt::AlignVCenter, title);
+    int top = m.titleHeight;
+    for (const PrintedRace &printed : races) {
+        top += gap;
+        drawHeading(painter, printed, m, width, top);
+        top += headingHeight(printed, m);
+        painter.setFont(m.tableFont);
+        drawRow(painter, lefts, top, m.rowHeight, headers, true, 0, m.padding);
+        for (int row = 0; row < int(printed.sheet.rows.size()); ++row)
+            drawRow(painter, lefts, top + (row + 1) * m.rowHeight, m.rowHeight, printed.sheet.rows[std::size_t(row)],
+                    false, segmentTarget(printed.plan, row), m.padding);
+        top += tableHeight(printed);
     }
     return painter.end();
 }

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <vector>
+
 class QPagedPaintDevice;
 class QWidget;
 class RaceFeed;
@@ -11,10 +13,11 @@ class RaceRecord;
 }
 
 // Prints the lap table of the race on screen: the window's race (before the
-// first race, the plan in force) or the saved race opened in its place, with a title, the date and the set-up, in the table's own
-// look: headers, right-aligned numbers, lap times green or red against the
-// target. The printer and its dialog come from the print module, loaded
-// when first asked for.
+// first race, the plan in force) or the saved race opened in its place, with
+// a title, the date and the set-up, in the table's own look: headers,
+// right-aligned numbers, lap times green or red against the target. A pair's
+// two races go on one page, one above the other. The printer and its dialog
+// come from the print module, loaded when first asked for.
 class RacePrinter : public QObject
 {
     Q_OBJECT
@@ -30,6 +33,10 @@ public:
     // The saved race shown in place of the current one; null: the current
     // race again. It must stay until replaced.
     void setShown(const rundaro::RaceRecord *stored) { m_stored = stored; }
+    // The skaters' feeds of a pair, A first, whose races are printed on one
+    // page in place of the window's; empty: the window's race alone. They
+    // must stay until replaced.
+    void setPair(std::vector<const RaceFeed *> skaters) { m_pair = std::move(skaters); }
     // The print dialog for `race`, whichever is on screen.
     void printRecord(const rundaro::RaceRecord &race);
 
@@ -41,8 +48,12 @@ public slots:
 private:
     Q_DISABLE_COPY(RacePrinter)
 
+    // Both skaters' races, scaled to fit one page.
+    bool printPair(QPagedPaintDevice &printer) const;
+
     RaceFeed &m_feed;
     const rundaro::RaceRecord *m_stored = nullptr;
+    std::vector<const RaceFeed *> m_pair;
     // The race the dialog under way prints; null: the one on screen.
     const rundaro::RaceRecord *m_printing = nullptr;
     QWidget *m_window = nullptr;

@@ -20,18 +20,7 @@ RaceCallOuts::RaceCallOuts(RaceFeed &feed, QAbstractButton *onOff, SpeakerFactor
     , m_onOff(onOff)
     , m_factory(std::move(factory))
 {
-    const rundaro::RaceRecord &race = feed.race();
-    connect(&feed, &RaceFeed::passingRecorded, this, [this, &race](int index) {
-        // The STOP's passing is called out with raceStopped.
-        if (race.IsStopped() || !m_onOff->isChecked())
-            return;
-        say(rundaro::PassingCallOut(race, index),
-            race.Passings() == race.LapLimit() ? kAfterLastLapMs : kAfterPassingMs);
-    });
-    connect(&feed, &RaceFeed::raceStopped, this, [this, &race] {
-        if (m_onOff->isChecked() && race.Passings() > 0)
-            say(rundaro::StopCallOut(race), kAfterStopMs);
-    });
+    follow(feed, {});
     // Made as soon as switched on, so the engine is ready at the next passing.
     connect(onOff, &QAbstractButton::toggled, this, [this](bool on) {
         if (on)
@@ -40,6 +29,29 @@ RaceCallOuts::RaceCallOuts(RaceFeed &feed, QAbstractButton *onOff, SpeakerFactor
 }
 
 RaceCallOuts::~RaceCallOuts() = default;
+
+void RaceCallOuts::follow(RaceFeed &feed, const std::string &letter)
+{
+    const rundaro::RaceRecord &race = feed.race();
+    // Whose call-out it is, asked at each one: a name typed during the race
+    // counts from then on.
+    auto named = [&race, letter](std::string phrase) {
+        if (letter.empty())
+            return phrase;
+        return (race.Skater().empty() ? letter : race.Skater()) + ": " + phrase;
+    };
+    connect(&feed, &RaceFeed::passingRecorded, this, [this, &race, named](int index) {
+        // The STOP's passing is called out with raceStopped.
+        if (race.IsStopped() || !m_onOff->isChecked())
+            return;
+        say(named(rundaro::PassingCallOut(race, index)),
+            race.Passings() == race.LapLimit() ? kAfterLastLapMs : kAfterPassingMs);
+    });
+    connect(&feed, &RaceFeed::raceStopped, this, [this, &race, named] {
+        if (m_onOff->isChecked() && race.Passings() > 0)
+            say(named(rundaro::StopCallOut(race)), kAfterStopMs);
+    });
+}
 
 void RaceCallOuts::load()
 {

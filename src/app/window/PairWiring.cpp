@@ -16,9 +16,11 @@
 #include "PairRace.h"
 #include "PairTables.h"
 #include "PortList.h"
+#include "RaceCallOuts.h"
 #include "RaceFeed.h"
 #include "RaceFile.h"
 #include "RaceHistory.h"
+#include "RacePrint.h"
 #include "RaceSounds.h"
 #include "SkaterField.h"
 #include "SortGrid.h"
@@ -54,6 +56,9 @@ void TFormMain::createPairMode()
     // The race sounds for each skater's passings; START sounds once.
     m_sounds->follow(m_pair->feed(kSkaterA), true);
     m_sounds->follow(m_pair->feed(kSkaterB), false);
+    // The call-outs for each skater's passings, each naming its skater.
+    m_callOuts->follow(m_pair->feed(kSkaterA), "A");
+    m_callOuts->follow(m_pair->feed(kSkaterB), "B");
 
     auto *configuration = PageControl1->findChild<QWidget *>(QStringLiteral("TabSheet3"));
     auto *pairRow = new QWidget(configuration);
@@ -156,6 +161,10 @@ void TFormMain::showPairMode(bool on)
     PageControl1->widget(0)->findChild<QWidget *>(QStringLiteral("PanelBig"))->setVisible(!on);
     m_skaterB->setVisible(on);
     m_skaterB->parentWidget()->adjustSize();
+    // Alt+D prints both skaters' races on one page.
+    auto *printer = findChild<RacePrinter *>(QStringLiteral("RacePrinter"));
+    printer->setPair(on ? std::vector<const RaceFeed *>{&m_pair->feed(kSkaterA), &m_pair->feed(kSkaterB)}
+                        : std::vector<const RaceFeed *>{});
     followPair();
 }
 

@@ -1,8 +1,11 @@
 #include "RacePrint.h"
 #include "MainWindowFixture.h"
 #include "ModalCloser.h"
+#include "SpinEdit.h"
 
+#include <QCheckBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -69,6 +72,55 @@ TEST_F(RacePrintTest, ThePrintedTableShowsFastLapsGreenAndSlowLapsRed)
     EXPECT_GT(red.count, 30);
     // The first lap's row lies above the second's.
     EXPECT_LT(green.meanY, red.meanY);
+}
+
+// A pair ("Paar") prints both skaters' races on one page, each under its
+// name with its final time; 5000 m (25 laps each) is more than one page
+// holds unscaled.
+TEST_F(RacePrintTest, APairPrintsBothSkatersOnOnePage)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext is missing (poppler-utils, tools/install-deps)";
+    child<TSpinEdit>("seLength")->setValue(5000);
+    child<QCheckBox>("cbPair")->setChecked(true);
+    child<QLineEdit>("eSkater")->setText(QStringLiteral("Anna"));
+    child<QLineEdit>("eSkaterB")->setText(QStringLiteral("Berta"));
+    ctrl(Qt::Key_S);
+    for (std::int32_t lap = 1; lap <= 25; ++lap) {
+        at(lap * 40000);
+        ctrl(Qt::Key_L);
+        at(lap * 40000 + 500);
+        ctrl(Qt::Key_K);
+    }
+    ASSERT_FALSE(timer()->isActive()) << "both skaters finished";
+
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("pair.pdf")));
+    ASSERT_TRUE(form.findChild<RacePrinter *>()->print(printer));
+
+    QProcess text;
+    text.start(pdftotext, {QStringLiteral("-layout"), printer.outputFileName(), QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(60000));
+    ASSERT_EQ(text.exitCode(), 0) << text.readAllStandardError().toStdString();
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    // pdftotext ends each page with a form feed.
+    EXPECT_EQ(printed.count(QLatin1Char('\f')), 1) << printed.toStdString();
+    for (const char *expected :
+         {"Läufer A \u2013 Anna", "Läufer B \u2013 Berta", "Endzeit: 16:40,00", "Endzeit: 16:40,50"})
+        EXPECT_TRUE(printed.contains(QString::fromUtf8(expected))) << expected << "\n" << printed.toStdString();
+    // A's race above B's; B's finish in its summary and in the last row
+    // of its table, still on the page.
+    EXPECT_LT(printed.indexOf(QStringLiteral("16:40,00")), printed.indexOf(QStringLiteral("16:40,50")));
+    EXPECT_EQ(printed.count(QStringLiteral("16:40,50")), 2);
+
+    QProcess render;
+    render.start(QStandardPaths::findExecutable(QStringLiteral("pdftoppm")),
+                 {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                  printer.outputFileName(),
+                  qEnvironmentVariable("RUNDARO_TEST_OUTPUT", QStringLiteral(".")) + QStringLiteral("/printed_pair")});
+    EXPECT_TRUE(render.waitForFinished(60000));
 }
 
 TEST_F(RacePrintTest, AltDOpensThePrintDialog)

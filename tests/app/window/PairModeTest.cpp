@@ -200,6 +200,23 @@ TEST_F(PairModeTest, TheModeOffLeavesTheWindowAsItWas)
     EXPECT_EQ(geometries(), before);
 }
 
+// With "Ansage" on, each skater's passing is called out once, under the
+// skater's name, or the letter while unnamed.
+TEST_F(PairModeTest, CallOutsNameTheirSkater)
+{
+    pairOf1000m();
+    child<QCheckBox>("cbCallOuts")->setChecked(true);
+    child<QLineEdit>("eSkaterB")->setText(QStringLiteral("Berta"));
+    ctrl(Qt::Key_S);
+    at(18000);
+    ctrl(Qt::Key_L);
+    at(18600);
+    ctrl(Qt::Key_K);
+    ASSERT_EQ(env.speech->said.size(), 2u);
+    EXPECT_TRUE(env.speech->said[0].first.starts_with("A: 18,0")) << env.speech->said[0].first;
+    EXPECT_TRUE(env.speech->said[1].first.starts_with("Berta: 18,6")) << env.speech->said[1].first;
+}
+
 namespace {
 
 class PairContactsTest : public TriggerFixture
