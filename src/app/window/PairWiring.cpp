@@ -9,6 +9,7 @@
 #include "ButtonWithColor.h"
 #include "Colors.h"
 #include "Comms.h"
+#include "FullScreenView.h"
 #include "PairBoard.h"
 #include "PairRace.h"
 #include "PairTables.h"
@@ -132,6 +133,9 @@ void TFormMain::showPairMode(bool on)
     PageControl1->widget(0)->findChild<QWidget *>(QStringLiteral("PanelBig"))->setVisible(!on);
     m_skaterB->setVisible(on);
     m_skaterB->parentWidget()->adjustSize();
+    // The full screen shows a row per skater in a pair.
+    m_fullScreen->setSkaters(on ? std::vector<RaceFeed *>{&m_pair->feed(kSkaterA), &m_pair->feed(kSkaterB)}
+                                : std::vector<RaceFeed *>{});
     followPair();
 }
 
