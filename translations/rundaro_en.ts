@@ -70,6 +70,13 @@
     </message>
 </context>
 <context>
+    <name>FullScreenView</name>
+    <message>
+        <source>Läufer %1</source>
+        <translation>Skater %1</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>&lt;h2&gt;Rundaro&lt;/h2&gt;

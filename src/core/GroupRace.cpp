@@ -109,6 +109,16 @@ std::int32_t GroupRace::TimeMs(std::uint32_t now) const
     return latest;
 }
 
+RaceBoard SkaterBoardOf(const RaceRecord &race, std::uint32_t now)
+{
+    RaceBoard board = BoardOf(race, now);
+    if (race.IsStopped()) {
+        const PlanFigures &plan = race.Setup().plan;
+        board.lapsToGo = std::max<std::int64_t>(0, WholeRacePassings(plan.laps, plan.extraMetres) - race.Passings());
+    }
+    return board;
+}
+
 std::vector<RaceBoard> BoardsOf(const GroupRace &group, std::uint32_t now)
 {
     std::vector<RaceBoard> boards;

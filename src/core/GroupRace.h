@@ -72,6 +72,11 @@ private:
     std::vector<RaceRecord> m_races;
 };
 
+// One skater's figures at tick `now`: BoardOf's, but once the skater's race
+// is stopped (finished, or stopped while the clock runs on for another) the
+// lines not passed are to go, 0 at the finish, whatever the schedule says
+// at that time.
+RaceBoard SkaterBoardOf(const RaceRecord &race, std::uint32_t now);
 // Each skater's display figures at tick `now` (BoardOf of each race).
 std::vector<RaceBoard> BoardsOf(const GroupRace &group, std::uint32_t now);
 // Each skater's board at the line at tick `now` (BoardAtLine of each race).

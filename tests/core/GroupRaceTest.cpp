@@ -67,6 +67,33 @@ TEST(GroupRace, OneSkaterFinishesBeforeTheOtherStopTakesTheRest)
     EXPECT_EQ(JudgedRaceStatus(kStatusFinished, 2, 200, a.Passings()), kStatusFinished);
 }
 
+// A skater's laps to go: the schedule's while the skater runs, the lines not
+// passed once the skater's race is stopped, whatever the schedule says then.
+TEST(GroupRace, SkaterBoardCountsTheLinesNotPassedOnceStopped)
+{
+    struct Case
+    {
+        std::vector<std::int32_t> passings; // after START
+        std::int32_t stop; // STOP for whoever runs; 0: none
+        std::int32_t now;
+        std::int64_t lapsToGo;
+    };
+    const Case cases[] = {
+        {{16000, 45000}, 0, 50000, 2}, // running: the schedule's
+        {{16000, 45000, 74000}, 0, 75000, 0}, // finished before the schedule's last line (it has 1)
+        {{16000}, 30000, 31000, 1}, // stopped short, the stop the second line (it has 2)
+    };
+    for (const Case &c : cases) {
+        GroupRace pair;
+        pair.Start(k1000, kStart);
+        for (std::int32_t ms : c.passings)
+            pair.AddPassing(0, kStart + std::uint32_t(ms));
+        if (c.stop)
+            pair.StopRunning(kStart + std::uint32_t(c.stop));
+        EXPECT_EQ(SkaterBoardOf(pair.Race(0), kStart + std::uint32_t(c.now)).lapsToGo, c.lapsToGo) << c.now;
+    }
+}
+
 // Undo takes back the latest passing of the skater named only, a finish
 // too, down to the start line; after RESET nothing more.
 TEST(GroupRace, UndoPerSkaterBackToTheStartLine)

@@ -3,19 +3,17 @@
 #include "Colors.h"
 #include "DisplayTexts.h"
 #include "Fonts.h"
+#include "GroupRace.h"
 #include "LastLap.h"
 #include "PairRace.h"
 #include "Panel.h"
 #include "RaceBoard.h"
 #include "RaceFeed.h"
 #include "RacePalette.h"
-#include "RaceStatus.h"
 #include "Schedule.h"
 
 #include <QGridLayout>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace {
 
@@ -108,17 +106,10 @@ void PairBoard::refresh(std::uint32_t now)
         setCaption(row.name, name.isEmpty() ? (skater == 0 ? tr("Läufer A") : tr("Läufer B")) : name);
         row.button->setEnabled(group.IsRunning(skater));
 
-        // Before START and after RESET the plan's laps, as the single board.
-        rundaro::RaceBoard board = race.IsOpen() ? rundaro::BoardOf(race, now)
-                                                 : rundaro::BoardAt(m_pair.feed(skater).planInForce().plan, 0, 0);
-        // A skater who has finished (or was stopped) has the lines not
-        // passed to go, whatever the schedule says at that time: 0 at the
-        // finish, while the other skater's clock runs on.
-        if (race.IsStopped()) {
-            const rundaro::PlanFigures &plan = race.Setup().plan;
-            board.lapsToGo
-                = std::max<std::int64_t>(0, rundaro::WholeRacePassings(plan.laps, plan.extraMetres) - race.Passings());
-        }
+        // Before START and after RESET the plan's laps, as the single board;
+        // a skater who has finished shows 0 while the other's clock runs on.
+        const rundaro::RaceBoard board = race.IsOpen() ? rundaro::SkaterBoardOf(race, now)
+                                                       : rundaro::BoardAt(m_pair.feed(skater).planInForce().plan, 0, 0);
         setCaption(row.lapsToGo, QString::number(board.lapsToGo));
         if (!race.IsOpen()) {
             setCaption(row.gap, QString());

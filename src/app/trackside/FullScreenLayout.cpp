@@ -25,10 +25,30 @@ int scaled(int v, double scale)
 
 } // namespace
 
-namespace {
+bool IsWideScreen(const QSize &screen)
+{
+    return screen.height() <= 0 || double(screen.width()) / screen.height() >= kTwoRowsBelowRatio;
+}
 
-// Places the time panel's digits and labels at `origin` with the layout's scale.
-void placeTime(FullScreenLayout &l, QPoint origin)
+int ScaleTimeBand(FullScreenLayout &l, int width, double maxHeight)
+{
+    l.scale = std::min(maxHeight / FullScreenLayout::kTimePanel.height(),
+                       width * kTimeWidthShare / FullScreenLayout::kTimePanel.width());
+    return scaled(FullScreenLayout::kTimePanel.height(), l.scale);
+}
+
+void PlaceTimeBand(FullScreenLayout &l, int top, int width)
+{
+    const int timeWidth = scaled(FullScreenLayout::kTimePanel.width(), l.scale);
+    const int timeHeight = scaled(FullScreenLayout::kTimePanel.height(), l.scale);
+    l.time = QRect(0, top, timeWidth, timeHeight);
+    const int triggerHeight = int(std::lround(timeHeight * kTriggerShare));
+    l.targetLap = QRect(timeWidth, top, width - timeWidth, timeHeight - triggerHeight);
+    l.trigger = QRect(timeWidth, top + timeHeight - triggerHeight, width - timeWidth, triggerHeight);
+    PlaceTimeDigits(l, l.time.topLeft());
+}
+
+void PlaceTimeDigits(FullScreenLayout &l, QPoint origin)
 {
     for (std::size_t i = 0; i < std::size(kTimeDigits); ++i)
         l.digits[i] = QRect(origin.x() + scaled(kTimeDigits[i].left, l.scale), origin.y() + scaled(kDigitTop, l.scale),
@@ -42,23 +62,17 @@ void placeTime(FullScreenLayout &l, QPoint origin)
     l.separation = std::max(1, scaled(1, l.scale));
 }
 
+namespace {
+
 // Wide screens: the window's arrangement, scaled.
 FullScreenLayout layoutWide(int w, int h)
 {
     FullScreenLayout l;
-    l.scale = std::min(h * kTimeHeightShare / FullScreenLayout::kTimePanel.height(),
-                       w * kTimeWidthShare / FullScreenLayout::kTimePanel.width());
-    const int timeWidth = scaled(FullScreenLayout::kTimePanel.width(), l.scale);
-    const int timeHeight = scaled(FullScreenLayout::kTimePanel.height(), l.scale);
-    const int top = h - timeHeight;
+    const int top = h - ScaleTimeBand(l, w, h * kTimeHeightShare);
     const int lapsWidth = (w / 10) * 4;
     l.lapsToGo = QRect(0, 0, lapsWidth, top);
     l.aheadBehind = QRect(lapsWidth, 0, w - lapsWidth, top);
-    l.time = QRect(0, top, timeWidth, timeHeight);
-    const int triggerHeight = int(std::lround(timeHeight * kTriggerShare));
-    l.targetLap = QRect(timeWidth, top, w - timeWidth, timeHeight - triggerHeight);
-    l.trigger = QRect(timeWidth, h - triggerHeight, w - timeWidth, triggerHeight);
-    placeTime(l, l.time.topLeft());
+    PlaceTimeBand(l, top, w);
     return l;
 }
 
@@ -73,7 +87,7 @@ FullScreenLayout layoutNarrow(int w, int h)
     const int timeHeight = scaled(FullScreenLayout::kTimePanel.height(), l.scale);
     l.time = QRect(0, 0, w, timeHeight);
     const int left = (w - scaled(FullScreenLayout::kTimePanel.width(), l.scale)) / 2;
-    placeTime(l, QPoint(left, 0));
+    PlaceTimeDigits(l, QPoint(left, 0));
 
     const int below = h - timeHeight;
     if (w >= below * 2) {
@@ -103,7 +117,5 @@ FullScreenLayout LayoutFullScreen(const QSize &screen)
 {
     const int w = screen.width();
     const int h = screen.height();
-    if (h > 0 && double(w) / h < kTwoRowsBelowRatio)
-        return layoutNarrow(w, h);
-    return layoutWide(w, h);
+    return IsWideScreen(screen) ? layoutWide(w, h) : layoutNarrow(w, h);
 }

@@ -35,3 +35,17 @@ struct FullScreenLayout
 };
 
 FullScreenLayout LayoutFullScreen(const QSize &screen);
+
+// The parts of that arrangement that other arrangements of the display
+// (a pair's) build on.
+// Whether `screen` takes the wide arrangement (1.65 : 1 and wider).
+bool IsWideScreen(const QSize &screen);
+// Scales the time panel evenly to at most `maxHeight` high and 84 % of
+// `width` wide (the layout's scale); returns its height.
+int ScaleTimeBand(FullScreenLayout &layout, int width, double maxHeight);
+// The wide arrangement's band at the layout's scale, its top at `top`: the
+// time panel at the left, beside it the target lap over the trigger's state,
+// to `width`.
+void PlaceTimeBand(FullScreenLayout &layout, int top, int width);
+// The time panel's digits and labels at `origin` with the layout's scale.
+void PlaceTimeDigits(FullScreenLayout &layout, QPoint origin);

@@ -164,6 +164,7 @@ void FullScreenView::follow(bool on)
 {
     for (QMetaObject::Connection &c : m_follow)
         disconnect(c);
+    followSkaters(on);
     if (!on)
         return;
     m_follow[0] = connect(m_sources.tick, &QTimer::timeout, this, &FullScreenView::refresh);
@@ -181,7 +182,17 @@ void FullScreenView::follow(bool on)
 void FullScreenView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    m_layout = LayoutFullScreen(size());
+    arrange();
+}
+
+void FullScreenView::arrange()
+{
+    if (showsSkaters()) {
+        m_skatersLayout = LayoutPairScreen(size(), int(m_skaters.size()));
+        m_layout = m_skatersLayout.common;
+    } else {
+        m_layout = LayoutFullScreen(size());
+    }
     for (std::size_t d = 0; d < m_segments.size(); ++d) {
         const QRect &r = m_layout.digits[d];
         for (int s = 0; s < SegmentCount; ++s) {
@@ -198,6 +209,8 @@ void FullScreenView::resizeEvent(QResizeEvent *event)
         }
     }
     fitFonts();
+    if (showsSkaters())
+        fitSkaterFonts();
 }
 
 QFont FullScreenView::fitted(const QFont &font, const QString &text, const QRect &room) const
@@ -246,33 +259,18 @@ void FullScreenView::fitTargetFonts()
 void FullScreenView::takeFigures(PanelState &laps, PanelState &aheadBehind, PanelState &target, int &timeMs) const
 {
     const rundaro::RaceRecord &race = m_sources.feed->race();
-    laps.face = Colors::clMedGray();
-    laps.text = palette().color(QPalette::WindowText);
-    aheadBehind.face = Colors::clBlack();
-    aheadBehind.text = RacePalette::aheadPanel();
     target.face = palette().color(QPalette::Window);
     target.text = Colors::clBlue();
     if (!race.IsOpen()) {
-        // Before START and after RESET: the plan in force, and the start
-        // allowance where the race will show ahead or behind.
-        const rundaro::RaceSetup plan = m_sources.feed->planInForce();
         timeMs = 0;
-        laps.caption = QString::number(plan.plan.laps);
-        aheadBehind.caption = QStringLiteral("+")
-            + QString::fromStdString(rundaro::IntToStr(rundaro::Round(plan.plan.allowanceSeconds)));
-        target.caption = QString::fromStdString(plan.plan.lapTimeText);
+        takeNumbers(*m_sources.feed, nullptr, laps, aheadBehind);
+        target.caption = QString::fromStdString(m_sources.feed->planInForce().plan.lapTimeText);
         return;
     }
     const std::uint32_t now = rundaro::GetTickCount();
     const rundaro::RaceBoard board = m_sources.board ? m_sources.board->boardOf(now) : rundaro::BoardOf(race, now);
     timeMs = board.timeMs;
-    laps.caption = QString::number(board.lapsToGo);
-    if (board.aheadBehind) {
-        aheadBehind.caption = QString::fromStdString(rundaro::AheadBehindText(*board.aheadBehind));
-        aheadBehind.text = RacePalette::gapPanelColour(*board.aheadBehind > 0);
-    } else {
-        aheadBehind.caption = NoTargetText();
-    }
+    takeNumbers(*m_sources.feed, &board, laps, aheadBehind);
     target.caption = QString::fromStdString(race.Setup().plan.lapTimeText);
     if (board.lastLap) {
         // The board at the line: the last lap in the target lap's place.
@@ -282,56 +280,87 @@ void FullScreenView::takeFigures(PanelState &laps, PanelState &aheadBehind, Pane
     }
 }
 
+void FullScreenView::takeNumbers(const RaceFeed &feed, const rundaro::RaceBoard *board, PanelState &laps,
+                                 PanelState &aheadBehind) const
+{
+    laps.face = Colors::clMedGray();
+    laps.text = palette().color(QPalette::WindowText);
+    aheadBehind.face = Colors::clBlack();
+    aheadBehind.text = RacePalette::aheadPanel();
+    if (!board) {
+        // Before START and after RESET: the plan in force, and the start
+        // allowance where the race will show ahead or behind.
+        const rundaro::RaceSetup plan = feed.planInForce();
+        laps.caption = QString::number(plan.plan.laps);
+        aheadBehind.caption = QStringLiteral("+")
+            + QString::fromStdString(rundaro::IntToStr(rundaro::Round(plan.plan.allowanceSeconds)));
+        return;
+    }
+    laps.caption = QString::number(board->lapsToGo);
+    if (board->aheadBehind) {
+        aheadBehind.caption = QString::fromStdString(rundaro::AheadBehindText(*board->aheadBehind));
+        aheadBehind.text = RacePalette::gapPanelColour(*board->aheadBehind > 0);
+    } else {
+        aheadBehind.caption = NoTargetText();
+    }
+}
+
+bool FullScreenView::takePanel(const PanelState &now, PanelState &state, const QRect &rect, const QFont &font,
+                               QRegion &dirty) const
+{
+    if (now == state)
+        return false;
+    // A new number in the same colours: only where the old and the new one stand.
+    const QFontMetrics metrics(font, this);
+    if (now.face == state.face && now.text == state.text)
+        dirty += (metrics.boundingRect(rect, Qt::AlignCenter, state.caption)
+                  | metrics.boundingRect(rect, Qt::AlignCenter, now.caption))
+            & rect;
+    else
+        dirty += rect;
+    state = now;
+    return true;
+}
+
 void FullScreenView::refresh()
 {
     if (!isVisible() || !m_sources.feed)
         return;
     QRegion dirty;
     QRegion segments;
-    const auto takePanel
-        = [this, &dirty](const PanelState &now, PanelState &state, const QRect &rect, const QFont &font) {
-              if (now == state)
-                  return false;
-              // A new number in the same colours: only where the old and the new one stand.
-              const QFontMetrics metrics(font, this);
-              if (now.face == state.face && now.text == state.text)
-                  dirty += (metrics.boundingRect(rect, Qt::AlignCenter, state.caption)
-                            | metrics.boundingRect(rect, Qt::AlignCenter, now.caption))
-                      & rect;
-              else
-                  dirty += rect;
-              state = now;
-              return true;
-          };
-    PanelState laps;
-    PanelState aheadBehind;
-    PanelState target;
     int timeMs = 0;
-    takeFigures(laps, aheadBehind, target, timeMs);
-    if (m_aheadBehindSource) {
-        const AheadBehindText shown = m_aheadBehindSource();
-        aheadBehind.caption = shown.caption;
-        aheadBehind.text = shown.colour;
-    }
-    takePanel(laps, m_laps, m_layout.lapsToGo, m_bigFont);
-    takePanel(aheadBehind, m_plusMin, m_layout.aheadBehind, m_bigFont);
-    if (takePanel(target, m_target, targetRooms().second, m_targetFont))
-        m_targetFont = fitted(targetFont(), m_target.caption, targetRooms().second);
-    PanelState lastLap;
-    // Beside the target lap only while the board at the line does not show
-    // it in the target lap's place.
-    if (m_showLastLap && !(m_sources.board && m_sources.board->isOn())) {
-        if (const std::optional<LastLap> fresh = FreshLastLap(m_sources.feed->race(), rundaro::GetTickCount())) {
-            lastLap = {fresh->text, m_target.face, fresh->colour.value_or(m_target.text)};
-            if (!m_lastLapEnd->isActive())
-                m_lastLapEnd->start(fresh->remainingMs + 1);
+    if (showsSkaters()) {
+        takeSkaters(dirty, timeMs);
+    } else {
+        PanelState laps;
+        PanelState aheadBehind;
+        PanelState target;
+        takeFigures(laps, aheadBehind, target, timeMs);
+        if (m_aheadBehindSource) {
+            const AheadBehindText shown = m_aheadBehindSource();
+            aheadBehind.caption = shown.caption;
+            aheadBehind.text = shown.colour;
         }
-    }
-    if (lastLap != m_lastLap) {
-        // Shown or gone: the target lap moves, both fonts fit their rooms anew.
-        m_lastLap = lastLap;
-        fitTargetFonts();
-        dirty += m_layout.targetLap;
+        takePanel(laps, m_laps, m_layout.lapsToGo, m_bigFont, dirty);
+        takePanel(aheadBehind, m_plusMin, m_layout.aheadBehind, m_bigFont, dirty);
+        if (takePanel(target, m_target, targetRooms().second, m_targetFont, dirty))
+            m_targetFont = fitted(targetFont(), m_target.caption, targetRooms().second);
+        PanelState lastLap;
+        // Beside the target lap only while the board at the line does not show
+        // it in the target lap's place.
+        if (m_showLastLap && !(m_sources.board && m_sources.board->isOn())) {
+            if (const std::optional<LastLap> fresh = FreshLastLap(m_sources.feed->race(), rundaro::GetTickCount())) {
+                lastLap = {fresh->text, m_target.face, fresh->colour.value_or(m_target.text)};
+                if (!m_lastLapEnd->isActive())
+                    m_lastLapEnd->start(fresh->remainingMs + 1);
+            }
+        }
+        if (lastLap != m_lastLap) {
+            // Shown or gone: the target lap moves, both fonts fit their rooms anew.
+            m_lastLap = lastLap;
+            fitTargetFonts();
+            dirty += m_layout.targetLap;
+        }
     }
     if (m_sources.trigger) {
         const TriggerStatus &trigger = *m_sources.trigger;
@@ -385,6 +414,7 @@ void FullScreenView::paintEvent(QPaintEvent *event)
     const QRegion &region = event->region();
     paintPanel(painter, region, m_layout.lapsToGo, m_laps, m_bigFont);
     paintPanel(painter, region, m_layout.aheadBehind, m_plusMin, m_bigFont);
+    paintSkaters(painter, region);
     paintTarget(painter, region);
     paintPanel(painter, region, m_layout.trigger, m_trigger, m_triggerFont);
     if (region.intersects(m_layout.time))
@@ -483,6 +513,17 @@ void FullScreenView::paintTime(QPainter &painter, const QRegion &region) const
                 painter.drawPolygon(segment.corners.data(), segment.count);
         }
     }
+}
+
+QString FullScreenView::timeShown() const
+{
+    QString text;
+    for (std::size_t d = 0; d < m_digitValue.size(); ++d) {
+        text += QString::number(m_digitValue[d]);
+        if (d == 1 || d == 3)
+            text += d == 1 ? QLatin1Char('.') : QLatin1Char(',');
+    }
+    return text;
 }
 
 void FullScreenView::setAheadBehindSource(AheadBehindSource source)

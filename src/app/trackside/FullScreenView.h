@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FullScreenLayout.h"
+#include "PairScreenLayout.h"
 
 #include <QColor>
 #include <QFont>
@@ -11,6 +12,7 @@
 #include <array>
 #include <functional>
 #include <utility>
+#include <vector>
 
 class QTimer;
 class QScreen;
@@ -18,6 +20,10 @@ class LineBoard;
 class RaceFeed;
 class ScreenChoice;
 class TriggerStatus;
+
+namespace rundaro {
+struct RaceBoard;
+}
 
 // The race display alone on the whole screen, for reading from the track
 // side: the laps to go, the ahead/behind seconds, the running time, the
@@ -35,6 +41,11 @@ class TriggerStatus;
 // While shown, the view follows the race tick and the race commands and
 // redraws only what changed, down to the single segments of a digit, so the
 // tick stays cheap on the largest screens. Hidden, it costs nothing.
+//
+// Told the feeds of skaters on one clock (a pair's), it shows a row for each
+// skater in place of the laps to go and the ahead/behind seconds, with the
+// common running time of the window's feed (PairScreenLayout); the window's
+// feed then only keeps that clock, and the skaters' feeds tell the race.
 class FullScreenView : public QWidget
 {
     Q_OBJECT
@@ -63,6 +74,26 @@ public:
     QString lapsToGoShown() const { return m_laps.caption; }
     QString targetLapShown() const { return m_target.caption; }
     QString lastLapShown() const { return m_lastLap.caption; }
+    // The running time's digits as last drawn, "mm.ss,hh".
+    QString timeShown() const;
+
+    // Whether it shows a row per skater (setSkaters).
+    bool showsSkaters() const { return m_skaters.size() > 1; }
+    const PairScreenLayout &skatersLayout() const { return m_skatersLayout; }
+    // A skater's row as last drawn.
+    struct SkaterShown
+    {
+        QString letter;
+        QString name;
+        QString lastLap; // empty while none is shown
+        QString lapsToGo;
+        QString aheadBehind;
+        QColor aheadBehindColour;
+    };
+    SkaterShown skaterShown(int skater) const;
+    // The feeds of skaters on one clock, in the order of their letters: with
+    // two or more a row for each; with none or one the single display.
+    void setSkaters(std::vector<RaceFeed *> skaters);
 
     // What the ahead/behind room can show in place of the schedule's gap:
     // another race's comparison, its text and colour.
@@ -108,7 +139,23 @@ private:
         QRect bounds;
     };
 
+    // A skater's row: its panels as last drawn and the name's font, fitted to it.
+    struct SkaterRow
+    {
+        PanelState letter;
+        PanelState name;
+        PanelState lastLap;
+        PanelState lapsToGo;
+        PanelState aheadBehind;
+        QFont nameFont;
+    };
+
     void follow(bool on);
+    void followSkaters(bool on);
+    // A refresh once the command that moved a skater has run to its end.
+    void refreshSoon();
+    // Lays the panels out for the widget's size and the skaters shown.
+    void arrange();
     void place(QScreen *screen);
     void screenGone(QScreen *screen);
     void coverWindow(bool covered);
@@ -116,6 +163,18 @@ private:
     void fitTargetFonts();
     // The three numbers' panels and the time as they are to be shown now.
     void takeFigures(PanelState &laps, PanelState &aheadBehind, PanelState &target, int &timeMs) const;
+    // The laps to go and ahead/behind panels of `feed`'s race with its
+    // figures `board`; without them (no race open) the plan in force.
+    void takeNumbers(const RaceFeed &feed, const rundaro::RaceBoard *board, PanelState &laps,
+                     PanelState &aheadBehind) const;
+    // Stores `now` as `state` where it differs, adding what is to be
+    // repainted to `dirty`; true when it differed.
+    bool takePanel(const PanelState &now, PanelState &state, const QRect &rect, const QFont &font,
+                   QRegion &dirty) const;
+    // The skaters' rows, the target lap and the common time as they are to be shown now.
+    void takeSkaters(QRegion &dirty, int &timeMs);
+    void fitSkaterFonts();
+    void paintSkaters(QPainter &painter, const QRegion &region) const;
     QFont fitted(const QFont &font, const QString &text, const QRect &room) const;
     void paintPanel(QPainter &painter, const QRegion &region, const QRect &rect, const PanelState &state,
                     const QFont &font) const;
@@ -152,4 +211,13 @@ private:
     std::array<QString, std::size(kTimeLabels)> m_labelTexts;
     // While refresh repaints nothing but changed segments: their boxes.
     QRegion m_segmentsOnly;
+
+    std::vector<RaceFeed *> m_skaters;
+    std::vector<SkaterRow> m_rows; // one per skater while showsSkaters()
+    std::vector<QMetaObject::Connection> m_skaterFollow;
+    PairScreenLayout m_skatersLayout;
+    QFont m_rowNumbersFont;
+    QFont m_rowLastLapFont;
+    QFont m_letterFont;
+    bool m_refreshQueued = false;
 };

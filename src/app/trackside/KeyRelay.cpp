@@ -1,6 +1,8 @@
 #include "KeyRelay.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QActionEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QShortcut>
@@ -23,6 +25,13 @@ void relay(QWidget *from, const QKeySequence &key, QObject *target, bool autoRep
     });
 }
 
+// The window's action `action` by its key, while it is enabled.
+void relayAction(QWidget *from, QAction *action)
+{
+    if (!action->shortcut().isEmpty())
+        relay(from, action->shortcut(), action, action->autoRepeat(), [action] { return action->isEnabled(); });
+}
+
 } // namespace
 
 KeyRelay::KeyRelay(QWidget *from, QWidget *window, bool pressKeys)
@@ -36,12 +45,21 @@ KeyRelay::KeyRelay(QWidget *from, QWidget *window, bool pressKeys)
         if (!mnemonic.isEmpty())
             relay(from, mnemonic, button, false, [button] { return button->isVisible(); });
     }
+    for (QAction *action : window->actions())
+        relayAction(from, action);
+    // Actions the window is given later (a pair's commands) are relayed as they come.
+    window->installEventFilter(this);
     if (pressKeys)
         from->installEventFilter(this);
 }
 
 bool KeyRelay::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_window) {
+        if (event->type() == QEvent::ActionAdded)
+            relayAction(static_cast<QWidget *>(parent()), static_cast<QActionEvent *>(event)->action());
+        return QObject::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);

@@ -11,6 +11,7 @@
 #include "ButtonWithColor.h"
 #include "Colors.h"
 #include "Comms.h"
+#include "FullScreenView.h"
 #include "LaneContacts.h"
 #include "PairBoard.h"
 #include "PairRace.h"
@@ -165,6 +166,9 @@ void TFormMain::showPairMode(bool on)
     auto *printer = findChild<RacePrinter *>(QStringLiteral("RacePrinter"));
     printer->setPair(on ? std::vector<const RaceFeed *>{&m_pair->feed(kSkaterA), &m_pair->feed(kSkaterB)}
                         : std::vector<const RaceFeed *>{});
+    // The full screen shows a row per skater in a pair.
+    m_fullScreen->setSkaters(on ? std::vector<RaceFeed *>{&m_pair->feed(kSkaterA), &m_pair->feed(kSkaterB)}
+                                : std::vector<RaceFeed *>{});
     followPair();
 }
 
