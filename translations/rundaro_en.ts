@@ -337,7 +337,10 @@ passing the lap just skated in place of the target lap, green or red as in the t
 &amp;bdquo;L&amp;auml;ufer&amp;ldquo; &amp;uuml;ber den Registern nennt L&amp;auml;ufer A (Start innen), das Feld daneben
 L&amp;auml;ufer B (Start au&amp;szlig;en). START startet beide; &lt;b&gt;Strg+L&lt;/b&gt; (LAP, der Knopf &amp;bdquo;A&amp;ldquo;)
 nimmt die Durchfahrt von A, &lt;b&gt;Strg+K&lt;/b&gt; (der Knopf &amp;bdquo;B&amp;ldquo;) die von B. Wer seine letzte Linie
-&amp;uuml;berquert, ist im Ziel; die Uhr steht mit dem letzten. &lt;b&gt;Strg+P&lt;/b&gt; (STOP) h&amp;auml;lt an, wer noch
+&amp;uuml;berquert, ist im Ziel; die Uhr steht mit dem letzten. Jede Zeile der Anzeige
+geh&amp;ouml;rt einem L&amp;auml;ufer: die Runden, die er nach seiner letzten Linie noch zu laufen hat, und
+wie viele Sekunden er an ihr dem Sollplan voraus (+) oder zur&amp;uuml;ck (-) war; vor der ersten Linie
+der laufende Countdown, f&amp;uuml;r beide gleich. &lt;b&gt;Strg+P&lt;/b&gt; (STOP) h&amp;auml;lt an, wer noch
 l&amp;auml;uft. &lt;b&gt;Strg+Z&lt;/b&gt; nimmt die letzte Durchfahrt von A zur&amp;uuml;ck, &lt;b&gt;Strg+Umschalt+Z&lt;/b&gt; die von B.
 Jeder L&amp;auml;ufer bekommt seine eigene Renndatei.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Kontakt je L&amp;auml;ufer&lt;/b&gt;: A zwischen DTR und DSR (Pin&amp;nbsp;4 und 6), B zwischen RTS und CTS
@@ -352,7 +355,9 @@ dann vor der Wechselgeraden): an der ersten Linie ist A dann schon au&amp;szlig;
 &amp;ldquo;Skater&amp;rdquo; above the tabs names skater A (starting in the inner lane), the field beside it
 skater B (outer lane). START starts both; &lt;b&gt;Ctrl+L&lt;/b&gt; (LAP, the &amp;ldquo;A&amp;rdquo; button) takes A&apos;s
 passing, &lt;b&gt;Ctrl+K&lt;/b&gt; (the &amp;ldquo;B&amp;rdquo; button) B&apos;s. A skater who passes the last line has finished;
-the clock stops with the last one. &lt;b&gt;Ctrl+P&lt;/b&gt; (STOP) stops whoever still runs. &lt;b&gt;Ctrl+Z&lt;/b&gt; takes
+the clock stops with the last one. Each row of the display belongs to one skater: the laps still
+to run after the skater&apos;s last line, and how many seconds the skater was ahead of (+) or behind (-)
+the schedule there; before the first line the running countdown, the same for both. &lt;b&gt;Ctrl+P&lt;/b&gt; (STOP) stops whoever still runs. &lt;b&gt;Ctrl+Z&lt;/b&gt; takes
 A&apos;s latest passing back, &lt;b&gt;Ctrl+Shift+Z&lt;/b&gt; B&apos;s. Each skater gets a race file of their own.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Contact per skater&lt;/b&gt;: A between DTR and DSR (pins&amp;nbsp;4 and 6), B between RTS and CTS
 (pins&amp;nbsp;7 and 8), a hand button each; each contact is locked for a second after it triggers, the

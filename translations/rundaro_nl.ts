@@ -337,7 +337,10 @@ elke doorkomst in plaats van de schemaronde de zojuist gereden ronde, groen of r
 &amp;bdquo;L&amp;auml;ufer&amp;ldquo; &amp;uuml;ber den Registern nennt L&amp;auml;ufer A (Start innen), das Feld daneben
 L&amp;auml;ufer B (Start au&amp;szlig;en). START startet beide; &lt;b&gt;Strg+L&lt;/b&gt; (LAP, der Knopf &amp;bdquo;A&amp;ldquo;)
 nimmt die Durchfahrt von A, &lt;b&gt;Strg+K&lt;/b&gt; (der Knopf &amp;bdquo;B&amp;ldquo;) die von B. Wer seine letzte Linie
-&amp;uuml;berquert, ist im Ziel; die Uhr steht mit dem letzten. &lt;b&gt;Strg+P&lt;/b&gt; (STOP) h&amp;auml;lt an, wer noch
+&amp;uuml;berquert, ist im Ziel; die Uhr steht mit dem letzten. Jede Zeile der Anzeige
+geh&amp;ouml;rt einem L&amp;auml;ufer: die Runden, die er nach seiner letzten Linie noch zu laufen hat, und
+wie viele Sekunden er an ihr dem Sollplan voraus (+) oder zur&amp;uuml;ck (-) war; vor der ersten Linie
+der laufende Countdown, f&amp;uuml;r beide gleich. &lt;b&gt;Strg+P&lt;/b&gt; (STOP) h&amp;auml;lt an, wer noch
 l&amp;auml;uft. &lt;b&gt;Strg+Z&lt;/b&gt; nimmt die letzte Durchfahrt von A zur&amp;uuml;ck, &lt;b&gt;Strg+Umschalt+Z&lt;/b&gt; die von B.
 Jeder L&amp;auml;ufer bekommt seine eigene Renndatei.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Kontakt je L&amp;auml;ufer&lt;/b&gt;: A zwischen DTR und DSR (Pin&amp;nbsp;4 und 6), B zwischen RTS und CTS
@@ -352,7 +355,9 @@ dann vor der Wechselgeraden): an der ersten Linie ist A dann schon au&amp;szlig;
 &amp;bdquo;Rijder&amp;ldquo; boven de tabbladen noemt rijder A (start binnen), het veld ernaast rijder B
 (start buiten). START start beide; &lt;b&gt;Ctrl+L&lt;/b&gt; (LAP, de knop &amp;bdquo;A&amp;ldquo;) neemt de doorkomst van
 A, &lt;b&gt;Ctrl+K&lt;/b&gt; (de knop &amp;bdquo;B&amp;ldquo;) die van B. Wie zijn laatste lijn passeert, is binnen; de
-klok stopt met de laatste. &lt;b&gt;Ctrl+P&lt;/b&gt; (STOP) stopt wie nog rijdt. &lt;b&gt;Ctrl+Z&lt;/b&gt; neemt de laatste
+klok stopt met de laatste. Elke regel van de weergave hoort bij &amp;eacute;&amp;eacute;n rijder: de ronden
+die hij na zijn laatste lijn nog moet rijden, en hoeveel seconden hij daar voor (+) of achter (-) lag
+op het schema; voor de eerste lijn het lopende aftellen, voor beide gelijk. &lt;b&gt;Ctrl+P&lt;/b&gt; (STOP) stopt wie nog rijdt. &lt;b&gt;Ctrl+Z&lt;/b&gt; neemt de laatste
 doorkomst van A terug, &lt;b&gt;Ctrl+Shift+Z&lt;/b&gt; die van B. Elke rijder krijgt een eigen wedstrijdbestand.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Contact per rijder&lt;/b&gt;: A tussen DTR en DSR (pin&amp;nbsp;4 en 6), B tussen RTS en CTS
 (pin&amp;nbsp;7 en 8), elk een handknop; elk contact is na het afgaan een seconde geblokkeerd, het andere

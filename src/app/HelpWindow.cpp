@@ -105,7 +105,10 @@ zur&uuml;ckgenommen wird nur von Hand.</p>)"),
 &bdquo;L&auml;ufer&ldquo; &uuml;ber den Registern nennt L&auml;ufer A (Start innen), das Feld daneben
 L&auml;ufer B (Start au&szlig;en). START startet beide; <b>Strg+L</b> (LAP, der Knopf &bdquo;A&ldquo;)
 nimmt die Durchfahrt von A, <b>Strg+K</b> (der Knopf &bdquo;B&ldquo;) die von B. Wer seine letzte Linie
-&uuml;berquert, ist im Ziel; die Uhr steht mit dem letzten. <b>Strg+P</b> (STOP) h&auml;lt an, wer noch
+&uuml;berquert, ist im Ziel; die Uhr steht mit dem letzten. Jede Zeile der Anzeige
+geh&ouml;rt einem L&auml;ufer: die Runden, die er nach seiner letzten Linie noch zu laufen hat, und
+wie viele Sekunden er an ihr dem Sollplan voraus (+) oder zur&uuml;ck (-) war; vor der ersten Linie
+der laufende Countdown, f&uuml;r beide gleich. <b>Strg+P</b> (STOP) h&auml;lt an, wer noch
 l&auml;uft. <b>Strg+Z</b> nimmt die letzte Durchfahrt von A zur&uuml;ck, <b>Strg+Umschalt+Z</b> die von B.
 Jeder L&auml;ufer bekommt seine eigene Renndatei.</p>
 <p><b>Kontakt je L&auml;ufer</b>: A zwischen DTR und DSR (Pin&nbsp;4 und 6), B zwischen RTS und CTS

@@ -112,10 +112,19 @@ std::int32_t GroupRace::TimeMs(std::uint32_t now) const
 RaceBoard SkaterBoardOf(const RaceRecord &race, std::uint32_t now)
 {
     RaceBoard board = BoardOf(race, now);
-    if (race.IsStopped()) {
-        const PlanFigures &plan = race.Setup().plan;
-        board.lapsToGo = std::max<std::int64_t>(0, WholeRacePassings(plan.laps, plan.extraMetres) - race.Passings());
-    }
+    const PlanFigures &plan = race.Setup().plan;
+    // A STOP before the last line (a fall, a skater stopped while the other
+    // runs on) passed no line: the lines passed are the ones before it.
+    const std::int64_t wholeRace = WholeRacePassings(plan.laps, plan.extraMetres);
+    const bool stoppedShort = race.IsStopped() && race.Passings() < wholeRace;
+    const int lines = race.Passings() - (stoppedShort ? 1 : 0);
+    // The whole laps still to run: the first line of a race with extra
+    // metres closes only those metres.
+    const std::int64_t lapsRun = std::max<std::int64_t>(0, lines - (plan.extraMetres != 0 ? 1 : 0));
+    board.lapsToGo = std::max<std::int64_t>(0, plan.laps - lapsRun);
+    // From the first line on, the skater's own gap at the last line passed.
+    if (lines > 0)
+        board.aheadBehind = GapAtLine(race, lines - 1);
     return board;
 }
 

@@ -72,10 +72,12 @@ private:
     std::vector<RaceRecord> m_races;
 };
 
-// One skater's figures at tick `now`: BoardOf's, but once the skater's race
-// is stopped (finished, or stopped while the clock runs on for another) the
-// lines not passed are to go, 0 at the finish, whatever the schedule says
-// at that time.
+// One skater's figures at tick `now` in a group on one clock, where the
+// schedule's running countdown would be the same for every skater: the laps
+// this skater has still to run, counted at the skater's own passings (0 at
+// the finish), and from the first passing the gap at the last line the
+// skater passed, held until the next; before it, the running countdown. A
+// STOP before the last line passed no line and counts for neither.
 RaceBoard SkaterBoardOf(const RaceRecord &race, std::uint32_t now);
 // Each skater's display figures at tick `now` (BoardOf of each race).
 std::vector<RaceBoard> BoardsOf(const GroupRace &group, std::uint32_t now);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,22 +68,28 @@ TEST(GroupRace, OneSkaterFinishesBeforeTheOtherStopTakesTheRest)
     EXPECT_EQ(JudgedRaceStatus(kStatusFinished, 2, 200, a.Passings()), kStatusFinished);
 }
 
-// A skater's laps to go: the schedule's while the skater runs, the lines not
-// passed once the skater's race is stopped, whatever the schedule says then.
-TEST(GroupRace, SkaterBoardCountsTheLinesNotPassedOnceStopped)
+// Each skater's own board on the common clock: the laps still to run,
+// counted at the skater's passings (0 at the finish, also while the other
+// runs on), and from the first passing the gap at the skater's last line
+// (the 200 m line due at 16.5 s, the next at 46.5 s); before it the running
+// countdown, the same for both.
+TEST(GroupRace, EachSkatersBoardIsItsOwn)
 {
     struct Case
     {
         std::vector<std::int32_t> passings; // after START
         std::int32_t stop; // STOP for whoever runs; 0: none
-        std::int32_t now;
         std::int64_t lapsToGo;
+        std::optional<std::int32_t> gap; // empty: the countdown's
     };
     const Case cases[] = {
-        {{16000, 45000}, 0, 50000, 2}, // running: the schedule's
-        {{16000, 45000, 74000}, 0, 75000, 0}, // finished before the schedule's last line (it has 1)
-        {{16000}, 30000, 31000, 1}, // stopped short, the stop the second line (it has 2)
+        {{}, 0, 2, std::nullopt},
+        {{15300, 44200}, 0, 1, 2}, // 2.3 s ahead at the second line
+        {{17800}, 0, 2, -1}, // 1.3 s behind at the first
+        {{15300, 44200, 74200}, 0, 0, 2}, // finished
+        {{15800}, 30000, 2, 1}, // stopped short: the STOP passed no line
     };
+    constexpr std::uint32_t kNow = kStart + 50000;
     for (const Case &c : cases) {
         GroupRace pair;
         pair.Start(k1000, kStart);
@@ -90,7 +97,9 @@ TEST(GroupRace, SkaterBoardCountsTheLinesNotPassedOnceStopped)
             pair.AddPassing(0, kStart + std::uint32_t(ms));
         if (c.stop)
             pair.StopRunning(kStart + std::uint32_t(c.stop));
-        EXPECT_EQ(SkaterBoardOf(pair.Race(0), kStart + std::uint32_t(c.now)).lapsToGo, c.lapsToGo) << c.now;
+        const RaceBoard board = SkaterBoardOf(pair.Race(0), kNow);
+        EXPECT_EQ(board.lapsToGo, c.lapsToGo) << c.passings.size();
+        EXPECT_EQ(board.aheadBehind, c.gap ? c.gap : BoardOf(pair.Race(0), kNow).aheadBehind) << c.passings.size();
     }
 }
 

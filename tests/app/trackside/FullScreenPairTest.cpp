@@ -109,19 +109,21 @@ TEST_F(FullScreenPairTest, ARowPerSkaterWithTheCommonTime)
     EXPECT_EQ(area, qint64(screen.width()) * screen.height()); // no overlap
 
     const QString names[] = {QStringLiteral("Anna"), QStringLiteral("Berta")};
-    // 1:20 for the 1000 m: the board's countdown is the schedule's, common
-    // to both while both run; a skater's own figures hold from the finish.
+    // 1:20 for the 1000 m, 1.5 s allowance: the lines are due at 17.2 s,
+    // 48.6 s and 1:20. Before a skater's first line the schedule's
+    // countdown, the same for both; from it each skater's own gap at the
+    // last line passed and the laps still to run after it.
     // clang-format off
     const Moment moments[] = {
         {   -1, 0,         "00.00,00", {"2", "+2", ""},      {"2", "+2",  ""}},      // before START: the plan
         {    0, Qt::Key_S, "00.00,00", {"2", "+18", ""},     {"2", "+18", ""}},
-        {18000, Qt::Key_L, "00.18,00", {"2", "0", "18,00"},  {"2", "0",   ""}},
+        {18000, Qt::Key_L, "00.18,00", {"2", "-1", "18,00"}, {"2", "0",   ""}},
         {18400, Qt::Key_K, "00.18,40", {"2", "-1", "18,00"}, {"2", "-1",  "18,40"}},
-        {47000, Qt::Key_L, "00.47,00", {"2", "+2", "29,00"}, {"2", "+2",  "18,40"}},
-        {48100, Qt::Key_K, "00.48,10", {"2", "+1", "29,00"}, {"2", "+1",  "29,70"}},
-        {76020, Qt::Key_L, "01.16,02", {"0", "+4", "29,02"}, {"1", "+4",  "29,70"}}, // Anna's finish
-        {81600, 0,         "01.21,60", {"0", "+4", "29,02"}, {"1", "-1",  "29,70"}}, // the clock runs on
-        {83000, Qt::Key_K, "01.23,00", {"0", "+4", "29,02"}, {"0", "-2",  "34,90"}}, // Berta's stops it
+        {47000, Qt::Key_L, "00.47,00", {"1", "+2", "29,00"}, {"2", "-1",  "18,40"}},
+        {48100, Qt::Key_K, "00.48,10", {"1", "+2", "29,00"}, {"1", "0",   "29,70"}}, // 0.5 s: 0, to even
+        {76020, Qt::Key_L, "01.16,02", {"0", "+4", "29,02"}, {"1", "0",   "29,70"}}, // Anna's finish
+        {81600, 0,         "01.21,60", {"0", "+4", "29,02"}, {"1", "0",   "29,70"}}, // the clock runs on
+        {83000, Qt::Key_K, "01.23,00", {"0", "+4", "29,02"}, {"0", "-3",  "34,90"}}, // Berta's stops it
     };
     // clang-format on
     for (const Moment &m : moments) {
