@@ -100,35 +100,50 @@ void PairBoard::refresh(std::uint32_t now)
 {
     const rundaro::GroupRace &group = m_pair.group();
     for (int skater = 0; skater < int(m_rows.size()); ++skater) {
-        const Row &row = m_rows[std::size_t(skater)];
+        Row &row = m_rows[std::size_t(skater)];
         const rundaro::RaceRecord &race = group.Race(skater);
-        const QString name = QString::fromStdString(m_pair.skaterName(skater));
-        setCaption(row.name, name.isEmpty() ? (skater == 0 ? tr("Läufer A") : tr("Läufer B")) : name);
-        row.button->setEnabled(group.IsRunning(skater));
+        // Texts are made only when what they show has changed: this runs at
+        // every tick of the race clock.
+        const std::string &name = m_pair.skaterName(skater);
+        if (!row.shown || name != row.shown->name) {
+            const QString text = QString::fromStdString(name);
+            setCaption(row.name, text.isEmpty() ? (skater == 0 ? tr("Läufer A") : tr("Läufer B")) : text);
+        }
+        const bool running = group.IsRunning(skater);
+        if (running != row.button->isEnabled())
+            row.button->setEnabled(running);
 
         // Before START and after RESET the plan's laps, as the single board;
-        // a skater who has finished shows 0 while the other's clock runs on.
+        // from the first line the skater's own figures.
         const rundaro::RaceBoard board = race.IsOpen() ? rundaro::SkaterBoardOf(race, now)
                                                        : rundaro::BoardAt(m_pair.feed(skater).planInForce().plan, 0, 0);
-        setCaption(row.lapsToGo, QString::number(board.lapsToGo));
-        if (!race.IsOpen()) {
-            setCaption(row.gap, QString());
-        } else if (!board.aheadBehind) {
-            setCaption(row.gap, NoTargetText());
-        } else {
-            setFontColor(row.gap, RacePalette::gapPanelColour(*board.aheadBehind > 0));
-            setCaption(row.gap, QString::fromStdString(rundaro::AheadBehindText(*board.aheadBehind)));
+        const int passings = race.IsOpen() ? race.Passings() : -1;
+        const std::uint32_t lastTick = passings > 0 ? race.PassingTick(passings - 1) : 0;
+        if (!row.shown || board.lapsToGo != row.shown->lapsToGo)
+            setCaption(row.lapsToGo, QString::number(board.lapsToGo));
+        if (!row.shown || board.aheadBehind != row.shown->aheadBehind || race.IsOpen() != row.shown->open) {
+            if (!race.IsOpen()) {
+                setCaption(row.gap, QString());
+            } else if (!board.aheadBehind) {
+                setCaption(row.gap, NoTargetText());
+            } else {
+                setFontColor(row.gap, RacePalette::gapPanelColour(*board.aheadBehind > 0));
+                setCaption(row.gap, QString::fromStdString(rundaro::AheadBehindText(*board.aheadBehind)));
+            }
         }
 
         // The lap the skater's last passing closed, until the next one.
-        QString lastLap;
-        if (race.IsOpen() && race.Passings() > 0) {
-            if (const auto figures = rundaro::LastLapAt(race, race.PassingTick(race.Passings() - 1))) {
-                const LastLap shown = LastLapShown(*figures);
-                lastLap = shown.text;
-                setFontColor(row.lastLap, shown.colour.value_or(palette().color(QPalette::WindowText)));
+        if (!row.shown || passings != row.shown->passings || lastTick != row.shown->lastTick) {
+            QString lastLap;
+            if (passings > 0) {
+                if (const auto figures = rundaro::LastLapAt(race, lastTick)) {
+                    const LastLap shown = LastLapShown(*figures);
+                    lastLap = shown.text;
+                    setFontColor(row.lastLap, shown.colour.value_or(palette().color(QPalette::WindowText)));
+                }
             }
+            setCaption(row.lastLap, lastLap);
         }
-        setCaption(row.lastLap, lastLap);
+        row.shown = Shown{name, board.lapsToGo, board.aheadBehind, passings, lastTick, race.IsOpen()};
     }
 }

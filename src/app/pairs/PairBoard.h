@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 class Panel;
 class PairRace;
@@ -32,6 +34,16 @@ signals:
 private:
     Q_DISABLE_COPY(PairBoard)
 
+    // What a row shows, so that only a change makes new texts.
+    struct Shown
+    {
+        std::string name;
+        std::int64_t lapsToGo = 0;
+        std::optional<std::int32_t> aheadBehind;
+        int passings = -1; // -1: no race open
+        std::uint32_t lastTick = 0; // the last passing's
+        bool open = false;
+    };
     struct Row
     {
         QPushButton *button = nullptr;
@@ -40,6 +52,7 @@ private:
         ::Panel *lastLap = nullptr;
         ::Panel *lapsToGo = nullptr;
         ::Panel *gap = nullptr;
+        std::optional<Shown> shown;
     };
 
     const PairRace &m_pair;

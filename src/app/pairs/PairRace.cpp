@@ -15,7 +15,7 @@ PairRace::PairRace(const PlanSource &plan, QObject *parent)
     }
 }
 
-std::string PairRace::skaterName(int skater) const
+const std::string &PairRace::skaterName(int skater) const
 {
     const rundaro::RaceRecord &race = m_group.Race(skater);
     return race.IsOpen() ? race.Skater() : feed(skater).nextSkater();

@@ -32,7 +32,7 @@ public:
     RaceFeed &feed(int skater) const { return *m_feeds[std::size_t(skater)]; }
     // The skater's name as the boards show it: the race's own once it is
     // started, until then the one typed for the next START.
-    std::string skaterName(int skater) const;
+    const std::string &skaterName(int skater) const;
 
     // A name typed for `skater`: the next START's, and while the skater's
     // race runs, that race's own (its file follows it).

@@ -234,7 +234,9 @@ std::optional<int> TFormMain::contactSkater(int contact) const
 
 void TFormMain::followPair()
 {
-    if (m_pairBoard && m_pairBoard->isVisible())
+    // Also while another tab is shown: the board is right when it comes back,
+    // whether the clock ticks then or not.
+    if (m_pairBoard && !m_pairBoard->isHidden())
         m_pairBoard->refresh(rundaro::GetTickCount());
     if (!m_racePaired)
         return;
