@@ -24,6 +24,25 @@
 
 namespace {
 
+// The race files in `folder`, once the window's writers are done, by the
+// lane their skater started in.
+std::map<std::string, rundaro::StoredRace> racesByLane(const QWidget &form, const QString &folder)
+{
+    for (const char *name : {"RaceFileA", "RaceFileB", "RaceFile"})
+        form.findChild<RaceFile *>(QString::fromLatin1(name))->flush();
+    std::map<std::string, rundaro::StoredRace> races;
+    const QDir dir(folder);
+    for (const QString &file : dir.entryList({QStringLiteral("*.csv")}, QDir::Files)) {
+        QFile in(dir.filePath(file));
+        EXPECT_TRUE(in.open(QIODevice::ReadOnly));
+        const QByteArray bytes = in.readAll();
+        const rundaro::RaceFileReading read = rundaro::ReadRaceFile(std::string_view(bytes.data(), bytes.size()));
+        EXPECT_TRUE(read.ok()) << file.toStdString();
+        races[read.race.startLane] = read.race;
+    }
+    return races;
+}
+
 class PairModeTest : public MainWindowFixture
 {
 protected:
@@ -42,23 +61,6 @@ protected:
         for (int i = 0; i < race.Passings(); ++i)
             times.push_back(race.RaceMs(i));
         return times;
-    }
-    // The race files on disk, by the lane their skater started in.
-    std::map<std::string, rundaro::StoredRace> racesByLane() const
-    {
-        for (const char *name : {"RaceFileA", "RaceFileB", "RaceFile"})
-            child<RaceFile>(name)->flush();
-        std::map<std::string, rundaro::StoredRace> races;
-        const QDir folder(env.racesFolder());
-        for (const QString &file : folder.entryList({QStringLiteral("*.csv")}, QDir::Files)) {
-            QFile in(folder.filePath(file));
-            EXPECT_TRUE(in.open(QIODevice::ReadOnly));
-            const QByteArray bytes = in.readAll();
-            const rundaro::RaceFileReading read = rundaro::ReadRaceFile(std::string_view(bytes.data(), bytes.size()));
-            EXPECT_TRUE(read.ok()) << file.toStdString();
-            races[read.race.startLane] = read.race;
-        }
-        return races;
     }
 };
 
@@ -109,7 +111,7 @@ TEST_F(PairModeTest, APairByKeysGivesEachSkaterARaceFileAndTheClockStopsWithTheL
     EXPECT_EQ(child<TSortGrid>("PairGridB")->Cells(raceTime, 3), QStringLiteral("78,99"));
     EXPECT_FALSE(grid()->isVisibleTo(&form));
 
-    const auto races = racesByLane();
+    const auto races = racesByLane(form, env.racesFolder());
     ASSERT_EQ(races.size(), 2u);
     const rundaro::StoredRace &a = races.at("innen");
     const rundaro::StoredRace &b = races.at("außen");
@@ -159,7 +161,7 @@ TEST_F(PairModeTest, UndoPerSkaterAndStopForWhoeverStillRuns)
     EXPECT_EQ(passings(0), (std::vector<std::int32_t>{90000}));
     EXPECT_EQ(passings(1), (std::vector<std::int32_t>{18400, 48100, 90000}));
     EXPECT_EQ(form.StopTick(), form.StartTick() + 90000);
-    EXPECT_EQ(racesByLane().at("innen").status, "abgebrochen");
+    EXPECT_EQ(racesByLane(form, env.racesFolder()).at("innen").status, "abgebrochen");
 }
 
 // The mode off leaves the window exactly as it was: no pair board is made
@@ -330,7 +332,11 @@ TEST_F(PairContactsTest, LaneContactsAlternateBetweenTheSkaters)
         EXPECT_EQ(passings(0), c.a);
         EXPECT_EQ(passings(1), c.b);
         EXPECT_FALSE(enabled("bStop")); // both finished, the clock stopped
+        const auto races = racesByLane(*form, env.racesFolder());
+        EXPECT_EQ(races.at("innen").raceMs, c.a);
+        EXPECT_EQ(races.at("außen").raceMs, c.b);
         exit();
         env.line = rundaro::serial::SimulatedLine::Create();
+        QDir(env.racesFolder()).removeRecursively();
     }
 }
