@@ -342,7 +342,8 @@ geh&amp;ouml;rt einem L&amp;auml;ufer: die Runden, die er nach seiner letzten Li
 wie viele Sekunden er an ihr dem Sollplan voraus (+) oder zur&amp;uuml;ck (-) war; vor der ersten Linie
 der laufende Countdown, f&amp;uuml;r beide gleich. &lt;b&gt;Strg+P&lt;/b&gt; (STOP) h&amp;auml;lt an, wer noch
 l&amp;auml;uft. &lt;b&gt;Strg+Z&lt;/b&gt; nimmt die letzte Durchfahrt von A zur&amp;uuml;ck, &lt;b&gt;Strg+Umschalt+Z&lt;/b&gt; die von B.
-Jeder L&amp;auml;ufer bekommt seine eigene Renndatei.&lt;/p&gt;
+Jeder L&amp;auml;ufer bekommt seine eigene Renndatei. &amp;bdquo;Grafik&amp;ldquo; zeigt die Runden von A
+und den Vorsprung beider L&amp;auml;ufer an jeder Linie.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Kontakt je L&amp;auml;ufer&lt;/b&gt;: A zwischen DTR und DSR (Pin&amp;nbsp;4 und 6), B zwischen RTS und CTS
 (Pin&amp;nbsp;7 und 8), je ein Handtaster; jeder Kontakt ist nach seinem Ausl&amp;ouml;sen eine Sekunde
 gesperrt, der andere nicht. &lt;b&gt;Kontakt je Bahn&lt;/b&gt;: ein Sensor je Bahn an der Linie, innen an DSR,
@@ -358,7 +359,8 @@ passing, &lt;b&gt;Ctrl+K&lt;/b&gt; (the &amp;ldquo;B&amp;rdquo; button) B&apos;s
 the clock stops with the last one. Each row of the display belongs to one skater: the laps still
 to run after the skater&apos;s last line, and how many seconds the skater was ahead of (+) or behind (-)
 the schedule there; before the first line the running countdown, the same for both. &lt;b&gt;Ctrl+P&lt;/b&gt; (STOP) stops whoever still runs. &lt;b&gt;Ctrl+Z&lt;/b&gt; takes
-A&apos;s latest passing back, &lt;b&gt;Ctrl+Shift+Z&lt;/b&gt; B&apos;s. Each skater gets a race file of their own.&lt;/p&gt;
+A&apos;s latest passing back, &lt;b&gt;Ctrl+Shift+Z&lt;/b&gt; B&apos;s. Each skater gets a race file of their own. &amp;ldquo;Grafik&amp;rdquo; shows A&apos;s laps and both
+skaters&apos; lead at each line.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Contact per skater&lt;/b&gt;: A between DTR and DSR (pins&amp;nbsp;4 and 6), B between RTS and CTS
 (pins&amp;nbsp;7 and 8), a hand button each; each contact is locked for a second after it triggers, the
 other one is not. &lt;b&gt;Contact per lane&lt;/b&gt;: a sensor per lane at the line, inner on DSR, outer on CTS;

@@ -342,7 +342,8 @@ geh&amp;ouml;rt einem L&amp;auml;ufer: die Runden, die er nach seiner letzten Li
 wie viele Sekunden er an ihr dem Sollplan voraus (+) oder zur&amp;uuml;ck (-) war; vor der ersten Linie
 der laufende Countdown, f&amp;uuml;r beide gleich. &lt;b&gt;Strg+P&lt;/b&gt; (STOP) h&amp;auml;lt an, wer noch
 l&amp;auml;uft. &lt;b&gt;Strg+Z&lt;/b&gt; nimmt die letzte Durchfahrt von A zur&amp;uuml;ck, &lt;b&gt;Strg+Umschalt+Z&lt;/b&gt; die von B.
-Jeder L&amp;auml;ufer bekommt seine eigene Renndatei.&lt;/p&gt;
+Jeder L&amp;auml;ufer bekommt seine eigene Renndatei. &amp;bdquo;Grafik&amp;ldquo; zeigt die Runden von A
+und den Vorsprung beider L&amp;auml;ufer an jeder Linie.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Kontakt je L&amp;auml;ufer&lt;/b&gt;: A zwischen DTR und DSR (Pin&amp;nbsp;4 und 6), B zwischen RTS und CTS
 (Pin&amp;nbsp;7 und 8), je ein Handtaster; jeder Kontakt ist nach seinem Ausl&amp;ouml;sen eine Sekunde
 gesperrt, der andere nicht. &lt;b&gt;Kontakt je Bahn&lt;/b&gt;: ein Sensor je Bahn an der Linie, innen an DSR,
@@ -358,7 +359,8 @@ A, &lt;b&gt;Ctrl+K&lt;/b&gt; (de knop &amp;bdquo;B&amp;ldquo;) die van B. Wie zi
 klok stopt met de laatste. Elke regel van de weergave hoort bij &amp;eacute;&amp;eacute;n rijder: de ronden
 die hij na zijn laatste lijn nog moet rijden, en hoeveel seconden hij daar voor (+) of achter (-) lag
 op het schema; voor de eerste lijn het lopende aftellen, voor beide gelijk. &lt;b&gt;Ctrl+P&lt;/b&gt; (STOP) stopt wie nog rijdt. &lt;b&gt;Ctrl+Z&lt;/b&gt; neemt de laatste
-doorkomst van A terug, &lt;b&gt;Ctrl+Shift+Z&lt;/b&gt; die van B. Elke rijder krijgt een eigen wedstrijdbestand.&lt;/p&gt;
+doorkomst van A terug, &lt;b&gt;Ctrl+Shift+Z&lt;/b&gt; die van B. Elke rijder krijgt een eigen wedstrijdbestand. &amp;bdquo;Grafik&amp;ldquo; toont de ronden van A en
+de voorsprong van beide rijders op elke lijn.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Contact per rijder&lt;/b&gt;: A tussen DTR en DSR (pin&amp;nbsp;4 en 6), B tussen RTS en CTS
 (pin&amp;nbsp;7 en 8), elk een handknop; elk contact is na het afgaan een seconde geblokkeerd, het andere
 niet. &lt;b&gt;Contact per baan&lt;/b&gt;: een sensor per baan op de lijn, binnen op DSR, buiten op CTS; elke

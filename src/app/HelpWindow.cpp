@@ -110,7 +110,8 @@ geh&ouml;rt einem L&auml;ufer: die Runden, die er nach seiner letzten Linie noch
 wie viele Sekunden er an ihr dem Sollplan voraus (+) oder zur&uuml;ck (-) war; vor der ersten Linie
 der laufende Countdown, f&uuml;r beide gleich. <b>Strg+P</b> (STOP) h&auml;lt an, wer noch
 l&auml;uft. <b>Strg+Z</b> nimmt die letzte Durchfahrt von A zur&uuml;ck, <b>Strg+Umschalt+Z</b> die von B.
-Jeder L&auml;ufer bekommt seine eigene Renndatei.</p>
+Jeder L&auml;ufer bekommt seine eigene Renndatei. &bdquo;Grafik&ldquo; zeigt die Runden von A
+und den Vorsprung beider L&auml;ufer an jeder Linie.</p>
 <p><b>Kontakt je L&auml;ufer</b>: A zwischen DTR und DSR (Pin&nbsp;4 und 6), B zwischen RTS und CTS
 (Pin&nbsp;7 und 8), je ein Handtaster; jeder Kontakt ist nach seinem Ausl&ouml;sen eine Sekunde
 gesperrt, der andere nicht. <b>Kontakt je Bahn</b>: ein Sensor je Bahn an der Linie, innen an DSR,

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace rundaro {
@@ -27,6 +28,11 @@ struct LapChartData
     };
     std::vector<Column> columns;
     std::optional<double> targetLapSeconds; // empty without a target lap time
+    // The legend's names of the two lines of gaps: this race's against the
+    // schedule and the second one's; empty: the chart's own names (the
+    // schedule's gap, a compared race). A pair names its two skaters.
+    std::string aheadName;
+    std::string referenceName;
 };
 
 // A segment is on target, as the lap table colours it, when its time rounded

@@ -27,7 +27,13 @@ LapChartPage::LapChartPage(RaceFeed &feed, ChartFactory factory, QWidget *parent
     setObjectName(QStringLiteral("TabSheet4"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    for (auto signal : {&RaceFeed::raceStarted, &RaceFeed::raceStopped, &RaceFeed::raceReset})
+    follow(feed);
+}
+
+void LapChartPage::follow(const RaceFeed &feed)
+{
+    for (auto signal : {&RaceFeed::raceStarted, &RaceFeed::raceStopped, &RaceFeed::raceReset, &RaceFeed::skaterChanged,
+                        &RaceFeed::nextSkaterChanged})
         connect(&feed, signal, this, &LapChartPage::raceChanged);
     for (auto signal : {&RaceFeed::passingRecorded, &RaceFeed::passingUndone})
         connect(&feed, signal, this, &LapChartPage::raceChanged);
@@ -72,10 +78,23 @@ void LapChartPage::refresh()
     if (!m_chart || !m_stale)
         return;
     m_stale = false;
-    const rundaro::RaceRecord &race = m_stored ? *m_stored : m_feed.race();
+    const RaceFeed &feed = shownFeed();
+    const rundaro::RaceRecord &race = m_stored ? *m_stored : feed.race();
     rundaro::LapChartData data = race.IsOpen() ? rundaro::ChartOfRace(race.Setup().plan, &race)
-                                               : rundaro::ChartOfRace(m_feed.planInForce().plan, nullptr);
-    if (race.IsOpen() && !m_referenceMs.empty()) {
+                                               : rundaro::ChartOfRace(feed.planInForce().plan, nullptr);
+    if (m_pair[1] && !m_stored) {
+        // The second skater's gap at each line, beside the first's.
+        const rundaro::RaceRecord &second = m_pair[1]->race();
+        if (second.IsOpen()) {
+            const rundaro::LapChartData other = rundaro::ChartOfRace(second.Setup().plan, &second);
+            for (rundaro::LapChartData::Column &column : data.columns)
+                for (const rundaro::LapChartData::Column &line : other.columns)
+                    if (line.lap == column.lap)
+                        column.referenceAheadSeconds = line.aheadSeconds;
+        }
+        data.aheadName = skaterLine(*m_pair[0], "A");
+        data.referenceName = skaterLine(*m_pair[1], "B");
+    } else if (race.IsOpen() && !m_referenceMs.empty()) {
         const auto lines = rundaro::CompareRaces(race.Setup().plan, rundaro::RaceTimesOf(race), m_referenceMs);
         for (rundaro::LapChartData::Column &column : data.columns)
             for (const rundaro::LineComparison &line : lines)
@@ -97,4 +116,25 @@ void LapChartPage::setReference(const std::vector<std::int32_t> &referenceMs)
         return;
     m_referenceMs = referenceMs;
     raceChanged();
+}
+
+void LapChartPage::setPair(const RaceFeed *first, const RaceFeed *second)
+{
+    if (first == m_pair[0] && second == m_pair[1])
+        return;
+    for (const RaceFeed *feed : m_pair)
+        if (feed)
+            disconnect(feed, nullptr, this, nullptr);
+    m_pair = {first, second};
+    for (const RaceFeed *feed : m_pair)
+        if (feed)
+            follow(*feed);
+    raceChanged();
+}
+
+std::string LapChartPage::skaterLine(const RaceFeed &feed, const char *letter)
+{
+    const rundaro::RaceRecord &race = feed.race();
+    const std::string &name = race.IsOpen() ? race.Skater() : feed.nextSkater();
+    return std::string(letter) + (name.empty() ? std::string() : ": " + name);
 }

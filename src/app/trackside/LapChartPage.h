@@ -2,8 +2,10 @@
 
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 class RaceFeed;
@@ -37,6 +39,11 @@ public:
     // The race times of the race that the shown one is compared with, drawn
     // as a second line of differences; empty: no comparison.
     void setReference(const std::vector<std::int32_t> &referenceMs);
+    // A pair: the chart shows the first skater's race (its laps and its gap
+    // at each line) and the second skater's gap at each line as the second
+    // line, each named after its skater, in place of the current race and
+    // its comparison; nulls: the current race again.
+    void setPair(const RaceFeed *first, const RaceFeed *second);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -47,7 +54,14 @@ private:
     void raceChanged();
     void refresh();
 
+    // The race shown: the current race's feed, or a pair's first skater's.
+    const RaceFeed &shownFeed() const { return m_pair[0] ? *m_pair[0] : static_cast<const RaceFeed &>(m_feed); }
+    void follow(const RaceFeed &feed);
+    // The second line's name: the skater's, or the letter while unnamed.
+    static std::string skaterLine(const RaceFeed &feed, const char *letter);
+
     RaceFeed &m_feed;
+    std::array<const RaceFeed *, 2> m_pair{};
     ChartFactory m_factory;
     LapChartWidget *m_chart = nullptr;
     const rundaro::RaceRecord *m_stored = nullptr;

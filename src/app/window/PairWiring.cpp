@@ -13,6 +13,7 @@
 #include "Comms.h"
 #include "FullScreenView.h"
 #include "LaneContacts.h"
+#include "LapChartPage.h"
 #include "PairBoard.h"
 #include "PairRace.h"
 #include "PairTables.h"
@@ -166,6 +167,8 @@ void TFormMain::showPairMode(bool on)
     auto *printer = findChild<RacePrinter *>(QStringLiteral("RacePrinter"));
     printer->setPair(on ? std::vector<const RaceFeed *>{&m_pair->feed(kSkaterA), &m_pair->feed(kSkaterB)}
                         : std::vector<const RaceFeed *>{});
+    // The chart shows both skaters' gaps at each line.
+    m_chartPage->setPair(on ? &m_pair->feed(kSkaterA) : nullptr, on ? &m_pair->feed(kSkaterB) : nullptr);
     // The full screen shows a row per skater in a pair.
     m_fullScreen->setSkaters(on ? std::vector<RaceFeed *>{&m_pair->feed(kSkaterA), &m_pair->feed(kSkaterB)}
                                 : std::vector<RaceFeed *>{});

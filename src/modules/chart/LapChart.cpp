@@ -124,13 +124,23 @@ void LapChart::showChart(const rundaro::LapChartData &data)
                  << LegendEntry{overTargetName(), RacePalette::overTarget()} << LegendEntry{targetName(), kTarget};
     else
         m_legend << LegendEntry{noTargetName(), kGrey};
-    m_legend << LegendEntry{aheadName(), kAhead};
+    m_legend << LegendEntry{aheadLine(), kAhead};
     const bool compared = std::any_of(m_data.columns.begin(), m_data.columns.end(),
                                       [](const auto &column) { return column.referenceAheadSeconds.has_value(); });
     if (compared)
-        m_legend << LegendEntry{referenceName(), kReference};
+        m_legend << LegendEntry{referenceLine(), kReference};
     layOut();
     update();
+}
+
+QString LapChart::aheadLine() const
+{
+    return m_data.aheadName.empty() ? aheadName() : QString::fromStdString(m_data.aheadName);
+}
+
+QString LapChart::referenceLine() const
+{
+    return m_data.referenceName.empty() ? referenceName() : QString::fromStdString(m_data.referenceName);
 }
 
 QList<qreal> LapChart::barSeconds(const QString &name) const
@@ -154,8 +164,8 @@ QList<QPointF> LapChart::linePoints(const QString &name) const
     }
     for (std::size_t i = 0; i < m_data.columns.size(); ++i) {
         const auto &column = m_data.columns[i];
-        const auto &value = name == aheadName() ? column.aheadSeconds
-            : name == referenceName()           ? column.referenceAheadSeconds
+        const auto &value = name == aheadLine() ? column.aheadSeconds
+            : name == referenceLine()           ? column.referenceAheadSeconds
                                                 : std::optional<double>();
         if (value)
             points << QPointF(double(i), *value);

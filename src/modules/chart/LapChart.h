@@ -45,6 +45,9 @@ private:
         QColor colour;
     };
 
+    // The legend's names of the two lines of gaps.
+    QString aheadLine() const;
+    QString referenceLine() const;
     void layOut();
     QRectF card() const;
     void paintAxes(QPainter &painter) const;

@@ -3,6 +3,7 @@
 // clock stops with the last finish, Ctrl+Z and Ctrl+Shift+Z take back A's
 // and B's latest passing, and each skater's race is a race file of its own.
 // With the mode off the window is as it always was.
+#include "LapChartPage.h"
 #include "LapColumns.h"
 #include "MainWindowFixture.h"
 #include "PairBoard.h"
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QLineEdit>
 
+#include <cmath>
 #include <map>
 
 namespace {
@@ -217,6 +219,37 @@ TEST_F(PairModeTest, CallOutsNameTheirSkater)
     ASSERT_EQ(env.speech->said.size(), 2u);
     EXPECT_TRUE(env.speech->said[0].first.starts_with("A: 18,0")) << env.speech->said[0].first;
     EXPECT_TRUE(env.speech->said[1].first.starts_with("Berta: 18,6")) << env.speech->said[1].first;
+}
+
+// The chart of a pair: the first skater's laps and gap at each line, and the
+// second skater's gaps as the second line, each line named after its skater
+// (the letter while unnamed). The lines are due at 67.2 s and 198.6 s.
+TEST_F(PairModeTest, TheChartShowsBothSkatersGaps)
+{
+    pairOf1000m();
+    child<QLineEdit>("eSkaterB")->setText(QStringLiteral("Berta"));
+    ctrl(Qt::Key_S);
+    for (const auto &[ms, key] : {std::pair{18000, Qt::Key_L}, {18600, Qt::Key_K}, {47000, Qt::Key_L}}) {
+        at(ms);
+        ctrl(key);
+    }
+    auto *page = child<LapChartPage>("TabSheet4");
+    child<QTabWidget>("PageControl1")->setCurrentWidget(page);
+    QCoreApplication::processEvents();
+    QWidget *chart = page->findChild<QWidget *>(QStringLiteral("LapChart"));
+    ASSERT_NE(chart, nullptr);
+    auto gaps = [chart](const char *name) {
+        QList<QPointF> points;
+        EXPECT_TRUE(QMetaObject::invokeMethod(chart, "linePoints", Q_RETURN_ARG(QList<QPointF>, points),
+                                              Q_ARG(QString, QString::fromUtf8(name))));
+        std::vector<double> seconds;
+        for (const QPointF &point : points)
+            seconds.push_back(std::round(point.y() * 100) / 100);
+        return seconds;
+    };
+    EXPECT_EQ(gaps("A"), (std::vector<double>{49.2, 151.6}));
+    EXPECT_EQ(gaps("B: Berta"), (std::vector<double>{48.6}));
+    saveTestPng(page, QStringLiteral("pair_chart"));
 }
 
 namespace {
