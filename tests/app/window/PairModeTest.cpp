@@ -280,16 +280,24 @@ protected:
         std::uint32_t ms;
         std::uint32_t status;
     };
-    // Runs the steps from START (the first step's contact) on the race clock.
+    // Runs the steps on the race clock, their times from the first step of
+    // the race (its START's contact).
     void run(std::initializer_list<Step> steps)
     {
-        const std::uint32_t t0 = clock.value();
+        if (steps.begin()->ms == 0)
+            m_t0 = clock.value();
         for (const Step &step : steps) {
-            clock.set(t0 + step.ms);
+            clock.set(m_t0 + step.ms);
             lines(step.status);
         }
-        EXPECT_EQ(form->StartTick(), t0);
+        EXPECT_EQ(form->StartTick(), m_t0);
     }
+    // Each skater's laps to go on the pair's board.
+    QStringList lapsToGo() const
+    {
+        return {child<Panel>("PairLapsToGoA")->caption(), child<Panel>("PairLapsToGoB")->caption()};
+    }
+    std::uint32_t m_t0 = 0;
     // The contacts' lines stand at `status` (DSR and CTS bits); returns when
     // the window has had the port's report of it.
     void lines(std::uint32_t status)
@@ -352,16 +360,13 @@ TEST_F(PairContactsTest, LaneContactsAlternateBetweenTheSkaters)
         startPair(c.contacts);
         // Inner lane at 18 s, outer at 18.3; then outer first, then inner
         // first: the one in front at each line is in the other lane.
-        run({{0, kMsDsr},
-             {600, 0},
-             {18000, kMsDsr},
-             {18300, kMsDsr | kMsCts},
-             {18600, 0},
-             {47000, kMsCts},
-             {47400, kMsDsr},
-             {47800, 0},
-             {76000, kMsDsr},
-             {76500, kMsDsr | kMsCts}});
+        // Both boards at every line, once both skaters have passed it.
+        run({{0, kMsDsr}, {600, 0}, {18000, kMsDsr}, {18300, kMsDsr | kMsCts}, {18600, 0}});
+        EXPECT_EQ(lapsToGo(), QStringList({QStringLiteral("2"), QStringLiteral("2")}));
+        run({{47000, kMsCts}, {47400, kMsDsr}, {47800, 0}});
+        EXPECT_EQ(lapsToGo(), QStringList({QStringLiteral("1"), QStringLiteral("1")}));
+        run({{76000, kMsDsr}, {76500, kMsDsr | kMsCts}});
+        EXPECT_EQ(lapsToGo(), QStringList({QStringLiteral("0"), QStringLiteral("0")}));
         EXPECT_EQ(passings(0), c.a);
         EXPECT_EQ(passings(1), c.b);
         EXPECT_FALSE(enabled("bStop")); // both finished, the clock stopped
