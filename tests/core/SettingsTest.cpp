@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -165,6 +168,41 @@ TEST(RegFileStore, RoundTripThroughTheFile)
     EXPECT_EQ(values[2], -5); // Left
     EXPECT_EQ(values[11], 1500);
     EXPECT_FALSE(fs::exists(store.fileFor("\\Software\\rundaro").string() + ".new"));
+}
+
+// Each replacement of the file waits for the disk: the window's settings,
+// written at every race start, replace it once, and not at all when every
+// value is as stored.
+TEST(RegFileStore, TheSettingsReplaceTheFileOnceAndOnlyWhenChanged)
+{
+    TempDir dir;
+    RegFileStore store(dir.path());
+    const std::string key = "\\Software\\rundaro";
+    // A replacement creates a file and moves it onto the settings file; the
+    // creations also keep the kernel from merging the moves into one event.
+    const auto replacements = [&](std::int32_t width) {
+        const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        inotify_add_watch(watch, store.fileFor(key).parent_path().c_str(), IN_CREATE | IN_MOVED_TO);
+        WriteSettings(store, key, [width](Setting s) { return s == Setting::Width ? width : 1; });
+        int moved = 0;
+        alignas(inotify_event) char events[4096];
+        for (ssize_t n; (n = read(watch, events, sizeof events)) > 0;) {
+            for (char *at = events; at < events + n;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(at);
+                moved += (event->mask & IN_MOVED_TO) ? 1 : 0;
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        close(watch);
+        return moved;
+    };
+    fs::create_directories(store.fileFor(key).parent_path());
+    EXPECT_EQ(replacements(708), 1);
+    EXPECT_EQ(replacements(708), 0);
+    EXPECT_EQ(replacements(900), 1);
+    std::vector<std::int32_t> values;
+    readAll(store, &values);
+    EXPECT_EQ(values[4], 900); // Width
 }
 
 TEST(RegFileStore, OtherTypesAndUnknownLines)

@@ -145,24 +145,41 @@ std::optional<std::uint32_t> RegFileStore::readDword(const std::string &name)
     return std::nullopt;
 }
 
-void RegFileStore::writeDword(const std::string &name, std::uint32_t value)
+bool RegFileStore::setLine(const std::string &name, std::uint32_t value)
 {
     if (!m_open)
         throw Exception("Failed to set data for '" + name + "'");
     char text[16];
     std::snprintf(text, sizeof text, "dword:%08x", value);
     const std::string line = quoted(name) + '=' + text;
-    bool replaced = false;
     for (auto &existing : m_lines) {
         if (valueOf(existing, name)) {
+            if (existing == line)
+                return false;
             existing = line;
-            replaced = true;
-            break;
+            return true;
         }
     }
-    if (!replaced)
-        m_lines.push_back(line);
-    save();
+    m_lines.push_back(line);
+    return true;
+}
+
+void RegFileStore::writeDword(const std::string &name, std::uint32_t value)
+{
+    if (setLine(name, value))
+        save();
+}
+
+// Each replacement of the file waits for the disk twice (the file, then its
+// folder), so the window's settings, written at each race start and at the
+// end, go to the disk in one replacement, not one for each value.
+void RegFileStore::writeDwords(const std::vector<std::pair<std::string, std::uint32_t>> &values)
+{
+    bool changed = false;
+    for (const auto &[name, value] : values)
+        changed = setLine(name, value) || changed;
+    if (changed)
+        save();
 }
 
 void RegFileStore::save() const

@@ -19,7 +19,9 @@ namespace rundaro {
 // is the user's configuration folder. Every write replaces the file as a
 // whole (written beside it under a name of its own, on the disk, then
 // renamed), so neither a crash nor a power cut leaves half a file; lines
-// the program does not know are kept.
+// the program does not know are kept. A write that leaves every value as
+// the file has it leaves the file alone, and the values written together
+// replace it once.
 class RegFileStore : public SettingsStore
 {
 public:
@@ -35,10 +37,13 @@ public:
     bool openKeyForWrite(const std::string &key) override;
     std::optional<std::uint32_t> readDword(const std::string &name) override;
     void writeDword(const std::string &name, std::uint32_t value) override;
+    void writeDwords(const std::vector<std::pair<std::string, std::uint32_t>> &values) override;
     void closeKey() override;
 
 private:
     bool load(const std::filesystem::path &file);
+    // Sets the value's line; false when it already held that value.
+    bool setLine(const std::string &name, std::uint32_t value);
     void save() const;
 
     std::filesystem::path m_root;

@@ -2,6 +2,8 @@
 
 #include "Errors.h"
 
+#include <vector>
+
 namespace rundaro {
 
 namespace {
@@ -71,8 +73,11 @@ void WriteSettings(SettingsStore &store, const std::string &key, const std::func
     if (!store.openKeyForWrite(key))
         throw Exception("Failed to create key " + key);
     KeyGuard guard(store);
+    std::vector<std::pair<std::string, std::uint32_t>> values;
+    values.reserve(kWriteOrder.size());
     for (const Setting setting : kWriteOrder)
-        store.writeDword(SettingName(setting), static_cast<std::uint32_t>(value(setting)));
+        values.emplace_back(SettingName(setting), static_cast<std::uint32_t>(value(setting)));
+    store.writeDwords(values);
 }
 
 } // namespace rundaro

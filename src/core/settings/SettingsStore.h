@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 // The per-user store of 32-bit values under a key path such as
 // "\Software\rundaro". One key is open at a time.
@@ -21,6 +23,14 @@ public:
     virtual std::optional<std::uint32_t> readDword(const std::string &name) = 0;
     // Stores a value at once; throws rundaro::Exception when it cannot.
     virtual void writeDword(const std::string &name, std::uint32_t value) = 0;
+    // Stores the values in their order, each as writeDword does, stopping
+    // at the first that fails. A store that keeps a key in one file writes
+    // it once for all of them.
+    virtual void writeDwords(const std::vector<std::pair<std::string, std::uint32_t>> &values)
+    {
+        for (const auto &[name, value] : values)
+            writeDword(name, value);
+    }
     virtual void closeKey() = 0;
 };
 
