@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QTimerEvent>
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,14 @@ protected:
         form.Timer1Timer();
     }
     void at(std::int32_t ms) { clock.set(form.StartTick() + std::uint32_t(ms)); }
+    // The race timer expiring at `ms` after START, as its timeout reaches
+    // everyone who follows it, not only the window.
+    void expireTimerAt(std::int32_t ms)
+    {
+        at(ms);
+        QTimerEvent expiry(timer()->timerId());
+        QCoreApplication::sendEvent(timer(), &expiry);
+    }
 
     // The six digits' values as "mm.ss,hh".
     QString digits() const

@@ -7,7 +7,6 @@
 
 #include <QCheckBox>
 #include <QScreen>
-#include <QTimerEvent>
 
 #include <numeric>
 
@@ -19,15 +18,6 @@ class FullScreenPairTest : public MainWindowFixture
 {
 protected:
     FullScreenView *view() const { return child<FullScreenView>("FullScreenView"); }
-
-    // The race timer expiring at `ms` after START, as its timeout reaches
-    // everyone who follows it.
-    void tick(std::int32_t ms)
-    {
-        at(ms);
-        QTimerEvent expiry(timer()->timerId());
-        QCoreApplication::sendEvent(timer(), &expiry);
-    }
 
     // "16x9", "4x3": the screen's shape.
     static QString shape(const QSize &s)
@@ -131,7 +121,7 @@ TEST_F(FullScreenPairTest, ARowPerSkaterWithTheCommonTime)
             at(m.ms);
             ctrl(m.key);
         } else if (m.ms >= 0) {
-            tick(m.ms);
+            expireTimerAt(m.ms);
         }
         QCoreApplication::processEvents();
         EXPECT_EQ(view()->timeShown(), QLatin1String(m.time)) << m.ms;

@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QScreen>
-#include <QTimerEvent>
 
 // The race display alone on the whole screen. CTest runs this program on
 // screens of several sizes and shapes at device pixel ratios 1 and 2, and on
@@ -24,15 +23,6 @@ class FullScreenTest : public MainWindowFixture
 {
 protected:
     FullScreenView *view() const { return child<FullScreenView>("FullScreenView"); }
-
-    // The race timer expiring at `ms` after START, as its timeout reaches
-    // everyone who follows it.
-    void tick(std::int32_t ms)
-    {
-        at(ms);
-        QTimerEvent expiry(timer()->timerId());
-        QCoreApplication::sendEvent(timer(), &expiry);
-    }
 
     void enter()
     {
@@ -238,7 +228,7 @@ TEST_F(FullScreenTest, RepaintsOfSomeSegmentsLeaveWhatAFullPaintLeaves)
         ctrl(Qt::Key_S);
         ASSERT_TRUE(form.Race().IsOpen());
         for (std::int32_t ms : ticks) {
-            tick(ms);
+            expireTimerAt(ms);
             ASSERT_EQ(differing(onScreen(shown, time), painted(shown, time)), 0) << ms << " ms";
         }
         ctrl(Qt::Key_P);
@@ -257,7 +247,7 @@ TEST_F(FullScreenTest, RaceCommandsAndTheirKeysWorkThere)
     enter();
     ctrl(Qt::Key_S);
     ASSERT_TRUE(form.Race().IsOpen());
-    tick(61234);
+    expireTimerAt(61234);
     // 01.01,23: the minutes' 1 lights its right-hand bars only.
     const QRect minutes = view()->screenLayout().digits[1];
     const int t = view()->screenLayout().thickness;
@@ -273,7 +263,7 @@ TEST_F(FullScreenTest, RaceCommandsAndTheirKeysWorkThere)
     press(Qt::Key_Space); // the window's focused button, LAP
     EXPECT_EQ(form.Race().Passings(), 3);
     EXPECT_EQ(form.Race().RaceMs(2), 106000);
-    tick(110000);
+    expireTimerAt(110000);
     saveTestPng(view(), name("running"));
     at(123450);
     ctrl(Qt::Key_P);
@@ -307,7 +297,7 @@ TEST_F(FullScreenTest, GoesToTheChosenScreenTheWindowStaysInUseBeside)
     ASSERT_TRUE(view()->isActive());
     ctrl(Qt::Key_S);
     ASSERT_TRUE(form.Race().IsOpen());
-    tick(61234);
+    expireTimerAt(61234);
     EXPECT_EQ(digits(), QStringLiteral("01.01,23"));
     QWidget *timer = child("PanelTimer");
     const QRect time(timer->mapTo(&form, QPoint()), timer->size());
@@ -351,9 +341,9 @@ TEST_F(FullScreenTest, ShowsTheLastLapBesideTheTargetForTenSeconds)
     EXPECT_GT(inTarget(Colors::clGreen()), 0);
     EXPECT_GT(inTarget(Colors::clBlue()), 0); // the target beside it
     saveTestPng(view(), name("last_lap"));
-    tick(10999);
+    expireTimerAt(10999);
     EXPECT_GT(inTarget(Colors::clGreen()), 0);
-    tick(11000);
+    expireTimerAt(11000);
     EXPECT_EQ(inTarget(Colors::clGreen()), 0);
     at(71000); // slower than any target
     ctrl(Qt::Key_L);
@@ -437,10 +427,10 @@ TEST_F(FullScreenTest, FollowsTheBoardAtTheLine)
     EXPECT_GT(inTarget(Colors::clGreen()), 0);
     EXPECT_EQ(inTarget(Colors::clBlue()), 0); // in the target's place, not beside it
     saveTestPng(view(), name("line_board"));
-    tick(30999);
+    expireTimerAt(30999);
     EXPECT_EQ(view()->aheadBehindShown(), QStringLiteral("+2"));
     EXPECT_GT(inTarget(Colors::clGreen()), 0);
-    tick(31000);
+    expireTimerAt(31000);
     EXPECT_EQ(inTarget(Colors::clGreen()), 0);
     EXPECT_GT(inTarget(Colors::clBlue()), 0);
     EXPECT_EQ(view()->aheadBehindShown(), QStringLiteral("+2"));
