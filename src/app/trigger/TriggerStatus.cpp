@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPalette>
 
+#include <utility>
+
 namespace {
 
 struct Look
@@ -50,10 +52,12 @@ QString shortName(const QString &port)
 
 } // namespace
 
-TriggerStatus::TriggerStatus(QLabel *inlineLabel, QLabel *configurationLabel, QObject *parent)
+TriggerStatus::TriggerStatus(QLabel *inlineLabel, QLabel *configurationLabel, std::function<QDateTime()> now,
+                             QObject *parent)
     : QObject(parent)
     , m_inline(inlineLabel)
     , m_configuration(configurationLabel)
+    , m_now(std::move(now))
 {
     show();
 }
@@ -95,7 +99,7 @@ void TriggerStatus::showLost(const QString &port, std::uint32_t error)
 void TriggerStatus::showLost(const QString &port, const PortFailure &failure)
 {
     if (m_state != State::Lost || port != m_port) {
-        m_since = QDateTime::currentDateTime();
+        m_since = m_now();
         m_failure = {};
     }
     m_state = State::Lost;

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 class QLabel;
 
@@ -27,7 +28,8 @@ public:
     enum class State { NoPort, Ready, Lost };
     Q_ENUM(State)
 
-    TriggerStatus(QLabel *inlineLabel, QLabel *configurationLabel, QObject *parent);
+    // `now`: the wall clock the time a line was lost is read from.
+    TriggerStatus(QLabel *inlineLabel, QLabel *configurationLabel, std::function<QDateTime()> now, QObject *parent);
 
     State state() const { return m_state; }
     // When the line was lost; null unless Lost.
@@ -75,6 +77,7 @@ private:
     QLabel *m_configuration = nullptr;
     State m_state = State::NoPort;
     QString m_port;
+    std::function<QDateTime()> m_now;
     QDateTime m_since;
     PortFailure m_failure;
     bool m_otherDevice = false;

@@ -60,7 +60,7 @@ void TFormMain::createComPort(const rundaro::serial::DeviceFactory &factory)
         }
         m_triggerStatus->showHandlerError(message);
     };
-    m_triggerStatus = new TriggerStatus(LabTrigger, LabPortState, this);
+    m_triggerStatus = new TriggerStatus(LabTrigger, LabPortState, m_services.Now, this);
     m_deviceFactory = factory;
     m_reopener = new PortReopener(
         factory,

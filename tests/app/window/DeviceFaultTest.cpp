@@ -11,9 +11,11 @@
 #include "TriggerStatus.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTest>
+#include <QTime>
 
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -104,6 +106,8 @@ protected:
         env.ports = {kPort};
         env.storeValues({{"Port", kPort}, {"Alg", 0}});
         services = env.services();
+        // The wall clock the time of a lost line is read from.
+        services.Now = [] { return QDateTime(QDate(2026, 3, 14), QTime(10, 16, 55)); };
         node = env.devices() + "/ttyUSB0";
         services.DeviceFactory = [this](std::uint8_t) {
             ++opens;
@@ -322,8 +326,7 @@ TEST_F(UsbAdapterTest, PulledOutMidRaceAndPluggedInAgain)
     EXPECT_EQ(state(), TriggerStatus::State::Lost);
     EXPECT_FALSE(comPort()->HandleValid());
     EXPECT_TRUE(OpenPath(pty->SlaveName()).device) << "the descriptor was kept";
-    EXPECT_TRUE(text("LabTrigger").startsWith(QStringLiteral("GETRENNT\nttyUSB0\nseit ")))
-        << text("LabTrigger").toStdString();
+    EXPECT_EQ(text("LabTrigger"), QStringLiteral("GETRENNT\nttyUSB0\nseit 10:16:55"));
     // The unplug's EIO, or the latest try's ENOENT once the node's removal
     // has been seen.
     EXPECT_TRUE(text("LabPortState").contains(QStringLiteral("/dev/ttyUSB0 ist weg (Fehler 5)"))
